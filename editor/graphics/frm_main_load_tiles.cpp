@@ -1,0 +1,7 @@
+#include "window/frm_main.h"
+
+namespace mosalind {
+
+void FrmMain::cmdLoad_Click() {}
+
+}  // namespace mosalind

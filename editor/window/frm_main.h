@@ -1,0 +1,132 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <memory>
+
+#include "document/tile_set.h"
+#include "graphics/bitmap_reader.h"
+#include "graphics/tile_graphics.h"
+#include "window/file_dialog.h"
+#include "window/picture_box.h"
+#include "window/rect_marker.h"
+#include "window/slope_line.h"
+#include "window/user_dialogs.h"
+
+class QButtonGroup;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPainter;
+class QPushButton;
+class QScrollBar;
+
+namespace mosalind {
+
+// The editor's one window. It owns, for the whole run, the tile set document and the
+// editing cursor, the loaded tile bitmap and its planar graphics, the displayed picture
+// and every control. Its handlers are named by control and event; they live beside the
+// rules they drive (frm_main_*.cpp in the subsystem folders).
+//
+// Controls and state are public so that tests and scripts can drive the window as a
+// user would and read what it shows.
+class FrmMain : public QWidget {
+    Q_OBJECT
+
+    // Declared first: the file dialogs below are built on them.
+    std::unique_ptr<UserDialogs> ownDialogs_;
+    UserDialogs* dialogs_;
+
+public:
+    // Without `dialogs` the window uses the real Qt dialogs.
+    explicit FrmMain(UserDialogs* dialogs = nullptr, QWidget* parent = nullptr);
+    ~FrmMain() override;
+
+    // ---- Controls, as laid out (positions in frm_main_layout.cpp) ----
+    QLineEdit* txtTileCount = nullptr;
+    QComboBox* cboFrameCount = nullptr;
+    QGroupBox* fraOut = nullptr;
+    QPushButton* cmdSave = nullptr;
+    QGroupBox* fraIn = nullptr;
+    QPushButton* cmdNew = nullptr;
+    QPushButton* cmdOpen = nullptr;
+    QPushButton* cmdLoad = nullptr;
+    QGroupBox* frmControls = nullptr;
+    QPushButton* cmdSetSlope = nullptr;
+    std::array<QComboBox*, 4> cboBlocking{};
+    std::array<QPushButton*, 4> chkSlope{};  // checkable: "checked" is the side box set
+    std::array<PictureBox*, 8> picAnim{};
+    std::array<QPushButton*, 8> optAnim{};   // checkable, exclusive through optAnimGroup
+    QButtonGroup* optAnimGroup = nullptr;
+    PictureBox* picBMP = nullptr;
+    QScrollBar* scrBMP = nullptr;
+    PictureBox* picBMPScroller = nullptr;
+    RectMarker* shpBMPSel = nullptr;
+    PictureBox* picTiles = nullptr;
+    PictureBox* picTilesScroller = nullptr;
+    RectMarker* shpTileSel = nullptr;
+    QScrollBar* scrTiles = nullptr;
+    PictureBox* picTile = nullptr;
+    SlopeLine* linSlope = nullptr;
+    QComboBox* cboBehaviour = nullptr;
+    QLabel* lblBMPNum = nullptr;
+    QLabel* lblFrame = nullptr;
+    QLabel* lblTileNum = nullptr;
+    QLabel* lblBehaviour = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* lblTileCount = nullptr;
+
+    FileDialog cdlLoad;
+    FileDialog cdlOpen;
+    FileDialog cdlSave;
+
+    // ---- State ----
+    TileSet Document;             // the tile set
+    std::int16_t CurrentTile = 0;
+    std::int16_t CurrentFrame = 0;
+    int SlopeLeft = 0;            // pending slope levels, 0 (top) to 4 (bottom)
+    std::int16_t SlopeRight = 0;
+    Bitmap LoadedBitmap;          // BMPFileHeader, BMPInfoHeader, BMPPalette, BMPPixels
+    TileGraphics Graphics;        // BMPTileCount and TilePlanes
+    QImage BMPPicture;            // the bitmap as Qt decodes it, shown in picBMPScroller
+
+    // ---- Handlers (the user's actions) ----
+    void cmdLoad_Click();                                   // graphics/frm_main_load_tiles.cpp
+    void cmdNew_Click();                                    // document/frm_main_document_commands.cpp
+    void cmdOpen_Click();
+    void cmdSave_Click();
+    void cboBehaviour_Click();                              // editing/frm_main_tile_type.cpp
+    void cboBlocking_Click(int index);
+    void chkSlope_Click(int index);                         // editing/frm_main_slope.cpp
+    void cmdSetSlope_Click();
+    void picTile_MouseDown(int button, int shift, double x, double y);
+    void optAnim_Click(int index);                          // editing/frm_main_frames.cpp
+    void picTilesScroller_MouseDown(int button, int shift, double x, double y);  // window/frm_main_click_selection.cpp
+    void picBMPScroller_MouseDown(int button, int shift, double x, double y);
+    void scrBMP_Change();                                   // window/frm_main_scrolling.cpp
+    void scrBMP_Scroll();
+    void scrTiles_Change();
+    void scrTiles_Scroll();
+    void picTile_Paint(QPainter& painter);                  // graphics/frm_main_paint.cpp
+    void picAnim_Paint(int index, QPainter& painter);
+    void picTilesScroller_Paint(QPainter& painter);
+
+    // ---- Procedures ----
+    void EnableEditing();                                   // document/frm_main_document_commands.cpp
+    void SetScrollbarBMP();                                 // window/frm_main_scrolling.cpp
+    void SetScrollbarTiles();
+    void SelectTile(std::int16_t tile);                     // editing/frm_main_selection.cpp
+    void ShowTileNumber(std::int16_t tile);
+    void ShowBitmapOffset(std::int16_t cell);
+    void SelectFrame(std::int16_t frame);                   // editing/frm_main_frames.cpp
+    void AssignFrameOffset(std::int16_t cell);
+    void RefreshViews();                                    // editing/frm_main_slope.cpp
+
+private:
+    void BuildLayout();                                     // window/frm_main_layout.cpp
+    void ConnectHandlers();
+};
+
+}  // namespace mosalind

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QFrame>
+#include <QImage>
+#include <functional>
+
+class QPainter;
+
+namespace mosalind {
+
+// A picture box: a drawing area that measures in pixels or in a user scale, may hold a
+// Picture (drawn first, at its own size), runs a paint handler over it and reports mouse
+// presses in its own units. It can contain other controls and be moved in its container.
+class PictureBox : public QFrame {
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget* parent = nullptr);
+
+    // Sunken 2-pixel border (the two viewports); the inner area shrinks by the border.
+    void SetSunkenBorder(bool sunken);
+
+    // Drawing area: ScaleWidth x ScaleHeight units spread over the inner area. Without a
+    // user scale both are the inner size in pixels.
+    void SetUserScale(double width, double height);
+    double ScaleWidth() const;
+    double ScaleHeight() const;
+
+    int Top() const { return y(); }
+    void SetTop(int top);
+    int Height() const { return height(); }
+
+    // With AutoSize set, assigning a picture resizes the box to the picture's size.
+    void SetAutoSize(bool autoSize) { autoSize_ = autoSize; }
+    void SetPicture(const QImage& picture);
+    const QImage& Picture() const { return picture_; }
+
+    // Repaints the box now: its Paint handler runs before Refresh returns.
+    void Refresh();
+
+    // Runs on every paint, after the picture, with a painter in the box's units clipped
+    // to the inner area.
+    std::function<void(QPainter&)> Paint;
+    // Runs on a press of any mouse button: button (1 left, 2 right, 4 middle), shift
+    // state (1 shift, 2 ctrl, 4 alt), X and Y in the box's units.
+    std::function<void(int button, int shift, double x, double y)> MouseDown;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    QImage picture_;
+    bool autoSize_ = false;
+    double userWidth_ = 0;
+    double userHeight_ = 0;
+};
+
+}  // namespace mosalind

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace mosalind {
+
+// What the editor asks of the user through modal windows: the file dialogs and the
+// message box. FrmMain reaches them only through this interface, so that tests can
+// script the answers and capture the messages instead of blocking on a modal window.
+class UserDialogs {
+public:
+    virtual ~UserDialogs() = default;
+
+    // filter is in the editor's form "Description (*.ext)|*.ext"; flags 4100 means the
+    // chosen file must exist (4096) and no read-only check box (4). fileName is the name
+    // the dialog starts with. Returns the chosen path, or nothing when the user cancelled.
+    virtual std::optional<QString> ShowOpen(const QString& filter, int flags, const QString& fileName) = 0;
+    virtual std::optional<QString> ShowSave(const QString& filter, int flags, const QString& fileName) = 0;
+
+    // A modal message box with an OK button and the title "Mosalind".
+    virtual void ShowMessage(const QString& text) = 0;
+};
+
+// The real dialogs: QFileDialog and QMessageBox.
+class QtUserDialogs : public UserDialogs {
+public:
+    std::optional<QString> ShowOpen(const QString& filter, int flags, const QString& fileName) override;
+    std::optional<QString> ShowSave(const QString& filter, int flags, const QString& fileName) override;
+    void ShowMessage(const QString& text) override;
+};
+
+}  // namespace mosalind
