@@ -32,14 +32,16 @@ struct TileGraphics {
 };
 
 // Copies cell (column, row) of the sheet out of the bottom-up pixel data into `buffer`.
-// The caller keeps column in 0 to 12 and row below the sheet's cell rows.
+// The caller keeps column in 0 to 12 and row below the sheet's cell rows; a cell that
+// would reach outside the pixel data throws std::out_of_range instead.
 void ExtractTile(const Bitmap& bitmap, TileBuffer& buffer, std::int16_t column, std::int16_t row);
 
-// Sets the plane bits of `cell` from `buffer`; only ever sets bits.
+// Sets the plane bits of `cell` from `buffer`; only ever sets bits. A cell outside 0 to
+// BMPTileCount - 1 throws std::out_of_range.
 void TileToPlanes(const TileBuffer& buffer, std::int16_t cell, TileGraphics& graphics);
 
 // Cuts every cell of a bitmap that ReadBitmap accepted: BMPTileCount = height x width div
-// 256 and the planes of every cell.
+// 256 and the planes of every cell. Any other bitmap throws RefusedError.
 TileGraphics CutTiles(const Bitmap& bitmap);
 
 }  // namespace mosalind

@@ -1,0 +1,35 @@
+#include "document/byte_file_reader.h"
+
+#include <cerrno>
+
+#include "document/refused_error.h"
+#include "document/system_reason.h"
+
+namespace mosalind {
+
+ByteFileReader::ByteFileReader(const std::string& path) : path_(path) {
+    errno = 0;
+    file_ = std::fopen(path.c_str(), "rb");
+    if (file_ == nullptr) {
+        throw RefusedError("Cannot open " + path + ": " + SystemReason(errno));
+    }
+}
+
+ByteFileReader::~ByteFileReader() {
+    std::fclose(file_);
+}
+
+std::size_t ByteFileReader::Read(std::uint8_t* destination, std::size_t count) {
+    if (count == 0) {
+        return 0;
+    }
+    errno = 0;
+    const std::size_t got = std::fread(destination, 1, count, file_);
+    if (got < count && std::ferror(file_)) {
+        const int reason = errno;
+        throw RefusedError("Cannot read " + path_ + ": " + SystemReason(reason != 0 ? reason : EIO));
+    }
+    return got;
+}
+
+}  // namespace mosalind

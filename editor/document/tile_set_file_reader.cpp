@@ -1,0 +1,74 @@
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "document/byte_file_reader.h"
+#include "document/little_endian.h"
+#include "document/refused_error.h"
+#include "document/tile_set_file.h"
+#include "document/tile_set_file_layout.h"
+
+namespace mosalind {
+
+namespace {
+
+void RefuseShortFile(const std::string& path, std::size_t endsAt, std::int64_t shouldEndAt,
+                     const char* section) {
+    throw RefusedError(path + " is not a complete tile set: the file ends at byte " +
+                       std::to_string(endsAt) + ", but its " + section +
+                       " should end at byte " + std::to_string(shouldEndAt));
+}
+
+void CheckCounts(const std::string& path, const TileSetHeader& header) {
+    if (header.TileCount < 1 || header.TileCount > kMaxTiles) {
+        throw RefusedError(path + " is not a tile set the editor can hold: its tile count " +
+                           std::to_string(header.TileCount) + " is outside 1 to " +
+                           std::to_string(kMaxTiles));
+    }
+    if (header.FrameCount < 1 || header.FrameCount > kMaxFrames) {
+        throw RefusedError(path + " is not a tile set the editor can hold: its frame count " +
+                           std::to_string(header.FrameCount) + " is outside 1 to " +
+                           std::to_string(kMaxFrames));
+    }
+}
+
+}  // namespace
+
+TileSet ReadTileSet(const std::string& path, const TileSet& current) {
+    ByteFileReader file(path);
+
+    std::uint8_t headerBytes[kHeaderBytes];
+    const std::size_t headerGot = file.Read(headerBytes, kHeaderBytes);
+    if (headerGot < static_cast<std::size_t>(kHeaderBytes)) {
+        RefuseShortFile(path, headerGot, kHeaderBytes, "header");
+    }
+    TileSet result = current;
+    DecodeHeader(headerBytes, result.Header);
+    CheckCounts(path, result.Header);
+
+    const int tiles = result.Header.TileCount;
+    const int frames = result.Header.FrameCount;
+    const auto sectionBytes = static_cast<std::size_t>(FrameSectionEnd(tiles, frames) - kHeaderBytes);
+    std::vector<std::uint8_t> sections(sectionBytes);
+    const std::size_t got = file.Read(sections.data(), sectionBytes);
+    if (got < sectionBytes) {
+        RefuseShortFile(path, kHeaderBytes + got, FrameSectionEnd(tiles, frames), "frame section");
+    }
+
+    const std::uint8_t* attributes = sections.data();
+    for (int slot = 0; slot < kAttributeSlots; ++slot) {
+        for (int tile = 0; tile < tiles; ++tile) {
+            result.TileAttributes[slot][tile] = attributes[slot * tiles + tile];
+        }
+    }
+    const std::uint8_t* frameValues = attributes + kAttributeBytesPerTile * tiles;
+    for (int frame = 0; frame < frames; ++frame) {
+        for (int tile = 0; tile < tiles; ++tile) {
+            const std::int16_t stored = LoadLE16(frameValues + 2 * (frame * tiles + tile));
+            result.TileFrames[frame][tile] = static_cast<std::int16_t>(stored / kFrameValueScale);
+        }
+    }
+    return result;
+}
+
+}  // namespace mosalind

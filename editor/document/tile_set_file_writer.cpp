@@ -1,0 +1,95 @@
+#include <algorithm>
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "document/little_endian.h"
+#include "document/refused_error.h"
+#include "document/replace_file.h"
+#include "document/tile_set_file.h"
+#include "document/tile_set_file_layout.h"
+
+namespace mosalind {
+
+namespace {
+
+constexpr int kLowestSavableCell = -32768 / kFrameValueScale;  // -1024
+constexpr int kHighestSavableCell = 32767 / kFrameValueScale;  // 1023
+
+const char* const kSlotNames[kAttributeSlots] = {"tile type", "top side", "right side",
+                                                 "bottom side", "left side"};
+
+void CheckSavable(const std::string& path, const TileSet& tileSet, const TileGraphics& graphics) {
+    const TileSetHeader& header = tileSet.Header;
+    if (header.TileCount < 1 || header.TileCount > kMaxTiles || header.FrameCount < 1 ||
+        header.FrameCount > kMaxFrames) {
+        throw RefusedError("Cannot save " + path + ": the tile set has " +
+                           std::to_string(header.TileCount) + " tiles and " +
+                           std::to_string(header.FrameCount) + " frames (allowed: 1 to " +
+                           std::to_string(kMaxTiles) + " tiles, 1 to " +
+                           std::to_string(kMaxFrames) + " frames)");
+    }
+    if (graphics.BMPTileCount < 0 ||
+        graphics.TilePlanes.size() !=
+            static_cast<std::size_t>(graphics.BMPTileCount) * kCellPlanarBytes) {
+        throw RefusedError("Cannot save " + path + ": the tile graphics do not match their " +
+                           std::to_string(graphics.BMPTileCount) + " cells");
+    }
+    for (int slot = 0; slot < kAttributeSlots; ++slot) {
+        for (int tile = 0; tile < header.TileCount; ++tile) {
+            const int value = tileSet.TileAttributes[slot][tile];
+            if (value < 0 || value > 255) {
+                throw RefusedError("Cannot save " + path + ": tile " + std::to_string(tile) +
+                                   " holds " + std::to_string(value) + " in its " +
+                                   kSlotNames[slot] + " (slot " + std::to_string(slot) +
+                                   "); the file keeps 0 to 255");
+            }
+        }
+    }
+    for (int frame = 0; frame < header.FrameCount; ++frame) {
+        for (int tile = 0; tile < header.TileCount; ++tile) {
+            const int cell = tileSet.TileFrames[frame][tile];
+            if (cell < kLowestSavableCell || cell > kHighestSavableCell) {
+                throw RefusedError("Cannot save " + path + ": frame " + std::to_string(frame) +
+                                   " of tile " + std::to_string(tile) + " shows cell " +
+                                   std::to_string(cell) + "; the file keeps cells " +
+                                   std::to_string(kLowestSavableCell) + " to " +
+                                   std::to_string(kHighestSavableCell));
+            }
+        }
+    }
+}
+
+std::vector<std::uint8_t> EncodeTileSet(const TileSet& tileSet, const TileGraphics& graphics) {
+    const int tiles = tileSet.Header.TileCount;
+    const int frames = tileSet.Header.FrameCount;
+    const std::size_t framesEnd = static_cast<std::size_t>(FrameSectionEnd(tiles, frames));
+    std::vector<std::uint8_t> bytes(framesEnd + graphics.TilePlanes.size());
+
+    EncodeHeader(tileSet.Header, bytes.data());
+    std::uint8_t* attributes = bytes.data() + kHeaderBytes;
+    for (int slot = 0; slot < kAttributeSlots; ++slot) {
+        for (int tile = 0; tile < tiles; ++tile) {
+            attributes[slot * tiles + tile] = static_cast<std::uint8_t>(tileSet.TileAttributes[slot][tile]);
+        }
+    }
+    std::uint8_t* frameValues = attributes + kAttributeBytesPerTile * tiles;
+    for (int frame = 0; frame < frames; ++frame) {
+        for (int tile = 0; tile < tiles; ++tile) {
+            const int stored = tileSet.TileFrames[frame][tile] * kFrameValueScale;
+            StoreLE16(frameValues + 2 * (frame * tiles + tile), static_cast<std::int16_t>(stored));
+        }
+    }
+    // TilePlanes is already in file order: plane by plane, cell by cell, 32 bytes a cell.
+    std::copy(graphics.TilePlanes.begin(), graphics.TilePlanes.end(), bytes.begin() + framesEnd);
+    return bytes;
+}
+
+}  // namespace
+
+void WriteTileSet(const std::string& path, const TileSet& tileSet, const TileGraphics& graphics) {
+    CheckSavable(path, tileSet, graphics);
+    ReplaceFileContents(path, EncodeTileSet(tileSet, graphics));
+}
+
+}  // namespace mosalind
