@@ -1,1 +1,41 @@
-int main() { return 0; }
+// spacergen A B: writes spacer.dat, filler functions of NOP bytes worth A + B code bytes.
+#include "hex_argument.hpp"
+#include "output_file.hpp"
+#include "spacer_layout.hpp"
+#include "spacer_writer.hpp"
+
+#include <iostream>
+
+namespace {
+
+constexpr const char* kOutputName = "spacer.dat";
+
+int usage() {
+    std::cerr << "usage: spacergen A B\n"
+                 "A and B are hexadecimal numbers (for example: spacergen 1000 2010)\n";
+    return 1;
+}
+
+int fileError(const char* action, const spacergen::OutputFile& file) {
+    std::cerr << "spacergen: cannot " << action << ' ' << kOutputName << ": "
+              << file.errorText() << '\n';
+    return 1;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc < 3) return usage();
+    // Further arguments are ignored.
+    const auto a = spacergen::readHexArgument(argv[1]);
+    const auto b = spacergen::readHexArgument(argv[2]);
+    if (!a || !b) return usage();
+
+    spacergen::OutputFile file;
+    if (!file.open(kOutputName)) return fileError("create", file);
+    if (!spacergen::writeSpacer(spacergen::computeLayout(*a, *b), file)) {
+        return fileError("write", file);
+    }
+    if (!file.close()) return fileError("write", file);
+    return 0;
+}

@@ -1,1 +1,39 @@
-// placeholder
+#include "spacer_writer.hpp"
+
+#include "block_run.hpp"
+#include "spacer_text.hpp"
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+
+namespace spacergen {
+
+namespace {
+
+bool writeBlockFunctions(const SpacerLayout& layout, TextSink& sink, std::size_t runBytes,
+                         std::uint64_t fileOffset) {
+    if (layout.blockCount <= 0) return true;
+    BlockRun run(runBytes, fileOffset);
+    // Names are A + k wrapped to 32 bits and printed unsigned; a run never spans a change
+    // of digit count (which includes the wrap from 4294967295 to 0).
+    std::uint32_t name = static_cast<std::uint32_t>(layout.a) + 1u;
+    std::uint64_t remaining = static_cast<std::uint64_t>(layout.blockCount);
+    while (remaining > 0) {
+        const std::uint64_t count =
+            std::min({remaining, std::uint64_t{run.capacity()}, numbersWithSameDigits(name)});
+        if (!sink.write(run.blocks(name, static_cast<std::uint32_t>(count)))) return false;
+        name += static_cast<std::uint32_t>(count);
+        remaining -= count;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool writeSpacer(const SpacerLayout& layout, TextSink& sink, std::size_t runBytes) {
+    const std::string first = firstFunction(layout);
+    return sink.write(first) && writeBlockFunctions(layout, sink, runBytes, first.size());
+}
+
+}  // namespace spacergen

@@ -1,0 +1,118 @@
+// Black-box tests: the built program run in a temporary folder.
+#include "expected_spacer.hpp"
+#include "program_runner.hpp"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstdint>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+using namespace spacergen_test;
+using ::testing::HasSubstr;
+
+namespace {
+
+class SpacergenProgram : public ::testing::Test {
+protected:
+    fs::path spacerFile() const { return folder_.path() / "spacer.dat"; }
+    ProgramResult run(const std::vector<std::string>& arguments) { return runSpacergen(folder_.path(), arguments); }
+
+    void expectSilentSuccess(const ProgramResult& result) {
+        EXPECT_EQ(result.exitStatus, 0);
+        EXPECT_EQ(result.out, "");
+        EXPECT_EQ(result.err, "");
+    }
+
+    TemporaryFolder folder_;
+};
+
+}  // namespace
+
+// ---- Output
+
+TEST_F(SpacergenProgram, WorkedExampleWritesTheWholeFile) {
+    expectSilentSuccess(run({"1000", "2010"}));
+    const std::string text = readFile(spacerFile());
+    EXPECT_EQ(text, expectedSpacer(0x1000, 0x2010));
+    // Header 30 + 11 lines of 12 + end 13, then three blocks of 30 + 127 x 167 + 142 + 14.
+    EXPECT_EQ(text.size(), 64360u);
+}
+
+TEST_F(SpacergenProgram, EdgeCasesMatchTheRules) {
+    struct Case { std::vector<std::string> arguments; std::uint32_t a; std::uint32_t b; };
+    const std::vector<Case> cases = {
+        {{"-5", "0"}, 0xfffffffb, 0},        {{"1000", "0"}, 0x1000, 0},
+        {{"24", "0"}, 0x24, 0},              {{"25", "0"}, 0x25, 0},
+        {{"ffffffff", "0"}, 0xffffffff, 0},  {{"1000", "0x10"}, 0x1000, 0},
+        {{"FFFFFFFD", "5003"}, 0xfffffffd, 0x5003},
+        {{"1000", "2010", "zzz"}, 0x1000, 0x2010}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.arguments));
+        expectSilentSuccess(run(c.arguments));
+        EXPECT_EQ(readFile(spacerFile()), expectedSpacer(c.a, c.b));
+    }
+}
+
+TEST_F(SpacergenProgram, ReplacesALongerFileEntirely) {
+    writeFile(spacerFile(), std::string(100000, 'x'));
+    expectSilentSuccess(run({"5", "0"}));
+    EXPECT_EQ(readFile(spacerFile()), "void XSPACER0x5__(void) { \nreturn; \n }\n\n");
+}
+
+// ---- Usage errors: message on stderr, status 1, no file touched
+
+TEST_F(SpacergenProgram, BadArgumentsPrintUsageAndWriteNothing) {
+    const std::vector<std::vector<std::string>> badCalls = {
+        {}, {"1000"}, {"g", "1"}, {"1", "-"}, {"", "1"}, {"0x", "x0"}};
+    for (const auto& arguments : badCalls) {
+        SCOPED_TRACE(::testing::PrintToString(arguments));
+        const ProgramResult result = run(arguments);
+        EXPECT_EQ(result.exitStatus, 1);
+        EXPECT_EQ(result.out, "");
+        EXPECT_THAT(result.err, HasSubstr("usage: spacergen A B\n"));
+        EXPECT_THAT(result.err, HasSubstr("hexadecimal"));
+        EXPECT_FALSE(fs::exists(spacerFile()));
+    }
+    writeFile(spacerFile(), "previous");
+    EXPECT_EQ(run({"1000"}).exitStatus, 1);
+    EXPECT_EQ(readFile(spacerFile()), "previous");
+}
+
+// ---- Files that cannot be written: message naming the file and the reason, status 1
+
+TEST_F(SpacergenProgram, FullDiskIsReported) {
+    fs::create_symlink("/dev/full", spacerFile());
+    const ProgramResult result = run({"1000", "2010"});
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_EQ(result.out, "");
+    EXPECT_THAT(result.err, HasSubstr("spacer.dat"));
+    EXPECT_THAT(result.err, HasSubstr(std::strerror(ENOSPC)));
+}
+
+TEST_F(SpacergenProgram, FolderInThePlaceOfTheFileIsReported) {
+    fs::create_directory(spacerFile());
+    const ProgramResult result = run({"1000", "2010"});
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_THAT(result.err, HasSubstr("spacer.dat"));
+    EXPECT_THAT(result.err, HasSubstr(std::strerror(EISDIR)));
+}
+
+TEST_F(SpacergenProgram, ReadOnlyFolderIsReported) {
+    fs::permissions(folder_.path(), fs::perms::owner_read | fs::perms::owner_exec);
+    // Privileged users write to read-only folders all the same.
+    if (std::ofstream(folder_.path() / "probe")) {
+        GTEST_SKIP() << "this user can write to read-only folders";
+    }
+    const ProgramResult result = run({"1000", "2010"});
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_THAT(result.err, HasSubstr("spacer.dat"));
+    EXPECT_THAT(result.err, HasSubstr(std::strerror(EACCES)));
+    EXPECT_FALSE(fs::exists(spacerFile()));
+}
