@@ -1,11 +1,58 @@
+#include <QGroupBox>
+#include <QPainter>
+#include <algorithm>
+
 #include "window/frm_main.h"
 
 namespace mosalind {
 
-void FrmMain::picTile_Paint(QPainter&) {}
+namespace {
 
-void FrmMain::picAnim_Paint(int, QPainter&) {}
+// The 16 x 16 square of cell n in the sheet picture (and of tile n in the tile sheet).
+// Computed in int: the rows of the tallest sheet lie beyond 16-bit pixel offsets, and a
+// negative cell number read from a file gives a square outside the picture.
+QRect CellSquare(int n) {
+    return QRect((n % kCellsPerRow) * kCellSize, (n / kCellsPerRow) * kCellSize, kCellSize, kCellSize);
+}
 
-void FrmMain::picTilesScroller_Paint(QPainter&) {}
+bool CursorInRange(int frame, int tile) { return frame >= 0 && frame < kMaxFrames && tile >= 0 && tile < kMaxTiles; }
+
+}  // namespace
+
+void FrmMain::picTile_Paint(QPainter& painter) {
+    if (!frmControls->isEnabled() || !CursorInRange(CurrentFrame, CurrentTile)) {
+        return;
+    }
+    const int cell = Document.TileFrames[CurrentFrame][CurrentTile];
+    const QRectF wholeArea(0, 0, picTile->ScaleWidth(), picTile->ScaleHeight());
+    picTile->PaintPicture(painter, picBMPScroller->Picture(), wholeArea, CellSquare(cell));
+}
+
+void FrmMain::picAnim_Paint(int index, QPainter& painter) {
+    if (!frmControls->isEnabled() || !CursorInRange(index, CurrentTile)) {
+        return;
+    }
+    PictureBox* view = picAnim[index];
+    const int cell = Document.TileFrames[index][CurrentTile];
+    view->PaintPicture(painter, BMPPicture, QRectF(0, 0, view->ScaleWidth(), view->ScaleHeight()), CellSquare(cell));
+}
+
+void FrmMain::picTilesScroller_Paint(QPainter& painter) {
+    if (!frmControls->isEnabled() || CurrentFrame < 0 || CurrentFrame >= kMaxFrames) {
+        return;
+    }
+    const QImage& sheet = picBMPScroller->Picture();
+    const auto& cells = Document.TileFrames[CurrentFrame];
+    const int tileCount = std::clamp<int>(Document.Header.TileCount, 0, kMaxTiles);
+
+    // Only the rows that meet the area being repainted.
+    const QRect area = painter.hasClipping() ? painter.clipBoundingRect().toAlignedRect()
+                                             : QRect(0, 0, picTilesScroller->width(), picTilesScroller->height());
+    const int firstTile = std::max(0, area.top() / kCellSize) * kCellsPerRow;
+    const int endTile = std::min(tileCount, (area.bottom() / kCellSize + 1) * kCellsPerRow);
+    for (int tile = firstTile; tile < endTile; ++tile) {
+        picTilesScroller->PaintPicture(painter, sheet, CellSquare(tile), CellSquare(cells[tile]));
+    }
+}
 
 }  // namespace mosalind

@@ -1,9 +1,24 @@
+#include "editing/cell_grid.h"
 #include "window/frm_main.h"
 
 namespace mosalind {
 
-void FrmMain::picTilesScroller_MouseDown(int, int, double, double) {}
+void FrmMain::picTilesScroller_MouseDown(int, int, double x, double y) {
+    const std::optional<std::int16_t> tile = CellAtPixel(static_cast<float>(x), static_cast<float>(y));
+    // The sheet shows only whole rows of tiles in use; anything else is no tile.
+    if (!tile || *tile < 0 || *tile >= Document.Header.TileCount || *tile >= kMaxTiles) {
+        return;
+    }
+    CurrentTile = *tile;
+    SelectTile(*tile);
+}
 
-void FrmMain::picBMPScroller_MouseDown(int, int, double, double) {}
+void FrmMain::picBMPScroller_MouseDown(int, int, double x, double y) {
+    const std::optional<std::int16_t> cell = CellAtPixel(static_cast<float>(x), static_cast<float>(y));
+    if (!cell || *cell < 0) {
+        return;
+    }
+    AssignFrameOffset(*cell);
+}
 
 }  // namespace mosalind

@@ -1,16 +1,119 @@
 #include "window/picture_box.h"
 
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
 namespace mosalind {
 
-PictureBox::PictureBox(QWidget* parent) : QFrame(parent) {}
-void PictureBox::SetSunkenBorder(bool) {}
-void PictureBox::SetUserScale(double width, double height) { userWidth_ = width; userHeight_ = height; }
+PictureBox::PictureBox(QWidget* parent) : QFrame(parent) {
+    setFrameStyle(QFrame::NoFrame);
+    setAutoFillBackground(true);
+}
+
+void PictureBox::SetSunkenBorder(bool sunken) {
+    if (sunken) {
+        setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        setLineWidth(2);
+        if (!inner_) {
+            inner_ = new QWidget(this);
+        }
+        inner_->setGeometry(contentsRect());
+    } else {
+        setFrameStyle(QFrame::NoFrame);
+        delete inner_;
+        inner_ = nullptr;
+    }
+}
+
+QWidget* PictureBox::Inner() { return inner_ ? inner_ : this; }
+
+void PictureBox::SetUserScale(double width, double height) {
+    userWidth_ = width;
+    userHeight_ = height;
+}
+
 double PictureBox::ScaleWidth() const { return userWidth_ > 0 ? userWidth_ : contentsRect().width(); }
+
 double PictureBox::ScaleHeight() const { return userHeight_ > 0 ? userHeight_ : contentsRect().height(); }
+
 void PictureBox::SetTop(int top) { move(x(), top); }
-void PictureBox::SetPicture(const QImage& picture) { picture_ = picture; }
+
+void PictureBox::SetPicture(const QImage& picture) {
+    picture_ = picture;
+    if (autoSize_ && !picture_.isNull()) {
+        const QSize border = size() - contentsRect().size();
+        resize(picture_.size() + border);
+    }
+    update();
+}
+
 void PictureBox::Refresh() { repaint(); }
-void PictureBox::paintEvent(QPaintEvent*) {}
-void PictureBox::mousePressEvent(QMouseEvent*) {}
+
+QColor PictureBox::BackColor() const { return palette().color(backgroundRole()); }
+
+void PictureBox::PaintPicture(QPainter& painter, const QImage& picture, const QRectF& destination,
+                              const QRect& source) const {
+    if (!picture.isNull() && picture.rect().contains(source)) {
+        painter.drawImage(destination, picture, QRectF(source));
+    } else {
+        painter.fillRect(destination, BackColor());
+    }
+}
+
+void PictureBox::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    drawFrame(&painter);
+    const QRect inner = contentsRect();
+    const QRect dirty = event->rect() & inner;
+    if (dirty.isEmpty()) {
+        return;
+    }
+    painter.setClipRect(dirty);
+    painter.translate(inner.topLeft());
+    if (!picture_.isNull()) {
+        const QRect area = dirty.translated(-inner.topLeft()) & picture_.rect();
+        painter.drawImage(area.topLeft(), picture_, area);
+    }
+    if (Paint) {
+        if (userWidth_ > 0 && userHeight_ > 0) {
+            painter.scale(inner.width() / userWidth_, inner.height() / userHeight_);
+        }
+        Paint(painter);
+    }
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event) {
+    if (!MouseDown) {
+        QFrame::mousePressEvent(event);
+        return;
+    }
+    int button = 0;
+    switch (event->button()) {
+    case Qt::LeftButton: button = 1; break;
+    case Qt::RightButton: button = 2; break;
+    case Qt::MiddleButton: button = 4; break;
+    default: break;
+    }
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    const int shift = (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
+                      (modifiers & Qt::AltModifier ? 4 : 0);
+    const QRect inner = contentsRect();
+    double x = event->position().x() - inner.left();
+    double y = event->position().y() - inner.top();
+    if (userWidth_ > 0 && userHeight_ > 0 && inner.width() > 0 && inner.height() > 0) {
+        x = x * userWidth_ / inner.width();
+        y = y * userHeight_ / inner.height();
+    }
+    event->accept();
+    MouseDown(button, shift, x, y);
+}
+
+void PictureBox::resizeEvent(QResizeEvent* event) {
+    QFrame::resizeEvent(event);
+    if (inner_) {
+        inner_->setGeometry(contentsRect());
+    }
+}
 
 }  // namespace mosalind

@@ -2,6 +2,8 @@
 
 #include <QFrame>
 #include <QImage>
+#include <QRect>
+#include <QRectF>
 #include <functional>
 
 class QPainter;
@@ -18,6 +20,10 @@ public:
 
     // Sunken 2-pixel border (the two viewports); the inner area shrinks by the border.
     void SetSunkenBorder(bool sunken);
+
+    // The widget that contained controls belong to: the inner area, which clips them
+    // inside the border. Without a border it is the box itself.
+    QWidget* Inner();
 
     // Drawing area: ScaleWidth x ScaleHeight units spread over the inner area. Without a
     // user scale both are the inner size in pixels.
@@ -37,8 +43,15 @@ public:
     // Repaints the box now: its Paint handler runs before Refresh returns.
     void Refresh();
 
+    // Copies the `source` pixels of `picture` onto `destination` (in the box's units),
+    // stretched to fit. A source rectangle that is not wholly inside the picture is not
+    // read: the destination is filled with the box's background colour instead.
+    void PaintPicture(QPainter& painter, const QImage& picture, const QRectF& destination,
+                      const QRect& source) const;
+    QColor BackColor() const;
+
     // Runs on every paint, after the picture, with a painter in the box's units clipped
-    // to the inner area.
+    // to the inner area and to the part being repainted (painter.clipBoundingRect()).
     std::function<void(QPainter&)> Paint;
     // Runs on a press of any mouse button: button (1 left, 2 right, 4 middle), shift
     // state (1 shift, 2 ctrl, 4 alt), X and Y in the box's units.
@@ -47,9 +60,11 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     QImage picture_;
+    QWidget* inner_ = nullptr;
     bool autoSize_ = false;
     double userWidth_ = 0;
     double userHeight_ = 0;

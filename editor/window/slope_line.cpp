@@ -1,9 +1,30 @@
 #include "window/slope_line.h"
 
+#include <QPainter>
+
 namespace mosalind {
 
-SlopeLine::SlopeLine(QColor colour, QWidget* parent) : QWidget(parent), colour_(colour) {}
+namespace {
+constexpr int kLineWidth = 2;
+}
+
+SlopeLine::SlopeLine(QColor colour, QWidget* parent) : QWidget(parent), colour_(colour) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
 void SlopeLine::Refresh() { repaint(); }
-void SlopeLine::paintEvent(QPaintEvent*) {}
+
+void SlopeLine::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    if (DrawMode == kInvert) {
+        // XOR with white flips every colour bit of the pixels beneath the line.
+        painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        painter.setPen(QPen(Qt::white, kLineWidth, Qt::SolidLine, Qt::FlatCap));
+    } else {
+        painter.setPen(QPen(colour_, kLineWidth, Qt::SolidLine, Qt::FlatCap));
+    }
+    painter.drawLine(X1, Y1, X2, Y2);
+}
 
 }  // namespace mosalind

@@ -1,9 +1,72 @@
 #include "window/user_dialogs.h"
 
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStringList>
+
 namespace mosalind {
 
-std::optional<QString> QtUserDialogs::ShowOpen(const QString&, int, const QString&) { return std::nullopt; }
-std::optional<QString> QtUserDialogs::ShowSave(const QString&, int, const QString&) { return std::nullopt; }
-void QtUserDialogs::ShowMessage(const QString&) {}
+namespace {
+
+constexpr int kFileMustExist = 4096;
+const char* const kTitle = "Mosalind";
+
+// "Bitmap Files (*.bmp)|*.bmp|All Files (*.*)|*.*" -> {"Bitmap Files (*.bmp)", ...}:
+// Qt takes the patterns from the description, so every second part is dropped. A
+// description without a pattern in brackets gets the pattern that follows it.
+QStringList QtNameFilters(const QString& filter) {
+    QStringList filters;
+    const QStringList parts = filter.split('|');
+    for (int i = 0; i < parts.size(); i += 2) {
+        QString description = parts[i].trimmed();
+        const QString pattern = i + 1 < parts.size() ? parts[i + 1].trimmed() : QString();
+        if (description.isEmpty() && pattern.isEmpty()) {
+            continue;
+        }
+        if (!description.contains('(') && !pattern.isEmpty()) {
+            description += QString(" (%1)").arg(QString(pattern).replace(';', ' '));
+        }
+        filters.push_back(description);
+    }
+    return filters;
+}
+
+std::optional<QString> RunFileDialog(QFileDialog::AcceptMode mode, const QString& filter, int flags,
+                                     const QString& fileName) {
+    QFileDialog dialog(QApplication::activeWindow());
+    dialog.setAcceptMode(mode);
+    // "Must exist" only makes sense for opening: a save dialog has to allow new names.
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen && (flags & kFileMustExist) ? QFileDialog::ExistingFile
+                                                                                   : QFileDialog::AnyFile);
+    // The editor's save commands never ask before replacing a file.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    const QStringList filters = QtNameFilters(filter);
+    if (!filters.isEmpty()) {
+        dialog.setNameFilters(filters);
+    }
+    if (!fileName.isEmpty()) {
+        dialog.selectFile(fileName);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().first();
+}
+
+}  // namespace
+
+std::optional<QString> QtUserDialogs::ShowOpen(const QString& filter, int flags, const QString& fileName) {
+    return RunFileDialog(QFileDialog::AcceptOpen, filter, flags, fileName);
+}
+
+std::optional<QString> QtUserDialogs::ShowSave(const QString& filter, int flags, const QString& fileName) {
+    return RunFileDialog(QFileDialog::AcceptSave, filter, flags, fileName);
+}
+
+void QtUserDialogs::ShowMessage(const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, kTitle, text, QMessageBox::Ok, QApplication::activeWindow());
+    box.exec();
+}
 
 }  // namespace mosalind

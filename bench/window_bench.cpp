@@ -1,0 +1,164 @@
+// Speed of the editor window's heavy paths: Load Tiles of the tallest sheet the editor
+// accepts, measured against the platform's decoding of the same file alone, and a full
+// repaint of the largest tile sheet.
+#include <QApplication>
+#include <QGroupBox>
+#include <QImage>
+#include <QImageReader>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "window/frm_main.h"
+#include "window/scripted_dialogs.h"
+
+namespace {
+
+using mosalind::FrmMain;
+using mosalind::ScriptedDialogs;
+
+constexpr int kSheetWidth = 208;
+constexpr int kTallestSheetHeight = 40320;  // 2,520 rows of 13 cells: 32,760 cells
+constexpr int kLargestTileSet = 1201;
+
+// A 16-colour bottom-up BMP whose cells all differ.
+std::string WriteSheet(const std::string& path, int height) {
+    const int stride = kSheetWidth / 2;
+    std::vector<unsigned char> bytes(118 + static_cast<std::size_t>(stride) * height, 0);
+    auto put32 = [&](std::size_t at, std::uint32_t v) {
+        for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<unsigned char>(v >> (8 * i));
+    };
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    put32(2, static_cast<std::uint32_t>(bytes.size()));
+    put32(10, 118);
+    put32(14, 40);
+    put32(18, kSheetWidth);
+    put32(22, static_cast<std::uint32_t>(height));
+    bytes[26] = 1;
+    bytes[28] = 4;
+    put32(34, static_cast<std::uint32_t>(stride * height));
+    put32(46, 16);
+    for (int i = 0; i < 16; ++i) {
+        bytes[54 + 4 * i] = static_cast<unsigned char>(i * 16);
+        bytes[55 + 4 * i] = static_cast<unsigned char>(255 - i * 16);
+        bytes[56 + 4 * i] = static_cast<unsigned char>(i * 7);
+    }
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < kSheetWidth; x += 2) {
+            const int cell = (y / 16) * 13 + x / 16;
+            bytes[118 + static_cast<std::size_t>(height - 1 - y) * stride + x / 2] =
+                static_cast<unsigned char>(((cell + x) & 15) << 4 | ((cell + y) & 15));
+        }
+    }
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                static_cast<std::streamsize>(bytes.size()));
+    return path;
+}
+
+std::string TallestSheetPath() {
+    static const std::string path =
+        WriteSheet((std::filesystem::temp_directory_path() / "mosalind-bench-tallest.bmp").string(), kTallestSheetHeight);
+    return path;
+}
+
+void BM_QtDecodeTallestSheet(benchmark::State& state) {
+    const QString path = QString::fromStdString(TallestSheetPath());
+    for (auto _ : state) {
+        QImage picture = QImageReader(path).read();
+        if (picture.isNull()) state.SkipWithError("the platform did not decode the sheet");
+        benchmark::DoNotOptimize(picture.constBits());
+    }
+}
+
+// The core's part of Load Tiles alone: reading the file and cutting every cell.
+void BM_ReadAndCutTallestSheet(benchmark::State& state) {
+    const std::string path = TallestSheetPath();
+    for (auto _ : state) {
+        mosalind::TileGraphics graphics = mosalind::CutTiles(mosalind::ReadBitmap(path));
+        benchmark::DoNotOptimize(graphics.TilePlanes.data());
+    }
+}
+
+void BM_LoadTilesTallestSheet(benchmark::State& state) {
+    const QString path = QString::fromStdString(TallestSheetPath());
+    ScriptedDialogs dialogs;
+    FrmMain window(&dialogs);
+    for (auto _ : state) {
+        dialogs.AnswerNextFileDialog(path);
+        window.cmdLoad_Click();
+        if (window.Graphics.BMPTileCount != 32760) state.SkipWithError("the sheet was not loaded");
+    }
+}
+
+void BM_RepaintFullTileSheet(benchmark::State& state) {
+    const std::string path =
+        WriteSheet((std::filesystem::temp_directory_path() / "mosalind-bench-sheet.bmp").string(), 1472);
+    ScriptedDialogs dialogs;
+    FrmMain window(&dialogs);
+    dialogs.AnswerNextFileDialog(QString::fromStdString(path));
+    window.cmdLoad_Click();
+    window.Document.Header.TileCount = kLargestTileSet;
+    for (int t = 0; t < kLargestTileSet; ++t) {
+        window.Document.TileFrames[0][t] = static_cast<std::int16_t>(kLargestTileSet - 1 - t);
+    }
+    window.picTilesScroller->resize(kSheetWidth, (kLargestTileSet + 12) / 13 * 16);
+    window.frmControls->setEnabled(true);
+    QImage target(window.picTilesScroller->size(), QImage::Format_RGB32);
+    for (auto _ : state) {
+        window.picTilesScroller->render(&target);
+        benchmark::DoNotOptimize(target.constBits());
+    }
+}
+
+BENCHMARK(BM_QtDecodeTallestSheet)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_ReadAndCutTallestSheet)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_LoadTilesTallestSheet)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_RepaintFullTileSheet)->Unit(benchmark::kMillisecond);
+
+// Keeps each benchmark's time per iteration so that main can print the ratio.
+class RecordingReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs) {
+            if (run.run_type == Run::RT_Iteration && !run.error_occurred) {
+                realTime[run.run_name.function_name] = run.GetAdjustedRealTime();
+                cpuTime[run.run_name.function_name] = run.GetAdjustedCPUTime();
+            }
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+    std::map<std::string, double> realTime;
+    std::map<std::string, double> cpuTime;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    RecordingReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    // CPU time as well as wall time: on a busy machine the wall time of either side
+    // swings with the load.
+    for (const auto* times : {&reporter.realTime, &reporter.cpuTime}) {
+        const auto load = times->find("BM_LoadTilesTallestSheet");
+        const auto decode = times->find("BM_QtDecodeTallestSheet");
+        if (load != times->end() && decode != times->end() && decode->second > 0) {
+            std::printf("Load Tiles of the tallest sheet / the platform's decode alone (%s time): %.2f (target at most 2)\n",
+                        times == &reporter.realTime ? "wall" : "CPU", load->second / decode->second);
+        }
+    }
+    benchmark::Shutdown();
+    std::filesystem::remove(std::filesystem::temp_directory_path() / "mosalind-bench-tallest.bmp");
+    std::filesystem::remove(std::filesystem::temp_directory_path() / "mosalind-bench-sheet.bmp");
+    return 0;
+}

@@ -1,0 +1,150 @@
+// Load Tiles as the user meets it: the dialog, a cancelled choice, a loaded sheet and a
+// refused file.
+#include <QGroupBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "window/window_test_support.h"
+
+namespace mosalind {
+namespace {
+
+using testing_support::Bytes;
+using testing_support::TempDir;
+using window_test_support::LoadTiles;
+using window_test_support::SheetColour;
+using window_test_support::WriteCellPatternSheet;
+
+class FrmMainLoadTilesTest : public ::testing::Test {
+protected:
+    // Everything Load Tiles may change still shows the state before any load.
+    void ExpectNothingLoaded() {
+        EXPECT_TRUE(window.cmdLoad->isEnabled());
+        EXPECT_FALSE(window.fraIn->isEnabled());
+        EXPECT_TRUE(window.picBMPScroller->Picture().isNull());
+        EXPECT_TRUE(window.BMPPicture.isNull());
+        EXPECT_EQ(window.picBMPScroller->size(), QSize(105, 129));
+        EXPECT_EQ(window.Graphics.BMPTileCount, 0);
+        EXPECT_TRUE(window.Graphics.TilePlanes.empty());
+        EXPECT_TRUE(window.LoadedBitmap.Pixels.empty());
+        EXPECT_EQ(window.scrBMP->maximum(), 0);
+    }
+
+    TempDir dir;
+    ScriptedDialogs dialogs;
+    FrmMain window{&dialogs};
+};
+
+TEST_F(FrmMainLoadTilesTest, AsksForAnExistingBitmapFile) {
+    window.show();
+    QTest::mouseClick(window.cmdLoad, Qt::LeftButton);
+    ASSERT_EQ(dialogs.fileRequests.size(), 1u);
+    EXPECT_FALSE(dialogs.fileRequests[0].save);
+    EXPECT_EQ(dialogs.fileRequests[0].filter, "Bitmap Files (*.bmp)|*.bmp");
+    EXPECT_EQ(dialogs.fileRequests[0].flags, 4100);
+    EXPECT_EQ(dialogs.fileRequests[0].fileName, "");
+    EXPECT_TRUE(window.cdlLoad.CancelError);
+    window.close();
+}
+
+TEST_F(FrmMainLoadTilesTest, CancellingChangesNothingAndTheCommandCanBeUsedAgain) {
+    window.show();
+    QTest::mouseClick(window.cmdLoad, Qt::LeftButton);  // unscripted dialog: cancelled
+    ExpectNothingLoaded();
+    EXPECT_TRUE(dialogs.messages.empty());
+
+    const std::string path = WriteCellPatternSheet(dir, "tiles.bmp", 208, 320);
+    dialogs.AnswerNextFileDialog(QString::fromStdString(path));
+    QTest::mouseClick(window.cmdLoad, Qt::LeftButton);
+    EXPECT_EQ(dialogs.fileRequests.size(), 2u);
+    EXPECT_FALSE(window.cmdLoad->isEnabled());
+    window.close();
+}
+
+TEST_F(FrmMainLoadTilesTest, LoadedSheetIsShownOneToOneAndOpensTheDocumentCommands) {
+    const std::string path = WriteCellPatternSheet(dir, "tiles.bmp", 208, 1120);
+    window.show();
+    dialogs.AnswerNextFileDialog(QString::fromStdString(path));
+    QTest::mouseClick(window.cmdLoad, Qt::LeftButton);
+
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_FALSE(window.cmdLoad->isEnabled());
+    EXPECT_TRUE(window.fraIn->isEnabled());
+    EXPECT_TRUE(window.cmdNew->isEnabled());
+    EXPECT_FALSE(window.fraOut->isEnabled());
+    EXPECT_FALSE(window.frmControls->isEnabled());
+
+    // The bitmap view holds the picture at its own size, in the file's palette colours.
+    EXPECT_EQ(window.picBMPScroller->size(), QSize(208, 1120));
+    EXPECT_EQ(window.picBMPScroller->ScaleHeight(), 1120);
+    const QImage& shown = window.picBMPScroller->Picture();
+    for (const QPoint p : {QPoint(0, 0), QPoint(7, 0), QPoint(8, 0), QPoint(207, 1119), QPoint(100, 555)}) {
+        EXPECT_EQ(QColor(shown.pixel(p)), SheetColour(p.x(), p.y())) << p.x() << "," << p.y();
+    }
+
+    // Cells are cut: 910 of them, and the top-left pixel of cell 41 (colour 12 = 1100
+    // binary) is set in planes 2 and 3 only.
+    EXPECT_EQ(window.Graphics.BMPTileCount, 910);
+    EXPECT_EQ(window.Graphics.TilePlanes.size(), 4u * 910 * 32);
+    EXPECT_EQ(window.Graphics.PlaneByte(0, 41, 0) & 0x80, 0);
+    EXPECT_EQ(window.Graphics.PlaneByte(1, 41, 0) & 0x80, 0);
+    EXPECT_EQ(window.Graphics.PlaneByte(2, 41, 0) & 0x80, 0x80);
+    EXPECT_EQ(window.Graphics.PlaneByte(3, 41, 0) & 0x80, 0x80);
+
+    EXPECT_EQ(window.scrBMP->minimum(), 0);
+    EXPECT_EQ(window.scrBMP->maximum(), 763);
+    EXPECT_TRUE(window.scrBMP->isEnabledTo(window.frmControls));
+    EXPECT_EQ(window.picBMPScroller->Top(), 0);
+
+    // A run loads one bitmap: the button no longer reacts.
+    QTest::mouseClick(window.cmdLoad, Qt::LeftButton);
+    EXPECT_EQ(dialogs.fileRequests.size(), 1u);
+    window.close();
+}
+
+TEST_F(FrmMainLoadTilesTest, SheetThatFitsTheViewportLeavesTheScrollBarDisabled) {
+    LoadTiles(window, dialogs, WriteCellPatternSheet(dir, "small.bmp", 208, 320));
+    EXPECT_EQ(window.Graphics.BMPTileCount, 260);
+    EXPECT_EQ(window.picBMPScroller->size(), QSize(208, 320));
+    EXPECT_FALSE(window.scrBMP->isEnabledTo(window.frmControls));
+}
+
+TEST_F(FrmMainLoadTilesTest, RefusedBitmapIsReportedAndLeavesTheWindowAsBefore) {
+    const std::string notABitmap = dir.file("notes.bmp");
+    testing_support::WriteFileBytes(notABitmap, Bytes{'h', 'e', 'l', 'l', 'o'});
+    const std::string wrongWidth = WriteCellPatternSheet(dir, "wide.bmp", 224, 32);
+    for (const std::string& path : {notABitmap, wrongWidth}) {
+        dialogs.messages.clear();
+        LoadTiles(window, dialogs, path);
+        ASSERT_EQ(dialogs.messages.size(), 1u) << path;
+        EXPECT_TRUE(dialogs.messages[0].contains(QString::fromStdString(path))) << dialogs.messages[0].toStdString();
+        ExpectNothingLoaded();
+    }
+    // The dialog starts with the name it last held.
+    window.cmdLoad_Click();
+    EXPECT_EQ(dialogs.fileRequests.back().fileName, QString::fromStdString(wrongWidth));
+}
+
+TEST_F(FrmMainLoadTilesTest, BitmapThePictureLoaderCannotDecodeIsRefusedToo) {
+    // Sheets whose cells can be cut (missing pixels read as 0, the colour count is not
+    // looked at) but which the picture loader does not decode.
+    Bytes noPixels = testing_support::Build16ColourBitmap(208, 32, testing_support::CellPatternColour);
+    noPixels.resize(118);
+    Bytes hugePalette = testing_support::Build16ColourBitmap(208, 32, testing_support::CellPatternColour);
+    testing_support::PutLE32(hugePalette, 46, 1000);
+    int n = 0;
+    for (const Bytes& bytes : {noPixels, hugePalette}) {
+        const std::string path = dir.file("undecodable" + std::to_string(n++) + ".bmp");
+        testing_support::WriteFileBytes(path, bytes);
+        dialogs.messages.clear();
+        LoadTiles(window, dialogs, path);
+        ASSERT_EQ(dialogs.messages.size(), 1u) << path;
+        EXPECT_TRUE(dialogs.messages[0].contains(QString::fromStdString(path))) << dialogs.messages[0].toStdString();
+        ExpectNothingLoaded();
+    }
+}
+
+}  // namespace
+}  // namespace mosalind
