@@ -1,11 +1,36 @@
+#include <QLabel>
+#include <QPushButton>
+
+#include "editing/cell_grid.h"
 #include "window/frm_main.h"
 
 namespace mosalind {
 
-void FrmMain::optAnim_Click(int) {}
+void FrmMain::optAnim_Click(int index) {
+    if (index < 0 || index >= kMaxFrames) {
+        return;
+    }
+    SelectFrame(static_cast<std::int16_t>(index));
+    RefreshViews();
+}
 
-void FrmMain::SelectFrame(std::int16_t) {}
+void FrmMain::SelectFrame(std::int16_t frame) {
+    if (frame < 0 || frame >= kMaxFrames) {
+        return;
+    }
+    lblFrame->setText(QString::fromStdString(FrameText(frame)));
+    CurrentFrame = frame;
+    optAnim[frame]->setChecked(true);
+    ShowBitmapOffset(Document.TileFrames[frame][CurrentTile]);
+    RefreshViews();
+}
 
-void FrmMain::AssignFrameOffset(std::int16_t) {}
+void FrmMain::AssignFrameOffset(std::int16_t cell) {
+    ShowBitmapOffset(cell);
+    Document.TileFrames[CurrentFrame][CurrentTile] = cell;
+    // The tile sheet draws every tile from its frame entry, so the repaint below puts the
+    // new cell in the tile's place.
+    RefreshViews();
+}
 
 }  // namespace mosalind

@@ -1,11 +1,52 @@
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include "editing/cell_grid.h"
+#include "editing/slope_codec.h"
+#include "editing/tile_type_list.h"
 #include "window/frm_main.h"
 
 namespace mosalind {
 
-void FrmMain::SelectTile(std::int16_t) {}
+void FrmMain::SelectTile(std::int16_t tile) {
+    if (tile < 0 || tile >= kMaxTiles) {
+        return;
+    }
+    CurrentTile = tile;
+    ShowTileNumber(tile);
+    ShowBitmapOffset(Document.TileFrames[CurrentFrame][tile]);
+    cboBehaviour->setCurrentIndex(RowForTileType(Document.TileAttributes[0][tile], cboBehaviour->count()));
 
-void FrmMain::ShowTileNumber(std::int16_t) {}
+    int left = SlopeLeft;
+    int right = SlopeRight;
+    for (int side = 0; side < 4; ++side) {
+        const std::int16_t sideWord = Document.TileAttributes[side + 1][tile];
+        cboBlocking[side]->setCurrentIndex(BlockingRowForSideWord(sideWord));
+        const SideSlope slope = DecodeSideSlope(sideWord, left, right);
+        chkSlope[side]->setChecked(slope.carriesSlope);
+        left = slope.left;
+        right = slope.right;
+    }
+    SlopeLeft = left;
+    SlopeRight = static_cast<std::int16_t>(right);
 
-void FrmMain::ShowBitmapOffset(std::int16_t) {}
+    linSlope->DrawMode = SlopeLine::kCopyPen;
+    RefreshViews();
+}
+
+void FrmMain::ShowTileNumber(std::int16_t tile) {
+    const CellOrigin marker = SelectionMarkerOrigin(tile);
+    shpTileSel->Move(marker.left, marker.top);
+    shpTileSel->setVisible(true);
+    lblTileNum->setText(QString::fromStdString(TileNumberText(tile)));
+}
+
+void FrmMain::ShowBitmapOffset(std::int16_t cell) {
+    const CellOrigin marker = SelectionMarkerOrigin(cell);
+    shpBMPSel->Move(marker.left, marker.top);
+    shpBMPSel->setVisible(true);
+    lblBMPNum->setText(QString::fromStdString(BitmapOffsetText(cell)));
+}
 
 }  // namespace mosalind

@@ -1,13 +1,60 @@
+#include <QPushButton>
+
+#include <algorithm>
+
+#include "editing/slope_codec.h"
 #include "window/frm_main.h"
 
 namespace mosalind {
 
-void FrmMain::chkSlope_Click(int) {}
+void FrmMain::picTile_MouseDown(int, int, double x, double y) {
+    const std::optional<int> level = LevelAtClick(y, picTile->ScaleHeight());
+    if (!level) {
+        return;
+    }
+    if (ClickSetsLeftLevel(x, picTile->ScaleWidth())) {
+        SlopeLeft = *level;
+    } else {
+        SlopeRight = static_cast<std::int16_t>(*level);
+    }
+    linSlope->DrawMode = SlopeLine::kInvert;
+    RefreshViews();
+}
 
-void FrmMain::cmdSetSlope_Click() {}
+void FrmMain::chkSlope_Click(int) {
+    linSlope->DrawMode = SlopeLine::kInvert;
+    RefreshViews();
+}
 
-void FrmMain::picTile_MouseDown(int, int, double, double) {}
+void FrmMain::cmdSetSlope_Click() {
+    const std::optional<std::uint8_t> slopeByte = EncodeSlope(SlopeLeft, SlopeRight);
+    if (!slopeByte) {
+        dialogs_->ShowMessage(QStringLiteral("Invalid Slope!"));
+        return;
+    }
+    for (int side = 0; side < 4; ++side) {
+        std::int16_t& sideWord = Document.TileAttributes[side + 1][CurrentTile];
+        sideWord = WithSlope(sideWord, chkSlope[side]->isChecked(), *slopeByte);
+    }
+    linSlope->DrawMode = SlopeLine::kCopyPen;
+    RefreshViews();
+}
 
-void FrmMain::RefreshViews() {}
+void FrmMain::RefreshViews() {
+    const int framesInUse = std::clamp<int>(Document.Header.FrameCount, 0, kMaxFrames);
+    for (int frame = 0; frame < framesInUse; ++frame) {
+        picAnim[frame]->Refresh();
+    }
+    picTile->Refresh();
+    picTilesScroller->Refresh();
+
+    const double height = picTile->ScaleHeight();
+    linSlope->Y1 = LineRowForLevel(SlopeLeft, height);
+    linSlope->Y2 = LineRowForLevel(SlopeRight, height);
+    const bool anySideSloped =
+        std::any_of(chkSlope.begin(), chkSlope.end(), [](const QPushButton* box) { return box->isChecked(); });
+    linSlope->setVisible(anySideSloped);
+    linSlope->Refresh();
+}
 
 }  // namespace mosalind

@@ -1,0 +1,58 @@
+#include "editing/cell_grid.h"
+
+#include <cmath>
+#include <limits>
+
+#include "graphics/tile_graphics.h"
+
+namespace mosalind {
+namespace {
+
+std::optional<std::int32_t> RoundToInt32(float value) {
+    const double rounded = std::nearbyint(static_cast<double>(value));
+    if (!(rounded >= std::numeric_limits<std::int32_t>::min() &&
+          rounded <= std::numeric_limits<std::int32_t>::max())) {
+        return std::nullopt;  // also NaN
+    }
+    return static_cast<std::int32_t>(rounded);
+}
+
+}  // namespace
+
+CellOrigin CellOriginOf(std::int16_t cell) {
+    return {(cell % kCellsPerRow) * kCellSize, (cell / kCellsPerRow) * kCellSize};
+}
+
+std::optional<std::int16_t> CellAtPixel(float x, float y) {
+    const std::optional<std::int32_t> row = RoundToInt32(y);
+    const std::optional<std::int32_t> column = RoundToInt32(x);
+    if (!row || !column) {
+        return std::nullopt;
+    }
+    const std::int64_t cell = static_cast<std::int64_t>(*row / kCellSize) * kCellsPerRow + *column / kCellSize;
+    if (cell < std::numeric_limits<std::int16_t>::min() || cell > std::numeric_limits<std::int16_t>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<std::int16_t>(cell);
+}
+
+CellOrigin SelectionMarkerOrigin(std::int16_t cell) {
+    const CellOrigin origin = CellOriginOf(cell);
+    return {origin.left - 2, origin.top - 2};
+}
+
+std::string TileNumberText(std::int16_t tile) {
+    return "Current Tile: " + std::to_string(tile);
+}
+
+std::string BitmapOffsetText(std::int16_t cell) {
+    return "Offset in Bitmap: " + std::to_string(cell);
+}
+
+std::string FrameText(std::int16_t frame) {
+    // A number is shown with the place of its sign: a space before a positive number.
+    const int number = frame + 1;
+    return "Current Frame: " + std::string(number < 0 ? "" : " ") + std::to_string(number);
+}
+
+}  // namespace mosalind

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace mosalind {
+
+// The tile sheet and the tile bitmap are grids of 16 x 16 pixel cells, 13 to a row:
+// cell n lies at ((n mod 13) x 16, (n div 13) x 16).
+struct CellOrigin {
+    int left = 0;
+    int top = 0;
+};
+CellOrigin CellOriginOf(std::int16_t cell);
+
+// The cell under a pixel: Y then X rounded to integers (halves to even), row = Y div 16,
+// column = X div 16, cell = row x 13 + column. Nothing when the result does not fit a
+// signed 16-bit cell number.
+std::optional<std::int16_t> CellAtPixel(float x, float y);
+
+// The top-left corner of a selection marker that frames a cell with a 2-pixel margin.
+CellOrigin SelectionMarkerOrigin(std::int16_t cell);
+
+// Label texts of the selection display.
+std::string TileNumberText(std::int16_t tile);        // "Current Tile: 27"
+std::string BitmapOffsetText(std::int16_t cell);      // "Offset in Bitmap: 14"
+std::string FrameText(std::int16_t frame);            // frame 0: "Current Frame:  1"
+
+}  // namespace mosalind

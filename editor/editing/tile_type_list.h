@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+
+namespace mosalind {
+
+// The tile type list holds 29 numbered rows ("Nothing" to "Single Bullet"), the row "---"
+// and, counted from the end of the list, "Masked" and "Foreground".
+constexpr int kLastNumberedTileType = 28;
+constexpr std::int16_t kMaskedTileType = 254;
+constexpr std::int16_t kForegroundTileType = 255;
+
+// The tile type stored for a chosen row: the row number for rows 0 to 28, 254 and 255 for
+// the last but one and the last row, 0 for "---" and for no selection (-1).
+std::int16_t TileTypeForRow(int row, int rowCount);
+
+// The row that shows a stored tile type; a value the list has no row for shows row 0.
+int RowForTileType(std::int16_t tileType, int rowCount);
+
+// The blocking kind of a chosen blocking row: the row itself, or 0 when the list reports
+// no selection or a row above 3.
+int BlockingKindForRow(int row);
+
+// A side word with its blocking kind (bits 0-1) replaced; the slope bits 2-7 stay.
+std::int16_t WithBlockingKind(std::int16_t sideWord, int kind);
+
+// The blocking row that shows a side word.
+int BlockingRowForSideWord(std::int16_t sideWord);
+
+}  // namespace mosalind

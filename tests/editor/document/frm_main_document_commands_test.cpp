@@ -1,0 +1,276 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "support/test_files.h"
+#include "support/tile_set_bytes.h"
+#include "support/window_driver.h"
+
+namespace mosalind {
+namespace {
+
+using testing_support::Build16ColourBitmap;
+using testing_support::Bytes;
+using testing_support::CellPatternColour;
+using testing_support::ReadFileBytes;
+using testing_support::SheetPlanes;
+using testing_support::TempDir;
+using testing_support::TileSetContent;
+using testing_support::WindowDriver;
+using testing_support::WriteFileBytes;
+
+const QString kTileSetFilter = QStringLiteral("TLS Files (*.tls)|*.tls");
+
+class DocumentCommands : public ::testing::Test {
+protected:
+    std::string WriteSheet(int height, const std::string& name = "tiles.bmp") {
+        const std::string path = dir.file(name);
+        WriteFileBytes(path, Build16ColourBitmap(208, height, CellPatternColour));
+        return path;
+    }
+
+    TempDir dir;
+    WindowDriver driver;
+    FrmMain& window = driver.window;
+};
+
+TEST_F(DocumentCommands, WorkFollowsTheFixedOrder) {
+    EXPECT_TRUE(window.cmdLoad->isEnabled());
+    EXPECT_FALSE(window.fraIn->isEnabled());
+    EXPECT_FALSE(window.fraOut->isEnabled());
+    EXPECT_FALSE(window.frmControls->isEnabled());
+    EXPECT_FALSE(window.txtTileCount->isEnabled());
+    EXPECT_EQ(window.txtTileCount->text(), "910");
+    driver.Click(window.cmdNew);
+    driver.Click(window.cmdOpen);
+    driver.Click(window.cmdSave);
+    EXPECT_TRUE(driver.dialogs.fileRequests.empty());
+    EXPECT_TRUE(driver.dialogs.messages.empty());
+
+    driver.LoadTiles(WriteSheet(1120));
+    EXPECT_FALSE(window.cmdLoad->isEnabled());
+    EXPECT_TRUE(window.fraIn->isEnabled());
+    EXPECT_FALSE(window.fraOut->isEnabled());
+    EXPECT_FALSE(window.frmControls->isEnabled());
+
+    // No frame count chosen yet: the message, and New can be tried again.
+    driver.Click(window.cmdNew);
+    ASSERT_EQ(driver.dialogs.messages.size(), 1u);
+    EXPECT_EQ(driver.dialogs.messages[0], "Choose 4 or 8 For Frame Count");
+    EXPECT_TRUE(window.fraIn->isEnabled());
+    EXPECT_FALSE(window.frmControls->isEnabled());
+    EXPECT_EQ(window.Document.Header.FrameCount, 0);
+
+    driver.New(0);
+    EXPECT_EQ(driver.dialogs.messages.size(), 1u);
+    EXPECT_FALSE(window.fraIn->isEnabled());
+    EXPECT_TRUE(window.fraOut->isEnabled());
+    EXPECT_TRUE(window.frmControls->isEnabled());
+    EXPECT_FALSE(window.cmdLoad->isEnabled());
+    EXPECT_FALSE(window.txtTileCount->isEnabled());
+}
+
+TEST_F(DocumentCommands, NewMakesTheNineHundredTenTileSet) {
+    driver.LoadTiles(WriteSheet(1120));
+    driver.New(0);
+    EXPECT_EQ(window.picTilesScroller->Height(), 1120);
+    EXPECT_EQ(window.lblTileNum->text(), "Current Tile: 0");
+    EXPECT_EQ(window.lblFrame->text(), "Current Frame:  1");
+    EXPECT_EQ(window.lblBMPNum->text(), "Offset in Bitmap: 0");
+    EXPECT_TRUE(window.optAnim[0]->isChecked());
+
+    const std::string path = dir.file("new.tls");
+    driver.Save(path);
+    ASSERT_TRUE(driver.dialogs.messages.empty()) << driver.dialogs.messages[0].toStdString();
+    const auto& request = driver.dialogs.fileRequests.back();
+    EXPECT_TRUE(request.save);
+    EXPECT_EQ(request.filter, kTileSetFilter);
+    EXPECT_EQ(request.flags, 4100);
+    EXPECT_EQ(request.fileName, "");
+
+    TileSetContent expected = TileSetContent::Fresh(910, 4, 29120, 910);
+    expected.planes = SheetPlanes(208, 1120, CellPatternColour);
+    const Bytes saved = ReadFileBytes(path);
+    ASSERT_EQ(saved.size(), 128372u);
+    EXPECT_EQ(saved, expected.FileBytes());
+    EXPECT_EQ(Bytes(saved.begin(), saved.begin() + 10),
+              (Bytes{0x8E, 0x03, 0x04, 0x00, 0xC0, 0x71, 0x40, 0x00, 0x00, 0x00}));
+
+    // Saving again, over the file and beside it, writes the same bytes.
+    driver.Save(path);
+    driver.Save(dir.file("again.tls"));
+    EXPECT_EQ(ReadFileBytes(path), saved);
+    EXPECT_EQ(ReadFileBytes(dir.file("again.tls")), saved);
+}
+
+TEST_F(DocumentCommands, FrameCountDecidesTheUsableOptionButtons) {
+    driver.LoadTiles(WriteSheet(64));
+    driver.New(1);
+    for (QPushButton* button : window.optAnim) {
+        EXPECT_TRUE(button->isEnabled());
+    }
+
+    WindowDriver fourFrames;
+    fourFrames.LoadTiles(WriteSheet(64, "four.bmp"));
+    fourFrames.New(0);
+    for (int frame = 0; frame < 8; ++frame) {
+        EXPECT_EQ(fourFrames.window.optAnim[frame]->isEnabled(), frame < 4) << frame;
+    }
+}
+
+TEST_F(DocumentCommands, FramesWrapAfterTheLastCellOfTheSheet) {
+    driver.LoadTiles(WriteSheet(64));  // 4 rows, 52 cells
+    driver.New(1);
+    for (int tile = 52; tile < 100; ++tile) {
+        EXPECT_EQ(driver.Frame(7, tile), tile - 52);
+    }
+    const std::string path = dir.file("small.tls");
+    driver.Save(path);
+    TileSetContent expected = TileSetContent::Fresh(910, 8, 208 * 64 / 8, 52);
+    expected.planes = SheetPlanes(208, 64, CellPatternColour);
+    EXPECT_EQ(ReadFileBytes(path), expected.FileBytes());
+}
+
+// A tile set as another program may have written it: its own offsets, reserved bytes,
+// a tile type without a list row and a cell number below 0.
+TileSetContent ForeignTileSet() {
+    TileSetContent content = TileSetContent::Fresh(30, 8, 1234, 52);
+    content.attributeOffset = 99;
+    content.frameOffset = 777;
+    content.planesOffset = 12345;
+    for (int i = 0; i < 44; ++i) {
+        content.reserved[i] = static_cast<std::uint8_t>(i * 7 + 1);
+    }
+    for (int slot = 0; slot < 5; ++slot) {
+        for (int tile = 0; tile < 30; ++tile) {
+            content.attributes[slot][tile] = static_cast<std::uint8_t>((tile * 37 + slot * 11) % 256);
+        }
+    }
+    content.attributes[0][3] = 100;
+    for (int frame = 0; frame < 8; ++frame) {
+        for (int tile = 0; tile < 30; ++tile) {
+            content.frames[frame][tile] = (tile * 5 + frame * 3) % 52;
+        }
+    }
+    content.frames[2][4] = -1;
+    return content;
+}
+
+TEST_F(DocumentCommands, OpenThenSaveKeepsHeaderAttributesAndFrames) {
+    const TileSetContent foreign = ForeignTileSet();
+    const Bytes original = foreign.FileBytes();
+    const std::string openedPath = dir.file("foreign.tls");
+    WriteFileBytes(openedPath, original);
+
+    driver.LoadTiles(WriteSheet(64));
+    driver.Open(openedPath);
+    ASSERT_TRUE(driver.dialogs.messages.empty()) << driver.dialogs.messages[0].toStdString();
+    const auto& request = driver.dialogs.fileRequests.back();
+    EXPECT_FALSE(request.save);
+    EXPECT_EQ(request.filter, kTileSetFilter);
+    EXPECT_EQ(request.flags, 4100);
+    EXPECT_EQ(request.fileName, "");
+    EXPECT_FALSE(window.fraIn->isEnabled());
+    EXPECT_TRUE(window.frmControls->isEnabled());
+    EXPECT_EQ(window.picTilesScroller->Height(), 32);  // two whole rows of 13
+
+    const std::string savedPath = dir.file("saved.tls");
+    driver.Save(savedPath);
+    ASSERT_TRUE(driver.dialogs.messages.empty());
+    TileSetContent expected = foreign;
+    expected.planes = SheetPlanes(208, 64, CellPatternColour);
+    EXPECT_EQ(ReadFileBytes(savedPath), expected.FileBytes());
+}
+
+TEST_F(DocumentCommands, CancelledDialogsChangeNothing) {
+    driver.LoadTiles(WriteSheet(64));
+    driver.dialogs.AnswerNextFileDialog(std::nullopt);
+    driver.Click(window.cmdOpen);
+    EXPECT_TRUE(window.fraIn->isEnabled());
+    EXPECT_EQ(window.Document.Header.TileCount, 0);
+
+    driver.New(0);
+    const std::string path = dir.file("kept.tls");
+    WriteFileBytes(path, Bytes{1, 2, 3});
+    driver.dialogs.AnswerNextFileDialog(std::nullopt);
+    driver.Click(window.cmdSave);
+    EXPECT_EQ(ReadFileBytes(path), (Bytes{1, 2, 3}));
+    EXPECT_TRUE(driver.dialogs.messages.empty());
+}
+
+TEST_F(DocumentCommands, RefusedOpenNamesTheFileAndKeepsTheWindow) {
+    driver.LoadTiles(WriteSheet(64));
+    TileSetContent tooMany = ForeignTileSet();
+    tooMany.tileCount = 1202;
+    const std::string tooManyPath = dir.file("too-many.tls");
+    WriteFileBytes(tooManyPath, tooMany.FileBytes());
+    const Bytes whole = ForeignTileSet().FileBytes();
+    const std::string cutPath = dir.file("cut.tls");
+    WriteFileBytes(cutPath, Bytes(whole.begin(), whole.begin() + 100));
+
+    for (const std::string& path : {tooManyPath, cutPath, dir.file("missing.tls")}) {
+        driver.dialogs.messages.clear();
+        driver.Open(path);
+        ASSERT_EQ(driver.dialogs.messages.size(), 1u) << path;
+        EXPECT_TRUE(driver.dialogs.messages[0].contains(QString::fromStdString(path)))
+            << driver.dialogs.messages[0].toStdString();
+        EXPECT_EQ(window.Document.Header.TileCount, 0);
+        EXPECT_EQ(window.Document.TileAttributes[0][3], 0);
+        EXPECT_TRUE(window.fraIn->isEnabled());
+        EXPECT_FALSE(window.frmControls->isEnabled());
+    }
+
+    const std::string goodPath = dir.file("good.tls");
+    WriteFileBytes(goodPath, whole);
+    driver.Open(goodPath);
+    EXPECT_EQ(window.Document.Header.TileCount, 30);
+    EXPECT_TRUE(window.frmControls->isEnabled());
+}
+
+TEST_F(DocumentCommands, BitmapTooLargeForThePlaneSizeMakesNoTileSet) {
+    driver.LoadTiles(WriteSheet(1280));  // 208 x 1280 / 8 = 33280 bytes a plane
+    driver.New(0);
+    ASSERT_EQ(driver.dialogs.messages.size(), 1u);
+    EXPECT_TRUE(driver.dialogs.messages[0].contains("plane size")) << driver.dialogs.messages[0].toStdString();
+    EXPECT_EQ(window.Document.Header.TileCount, 0);
+    EXPECT_TRUE(window.fraIn->isEnabled());
+    EXPECT_FALSE(window.frmControls->isEnabled());
+}
+
+TEST_F(DocumentCommands, RefusedSaveLeavesDocumentAndFileAsTheyWere) {
+    // A sheet of 1,040 cells: a click on one of its last cells gives a frame the file
+    // cannot hold.
+    driver.LoadTiles(WriteSheet(1280));
+    const std::string openedPath = dir.file("foreign.tls");
+    WriteFileBytes(openedPath, ForeignTileSet().FileBytes());
+    driver.Open(openedPath);
+    ASSERT_TRUE(window.frmControls->isEnabled());
+
+    window.scrBMP->setValue(window.scrBMP->maximum());
+    driver.AssignCell(1030);
+    EXPECT_EQ(driver.Frame(0, 0), 1030);
+
+    const std::string path = dir.file("existing.tls");
+    WriteFileBytes(path, Bytes{9, 8, 7});
+    driver.Save(path);
+    ASSERT_EQ(driver.dialogs.messages.size(), 1u);
+    EXPECT_TRUE(driver.dialogs.messages[0].contains(QString::fromStdString(path)));
+    EXPECT_EQ(ReadFileBytes(path), (Bytes{9, 8, 7}));
+    EXPECT_EQ(driver.Frame(0, 0), 1030);
+    EXPECT_TRUE(window.fraOut->isEnabled());
+
+    const std::string noFolder = (dir.path() / "no-such-folder" / "x.tls").string();
+    driver.Save(noFolder);
+    ASSERT_EQ(driver.dialogs.messages.size(), 2u);
+    EXPECT_TRUE(driver.dialogs.messages[1].contains(QString::fromStdString(noFolder)));
+    EXPECT_FALSE(std::filesystem::exists(noFolder));
+
+    driver.AssignCell(1023);
+    driver.Save(path);
+    EXPECT_EQ(driver.dialogs.messages.size(), 2u);
+    const Bytes saved = ReadFileBytes(path);
+    EXPECT_EQ(testing_support::GetLE16(saved, 62 + 5 * 30), 1023 * 32);
+}
+
+}  // namespace
+}  // namespace mosalind

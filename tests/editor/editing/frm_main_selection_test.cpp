@@ -1,0 +1,139 @@
+#include <QImage>
+
+#include "editing/frm_main_editing_fixture.h"
+
+namespace mosalind {
+namespace {
+
+using SelectionDisplay = EditingWindow;
+
+TEST_F(SelectionDisplay, ClicksOnTheTileSheetSelectTiles) {
+    const struct {
+        int x, y, tile;
+    } clicks[] = {{0, 0, 0}, {207, 15, 12}, {0, 16, 13}, {40, 33, 28}};
+    for (const auto& click : clicks) {
+        driver.ClickTileSheet(click.x, click.y);
+        EXPECT_EQ(window.CurrentTile, click.tile);
+        EXPECT_EQ(window.lblTileNum->text(), QString("Current Tile: %1").arg(click.tile));
+    }
+    driver.ClickTileSheet(100, 100, Qt::RightButton);
+    EXPECT_EQ(window.CurrentTile, 84);
+    driver.ClickTileSheet(5, 5, Qt::MiddleButton);
+    EXPECT_EQ(window.CurrentTile, 0);
+}
+
+TEST_F(SelectionDisplay, MarkersFrameTheSelection) {
+    driver.SelectTile(27);
+    EXPECT_EQ(window.shpTileSel->pos(), QPoint(14, 30));
+    EXPECT_TRUE(window.shpTileSel->isVisible());
+    EXPECT_EQ(window.lblTileNum->text(), "Current Tile: 27");
+    EXPECT_EQ(window.shpBMPSel->pos(), QPoint(14, 30));  // New put tile 27 on cell 27
+    EXPECT_EQ(window.lblBMPNum->text(), "Offset in Bitmap: 27");
+
+    driver.SelectTile(0);
+    EXPECT_EQ(window.shpTileSel->pos(), QPoint(-2, -2));
+    EXPECT_EQ(window.shpTileSel->size(), QSize(21, 21));
+}
+
+TEST_F(SelectionDisplay, ShowingATileTwiceChangesNothing) {
+    window.Document.TileAttributes[0][33] = 17;
+    window.Document.TileAttributes[2][33] = 0xD7;
+    const TileSet before = window.Document;
+    driver.SelectTile(33);
+    const QString type = window.cboBehaviour->currentText();
+    const QString right = window.cboBlocking[1]->currentText();
+    driver.SelectTile(33);
+    EXPECT_EQ(window.cboBehaviour->currentText(), type);
+    EXPECT_EQ(window.cboBlocking[1]->currentText(), right);
+    EXPECT_EQ(type, "Exit");
+    EXPECT_EQ(right, "3 - x");
+    EXPECT_TRUE(window.Document.TileAttributes == before.TileAttributes);
+}
+
+TEST_F(SelectionDisplay, ClicksAfterScrollingUseTheContentPixel) {
+    window.scrTiles->setValue(window.scrTiles->maximum());
+    ASSERT_EQ(window.scrTiles->maximum(), 763);
+    ASSERT_EQ(window.picTilesScroller->Top(), -763);
+    // The viewport pixel (40, 33) is the sheet pixel (40, 796).
+    const QPoint sheetPixel = window.picTilesScroller->mapFrom(window.picTiles, window.picTiles->contentsRect().topLeft() + QPoint(40, 33));
+    EXPECT_EQ(sheetPixel, QPoint(40, 796));
+    driver.ClickTileSheet(sheetPixel.x(), sheetPixel.y());
+    EXPECT_EQ(window.CurrentTile, 49 * 13 + 2);
+    EXPECT_EQ(window.picTilesScroller->Top(), -763);  // selecting never scrolls
+
+    window.scrBMP->setValue(200);
+    driver.ClickBitmap(20, 200 + 5);  // row 12, column 1
+    EXPECT_EQ(driver.Frame(0, 49 * 13 + 2), 12 * 13 + 1);
+}
+
+TEST_F(SelectionDisplay, BitmapClicksAssignCellsToTheCurrentFrame) {
+    driver.SelectTile(2);
+    driver.ClickBitmap(20, 20);  // cell 14
+    EXPECT_EQ(driver.Frame(0, 2), 14);
+    EXPECT_EQ(window.lblBMPNum->text(), "Offset in Bitmap: 14");
+    EXPECT_EQ(window.shpBMPSel->pos(), QPoint(14, 14));
+    EXPECT_EQ(window.CurrentTile, 2);
+    // The sheet shows tile 2 with the block of cell 14, whose left half has colour 15.
+    const testing_support::PaletteColour c = testing_support::TestPaletteColour(14 % 15 + 1);
+    EXPECT_EQ(window.picTilesScroller->grab().toImage().pixelColor(32 + 5, 8), QColor(c.red, c.green, c.blue));
+
+    driver.ChooseFrame(1);
+    driver.AssignCell(600);
+    for (int frame = 0; frame < 8; ++frame) {
+        EXPECT_EQ(driver.Frame(frame, 2), frame == 0 ? 14 : frame == 1 ? 600 : 2) << frame;
+    }
+    EXPECT_EQ(driver.Frame(1, 3), 3);
+
+    const testing_support::Bytes file = Saved();
+    const std::size_t frames = 62 + 5 * kTiles;
+    EXPECT_EQ(testing_support::GetLE16(file, frames + 2 * 2), 14 * 32);
+    EXPECT_EQ(testing_support::GetLE16(file, frames + 2 * (kTiles + 2)), 600 * 32);
+}
+
+TEST_F(SelectionDisplay, FrameChoiceShowsTheFrameEverywhere) {
+    driver.SelectTile(5);
+    driver.ChooseFrame(3);
+    driver.AssignCell(40);
+    driver.ChooseFrame(0);
+    EXPECT_EQ(window.lblBMPNum->text(), "Offset in Bitmap: 5");
+
+    driver.ChooseFrame(3);
+    EXPECT_EQ(window.CurrentFrame, 3);
+    EXPECT_EQ(window.lblFrame->text(), "Current Frame:  4");
+    EXPECT_TRUE(window.optAnim[3]->isChecked());
+    EXPECT_FALSE(window.optAnim[0]->isChecked());
+    EXPECT_EQ(window.lblBMPNum->text(), "Offset in Bitmap: 40");
+    EXPECT_EQ(window.shpBMPSel->pos(), QPoint(14, 46));
+
+    // The sheet now draws tile 5 with cell 40 and tile 6 with its own cell: the left half
+    // of cell n is painted in colour (n mod 15) + 1.
+    const QImage sheet = window.picTilesScroller->grab().toImage();
+    const auto colourAt = [&](int x, int y) { return sheet.pixelColor(x, y); };
+    const auto paletteColour = [](int index) {
+        const testing_support::PaletteColour c = testing_support::TestPaletteColour(index);
+        return QColor(c.red, c.green, c.blue);
+    };
+    EXPECT_EQ(colourAt(5 * 16 + 3, 8), paletteColour(40 % 15 + 1));
+    EXPECT_EQ(colourAt(6 * 16 + 3, 8), paletteColour(6 % 15 + 1));
+
+    driver.ChooseFrame(3);  // the current frame again changes nothing
+    EXPECT_EQ(window.CurrentFrame, 3);
+    EXPECT_EQ(driver.Frame(3, 5), 40);
+}
+
+TEST_F(SelectionDisplay, NewAndOpenStartOnFrameOne) {
+    driver.ChooseFrame(6);
+    const std::string path = dir.file("seven.tls");
+    driver.Save(path);
+
+    testing_support::WindowDriver other;
+    const std::string sheet = dir.file("tiles.bmp");
+    other.LoadTiles(sheet);
+    other.Open(path);
+    EXPECT_EQ(other.window.CurrentFrame, 0);
+    EXPECT_TRUE(other.window.optAnim[0]->isChecked());
+    EXPECT_EQ(other.window.lblFrame->text(), "Current Frame:  1");
+}
+
+}  // namespace
+}  // namespace mosalind

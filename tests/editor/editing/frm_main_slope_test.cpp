@@ -1,0 +1,165 @@
+#include "editing/frm_main_editing_fixture.h"
+
+namespace mosalind {
+namespace {
+
+using SlopeEditing = EditingWindow;
+
+struct Pair {
+    int left, right, byte;
+};
+constexpr Pair kValidPairs[] = {
+    {0, 1, 160}, {0, 2, 144}, {0, 4, 128}, {1, 0, 224}, {1, 2, 164}, {1, 3, 148},
+    {2, 0, 212}, {2, 1, 228}, {2, 3, 168}, {2, 4, 152}, {3, 1, 216}, {3, 2, 232},
+    {3, 4, 172}, {4, 0, 204}, {4, 2, 220}, {4, 3, 236}};
+
+TEST_F(SlopeEditing, EveryValidPairIsWrittenAndShownAgain) {
+    for (int i = 0; i < 16; ++i) {
+        const Pair& pair = kValidPairs[i];
+        SCOPED_TRACE(testing::Message() << pair.left << "," << pair.right);
+        const int tile = 100 + i;
+        driver.SelectTile(tile);
+        // Side i % 4 carries the slope; side (i + 1) % 4 too for odd i.
+        driver.Choose(window.cboBlocking[i % 4], 1);
+        driver.Click(window.chkSlope[i % 4]);
+        if (i % 2 == 1) {
+            driver.Click(window.chkSlope[(i + 1) % 4]);
+        }
+        EXPECT_EQ(window.linSlope->DrawMode, SlopeLine::kInvert);
+        driver.PickSlopeLevel(true, pair.left);
+        driver.PickSlopeLevel(false, pair.right);
+        ASSERT_EQ(window.SlopeLeft, pair.left);
+        ASSERT_EQ(window.SlopeRight, pair.right);
+        driver.Click(window.cmdSetSlope);
+        EXPECT_EQ(window.linSlope->DrawMode, SlopeLine::kCopyPen);
+
+        driver.SelectTile(0);
+        driver.SelectTile(tile);
+        EXPECT_EQ(window.SlopeLeft, pair.left);
+        EXPECT_EQ(window.SlopeRight, pair.right);
+        std::vector<bool> expectedBoxes(4, false);
+        expectedBoxes[i % 4] = true;
+        expectedBoxes[(i + 1) % 4] = i % 2 == 1;
+        EXPECT_EQ(SlopeBoxes(), expectedBoxes);
+        EXPECT_TRUE(window.linSlope->isVisible());
+    }
+    EXPECT_TRUE(driver.dialogs.messages.empty());
+
+    const testing_support::Bytes file = Saved();
+    for (int i = 0; i < 16; ++i) {
+        const int tile = 100 + i;
+        for (int side = 0; side < 4; ++side) {
+            const bool sloped = side == i % 4 || (i % 2 == 1 && side == (i + 1) % 4);
+            const int blocking = side == i % 4 ? 1 : 0;
+            EXPECT_EQ(AttributeByte(file, side + 1, tile), (sloped ? kValidPairs[i].byte : 0) | blocking)
+                << "tile " << tile << " side " << side;
+        }
+    }
+}
+
+TEST_F(SlopeEditing, PairsWithoutEncodingAreRefused) {
+    driver.SelectTile(7);
+    driver.Choose(window.cboBlocking[2], 3);
+    driver.Click(window.chkSlope[0]);
+    driver.PickSlopeLevel(true, 0);
+    driver.PickSlopeLevel(false, 4);
+    driver.Click(window.cmdSetSlope);
+    ASSERT_EQ(driver.Attribute(1, 7), 0x80);
+
+    // Both levels 0 straight after New would be refused too; here every refused pair.
+    const std::pair<int, int> refused[] = {{0, 3}, {3, 0}, {1, 4}, {4, 1}, {2, 2}, {0, 0}};
+    driver.Click(window.chkSlope[0]);  // unchecked: a valid SET SLOPE would clear the slope
+    for (const auto& [left, right] : refused) {
+        driver.PickSlopeLevel(true, left);
+        driver.PickSlopeLevel(false, right);
+        driver.Click(window.cmdSetSlope);
+        EXPECT_EQ(driver.dialogs.messages.back(), "Invalid Slope!");
+        EXPECT_EQ(window.linSlope->DrawMode, SlopeLine::kInvert);
+        EXPECT_FALSE(window.chkSlope[0]->isChecked());
+    }
+    EXPECT_EQ(driver.dialogs.messages.size(), std::size(refused));
+    EXPECT_EQ(driver.Attribute(1, 7), 0x80);
+    EXPECT_EQ(driver.Attribute(3, 7), 3);
+
+    // A valid pair with no box checked removes the slope and keeps the blocking kinds.
+    driver.PickSlopeLevel(true, 4);
+    driver.PickSlopeLevel(false, 0);
+    driver.Click(window.cmdSetSlope);
+    EXPECT_EQ(driver.Attribute(1, 7), 0);
+    EXPECT_EQ(driver.Attribute(3, 7), 3);
+    EXPECT_FALSE(window.linSlope->isVisible());
+}
+
+TEST_F(SlopeEditing, SetSlopeStraightAfterNewIsRefused) {
+    driver.Click(window.chkSlope[1]);
+    driver.Click(window.cmdSetSlope);
+    ASSERT_EQ(driver.dialogs.messages.size(), 1u);
+    EXPECT_EQ(driver.dialogs.messages[0], "Invalid Slope!");
+    EXPECT_EQ(driver.Attribute(2, 0), 0);
+}
+
+TEST_F(SlopeEditing, ForeignLevelsOutsideTheTileAreRefused) {
+    window.Document.TileAttributes[1][9] = 0x80 | 0x0C;  // falls 4 levels from level 3
+    driver.SelectTile(9);
+    EXPECT_EQ(window.SlopeLeft, 3);
+    EXPECT_EQ(window.SlopeRight, 7);
+    driver.PickSlopeLevel(true, 4);  // (4, 7): 3 apart, but ends below the tile
+    driver.Click(window.cmdSetSlope);
+    EXPECT_EQ(driver.dialogs.messages.back(), "Invalid Slope!");
+    driver.PickSlopeLevel(true, 3);  // (3, 7): 4 apart, ends below the tile
+    driver.Click(window.cmdSetSlope);
+    EXPECT_EQ(driver.dialogs.messages.size(), 2u);
+    EXPECT_EQ(driver.Attribute(1, 9), 0x8C);
+}
+
+TEST_F(SlopeEditing, PendingLevelsCarryOverToATileWithoutSlope) {
+    window.Document.TileAttributes[1][20] = 0x80 | 0x01;  // 129: blocking, slope (0, 4)
+    driver.SelectTile(20);
+    EXPECT_EQ(window.cboBlocking[0]->currentText(), "1 - Blocking");
+    EXPECT_EQ(SlopeBoxes(), (std::vector<bool>{true, false, false, false}));
+    EXPECT_EQ(window.SlopeLeft, 0);
+    EXPECT_EQ(window.SlopeRight, 4);
+
+    driver.SelectTile(21);
+    EXPECT_EQ(SlopeBoxes(), (std::vector<bool>{false, false, false, false}));
+    EXPECT_FALSE(window.linSlope->isVisible());
+    EXPECT_EQ(window.SlopeLeft, 0);
+    EXPECT_EQ(window.SlopeRight, 4);
+    driver.Click(window.chkSlope[3]);
+    EXPECT_TRUE(window.linSlope->isVisible());
+    EXPECT_EQ(driver.Attribute(4, 21), 0);  // toggling a box alone writes nothing
+    driver.Click(window.cmdSetSlope);
+    EXPECT_EQ(driver.Attribute(4, 21), 0x80);
+}
+
+TEST_F(SlopeEditing, LastSlopedSideSetsTheLevels) {
+    window.Document.TileAttributes[1][50] = 0xE0;  // (1, 0)
+    window.Document.TileAttributes[3][50] = 0x98;  // (2, 4)
+    driver.SelectTile(50);
+    EXPECT_EQ(SlopeBoxes(), (std::vector<bool>{true, false, true, false}));
+    EXPECT_EQ(window.SlopeLeft, 2);
+    EXPECT_EQ(window.SlopeRight, 4);
+    EXPECT_EQ(window.linSlope->DrawMode, SlopeLine::kCopyPen);
+}
+
+TEST_F(SlopeEditing, ClicksPickLevelsAndPlaceTheLine) {
+    const double height = window.picTile->ScaleHeight();
+    const int middle = static_cast<int>(window.picTile->ScaleWidth()) / 2;
+    driver.Click(window.chkSlope[0]);
+    driver.ClickTileView(middle, static_cast<int>(height) - 1);  // the middle column: right
+    EXPECT_EQ(window.SlopeRight, 4);
+    EXPECT_EQ(window.SlopeLeft, 0);
+    driver.ClickTileView(middle - 1, static_cast<int>(height / 2));
+    EXPECT_EQ(window.SlopeLeft, 2);
+    EXPECT_EQ(window.linSlope->Y1, static_cast<int>(2 * height) / 4);
+    EXPECT_EQ(window.linSlope->Y2, static_cast<int>(height));
+    EXPECT_EQ(window.linSlope->DrawMode, SlopeLine::kInvert);
+    EXPECT_TRUE(window.linSlope->isVisible());
+
+    // Any mouse button picks a level.
+    driver.ClickAt(window.picTile, 4, 4, Qt::RightButton);
+    EXPECT_EQ(window.SlopeLeft, 0);
+}
+
+}  // namespace
+}  // namespace mosalind

@@ -1,0 +1,106 @@
+#include "editing/frm_main_editing_fixture.h"
+
+namespace mosalind {
+namespace {
+
+using TileTypeEditing = EditingWindow;
+using testing_support::WindowDriver;
+
+TEST_F(TileTypeEditing, ChosenRowsStoreTheirValues) {
+    driver.SelectTile(28);
+    driver.Choose(window.cboBehaviour, 2);  // "Door 1"
+    EXPECT_EQ(driver.Attribute(0, 28), 2);
+    driver.SelectTile(29);
+    driver.Choose(window.cboBehaviour, 30);  // "Masked"
+    driver.SelectTile(30);
+    driver.Choose(window.cboBehaviour, 31);  // "Foreground"
+    driver.SelectTile(31);
+    driver.Choose(window.cboBehaviour, 24);  // "Teleporter"
+    driver.Choose(window.cboBehaviour, 29);  // then "---"
+
+    const testing_support::Bytes file = Saved();
+    EXPECT_EQ(AttributeByte(file, 0, 28), 2);
+    EXPECT_EQ(AttributeByte(file, 0, 29), 254);
+    EXPECT_EQ(AttributeByte(file, 0, 30), 255);
+    EXPECT_EQ(AttributeByte(file, 0, 31), 0);
+    EXPECT_EQ(AttributeByte(file, 0, 27), 0);
+    EXPECT_EQ(file.at(62 + 28), 2);  // the typical edit: byte 62 + 28
+
+    // Shown again: the stored value's row, "Nothing" for "---".
+    driver.SelectTile(29);
+    EXPECT_EQ(window.cboBehaviour->currentText(), "Masked");
+    driver.SelectTile(30);
+    EXPECT_EQ(window.cboBehaviour->currentText(), "Foreground");
+    driver.SelectTile(31);
+    EXPECT_EQ(window.cboBehaviour->currentIndex(), 0);
+    driver.SelectTile(28);
+    EXPECT_EQ(window.cboBehaviour->currentText(), "Door 1");
+}
+
+TEST_F(TileTypeEditing, ForeignTypeShowsNothingAndStaysUntilChosen) {
+    window.Document.TileAttributes[0][5] = 100;  // as an opened file may hold
+    driver.SelectTile(5);
+    EXPECT_EQ(window.cboBehaviour->currentText(), "Nothing");
+    driver.SelectTile(6);
+    driver.SelectTile(5);
+    EXPECT_EQ(driver.Attribute(0, 5), 100);
+    EXPECT_EQ(AttributeByte(Saved(), 0, 5), 100);
+
+    driver.Choose(window.cboBehaviour, 0);
+    EXPECT_EQ(driver.Attribute(0, 5), 0);
+}
+
+TEST_F(TileTypeEditing, BlockingPerSideKeepsSlopesAndOtherSides) {
+    driver.SelectTile(40);
+    for (QPushButton* box : window.chkSlope) {
+        driver.Click(box);
+    }
+    driver.PickSlopeLevel(true, 1);
+    driver.PickSlopeLevel(false, 2);
+    driver.Click(window.cmdSetSlope);  // 0xA4 on every side
+    ASSERT_EQ(driver.Attribute(1, 40), 0xA4);
+
+    driver.Choose(window.cboBlocking[0], 1);
+    driver.Choose(window.cboBlocking[1], 2);
+    driver.Choose(window.cboBlocking[2], 3);
+    driver.Choose(window.cboBlocking[3], 0);
+    driver.Choose(window.cboBlocking[2], 3);  // the same row again changes nothing
+
+    const testing_support::Bytes file = Saved();
+    EXPECT_EQ(AttributeByte(file, 1, 40), 0xA5);
+    EXPECT_EQ(AttributeByte(file, 2, 40), 0xA6);
+    EXPECT_EQ(AttributeByte(file, 3, 40), 0xA7);
+    EXPECT_EQ(AttributeByte(file, 4, 40), 0xA4);
+    EXPECT_EQ(AttributeByte(file, 0, 40), 0);
+    EXPECT_EQ(AttributeByte(file, 1, 41), 0);
+
+    // Every list shows its own texts for the stored kinds.
+    driver.SelectTile(0);
+    driver.SelectTile(40);
+    EXPECT_EQ(window.cboBlocking[0]->currentText(), "1 - Blocking");
+    EXPECT_EQ(window.cboBlocking[1]->currentText(), "2 - x");
+    EXPECT_EQ(window.cboBlocking[2]->currentText(), "3 - x");
+    EXPECT_EQ(window.cboBlocking[3]->currentText(), "0 - Nothing");
+}
+
+TEST_F(TileTypeEditing, BlockingListWithoutSelectionStoresNothing) {
+    driver.SelectTile(3);
+    window.Document.TileAttributes[2][3] = 0xE3;
+    driver.Choose(window.cboBlocking[1], -1);
+    EXPECT_EQ(window.cboBlocking[1]->currentIndex(), 0);
+    EXPECT_EQ(driver.Attribute(2, 3), 0xE0);
+}
+
+TEST_F(TileTypeEditing, NoEditingBeforeATileSetExists) {
+    WindowDriver fresh;
+    fresh.Choose(fresh.window.cboBehaviour, 2);
+    fresh.Click(fresh.window.cmdSetSlope);
+    fresh.ClickTileSheet(40, 33);
+    EXPECT_EQ(fresh.window.Document.TileAttributes[0][0], 0);
+    EXPECT_EQ(fresh.window.CurrentTile, 0);
+    EXPECT_TRUE(fresh.dialogs.messages.empty());
+    EXPECT_EQ(fresh.window.lblTileNum->text(), "Current Tile: ");
+}
+
+}  // namespace
+}  // namespace mosalind

@@ -1,0 +1,102 @@
+// Drives the editor's window as a user would: clicks on its buttons and picture boxes,
+// rows chosen in its lists, file dialogs answered from a script. Header-only, because the
+// plain test program, which has no Qt, builds every .cpp of this folder.
+#pragma once
+
+#include <QApplication>
+#include <QComboBox>
+#include <QMouseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+
+#include <string>
+
+#include "window/frm_main.h"
+#include "window/scripted_dialogs.h"
+
+namespace testing_support {
+
+class WindowDriver {
+public:
+    WindowDriver() : window(&dialogs) {
+        window.show();
+        static_cast<void>(QTest::qWaitForWindowExposed(&window));
+    }
+
+    mosalind::ScriptedDialogs dialogs;
+    mosalind::FrmMain window;
+
+    // ---- Commands ----
+    void LoadTiles(const std::string& path) {
+        dialogs.AnswerNextFileDialog(QString::fromStdString(path));
+        Click(window.cmdLoad);
+    }
+    // Frame count row 0 is 4 frames, row 1 is 8.
+    void New(int frameCountRow) {
+        Choose(window.cboFrameCount, frameCountRow);
+        Click(window.cmdNew);
+    }
+    void Open(const std::string& path) {
+        dialogs.AnswerNextFileDialog(QString::fromStdString(path));
+        Click(window.cmdOpen);
+    }
+    void Save(const std::string& path) {
+        dialogs.AnswerNextFileDialog(QString::fromStdString(path));
+        Click(window.cmdSave);
+    }
+
+    // ---- Controls ----
+    static void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+    // Picks a row the way a user does: only in a usable list, and the list reports it.
+    static void Choose(QComboBox* list, int row) {
+        if (!list->isEnabled()) {
+            return;
+        }
+        list->setCurrentIndex(row);
+        emit list->activated(row);
+    }
+
+    // A press and release at a pixel of the widget (QTest would move a click at (0, 0) to
+    // the widget's centre).
+    static void ClickAt(QWidget* box, int x, int y, Qt::MouseButton button = Qt::LeftButton) {
+        const QPointF local(x, y);
+        const QPointF global = box->mapToGlobal(local);
+        QMouseEvent press(QEvent::MouseButtonPress, local, global, button, button, Qt::NoModifier);
+        QApplication::sendEvent(box, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, local, global, button, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(box, &release);
+    }
+
+    // Points of a picture box with a border are given in its inner pixels.
+    void ClickTileSheet(int x, int y, Qt::MouseButton button = Qt::LeftButton) {
+        ClickAt(window.picTilesScroller, x, y, button);
+    }
+    void ClickBitmap(int x, int y) { ClickAt(window.picBMPScroller, x, y); }
+    void ClickTileView(int x, int y) {
+        const QPoint inner = window.picTile->contentsRect().topLeft();
+        ClickAt(window.picTile, inner.x() + x, inner.y() + y);
+    }
+
+    // A click into the tile view that picks `level` on the left or right half.
+    void PickSlopeLevel(bool leftHalf, int level) {
+        const int width = static_cast<int>(window.picTile->ScaleWidth());
+        const int height = static_cast<int>(window.picTile->ScaleHeight());
+        // The middle of the level's band: 5y near (k + 1/2) x height.
+        const int y = ((2 * level + 1) * height) / 10;
+        ClickTileView(leftHalf ? 2 : width - 3, y);
+    }
+
+    void SelectTile(int tile) { ClickTileSheet((tile % 13) * 16 + 8, (tile / 13) * 16 + 8); }
+    void ChooseFrame(int frame) { Click(window.optAnim[frame]); }
+    void AssignCell(int cell) { ClickBitmap((cell % 13) * 16 + 5, (cell / 13) * 16 + 5); }
+
+    std::int16_t Attribute(int slot, int tile) const { return window.Document.TileAttributes[slot][tile]; }
+    std::int16_t Frame(int frame, int tile) const { return window.Document.TileFrames[frame][tile]; }
+};
+
+}  // namespace testing_support
