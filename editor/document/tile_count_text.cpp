@@ -42,6 +42,20 @@ double ReadRadixDigits(const std::string& text, std::size_t at, int base) {
     return value;
 }
 
+// &H and &O numbers are bit patterns typed by their value: one that fits 16 bits is a
+// signed 16-bit number (&HFFFF is -1, &H8000 is -32768), one that fits 32 bits a signed
+// 32-bit number (&H10000 is 65536, &HFFFFFFFF is -1). Wider ones are left as they are,
+// too large for any type.
+double AsSignedPattern(double value) {
+    if (value <= 0xFFFF) {
+        return value >= 0x8000 ? value - 0x10000 : value;
+    }
+    if (value <= 0xFFFFFFFF) {
+        return value >= 0x80000000 ? value - 4294967296.0 : value;
+    }
+    return value;
+}
+
 std::size_t SkipDigits(const std::string& text, std::size_t at) {
     while (at < text.size() && std::isdigit(static_cast<unsigned char>(text[at]))) {
         ++at;
@@ -113,10 +127,18 @@ double ReadDecimal(const std::string& text) {
     return value;
 }
 
-std::string Describe(double value) {
-    char text[40];
-    std::snprintf(text, sizeof text, "%.15g", value);
-    return text;
+// Names the value where it has one; a text like "1e999" reads as infinity.
+std::string DoesNotFit(double value) {
+    std::string says = "The tile count ";
+    if (std::isinf(value)) {
+        says += value > 0 ? "is too large to fit" : "is too far below zero to fit";
+    } else {
+        char text[40];
+        std::snprintf(text, sizeof text, "%.15g", value);
+        says += text;
+        says += " does not fit";
+    }
+    return says + " a 16-bit number (-32768 to 32767)";
 }
 
 }  // namespace
@@ -125,16 +147,15 @@ std::int16_t ReadTileCountText(const std::string& text) {
     const std::string compact = WithoutBlanks(text);
     double value = 0;
     if (compact.size() >= 2 && compact[0] == '&' && (compact[1] == 'H' || compact[1] == 'h')) {
-        value = ReadRadixDigits(compact, 2, 16);
+        value = AsSignedPattern(ReadRadixDigits(compact, 2, 16));
     } else if (compact.size() >= 2 && compact[0] == '&' && (compact[1] == 'O' || compact[1] == 'o')) {
-        value = ReadRadixDigits(compact, 2, 8);
+        value = AsSignedPattern(ReadRadixDigits(compact, 2, 8));
     } else {
         value = ReadDecimal(compact);
     }
     const double rounded = std::nearbyint(value);
     if (!(rounded >= -32768 && rounded <= 32767)) {
-        throw RefusedError("The tile count " + Describe(value) +
-                           " does not fit a 16-bit number (-32768 to 32767)");
+        throw RefusedError(DoesNotFit(value));
     }
     return static_cast<std::int16_t>(rounded);
 }

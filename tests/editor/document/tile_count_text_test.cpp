@@ -36,8 +36,8 @@ TEST(TileCountText, RoundsHalvesToTheEvenNeighbour) {
 TEST(TileCountText, RefusesNumbersBeyond16Bits) {
     EXPECT_EQ(ReadTileCountText("32767"), 32767);
     EXPECT_EQ(ReadTileCountText("-32768"), -32768);
-    for (const char* text : {"32768", "-32769", "32767.5", "&H8000", "&HFFFF", "&O100000", "1e5",
-                             "1e999999", "-1e999999", "99999999999999999999999999"}) {
+    for (const char* text : {"32768", "-32769", "32767.5", "&H10000", "&H7FFFFFFF", "&H100000000",
+                             "&O200000", "1e5", "1e999999", "-1e999999", "99999999999999999999999999"}) {
         EXPECT_THROW(ReadTileCountText(text), RefusedError) << text;
     }
     try {
@@ -46,6 +46,25 @@ TEST(TileCountText, RefusesNumbersBeyond16Bits) {
     } catch (const RefusedError& error) {
         EXPECT_STREQ(error.what(), "The tile count 40000 does not fit a 16-bit number (-32768 to 32767)");
     }
+    try {
+        ReadTileCountText("1e999");
+        ADD_FAILURE();
+    } catch (const RefusedError& error) {
+        EXPECT_STREQ(error.what(), "The tile count is too large to fit a 16-bit number (-32768 to 32767)");
+    }
+}
+
+TEST(TileCountText, HexAndOctalDigitsAreSignedBitPatterns) {
+    // 16 bits when the value fits them, else 32 bits: the top bit gives the sign.
+    EXPECT_EQ(ReadTileCountText("&H7FFF"), 32767);
+    EXPECT_EQ(ReadTileCountText("&H8000"), -32768);
+    EXPECT_EQ(ReadTileCountText("&HFFFF"), -1);
+    EXPECT_EQ(ReadTileCountText("&H0000FFFE"), -2);
+    EXPECT_EQ(ReadTileCountText("&O177777"), -1);
+    EXPECT_EQ(ReadTileCountText("&O100000"), -32768);
+    EXPECT_EQ(ReadTileCountText("&HFFFFFFFF"), -1);
+    EXPECT_EQ(ReadTileCountText("&HFFFF8000"), -32768);
+    EXPECT_EQ(ReadTileCountText("&O37777777777"), -1);
 }
 
 }  // namespace
