@@ -3,6 +3,7 @@
 
 #include "editing/cell_grid.h"
 #include "window/frm_main.h"
+#include "window/label_caption.h"
 
 namespace mosalind {
 
@@ -18,7 +19,7 @@ void FrmMain::SelectFrame(std::int16_t frame) {
     if (frame < 0 || frame >= kMaxFrames) {
         return;
     }
-    lblFrame->setText(QString::fromStdString(FrameText(frame)));
+    SetLabelCaption(lblFrame, QString::fromStdString(FrameText(frame)));
     CurrentFrame = frame;
     optAnim[frame]->setChecked(true);
     ShowBitmapOffset(Document.TileFrames[frame][CurrentTile]);

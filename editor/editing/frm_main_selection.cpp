@@ -6,6 +6,7 @@
 #include "editing/slope_codec.h"
 #include "editing/tile_type_list.h"
 #include "window/frm_main.h"
+#include "window/label_caption.h"
 
 namespace mosalind {
 
@@ -39,14 +40,14 @@ void FrmMain::ShowTileNumber(std::int16_t tile) {
     const CellOrigin marker = SelectionMarkerOrigin(tile);
     shpTileSel->Move(marker.left, marker.top);
     shpTileSel->setVisible(true);
-    lblTileNum->setText(QString::fromStdString(TileNumberText(tile)));
+    SetLabelCaption(lblTileNum, QString::fromStdString(TileNumberText(tile)));
 }
 
 void FrmMain::ShowBitmapOffset(std::int16_t cell) {
     const CellOrigin marker = SelectionMarkerOrigin(cell);
     shpBMPSel->Move(marker.left, marker.top);
     shpBMPSel->setVisible(true);
-    lblBMPNum->setText(QString::fromStdString(BitmapOffsetText(cell)));
+    SetLabelCaption(lblBMPNum, QString::fromStdString(BitmapOffsetText(cell)));
 }
 
 }  // namespace mosalind

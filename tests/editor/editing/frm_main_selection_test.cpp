@@ -1,6 +1,7 @@
 #include <QImage>
 
 #include "editing/frm_main_editing_fixture.h"
+#include "support/tile_set_bytes.h"
 
 namespace mosalind {
 namespace {
@@ -33,6 +34,22 @@ TEST_F(SelectionDisplay, MarkersFrameTheSelection) {
     driver.SelectTile(0);
     EXPECT_EQ(window.shpTileSel->pos(), QPoint(-2, -2));
     EXPECT_EQ(window.shpTileSel->size(), QSize(21, 21));
+}
+
+TEST_F(SelectionDisplay, FourDigitTileNumbersStayWholeOnTheLabelsLine) {
+    // An opened set of 1,201 tiles: tile 1195 ends its last whole row.
+    const std::string path = dir.file("large.tls");
+    testing_support::WriteFileBytes(path, testing_support::TileSetContent::Fresh(1201, 4, 29120, 910).FileBytes());
+    testing_support::WindowDriver other;
+    other.LoadTiles(dir.file("tiles.bmp"));
+    other.Open(path);
+    other.SelectTile(1195);
+
+    const QLabel* label = other.window.lblTileNum;
+    EXPECT_EQ(label->text(), "Current Tile: 1195");
+    EXPECT_EQ(label->pos(), QPoint(248, 16));
+    EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text()));
+    EXPECT_LE(label->heightForWidth(label->width()), label->height());  // not wrapped onto a hidden line
 }
 
 TEST_F(SelectionDisplay, ShowingATileTwiceChangesNothing) {
