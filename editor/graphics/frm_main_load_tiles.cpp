@@ -60,7 +60,7 @@ void FrmMain::cmdLoad_Click() {
         graphics = CutTiles(bitmap);
         picture = LoadPicture(path, bitmap);
     } catch (const RefusedError& refusal) {
-        dialogs_->ShowMessage(QString::fromStdString(refusal.what()));
+        dialogs_->ShowMessage(QString::fromLocal8Bit(refusal.what()));
         return;
     } catch (const std::bad_alloc&) {
         dialogs_->ShowMessage(QString("Cannot load the bitmap %1: not enough memory").arg(QDir::toNativeSeparators(path)));
