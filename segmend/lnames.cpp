@@ -1,4 +1,4 @@
-#include "lnames.hpp"
+#include "lnames.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 // segmend FILE: gives the first segment named "CSEG..." in an OMF object file the Common
 // combination, in place.
-#include "object_file.hpp"
+#include "object_file.h"
 
 #include <cstdio>
 #include <cstring>

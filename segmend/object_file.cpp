@@ -1,7 +1,7 @@
-#include "object_file.hpp"
+#include "object_file.h"
 
-#include "omf_record.hpp"
-#include "record_scan.hpp"
+#include "omf_record.h"
+#include "record_scan.h"
 
 #include <algorithm>
 #include <cerrno>

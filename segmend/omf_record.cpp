@@ -1,4 +1,4 @@
-#include "omf_record.hpp"
+#include "omf_record.h"
 
 namespace segmend {
 

@@ -1,6 +1,6 @@
-#include "record_scan.hpp"
+#include "record_scan.h"
 
-#include "omf_record.hpp"
+#include "omf_record.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "segdef.hpp"
+#include "segdef.h"
 
 namespace segmend {
 

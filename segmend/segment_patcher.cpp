@@ -1,7 +1,7 @@
-#include "segment_patcher.hpp"
+#include "segment_patcher.h"
 
-#include "omf_record.hpp"
-#include "segdef.hpp"
+#include "omf_record.h"
+#include "segdef.h"
 
 namespace segmend {
 

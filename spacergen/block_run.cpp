@@ -1,6 +1,6 @@
-#include "block_run.hpp"
+#include "block_run.h"
 
-#include "spacer_text.hpp"
+#include "spacer_text.h"
 
 #include <charconv>
 #include <cstring>

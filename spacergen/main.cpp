@@ -1,8 +1,8 @@
 // spacergen A B: writes spacer.dat, filler functions of NOP bytes worth A + B code bytes.
-#include "hex_argument.hpp"
-#include "output_file.hpp"
-#include "spacer_layout.hpp"
-#include "spacer_writer.hpp"
+#include "hex_argument.h"
+#include "output_file.h"
+#include "spacer_layout.h"
+#include "spacer_writer.h"
 
 #include <iostream>
 

@@ -1,4 +1,4 @@
-#include "output_file.hpp"
+#include "output_file.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "spacer_layout.hpp"
+#include "spacer_layout.h"
 
 namespace spacergen {
 

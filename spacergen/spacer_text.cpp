@@ -1,4 +1,4 @@
-#include "spacer_text.hpp"
+#include "spacer_text.h"
 
 #include <charconv>
 #include <cstdint>

@@ -1,7 +1,7 @@
-#include "spacer_writer.hpp"
+#include "spacer_writer.h"
 
-#include "block_run.hpp"
-#include "spacer_text.hpp"
+#include "block_run.h"
+#include "spacer_text.h"
 
 #include <algorithm>
 #include <cstdint>

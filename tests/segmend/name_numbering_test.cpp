@@ -1,6 +1,6 @@
 // Which name the walk finds and which index it gives it.
-#include "omf_bytes.hpp"
-#include "record_scan.hpp"
+#include "omf_bytes.h"
+#include "record_scan.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // How the walk steps from record to record: long bodies, cut-off files, split reading.
-#include "omf_bytes.hpp"
-#include "record_scan.hpp"
+#include "omf_bytes.h"
+#include "record_scan.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // What the rewrite of the chosen SEGDEF changes, and which SEGDEFs it leaves alone.
-#include "omf_bytes.hpp"
-#include "record_scan.hpp"
+#include "omf_bytes.h"
+#include "record_scan.h"
 
 #include <gtest/gtest.h>
 

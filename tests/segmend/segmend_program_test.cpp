@@ -1,5 +1,5 @@
 // Runs the built program on files in a temporary folder.
-#include "omf_bytes.hpp"
+#include "omf_bytes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "expected_spacer.hpp"
+#include "expected_spacer.h"
 
 #include <cstdio>
 

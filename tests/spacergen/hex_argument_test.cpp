@@ -1,4 +1,4 @@
-#include "hex_argument.hpp"
+#include "hex_argument.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "program_runner.hpp"
+#include "program_runner.h"
 
 #include <cstdio>
 #include <fstream>

@@ -1,7 +1,7 @@
-#include "expected_spacer.hpp"
-#include "spacer_layout.hpp"
-#include "spacer_writer.hpp"
-#include "text_sink.hpp"
+#include "expected_spacer.h"
+#include "spacer_layout.h"
+#include "spacer_writer.h"
+#include "text_sink.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

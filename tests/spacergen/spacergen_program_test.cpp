@@ -1,6 +1,6 @@
 // Black-box tests: the built program run in a temporary folder.
-#include "expected_spacer.hpp"
-#include "program_runner.hpp"
+#include "expected_spacer.h"
+#include "program_runner.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lnames.hpp"
+#include "lnames.h"
 
 #include <cstddef>
 #include <cstdint>

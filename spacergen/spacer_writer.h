@@ -1,7 +1,7 @@
 #pragma once
 
-#include "spacer_layout.hpp"
-#include "text_sink.hpp"
+#include "spacer_layout.h"
+#include "text_sink.h"
 
 #include <cstddef>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "segment_patcher.hpp"
+#include "segment_patcher.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "text_sink.hpp"
+#include "text_sink.h"
 
 #include <cstdio>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "spacer_layout.hpp"
+#include "spacer_layout.h"
 
 #include <string>
 #include <string_view>
