@@ -88,6 +88,11 @@ void SyncFolderOf(const std::filesystem::path& target) {
 
 void ReplaceFileContents(const std::string& path, const std::vector<std::uint8_t>& bytes) {
     const std::filesystem::path target = ResolvedTarget(path);
+    // The new contents arrive by a rename, which a read-only file would not stop; such a
+    // file is refused as writing over it in place would be.
+    if (access(target.c_str(), F_OK) == 0 && access(target.c_str(), W_OK) != 0) {
+        RefuseSave(path, errno);
+    }
     std::string temporaryPath;
     const int fd = CreateTemporaryBeside(target, temporaryPath);
     if (fd < 0) {

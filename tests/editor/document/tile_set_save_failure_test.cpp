@@ -1,6 +1,7 @@
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -155,6 +156,16 @@ TEST_F(TileSetSave, KeepsTheOldFilesPermissionsAndSavesThroughALink) {
     struct stat info {};
     ASSERT_EQ(stat(target.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0640u);
+}
+
+TEST_F(TileSetSave, RefusesToReplaceAReadOnlyFile) {
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "every file is writable for root";
+    }
+    chmod(target.c_str(), 0444);
+    EXPECT_EQ(RefusalOf(target, PatternedTileSet(20, 4), TileGraphics{}),
+              "Cannot save " + target + ": Permission denied");
+    ExpectUntouched();
 }
 
 }  // namespace
