@@ -2,17 +2,18 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "editing/cell_grid.h"
 #include "window/frm_main.h"
 
 namespace mosalind {
 
 namespace {
 
-// The 16 x 16 square of cell n in the sheet picture (and of tile n in the tile sheet).
-// Computed in int: the rows of the tallest sheet lie beyond 16-bit pixel offsets, and a
+// The 16 x 16 square of cell n in the sheet picture (and of tile n in the tile sheet). A
 // negative cell number read from a file gives a square outside the picture.
-QRect CellSquare(int n) {
-    return QRect((n % kCellsPerRow) * kCellSize, (n / kCellsPerRow) * kCellSize, kCellSize, kCellSize);
+QRect CellSquare(std::int16_t n) {
+    const CellOrigin origin = CellOriginOf(n);
+    return QRect(origin.left, origin.top, kCellSize, kCellSize);
 }
 
 bool CursorInRange(int frame, int tile) { return frame >= 0 && frame < kMaxFrames && tile >= 0 && tile < kMaxTiles; }
@@ -51,7 +52,7 @@ void FrmMain::picTilesScroller_Paint(QPainter& painter) {
     const int firstTile = std::max(0, area.top() / kCellSize) * kCellsPerRow;
     const int endTile = std::min(tileCount, (area.bottom() / kCellSize + 1) * kCellsPerRow);
     for (int tile = firstTile; tile < endTile; ++tile) {
-        picTilesScroller->PaintPicture(painter, sheet, CellSquare(tile), CellSquare(cells[tile]));
+        picTilesScroller->PaintPicture(painter, sheet, CellSquare(static_cast<std::int16_t>(tile)), CellSquare(cells[tile]));
     }
 }
 

@@ -2,17 +2,11 @@
 
 namespace mosalind {
 
-bool FileDialog::ShowOpen() {
-    std::optional<QString> chosen = dialogs_->ShowOpen(Filter, Flags, FileName);
-    if (!chosen) {
-        return false;
-    }
-    FileName = *chosen;
-    return true;
-}
+bool FileDialog::ShowOpen() { return Take(dialogs_->ShowOpen(Filter, Flags, FileName)); }
 
-bool FileDialog::ShowSave() {
-    std::optional<QString> chosen = dialogs_->ShowSave(Filter, Flags, FileName);
+bool FileDialog::ShowSave() { return Take(dialogs_->ShowSave(Filter, Flags, FileName)); }
+
+bool FileDialog::Take(const std::optional<QString>& chosen) {
     if (!chosen) {
         return false;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 #include "window/user_dialogs.h"
 
@@ -22,6 +23,9 @@ public:
     bool ShowSave();
 
 private:
+    // Keeps the chosen name; false when the user cancelled.
+    bool Take(const std::optional<QString>& chosen);
+
     UserDialogs* dialogs_;
 };
 

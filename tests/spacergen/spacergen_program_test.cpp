@@ -1,6 +1,7 @@
 // Black-box tests: the built program run in a temporary folder.
 #include "expected_spacer.h"
-#include "program_runner.h"
+#include "common/program_run.h"
+#include "common/temp_folder.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -15,6 +16,9 @@
 
 namespace fs = std::filesystem;
 using namespace spacergen_test;
+using testing_support::ProgramResult;
+using testing_support::ReadFileText;
+using testing_support::WriteFileText;
 using ::testing::HasSubstr;
 
 namespace {
@@ -22,7 +26,7 @@ namespace {
 class SpacergenProgram : public ::testing::Test {
 protected:
     fs::path spacerFile() const { return folder_.path() / "spacer.dat"; }
-    ProgramResult run(const std::vector<std::string>& arguments) { return runSpacergen(folder_.path(), arguments); }
+    ProgramResult run(const std::vector<std::string>& arguments) { return testing_support::RunProgram(SPACERGEN_PATH, folder_.path(), arguments); }
 
     void expectSilentSuccess(const ProgramResult& result) {
         EXPECT_EQ(result.exitStatus, 0);
@@ -30,7 +34,7 @@ protected:
         EXPECT_EQ(result.err, "");
     }
 
-    TemporaryFolder folder_;
+    testing_support::TempDir folder_;
 };
 
 }  // namespace
@@ -39,7 +43,7 @@ protected:
 
 TEST_F(SpacergenProgram, WorkedExampleWritesTheWholeFile) {
     expectSilentSuccess(run({"1000", "2010"}));
-    const std::string text = readFile(spacerFile());
+    const std::string text = ReadFileText(spacerFile());
     EXPECT_EQ(text, expectedSpacer(0x1000, 0x2010));
     // Header 30 + 11 lines of 12 + end 13, then three blocks of 30 + 127 x 167 + 142 + 14.
     EXPECT_EQ(text.size(), 64360u);
@@ -56,14 +60,14 @@ TEST_F(SpacergenProgram, EdgeCasesMatchTheRules) {
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.arguments));
         expectSilentSuccess(run(c.arguments));
-        EXPECT_EQ(readFile(spacerFile()), expectedSpacer(c.a, c.b));
+        EXPECT_EQ(ReadFileText(spacerFile()), expectedSpacer(c.a, c.b));
     }
 }
 
 TEST_F(SpacergenProgram, ReplacesALongerFileEntirely) {
-    writeFile(spacerFile(), std::string(100000, 'x'));
+    WriteFileText(spacerFile(), std::string(100000, 'x'));
     expectSilentSuccess(run({"5", "0"}));
-    EXPECT_EQ(readFile(spacerFile()), "void XSPACER0x5__(void) { \nreturn; \n }\n\n");
+    EXPECT_EQ(ReadFileText(spacerFile()), "void XSPACER0x5__(void) { \nreturn; \n }\n\n");
 }
 
 // ---- Usage errors: message on stderr, status 1, no file touched
@@ -80,9 +84,9 @@ TEST_F(SpacergenProgram, BadArgumentsPrintUsageAndWriteNothing) {
         EXPECT_THAT(result.err, HasSubstr("hexadecimal"));
         EXPECT_FALSE(fs::exists(spacerFile()));
     }
-    writeFile(spacerFile(), "previous");
+    WriteFileText(spacerFile(), "previous");
     EXPECT_EQ(run({"1000"}).exitStatus, 1);
-    EXPECT_EQ(readFile(spacerFile()), "previous");
+    EXPECT_EQ(ReadFileText(spacerFile()), "previous");
 }
 
 // ---- Files that cannot be written: message naming the file and the reason, status 1

@@ -1,6 +1,5 @@
-// Files for the editor's tests: a temporary folder that cleans up after itself, whole-file
-// reads and writes, and 16-colour bitmaps built byte by byte from the BMP layout, without
-// the editor's own code.
+// Files for the editor's tests: little-endian fields and 16-colour bitmaps built byte by
+// byte from the BMP layout, without the editor's own code.
 #pragma once
 
 #include <cstdint>
@@ -9,26 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "common/temp_folder.h"
+
 namespace testing_support {
-
-using Bytes = std::vector<std::uint8_t>;
-
-class TempDir {
-public:
-    TempDir();
-    ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-    const std::filesystem::path& path() const { return path_; }
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
-
-private:
-    std::filesystem::path path_;
-};
-
-Bytes ReadFileBytes(const std::string& path);
-void WriteFileBytes(const std::string& path, const Bytes& bytes);
 
 void PutLE16(Bytes& bytes, std::size_t offset, std::uint16_t value);
 void PutLE32(Bytes& bytes, std::size_t offset, std::uint32_t value);
