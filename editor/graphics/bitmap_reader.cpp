@@ -6,6 +6,7 @@
 #include "document/byte_file_reader.h"
 #include "graphics/bitmap_layout.h"
 #include "graphics/bitmap_pixels.h"
+#include "graphics/large_pages.h"
 
 namespace mosalind {
 
@@ -17,6 +18,7 @@ std::vector<std::uint8_t> ReadUpTo(ByteFileReader& file, std::size_t most) {
     constexpr std::size_t kPiece = std::size_t{16} << 20;
     std::vector<std::uint8_t> data;
     data.reserve(std::min(most, kPiece));
+    AdviseLargePages(data.data(), data.capacity());
     while (data.size() < most) {
         const std::size_t had = data.size();
         const std::size_t want = std::min(kPiece, most - had);

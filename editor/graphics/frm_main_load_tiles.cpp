@@ -11,6 +11,7 @@
 #include <new>
 
 #include "document/refused_error.h"
+#include "graphics/large_pages.h"
 #include "window/frm_main.h"
 
 namespace mosalind {
@@ -29,6 +30,7 @@ QImage SheetPicture(const Bitmap& bitmap) {
     if (picture.isNull()) {
         throw std::bad_alloc();
     }
+    AdviseLargePages(picture.bits(), static_cast<std::size_t>(picture.sizeInBytes()));
     QList<QRgb> colours;
     for (const BMPPaletteEntry& entry : bitmap.Palette) {
         colours.append(qRgb(entry.Red, entry.Green, entry.Blue));
