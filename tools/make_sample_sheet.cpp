@@ -6,7 +6,10 @@
 //   build/tools/make_sample_sheet samples/tiles.bmp
 //   build/tools/make_sample_sheet samples/tiles-header124.bmp header124
 //   build/tools/make_sample_sheet samples/tiles-8bit.bmp 8bit
+//   build/tools/make_sample_sheet samples/tiles.png png
 // `make_sample_sheet --list` prints what every cell holds instead of writing the sheet.
+#include <png.h>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -1630,9 +1633,14 @@ void put32(std::vector<std::uint8_t>& out, std::uint32_t value) {
 }
 
 // The sheet's file layouts: the classic 4-bit file with a 40-byte information header, the
-// same with the 124-byte header that paint programs write by default, and an 8-bit file that
-// uses colours 0 to 15 of a 16-entry palette.
-enum class Layout { Classic, Header124, EightBit };
+// same with the 124-byte header that paint programs write by default, an 8-bit file that
+// uses colours 0 to 15 of a 16-entry palette, and a 4-bit indexed PNG.
+enum class Layout { Classic, Header124, EightBit, Png };
+
+// The colour index of pixel (x, y), y counted from the top.
+std::uint8_t sheetPixel(const std::vector<Entry>& sheet, std::uint32_t x, std::uint32_t y) {
+  return sheet[(y / kSize) * kColumns + x / kSize].cell.pixels()[(y % kSize) * kSize + x % kSize];
+}
 
 // A BMP: file header, information header, the palette, then the pixel rows from the bottom
 // row up; with 4 bits, two pixels a byte with the left pixel in the high half.
@@ -1679,10 +1687,7 @@ std::vector<std::uint8_t> encodeBitmap(const std::vector<Entry>& sheet, Layout l
     out.push_back(0);
   }
   for (std::uint32_t row = height; row-- > 0;) {
-    const auto pixel = [&](std::uint32_t px) {
-      const Entry& e = sheet[(row / kSize) * kColumns + px / kSize];
-      return e.cell.pixels()[(row % kSize) * kSize + px % kSize];
-    };
+    const auto pixel = [&](std::uint32_t px) { return sheetPixel(sheet, px, row); };
     for (std::uint32_t x = 0; x < kWidth; x += 2) {
       if (bits == 8) {
         out.push_back(std::uint8_t(pixel(x)));
@@ -1692,6 +1697,54 @@ std::vector<std::uint8_t> encodeBitmap(const std::vector<Entry>& sheet, Layout l
       }
     }
   }
+  return out;
+}
+
+void appendPngBytes(png_structp png, png_bytep data, size_t count) {
+  auto& out = *static_cast<std::vector<std::uint8_t>*>(png_get_io_ptr(png));
+  out.insert(out.end(), data, data + count);
+}
+
+// libpng's calls, in a function of plain locals only: an error jumps back to its start.
+bool writePng(png_const_colorp palette, png_bytepp rows, std::uint32_t height, std::vector<std::uint8_t>* out) {
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_infop info = png != nullptr ? png_create_info_struct(png) : nullptr;
+  if (info == nullptr) {
+    png_destroy_write_struct(&png, nullptr);
+    return false;
+  }
+  if (setjmp(png_jmpbuf(png))) {
+    png_destroy_write_struct(&png, &info);
+    return false;
+  }
+  png_set_write_fn(png, out, appendPngBytes, nullptr);
+  png_set_IHDR(png, info, kColumns * kSize, height, 4, PNG_COLOR_TYPE_PALETTE, PNG_INTERLACE_NONE,
+               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  png_set_PLTE(png, info, palette, 16);
+  png_set_compression_level(png, 9);
+  png_write_info(png, info);
+  png_write_image(png, rows);
+  png_write_end(png, nullptr);
+  png_destroy_write_struct(&png, &info);
+  return true;
+}
+
+// A 4-bit indexed PNG: the palette, then the rows from the top, two pixels a byte with the
+// left pixel in the high half.
+std::vector<std::uint8_t> encodePng(const std::vector<Entry>& sheet) {
+  constexpr std::uint32_t kWidth = kColumns * kSize;
+  const std::uint32_t height = std::uint32_t(sheet.size() / kColumns) * kSize;
+  std::array<png_color, 16> palette{};
+  for (std::size_t i = 0; i < kPalette.size(); ++i) palette[i] = {kPalette[i].red, kPalette[i].green, kPalette[i].blue};
+  std::vector<std::uint8_t> pixels(std::size_t(height) * kWidth / 2);
+  std::vector<png_bytep> rows(height);
+  for (std::uint32_t y = 0; y < height; ++y) {
+    rows[y] = pixels.data() + std::size_t(y) * kWidth / 2;
+    for (std::uint32_t x = 0; x < kWidth; x += 2)
+      rows[y][x / 2] = std::uint8_t(sheetPixel(sheet, x, y) << 4 | sheetPixel(sheet, x + 1, y));
+  }
+  std::vector<std::uint8_t> out;
+  if (!writePng(palette.data(), rows.data(), height, &out)) throw std::runtime_error("libpng could not write the sheet");
   return out;
 }
 
@@ -1727,7 +1780,7 @@ bool writeFile(const std::filesystem::path& path, const std::vector<std::uint8_t
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::string_view usage = "usage: make_sample_sheet [--list | OUTPUT.bmp [classic | header124 | 8bit]]\n";
+  const std::string_view usage = "usage: make_sample_sheet [--list | OUTPUT [classic | header124 | 8bit | png]]\n";
   if (argc > 3) {
     std::cerr << usage;
     return 2;
@@ -1743,6 +1796,8 @@ int main(int argc, char** argv) {
     layout = Layout::Header124;
   } else if (layoutName == "8bit") {
     layout = Layout::EightBit;
+  } else if (layoutName == "png") {
+    layout = Layout::Png;
   } else if (layoutName != "classic") {
     std::cerr << usage;
     return 2;
@@ -1759,7 +1814,8 @@ int main(int argc, char** argv) {
       for (std::size_t i = 0; i < sheet.size(); ++i) std::cout << i << "\t" << sheet[i].name << "\n";
       return 0;
     }
-    if (!writeFile(std::filesystem::path(argument), encodeBitmap(sheet, layout))) return 1;
+    const std::vector<std::uint8_t> bytes = layout == Layout::Png ? encodePng(sheet) : encodeBitmap(sheet, layout);
+    if (!writeFile(std::filesystem::path(argument), bytes)) return 1;
     std::cout << "wrote " << argument << ": " << sheet.size() << " cells\n";
     return 0;
   } catch (const std::exception& e) {
