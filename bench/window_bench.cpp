@@ -1,6 +1,7 @@
 // Speed of the editor window's heavy paths: Load Tiles of the tallest sheet the editor
-// accepts, measured against the platform's decoding of the same file alone, and a full
-// repaint of the largest tile sheet.
+// accepts on a fresh window, as a user does it once a run, measured against the platform's
+// decoding of the same file alone (the classic file and the same sheet with the 124-byte
+// header paint programs write), and a full repaint of the largest tile sheet.
 #include <QApplication>
 #include <QGroupBox>
 #include <QImage>
@@ -10,7 +11,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <malloc.h>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,18 +29,20 @@ constexpr int kSheetWidth = 208;
 constexpr int kTallestSheetHeight = 40320;  // 2,520 rows of 13 cells: 32,760 cells
 constexpr int kLargestTileSet = 1201;
 
-// A 16-colour bottom-up BMP whose cells all differ.
-std::string WriteSheet(const std::string& path, int height) {
+// A 16-colour bottom-up BMP whose cells all differ, with a 40- or a 124-byte header.
+std::string WriteSheet(const std::string& path, int height, int headerSize = 40) {
     const int stride = kSheetWidth / 2;
-    std::vector<unsigned char> bytes(118 + static_cast<std::size_t>(stride) * height, 0);
+    const std::size_t palette = 14 + static_cast<std::size_t>(headerSize);
+    const std::size_t pixels = palette + 64;
+    std::vector<unsigned char> bytes(pixels + static_cast<std::size_t>(stride) * height, 0);
     auto put32 = [&](std::size_t at, std::uint32_t v) {
         for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<unsigned char>(v >> (8 * i));
     };
     bytes[0] = 'B';
     bytes[1] = 'M';
     put32(2, static_cast<std::uint32_t>(bytes.size()));
-    put32(10, 118);
-    put32(14, 40);
+    put32(10, static_cast<std::uint32_t>(pixels));
+    put32(14, static_cast<std::uint32_t>(headerSize));
     put32(18, kSheetWidth);
     put32(22, static_cast<std::uint32_t>(height));
     bytes[26] = 1;
@@ -45,14 +50,14 @@ std::string WriteSheet(const std::string& path, int height) {
     put32(34, static_cast<std::uint32_t>(stride * height));
     put32(46, 16);
     for (int i = 0; i < 16; ++i) {
-        bytes[54 + 4 * i] = static_cast<unsigned char>(i * 16);
-        bytes[55 + 4 * i] = static_cast<unsigned char>(255 - i * 16);
-        bytes[56 + 4 * i] = static_cast<unsigned char>(i * 7);
+        bytes[palette + 4 * i] = static_cast<unsigned char>(i * 16);
+        bytes[palette + 1 + 4 * i] = static_cast<unsigned char>(255 - i * 16);
+        bytes[palette + 2 + 4 * i] = static_cast<unsigned char>(i * 7);
     }
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < kSheetWidth; x += 2) {
             const int cell = (y / 16) * 13 + x / 16;
-            bytes[118 + static_cast<std::size_t>(height - 1 - y) * stride + x / 2] =
+            bytes[pixels + static_cast<std::size_t>(height - 1 - y) * stride + x / 2] =
                 static_cast<unsigned char>(((cell + x) & 15) << 4 | ((cell + y) & 15));
         }
     }
@@ -61,18 +66,32 @@ std::string WriteSheet(const std::string& path, int height) {
     return path;
 }
 
-std::string TallestSheetPath() {
-    static const std::string path =
-        WriteSheet((std::filesystem::temp_directory_path() / "mosalind-bench-tallest.bmp").string(), kTallestSheetHeight);
-    return path;
+std::filesystem::path TallestSheetFile(int headerSize) {
+    return std::filesystem::temp_directory_path() /
+           ("mosalind-bench-tallest-" + std::to_string(headerSize) + ".bmp");
 }
 
+std::string TallestSheetPath(int headerSize = 40) {
+    static std::map<int, std::string> written;
+    auto [at, isNew] = written.try_emplace(headerSize);
+    if (isNew) {
+        at->second = WriteSheet(TallestSheetFile(headerSize).string(), kTallestSheetHeight, headerSize);
+    }
+    return at->second;
+}
+
+// The argument is the sheet file's information header size. Each round starts, like a
+// run's one load, from memory given back to the system.
 void BM_QtDecodeTallestSheet(benchmark::State& state) {
-    const QString path = QString::fromStdString(TallestSheetPath());
+    const QString path = QString::fromStdString(TallestSheetPath(static_cast<int>(state.range(0))));
     for (auto _ : state) {
         QImage picture = QImageReader(path).read();
         if (picture.isNull()) state.SkipWithError("the platform did not decode the sheet");
         benchmark::DoNotOptimize(picture.constBits());
+        state.PauseTiming();
+        picture = QImage();
+        malloc_trim(0);
+        state.ResumeTiming();
     }
 }
 
@@ -85,14 +104,23 @@ void BM_ReadAndCutTallestSheet(benchmark::State& state) {
     }
 }
 
+// Each load on a freshly made window; making and closing the window are not timed. Memory
+// freed by the last round goes back to the system first, as the decode's does: a user
+// loads one sheet a run, into memory the program has never touched.
 void BM_LoadTilesTallestSheet(benchmark::State& state) {
-    const QString path = QString::fromStdString(TallestSheetPath());
+    const QString path = QString::fromStdString(TallestSheetPath(static_cast<int>(state.range(0))));
     ScriptedDialogs dialogs;
-    FrmMain window(&dialogs);
     for (auto _ : state) {
+        state.PauseTiming();
+        auto window = std::make_unique<FrmMain>(&dialogs);
         dialogs.AnswerNextFileDialog(path);
-        window.cmdLoad_Click();
-        if (window.Graphics.BMPTileCount != 32760) state.SkipWithError("the sheet was not loaded");
+        state.ResumeTiming();
+        window->cmdLoad_Click();
+        state.PauseTiming();
+        if (window->Graphics.BMPTileCount != 32760) state.SkipWithError("the sheet was not loaded");
+        window.reset();
+        malloc_trim(0);
+        state.ResumeTiming();
     }
 }
 
@@ -116,9 +144,9 @@ void BM_RepaintFullTileSheet(benchmark::State& state) {
     }
 }
 
-BENCHMARK(BM_QtDecodeTallestSheet)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_QtDecodeTallestSheet)->Arg(40)->Arg(124)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(BM_ReadAndCutTallestSheet)->Unit(benchmark::kMillisecond)->MinTime(1.0);
-BENCHMARK(BM_LoadTilesTallestSheet)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_LoadTilesTallestSheet)->Arg(40)->Arg(124)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(BM_RepaintFullTileSheet)->Unit(benchmark::kMillisecond);
 
 // Keeps each benchmark's time per iteration so that main can print the ratio.
@@ -127,8 +155,10 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
             if (run.run_type == Run::RT_Iteration && !run.error_occurred) {
-                realTime[run.run_name.function_name] = run.GetAdjustedRealTime();
-                cpuTime[run.run_name.function_name] = run.GetAdjustedCPUTime();
+                const std::string name = run.run_name.function_name +
+                                         (run.run_name.args.empty() ? "" : "/" + run.run_name.args);
+                realTime[name] = run.GetAdjustedRealTime();
+                cpuTime[name] = run.GetAdjustedCPUTime();
             }
         }
         ConsoleReporter::ReportRuns(runs);
@@ -149,16 +179,21 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks(&reporter);
     // CPU time as well as wall time: on a busy machine the wall time of either side
     // swings with the load.
-    for (const auto* times : {&reporter.realTime, &reporter.cpuTime}) {
-        const auto load = times->find("BM_LoadTilesTallestSheet");
-        const auto decode = times->find("BM_QtDecodeTallestSheet");
-        if (load != times->end() && decode != times->end() && decode->second > 0) {
-            std::printf("Load Tiles of the tallest sheet / the platform's decode alone (%s time): %.2f (target at most 2)\n",
-                        times == &reporter.realTime ? "wall" : "CPU", load->second / decode->second);
+    for (const char* header : {"40", "124"}) {
+        for (const auto* times : {&reporter.realTime, &reporter.cpuTime}) {
+            const auto load = times->find(std::string("BM_LoadTilesTallestSheet/") + header);
+            const auto decode = times->find(std::string("BM_QtDecodeTallestSheet/") + header);
+            if (load != times->end() && decode != times->end() && decode->second > 0) {
+                std::printf("Load Tiles of the tallest sheet (%s-byte header) on a fresh window / the platform's "
+                            "decode alone (%s time): %.2f (target at most 1.5)\n",
+                            header, times == &reporter.realTime ? "wall" : "CPU", load->second / decode->second);
+            }
         }
     }
     benchmark::Shutdown();
-    std::filesystem::remove(std::filesystem::temp_directory_path() / "mosalind-bench-tallest.bmp");
+    for (const int header : {40, 124}) {
+        std::filesystem::remove(TallestSheetFile(header));
+    }
     std::filesystem::remove(std::filesystem::temp_directory_path() / "mosalind-bench-sheet.bmp");
     return 0;
 }

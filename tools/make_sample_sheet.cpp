@@ -4,6 +4,8 @@
 // Regenerate it from the repository root after changing this file:
 //   cmake --build build --target make_sample_sheet
 //   build/tools/make_sample_sheet samples/tiles.bmp
+//   build/tools/make_sample_sheet samples/tiles-header124.bmp header124
+//   build/tools/make_sample_sheet samples/tiles-8bit.bmp 8bit
 // `make_sample_sheet --list` prints what every cell holds instead of writing the sheet.
 #include <algorithm>
 #include <array>
@@ -1627,33 +1629,49 @@ void put32(std::vector<std::uint8_t>& out, std::uint32_t value) {
   put16(out, value >> 16);
 }
 
-// A 4-bit BMP: file header, 40-byte information header, 16 palette entries, then the pixel rows
-// from the bottom row up, two pixels a byte with the left pixel in the high half.
-std::vector<std::uint8_t> encodeBitmap(const std::vector<Entry>& sheet) {
+// The sheet's file layouts: the classic 4-bit file with a 40-byte information header, the
+// same with the 124-byte header that paint programs write by default, and an 8-bit file that
+// uses colours 0 to 15 of a 16-entry palette.
+enum class Layout { Classic, Header124, EightBit };
+
+// A BMP: file header, information header, the palette, then the pixel rows from the bottom
+// row up; with 4 bits, two pixels a byte with the left pixel in the high half.
+std::vector<std::uint8_t> encodeBitmap(const std::vector<Entry>& sheet, Layout layout) {
   constexpr std::uint32_t kWidth = kColumns * kSize;
-  constexpr std::uint32_t kStride = kWidth / 2;  // 104 bytes: already a multiple of 4
-  constexpr std::uint32_t kPixelOffset = 14 + 40 + 16 * 4;
+  const std::uint32_t bits = layout == Layout::EightBit ? 8 : 4;
+  const std::uint32_t stride = kWidth * bits / 8;  // 104 or 208 bytes: already a multiple of 4
+  const std::uint32_t headerSize = layout == Layout::Header124 ? 124 : 40;
+  const std::uint32_t pixelOffset = 14 + headerSize + 16 * 4;
   const std::uint32_t height = std::uint32_t(sheet.size() / kColumns) * kSize;
-  const std::uint32_t imageSize = kStride * height;
+  const std::uint32_t imageSize = stride * height;
 
   std::vector<std::uint8_t> out;
-  out.reserve(kPixelOffset + imageSize);
+  out.reserve(pixelOffset + imageSize);
   out.push_back('B');
   out.push_back('M');
-  put32(out, kPixelOffset + imageSize);
+  put32(out, pixelOffset + imageSize);
   put32(out, 0);
-  put32(out, kPixelOffset);
-  put32(out, 40);
+  put32(out, pixelOffset);
+  put32(out, headerSize);
   put32(out, kWidth);
   put32(out, height);
   put16(out, 1);
-  put16(out, 4);
+  put16(out, std::uint16_t(bits));
   put32(out, 0);
   put32(out, imageSize);
   put32(out, 2835);  // 72 dots per inch
   put32(out, 2835);
   put32(out, 16);
   put32(out, 16);
+  if (layout == Layout::Header124) {
+    for (int mask = 0; mask < 4; ++mask) put32(out, 0);  // no channel masks: indexed colours
+    put32(out, 0x73524742);                               // colour space "sRGB"
+    for (int i = 0; i < 9 + 3; ++i) put32(out, 0);        // end points and gamma: unused
+    put32(out, 4);                                        // rendering intent: pictures
+    put32(out, 0);                                        // no profile
+    put32(out, 0);
+    put32(out, 0);
+  }
   for (const Rgb& c : kPalette) {
     out.push_back(c.blue);
     out.push_back(c.green);
@@ -1661,12 +1679,17 @@ std::vector<std::uint8_t> encodeBitmap(const std::vector<Entry>& sheet) {
     out.push_back(0);
   }
   for (std::uint32_t row = height; row-- > 0;) {
+    const auto pixel = [&](std::uint32_t px) {
+      const Entry& e = sheet[(row / kSize) * kColumns + px / kSize];
+      return e.cell.pixels()[(row % kSize) * kSize + px % kSize];
+    };
     for (std::uint32_t x = 0; x < kWidth; x += 2) {
-      const auto pixel = [&](std::uint32_t px) {
-        const Entry& e = sheet[(row / kSize) * kColumns + px / kSize];
-        return e.cell.pixels()[(row % kSize) * kSize + px % kSize];
-      };
-      out.push_back(std::uint8_t(pixel(x) << 4 | pixel(x + 1)));
+      if (bits == 8) {
+        out.push_back(std::uint8_t(pixel(x)));
+        out.push_back(std::uint8_t(pixel(x + 1)));
+      } else {
+        out.push_back(std::uint8_t(pixel(x) << 4 | pixel(x + 1)));
+      }
     }
   }
   return out;
@@ -1704,13 +1727,23 @@ bool writeFile(const std::filesystem::path& path, const std::vector<std::uint8_t
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::string_view usage = "usage: make_sample_sheet [--list | OUTPUT.bmp]\n";
-  if (argc > 2) {
+  const std::string_view usage = "usage: make_sample_sheet [--list | OUTPUT.bmp [classic | header124 | 8bit]]\n";
+  if (argc > 3) {
     std::cerr << usage;
     return 2;
   }
-  const std::string_view argument = argc == 2 ? argv[1] : "samples/tiles.bmp";
+  const std::string_view argument = argc >= 2 ? argv[1] : "samples/tiles.bmp";
   if (argument.empty() || (argument.size() > 1 && argument.substr(0, 2) == "--" && argument != "--list")) {
+    std::cerr << usage;
+    return 2;
+  }
+  const std::string_view layoutName = argc == 3 ? argv[2] : "classic";
+  Layout layout = Layout::Classic;
+  if (layoutName == "header124") {
+    layout = Layout::Header124;
+  } else if (layoutName == "8bit") {
+    layout = Layout::EightBit;
+  } else if (layoutName != "classic") {
     std::cerr << usage;
     return 2;
   }
@@ -1726,7 +1759,7 @@ int main(int argc, char** argv) {
       for (std::size_t i = 0; i < sheet.size(); ++i) std::cout << i << "\t" << sheet[i].name << "\n";
       return 0;
     }
-    if (!writeFile(std::filesystem::path(argument), encodeBitmap(sheet))) return 1;
+    if (!writeFile(std::filesystem::path(argument), encodeBitmap(sheet, layout))) return 1;
     std::cout << "wrote " << argument << ": " << sheet.size() << " cells\n";
     return 0;
   } catch (const std::exception& e) {

@@ -1,6 +1,7 @@
 #include "document/byte_file_reader.h"
 
 #include <cerrno>
+#include <limits>
 
 #include "document/refused_error.h"
 #include "document/system_reason.h"
@@ -30,6 +31,15 @@ std::size_t ByteFileReader::Read(std::uint8_t* destination, std::size_t count) {
         throw RefusedError("Cannot read " + path_ + ": " + SystemReason(reason != 0 ? reason : EIO));
     }
     return got;
+}
+
+void ByteFileReader::Seek(std::uint64_t offset) {
+    errno = 0;
+    if (offset > static_cast<std::uint64_t>(std::numeric_limits<long>::max()) ||
+        std::fseek(file_, static_cast<long>(offset), SEEK_SET) != 0) {
+        const int reason = errno;
+        throw RefusedError("Cannot read " + path_ + ": " + SystemReason(reason != 0 ? reason : EINVAL));
+    }
 }
 
 }  // namespace mosalind

@@ -20,6 +20,10 @@ public:
     // Reads up to `count` bytes into `destination`; returns the number read.
     std::size_t Read(std::uint8_t* destination, std::size_t count);
 
+    // Moves to byte `offset` from the start; a place past the end is allowed and reads
+    // nothing.
+    void Seek(std::uint64_t offset);
+
 private:
     std::string path_;
     std::FILE* file_ = nullptr;

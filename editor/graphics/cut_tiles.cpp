@@ -5,6 +5,7 @@
 #include <string>
 
 #include "document/refused_error.h"
+#include "graphics/large_pages.h"
 #include "graphics/tile_graphics.h"
 #include "graphics/tile_sheet_format.h"
 
@@ -57,6 +58,8 @@ TileGraphics CutTiles(const Bitmap& bitmap) {
     TileGraphics graphics;
     graphics.BMPTileCount = static_cast<std::int16_t>(height * kSheetWidth / 256);
     const std::size_t cells = static_cast<std::size_t>(graphics.BMPTileCount);
+    graphics.TilePlanes.reserve(cells * kPlaneCount * kPlaneBytesPerCell);
+    AdviseLargePages(graphics.TilePlanes.data(), graphics.TilePlanes.capacity());
     graphics.TilePlanes.assign(cells * kPlaneCount * kPlaneBytesPerCell, 0);
     const std::size_t planeStride = cells * kPlaneBytesPerCell;
 

@@ -1,12 +1,17 @@
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
-#include <QImageReader>
+#include <QImage>
+#include <QList>
 #include <QPushButton>
+#include <array>
+#include <cstdint>
+#include <cstring>
 #include <exception>
 #include <new>
 
 #include "document/refused_error.h"
+#include "graphics/large_pages.h"
 #include "window/frm_main.h"
 
 namespace mosalind {
@@ -16,25 +21,39 @@ namespace {
 constexpr int kLoadFlags = 4100;  // the file must exist (4096), no read-only box (4)
 const char* const kBitmapFilter = "Bitmap Files (*.bmp)|*.bmp";
 
-// The chosen file as the platform decodes it for display. Throws RefusedError when the
-// decoder cannot read it or sees another size than the tile sheet that was cut.
-QImage LoadPicture(const QString& path, const Bitmap& cut) {
-    QImageReader reader(path);
-    reader.setAutoTransform(false);
-    QImage picture = reader.read();
-    const QString shown = QDir::toNativeSeparators(path);
+// The picture shown in the bitmap view, made from the very palette and pixels that are
+// cut, so that the view shows exactly the cells that Save writes.
+QImage SheetPicture(const Bitmap& bitmap) {
+    const int width = bitmap.InfoHeader.Width;
+    const int height = bitmap.InfoHeader.Height;
+    QImage picture(width, height, QImage::Format_Indexed8);
     if (picture.isNull()) {
-        throw RefusedError(QString("Cannot show the bitmap %1: %2").arg(shown, reader.errorString()).toStdString());
+        throw std::bad_alloc();
     }
-    if (picture.width() != cut.InfoHeader.Width || picture.height() != cut.InfoHeader.Height) {
-        throw RefusedError(QString("Cannot show the bitmap %1: it decodes as %2 x %3 pixels, not as the %4 x %5 "
-                                   "pixels of its header")
-                               .arg(shown)
-                               .arg(picture.width())
-                               .arg(picture.height())
-                               .arg(cut.InfoHeader.Width)
-                               .arg(cut.InfoHeader.Height)
-                               .toStdString());
+    AdviseLargePages(picture.bits(), static_cast<std::size_t>(picture.sizeInBytes()));
+    QList<QRgb> colours;
+    for (const BMPPaletteEntry& entry : bitmap.Palette) {
+        colours.append(qRgb(entry.Red, entry.Green, entry.Blue));
+    }
+    picture.setColorTable(colours);
+
+    // Each stored byte gives two pixels, left one in the high nibble; rows are stored
+    // bottom first.
+    static const std::array<std::uint16_t, 256> kPairs = [] {
+        std::array<std::uint16_t, 256> pairs{};
+        for (int value = 0; value < 256; ++value) {
+            const std::uint8_t two[2] = {static_cast<std::uint8_t>(value >> 4), static_cast<std::uint8_t>(value & 15)};
+            std::memcpy(&pairs[value], two, 2);
+        }
+        return pairs;
+    }();
+    const std::size_t rowBytes = static_cast<std::size_t>(width) / 2;
+    for (int y = 0; y < height; ++y) {
+        const std::uint8_t* stored = bitmap.Pixels.data() + static_cast<std::size_t>(height - 1 - y) * rowBytes;
+        std::uint8_t* line = picture.scanLine(y);
+        for (std::size_t i = 0; i < rowBytes; ++i) {
+            std::memcpy(line + 2 * i, &kPairs[stored[i]], 2);
+        }
     }
     return picture;
 }
@@ -50,15 +69,15 @@ void FrmMain::cmdLoad_Click() {
     }
     const QString path = cdlLoad.FileName;
 
-    // Everything is read, cut and decoded before any of the window's state changes, so a
-    // refused file leaves the window exactly as it was.
+    // The file is read once, then cut and made into a picture before any of the window's
+    // state changes, so a refused file leaves the window exactly as it was.
     Bitmap bitmap;
     TileGraphics graphics;
     QImage picture;
     try {
         bitmap = ReadBitmap(QFile::encodeName(path).toStdString());
         graphics = CutTiles(bitmap);
-        picture = LoadPicture(path, bitmap);
+        picture = SheetPicture(bitmap);
     } catch (const RefusedError& refusal) {
         dialogs_->ShowMessage(QString::fromLocal8Bit(refusal.what()));
         return;

@@ -90,7 +90,7 @@ public:
     std::int16_t SlopeRight = 0;
     Bitmap LoadedBitmap;          // BMPFileHeader, BMPInfoHeader, BMPPalette, BMPPixels
     TileGraphics Graphics;        // BMPTileCount and TilePlanes
-    QImage BMPPicture;            // the bitmap as Qt decodes it, shown in picBMPScroller
+    QImage BMPPicture;            // the cut pixels in the sheet's palette, shown in picBMPScroller
 
     // ---- Handlers (the user's actions) ----
     void cmdLoad_Click();                                   // graphics/frm_main_load_tiles.cpp

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "document/refused_error.h"
+#include "support/bitmap_variants.h"
 #include "support/test_files.h"
 
 namespace mosalind {
@@ -12,6 +13,13 @@ using namespace testing_support;
 
 int Diagonal(int x, int y) {
     return (x + 2 * y) % 16;
+}
+
+// Writes `values` over the bytes from `at` on.
+void Overwrite(Bytes& bytes, std::size_t at, std::initializer_list<int> values) {
+    for (int v : values) {
+        bytes.at(at++) = static_cast<std::uint8_t>(v);
+    }
 }
 
 TEST(BitmapReader, ReadsHeadersPaletteAndPixelsFromByte118) {
@@ -44,12 +52,13 @@ TEST(BitmapReader, ReadsHeadersPaletteAndPixelsFromByte118) {
     EXPECT_EQ(bitmap.Pixels[0] & 15, Diagonal(1, 31));
 }
 
-TEST(BitmapReader, ImageSizeFieldAndPixelOffsetDoNotChangeThePixels) {
+TEST(BitmapReader, ImageSizeFieldAndAnOffsetInsideThePaletteDoNotChangeThePixels) {
     TempDir dir;
     const Bytes exact = Build16ColourBitmap(208, 48, Diagonal);
     Bytes zeroField = Build16ColourBitmap(208, 48, Diagonal, 0);
-    PutLE32(zeroField, 10, 4000);  // a pixel-data offset the reader does not consult
+    PutLE32(zeroField, 10, 54);  // an offset before the palette's end: the pixels follow the palette
     Bytes hugeField = Build16ColourBitmap(208, 48, Diagonal, 0x7FFFFFFF);
+    PutLE32(hugeField, 10, 0);
     WriteFileBytes(dir.file("exact.bmp"), exact);
     WriteFileBytes(dir.file("zero.bmp"), zeroField);
     WriteFileBytes(dir.file("huge.bmp"), hugeField);
@@ -61,6 +70,47 @@ TEST(BitmapReader, ImageSizeFieldAndPixelOffsetDoNotChangeThePixels) {
     EXPECT_EQ(fromZero.InfoHeader.SizeImage, 48 * 104);
     EXPECT_EQ(fromHuge.Pixels, fromExact.Pixels);
     EXPECT_EQ(fromHuge.InfoHeader.SizeImage, 0x7FFFFFFF);
+}
+
+// Every layout read gives the pixels of the classic file of the same picture.
+TEST(BitmapReader, IndexedLayoutsGiveTheClassicPixels) {
+    TempDir dir;
+    WriteFileBytes(dir.file("classic.bmp"), Build16ColourBitmap(208, kVariantPictureHeight, VariantPictureColour));
+    const Bitmap classic = ReadBitmap(dir.file("classic.bmp"));
+    const BitmapVariant variants[] = {
+        {"core header", 12},
+        {"core header, 8-bit", 12, 8},
+        {"52-byte header", 52},
+        {"56-byte header", 56},
+        {"108-byte header", 108},
+        {"124-byte header", 124},
+        {"124-byte header, 8-bit", 124, 8},
+        {"8-bit", 40, 8},
+        {"8-bit, 16 colours used", 40, 8, 0, false, 16},
+        {"top-down", 40, 4, 0, true},
+        {"top-down 8-bit, 124-byte header", 124, 8, 0, true},
+        {"RLE4", 40, 4, 2},
+        {"RLE8", 40, 8, 1},
+        {"RLE8, 124-byte header, 16 colours", 124, 8, 1, false, 16},
+        {"short palette", 40, 4, 0, false, 5},
+        {"gap before the pixels", 40, 4, 0, false, 0, 300},
+        {"RLE4 after a gap", 108, 4, 2, false, 0, 7},
+        {"offset field 0", 40, 8, 0, false, 0, 0, true},
+    };
+    for (const BitmapVariant& variant : variants) {
+        WriteFileBytes(dir.file("variant.bmp"), BuildBitmapVariant(variant));
+        const Bitmap read = ReadBitmap(dir.file("variant.bmp"));
+        EXPECT_EQ(read.InfoHeader.Height, kVariantPictureHeight) << variant.name;
+        EXPECT_TRUE(read.Pixels == classic.Pixels) << variant.name;
+        ASSERT_EQ(read.Palette.size(), 16u) << variant.name;
+        const int entries = variant.coloursUsed == 0 ? 16 : variant.coloursUsed;
+        for (int i = 0; i < 16; ++i) {
+            const PaletteColour expected = i < entries ? TestPaletteColour(i) : PaletteColour{0, 0, 0};
+            EXPECT_EQ(read.Palette[i].Red, expected.red) << variant.name << " entry " << i;
+            EXPECT_EQ(read.Palette[i].Green, expected.green) << variant.name << " entry " << i;
+            EXPECT_EQ(read.Palette[i].Blue, expected.blue) << variant.name << " entry " << i;
+        }
+    }
 }
 
 TEST(BitmapReader, BytesMissingAtTheEndStayZero) {
@@ -99,16 +149,20 @@ TEST(BitmapReader, RefusesWhatIsNotATileSheet) {
         const char* says;
     } cases[] = {
         {0, 2, 0x4142, "does not start with \"BM\""},
-        {14, 4, 108, "information header is 108 bytes long, not 40"},
-        {30, 4, 2, "compressed (compression 2)"},
-        {28, 2, 8, "8 bits per pixel, not 4"},
+        {14, 4, 64, "information header is 64 bytes long; the editor reads headers of 12, 40, 52, 56, 108 and 124"},
+        {30, 4, 3, "compressed (compression 3) with 4 bits per pixel"},
+        {30, 4, 1, "compressed (compression 1) with 4 bits per pixel"},
+        {28, 2, 1, "it has 1 bits per pixel; save the sheet as a 16-colour (4-bit) bitmap, or as an 8-bit one"},
         {28, 2, 24, "24 bits per pixel"},
         {18, 4, 224, "224 pixels wide, not 208"},
-        {22, 4, static_cast<std::uint32_t>(-16), "height of -16 pixels is not a positive multiple of 16"},
+        {22, 4, static_cast<std::uint32_t>(-40), "height of -40 pixels is not a whole number of 16-pixel rows"},
         {22, 4, 0, "height of 0 pixels"},
         {22, 4, 40, "height of 40 pixels"},
         {22, 4, 40336, "2521 rows of cells exceed 2520"},
+        {22, 4, 0x80000000u, "its 134217728 rows of cells exceed 2520"},
         {22, 4, 0x7FFFFFF0, "rows of cells exceed"},
+        {46, 4, 17, "says it uses 17 colours, more than the 16 a 4-bit bitmap can have"},
+        {46, 4, 0xFFFFFFFFu, "says it uses 4294967295 colours"},
     };
     for (const Case& c : cases) {
         Bytes file = good;
@@ -125,6 +179,52 @@ TEST(BitmapReader, RefusesWhatIsNotATileSheet) {
             const std::string message = error.what();
             EXPECT_EQ(message.rfind(dir.file("bad.bmp") + " is not a 16-colour tile bitmap: ", 0), 0u) << message;
             EXPECT_NE(message.find(c.says), std::string::npos) << message;
+        }
+    }
+}
+
+// Refusals that only some layouts can meet: colours an 8-bit sheet may not use, RLE
+// streams that run outside the image, RLE stored top-down.
+TEST(BitmapReader, RefusesEightBitColoursAboveFifteenAndDamagedRunLengthData) {
+    TempDir dir;
+    // The 8-bit picture's pixel (x, y) from the top left sits at 14 + 40 + 1024 + (47 - y) * 208 + x.
+    auto eightBitPixel = [](int x, int y) { return static_cast<std::size_t>(1078 + (47 - y) * 208 + x); };
+    Bytes highColours = BuildBitmapVariant({"8-bit", 40, 8});
+    highColours[eightBitPixel(9, 30)] = 16;
+    highColours[eightBitPixel(200, 3)] = 200;  // higher up: named first
+    highColours[eightBitPixel(201, 3)] = 17;
+
+    // The first RLE8 instruction is the bottom row's first run of 16 pixels: a count of
+    // 220 passes the row's end. RLE4's first absolute run starts after its four runs.
+    Bytes longRun = BuildBitmapVariant({"RLE8", 40, 8, 1});
+    longRun[1078] = 220;
+    Bytes longAbsolute = BuildBitmapVariant({"RLE4", 40, 4, 2});
+    longAbsolute[118 + 4 * 2 + 1] = 170;
+    Bytes farMove = BuildBitmapVariant({"RLE8", 40, 8, 1});
+    Overwrite(farMove, 1078, {0, 2, 209, 0});
+    Bytes pastLastRow = BuildBitmapVariant({"RLE8", 40, 8, 1});
+    Overwrite(pastLastRow, 1078, {0, 2, 0, 47, 0, 2, 0, 2});
+    Bytes runAfterLastRow = BuildBitmapVariant({"RLE8", 40, 8, 1});
+    Overwrite(runAfterLastRow, 1078, {0, 2, 0, 48, 1, 5});
+    Bytes topDownRle = BuildBitmapVariant({"RLE4", 40, 4, 2});
+    PutLE32(topDownRle, 22, static_cast<std::uint32_t>(-48));
+
+    const std::pair<Bytes, const char*> cases[] = {
+        {highColours, "the pixel at x 200, y 3 has colour 200; an 8-bit sheet may use colours 0 to 15 only"},
+        {longRun, "its RLE pixel data is damaged: a run passes the end of its row"},
+        {longAbsolute, "its RLE pixel data is damaged: a run passes the end of its row"},
+        {farMove, "its RLE pixel data is damaged: a move passes the end of its row"},
+        {pastLastRow, "its RLE pixel data is damaged: a move passes the last row"},
+        {runAfterLastRow, "its RLE pixel data is damaged: a run comes after the last row"},
+        {topDownRle, "it is compressed and stored top row first, which a BMP file cannot be"},
+    };
+    for (const auto& [bytes, says] : cases) {
+        WriteFileBytes(dir.file("bad.bmp"), bytes);
+        try {
+            ReadBitmap(dir.file("bad.bmp"));
+            ADD_FAILURE() << says;
+        } catch (const RefusedError& error) {
+            EXPECT_EQ(std::string(error.what()), dir.file("bad.bmp") + " is not a 16-colour tile bitmap: " + says);
         }
     }
 }

@@ -6,6 +6,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "support/bitmap_variants.h"
 #include "window/window_test_support.h"
 
 namespace mosalind {
@@ -127,23 +128,33 @@ TEST_F(FrmMainLoadTilesTest, RefusedBitmapIsReportedAndLeavesTheWindowAsBefore) 
     EXPECT_EQ(dialogs.fileRequests.back().fileName, QString::fromStdString(wrongWidth));
 }
 
-TEST_F(FrmMainLoadTilesTest, BitmapThePictureLoaderCannotDecodeIsRefusedToo) {
-    // Sheets whose cells can be cut (missing pixels read as 0, the colour count is not
-    // looked at) but which the picture loader does not decode.
-    Bytes noPixels = testing_support::Build16ColourBitmap(208, 32, testing_support::CellPatternColour);
-    noPixels.resize(118);
-    Bytes hugePalette = testing_support::Build16ColourBitmap(208, 32, testing_support::CellPatternColour);
-    testing_support::PutLE32(hugePalette, 46, 1000);
-    int n = 0;
-    for (const Bytes& bytes : {noPixels, hugePalette}) {
-        const std::string path = dir.file("undecodable" + std::to_string(n++) + ".bmp");
-        testing_support::WriteFileBytes(path, bytes);
-        dialogs.messages.clear();
-        LoadTiles(window, dialogs, path);
-        ASSERT_EQ(dialogs.messages.size(), 1u) << path;
-        EXPECT_TRUE(dialogs.messages[0].contains(QString::fromStdString(path))) << dialogs.messages[0].toStdString();
-        ExpectNothingLoaded();
+TEST_F(FrmMainLoadTilesTest, TheViewShowsExactlyTheCellsThatAreCut) {
+    // Pixels after a gap, behind a 124-byte header and a palette of 6 colours: every pixel
+    // shown is the palette colour of the index that the cut planes hold for it.
+    const std::string path = dir.file("gap.bmp");
+    testing_support::WriteFileBytes(path, testing_support::BuildBitmapVariant({"gap", 124, 4, 0, false, 6, 250}));
+    LoadTiles(window, dialogs, path);
+    ASSERT_TRUE(dialogs.messages.empty());
+    const QImage& shown = window.picBMPScroller->Picture();
+    ASSERT_EQ(shown.size(), QSize(208, testing_support::kVariantPictureHeight));
+    int checked = 0;
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x) {
+            const int cell = (y / 16) * 13 + x / 16;
+            const int bit = 7 - (x % 8);
+            const int byte = 2 * (y % 16) + (x % 16) / 8;
+            int index = 0;
+            for (int plane = 0; plane < 4; ++plane) {
+                index |= ((window.Graphics.PlaneByte(plane, cell, byte) >> bit) & 1) << plane;
+            }
+            ASSERT_EQ(index, testing_support::VariantPictureColour(x, y)) << x << "," << y;
+            const testing_support::PaletteColour c =
+                index < 6 ? testing_support::TestPaletteColour(index) : testing_support::PaletteColour{0, 0, 0};
+            ASSERT_EQ(QColor(shown.pixel(x, y)), QColor(c.red, c.green, c.blue)) << x << "," << y;
+            ++checked;
+        }
     }
+    EXPECT_EQ(checked, 208 * 48);
 }
 
 }  // namespace

@@ -1,0 +1,30 @@
+#include "graphics/large_pages.h"
+
+#include <cstdint>
+
+#if defined(__linux__)
+#include <sys/mman.h>
+#include <unistd.h>
+#endif
+
+namespace mosalind {
+
+void AdviseLargePages(void* start, std::size_t bytes) {
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+    constexpr std::size_t kWorthIt = std::size_t{2} << 20;
+    if (start == nullptr || bytes < kWorthIt) {
+        return;
+    }
+    const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+    const auto from = (reinterpret_cast<std::uintptr_t>(start) + page - 1) / page * page;
+    const auto to = (reinterpret_cast<std::uintptr_t>(start) + bytes) / page * page;
+    if (to > from) {
+        madvise(reinterpret_cast<void*>(from), to - from, MADV_HUGEPAGE);
+    }
+#else
+    (void)start;
+    (void)bytes;
+#endif
+}
+
+}  // namespace mosalind
