@@ -20,6 +20,8 @@ void FuzzCheck(bool holds, const char* property) {
 
 namespace {
 
+bool replaying = false;
+
 std::filesystem::path ScratchBase() {
     std::error_code error;
     if (std::filesystem::is_directory("/dev/shm", error) && access("/dev/shm", W_OK) == 0) {
@@ -29,6 +31,14 @@ std::filesystem::path ScratchBase() {
 }
 
 }  // namespace
+
+bool Replaying() {
+    return replaying;
+}
+
+void MarkReplaying() {
+    replaying = true;
+}
 
 ScratchFolder::ScratchFolder() {
     std::string pattern = (ScratchBase() / "mosalind-fuzz-XXXXXX").string();

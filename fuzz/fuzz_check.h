@@ -14,6 +14,11 @@ namespace fuzzing {
 // as a crash; a replay has named the input just before.
 void FuzzCheck(bool holds, const char* property);
 
+// Whether the program replays a corpus rather than fuzzing. A replay has time to check
+// every input in each way that a fuzzing run spreads over many inputs.
+bool Replaying();
+void MarkReplaying();
+
 // A folder of its own under /dev/shm (memory, so the many small writes cost little) or the
 // system's temporary folder, removed with everything in it when the program ends.
 class ScratchFolder {

@@ -11,6 +11,8 @@
 #include <iterator>
 #include <vector>
 
+#include "fuzz_check.h"
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
 namespace {
@@ -34,6 +36,7 @@ std::vector<std::filesystem::path> InputsOf(const std::filesystem::path& given) 
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    fuzzing::MarkReplaying();
     std::size_t replayed = 0;
     for (int i = 1; i < argc; ++i) {
         for (const std::filesystem::path& input : InputsOf(argv[i])) {

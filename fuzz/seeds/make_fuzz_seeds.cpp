@@ -34,6 +34,7 @@ int main(int argc, char* argv[]) {
         {"tile_set", fuzzing::WriteTileSetSeeds},
         {"segmend", fuzzing::WriteSegmendSeeds},
         {"spacergen", fuzzing::WriteSpacergenSeeds},
+        {"bitmap", fuzzing::WriteBitmapSeeds},
     };
     for (const auto& corpus : corpora) {
         const std::filesystem::path folder = root / corpus.target;

@@ -2,34 +2,12 @@
 // byte by byte from the formats themselves (no code under test makes them).
 #pragma once
 
-#include <cstdint>
 #include <filesystem>
 #include <string>
-#include <vector>
+
+#include "le_bytes.h"
 
 namespace fuzzing {
-
-using Bytes = std::vector<std::uint8_t>;
-
-inline void PutLE16(Bytes& bytes, std::size_t at, std::uint32_t value) {
-    bytes[at] = static_cast<std::uint8_t>(value & 0xFF);
-    bytes[at + 1] = static_cast<std::uint8_t>((value >> 8) & 0xFF);
-}
-
-inline void PutLE32(Bytes& bytes, std::size_t at, std::uint32_t value) {
-    PutLE16(bytes, at, value & 0xFFFF);
-    PutLE16(bytes, at + 2, value >> 16);
-}
-
-inline void AppendLE16(Bytes& bytes, std::uint32_t value) {
-    bytes.resize(bytes.size() + 2);
-    PutLE16(bytes, bytes.size() - 2, value);
-}
-
-inline void AppendLE32(Bytes& bytes, std::uint32_t value) {
-    bytes.resize(bytes.size() + 4);
-    PutLE32(bytes, bytes.size() - 4, value);
-}
 
 // Writes `bytes` as the file `name` of `folder`; exits with a message when it cannot.
 void WriteSeed(const std::filesystem::path& folder, const std::string& name, const Bytes& bytes);
@@ -38,5 +16,6 @@ void WriteSeed(const std::filesystem::path& folder, const std::string& name, con
 void WriteTileSetSeeds(const std::filesystem::path& folder);
 void WriteSegmendSeeds(const std::filesystem::path& folder);
 void WriteSpacergenSeeds(const std::filesystem::path& folder);
+void WriteBitmapSeeds(const std::filesystem::path& folder);
 
 }  // namespace fuzzing
