@@ -13,6 +13,9 @@ constexpr std::int64_t kFrameEntryBytes = 2;
 constexpr std::int64_t kCellPlanarBytes = 128;
 // The file stores a frame's cell number times 32: the cell's byte offset within one plane.
 constexpr int kFrameValueScale = 32;
+// The cells a frame can show in a saved file: cell x 32 must fit a signed 16-bit value.
+constexpr int kLowestSavableCell = -32768 / kFrameValueScale;  // -1024
+constexpr int kHighestSavableCell = 32767 / kFrameValueScale;  // 1023
 
 inline std::int64_t FrameSectionStart(std::int64_t tileCount) {
     return kHeaderBytes + kAttributeBytesPerTile * tileCount;

@@ -14,9 +14,6 @@ namespace mosalind {
 
 namespace {
 
-constexpr int kLowestSavableCell = -32768 / kFrameValueScale;  // -1024
-constexpr int kHighestSavableCell = 32767 / kFrameValueScale;  // 1023
-
 const char* const kSlotNames[kAttributeSlots] = {"tile type", "top side", "right side",
                                                  "bottom side", "left side"};
 
