@@ -1,5 +1,7 @@
 #include "hex_argument.h"
 
+#include <cctype>
+
 namespace spacergen {
 
 namespace {
@@ -15,6 +17,7 @@ int hexDigitValue(char c) {
 
 std::optional<std::int32_t> readHexArgument(std::string_view text) {
     std::size_t pos = 0;
+    while (pos < text.size() && std::isspace(static_cast<unsigned char>(text[pos])) != 0) ++pos;
     bool negative = false;
     if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
         negative = text[pos] == '-';

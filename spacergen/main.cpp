@@ -4,11 +4,29 @@
 #include "spacer_layout.h"
 #include "spacer_writer.h"
 
+#include <cstring>
 #include <iostream>
 
 namespace {
 
 constexpr const char* kOutputName = "spacer.dat";
+
+constexpr const char* kHelp =
+    "usage: spacergen A B\n"
+    "Writes spacer.dat in the current folder: C source of filler functions made of\n"
+    "NOP bytes, worth A + B code bytes. A and B are hexadecimal numbers\n"
+    "(for example: spacergen 1000 2010).\n"
+    "\n"
+    "  --help     show this help and exit\n"
+    "  --version  show the version and exit\n";
+
+// --help and --version answer on standard output; a failed write there is an error too.
+int answer(const char* text) {
+    std::cout << text;
+    if (std::cout.flush()) return 0;
+    std::cerr << "spacergen: cannot write to standard output\n";
+    return 1;
+}
 
 int usage() {
     std::cerr << "usage: spacergen A B\n"
@@ -25,6 +43,10 @@ int fileError(const char* action, const spacergen::OutputFile& file) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    if (argc >= 2 && std::strcmp(argv[1], "--help") == 0) return answer(kHelp);
+    if (argc >= 2 && std::strcmp(argv[1], "--version") == 0) {
+        return answer("spacergen (Mosalind) " MOSALIND_VERSION "\n");
+    }
     if (argc < 3) return usage();
     // Further arguments are ignored.
     const auto a = spacergen::readHexArgument(argv[1]);

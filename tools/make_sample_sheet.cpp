@@ -10,6 +10,8 @@
 // `make_sample_sheet --list` prints what every cell holds instead of writing the sheet.
 #include <png.h>
 
+#include "sheet_palette.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -28,25 +30,10 @@
 
 namespace {
 
-enum Colour : std::uint8_t {
-  Black, Blue, Sky, Ice, DarkGreen, Green, DarkBrown, Brown,
-  DarkRed, Red, Orange, Yellow, DarkGrey, Grey, White, Purple
-};
+using namespace sheet_palette;
 
-struct Rgb {
-  std::uint8_t red, green, blue;
-};
-
-constexpr std::array<Rgb, 16> kPalette{{
-    {24, 20, 37},    {52, 84, 180},   {104, 168, 236}, {184, 230, 248},
-    {36, 112, 60},   {108, 196, 72},  {96, 58, 36},    {168, 108, 60},
-    {144, 36, 48},   {224, 68, 60},   {244, 152, 48},  {252, 224, 96},
-    {72, 74, 92},    {150, 154, 170}, {244, 244, 236}, {156, 80, 192},
-}};
-
-// One letter per colour, in palette order, for the pixel-art rows below. In a row '.' leaves the
-// pixel unchanged and '1', '2', '3' stand for the light, middle and dark colour of a Tint.
-constexpr std::string_view kLetters = "kuscDgBbRroyKewp";
+// In the pixel-art rows below, '.' leaves the pixel unchanged and '1', '2', '3' stand for the
+// light, middle and dark colour of a Tint; every other letter is a colour of kLetters.
 
 struct Tint {
   Colour light, mid, dark;

@@ -13,6 +13,9 @@ constexpr std::int64_t kFrameEntryBytes = 2;
 constexpr std::int64_t kCellPlanarBytes = 128;
 // The file stores a frame's cell number times 32: the cell's byte offset within one plane.
 constexpr int kFrameValueScale = 32;
+// The cells a frame can show in a saved file: cell x 32 must fit a signed 16-bit value.
+constexpr int kLowestSavableCell = -32768 / kFrameValueScale;  // -1024
+constexpr int kHighestSavableCell = 32767 / kFrameValueScale;  // 1023
 
 inline std::int64_t FrameSectionStart(std::int64_t tileCount) {
     return kHeaderBytes + kAttributeBytesPerTile * tileCount;
@@ -21,9 +24,5 @@ inline std::int64_t FrameSectionStart(std::int64_t tileCount) {
 inline std::int64_t FrameSectionEnd(std::int64_t tileCount, std::int64_t frameCount) {
     return FrameSectionStart(tileCount) + kFrameEntryBytes * tileCount * frameCount;
 }
-
-// Header fields at their file offsets, read and written as one 62-byte unit.
-void DecodeHeader(const std::uint8_t* bytes, TileSetHeader& header);
-void EncodeHeader(const TileSetHeader& header, std::uint8_t* bytes);
 
 }  // namespace mosalind

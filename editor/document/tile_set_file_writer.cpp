@@ -8,13 +8,11 @@
 #include "document/replace_file.h"
 #include "document/tile_set_file.h"
 #include "document/tile_set_file_layout.h"
+#include "document/tile_set_header_codec.h"
 
 namespace mosalind {
 
 namespace {
-
-constexpr int kLowestSavableCell = -32768 / kFrameValueScale;  // -1024
-constexpr int kHighestSavableCell = 32767 / kFrameValueScale;  // 1023
 
 const char* const kSlotNames[kAttributeSlots] = {"tile type", "top side", "right side",
                                                  "bottom side", "left side"};

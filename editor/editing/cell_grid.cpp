@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "document/tile_set_file_layout.h"
 #include "graphics/tile_graphics.h"
 
 namespace mosalind {
@@ -39,6 +40,15 @@ std::optional<std::int16_t> CellAtPixel(float x, float y) {
 CellOrigin SelectionMarkerOrigin(std::int16_t cell) {
     const CellOrigin origin = CellOriginOf(cell);
     return {origin.left - 2, origin.top - 2};
+}
+
+std::optional<std::string> FrameCellRefusal(std::int16_t cell) {
+    if (cell <= kHighestSavableCell) {
+        return std::nullopt;
+    }
+    return "Cell " + std::to_string(cell) +
+           " cannot be given to a frame: a tile set file keeps cells up to " +
+           std::to_string(kHighestSavableCell);
 }
 
 std::string TileNumberText(std::int16_t tile) {

@@ -22,6 +22,10 @@ std::optional<std::int16_t> CellAtPixel(float x, float y);
 // The top-left corner of a selection marker that frames a cell with a 2-pixel margin.
 CellOrigin SelectionMarkerOrigin(std::int16_t cell);
 
+// The message refusing a bitmap click that would give a frame a cell above the highest one
+// a tile set file keeps (1023); nothing for a cell the file can hold.
+std::optional<std::string> FrameCellRefusal(std::int16_t cell);
+
 // Label texts of the selection display.
 std::string TileNumberText(std::int16_t tile);        // "Current Tile: 27"
 std::string BitmapOffsetText(std::int16_t cell);      // "Offset in Bitmap: 14"

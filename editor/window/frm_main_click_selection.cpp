@@ -18,6 +18,11 @@ void FrmMain::picBMPScroller_MouseDown(int, int, double x, double y) {
     if (!cell || *cell < 0) {
         return;
     }
+    // Taken, such a cell would make every later Save fail; the frame keeps its cell.
+    if (const std::optional<std::string> refusal = FrameCellRefusal(*cell)) {
+        dialogs_->ShowMessage(QString::fromStdString(*refusal));
+        return;
+    }
     AssignFrameOffset(*cell);
 }
 

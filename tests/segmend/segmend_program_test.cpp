@@ -40,6 +40,24 @@ TEST_F(SegmendProgram, WithoutArgumentPrintsUsage) {
     EXPECT_EQ(result.err, "");
 }
 
+TEST_F(SegmendProgram, HelpAndVersionAnswerOnStandardOutputAndPatchNothing) {
+    const Bytes image = concat({lnames({"CSEG"}), segdef(0x48, 1)});
+    const fs::path sameNamedFile = write("--help", image);
+    struct Case { std::string argument; std::string expectedStart; };
+    const std::vector<Case> cases = {{"--help", "usage: segmend FILE\n"},
+                                     {"--version", "segmend (Mosalind) " MOSALIND_VERSION "\n"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.argument);
+        const testing_support::ProgramResult result = run({c.argument});
+        EXPECT_EQ(result.exitStatus, 0);
+        EXPECT_EQ(result.out.substr(0, c.expectedStart.size()), c.expectedStart);
+        EXPECT_EQ(result.err, "");
+    }
+    EXPECT_EQ(contents(sameNamedFile), image);
+    EXPECT_EQ(run({"./--help"}).exitStatus, 0);
+    EXPECT_EQ(contents(sameNamedFile), concat({lnames({"CSEG"}), segdef(0x58, 1)}));
+}
+
 TEST_F(SegmendProgram, FileThatCannotBeOpenedForUpdateIsReported) {
     const std::string missing = (dir_ / "missing.obj").string();
     testing_support::ProgramResult result = run({missing});

@@ -74,7 +74,7 @@ TEST_F(SpacergenProgram, ReplacesALongerFileEntirely) {
 
 TEST_F(SpacergenProgram, BadArgumentsPrintUsageAndWriteNothing) {
     const std::vector<std::vector<std::string>> badCalls = {
-        {}, {"1000"}, {"g", "1"}, {"1", "-"}, {"", "1"}, {"0x", "x0"}};
+        {}, {"1000"}, {"g", "1"}, {"1", "-"}, {"", "1"}, {"0x", "x0"}, {"10", "--help"}};
     for (const auto& arguments : badCalls) {
         SCOPED_TRACE(::testing::PrintToString(arguments));
         const ProgramResult result = run(arguments);
@@ -87,6 +87,24 @@ TEST_F(SpacergenProgram, BadArgumentsPrintUsageAndWriteNothing) {
     WriteFileText(spacerFile(), "previous");
     EXPECT_EQ(run({"1000"}).exitStatus, 1);
     EXPECT_EQ(ReadFileText(spacerFile()), "previous");
+}
+
+// ---- --help and --version: an answer on stdout, status 0, no file written
+
+TEST_F(SpacergenProgram, HelpAndVersionAnswerOnStandardOutput) {
+    struct Case { std::vector<std::string> arguments; std::string expectedStart; };
+    const std::vector<Case> cases = {
+        {{"--help"}, "usage: spacergen A B\n"},
+        {{"--help", "1000", "2010"}, "usage: spacergen A B\n"},
+        {{"--version"}, "spacergen (Mosalind) " MOSALIND_VERSION "\n"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.arguments));
+        const ProgramResult result = run(c.arguments);
+        EXPECT_EQ(result.exitStatus, 0);
+        EXPECT_THAT(result.out, ::testing::StartsWith(c.expectedStart));
+        EXPECT_EQ(result.err, "");
+        EXPECT_FALSE(fs::exists(spacerFile()));
+    }
 }
 
 // ---- Files that cannot be written: message naming the file and the reason, status 1

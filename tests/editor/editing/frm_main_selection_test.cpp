@@ -107,6 +107,39 @@ TEST_F(SelectionDisplay, BitmapClicksAssignCellsToTheCurrentFrame) {
     EXPECT_EQ(testing_support::GetLE16(file, frames + 2 * (kTiles + 2)), 600 * 32);
 }
 
+TEST_F(SelectionDisplay, BitmapClicksOnCellsAFileCannotKeepAreRefused) {
+    // Open with a sheet of 80 rows, 1,040 cells (New refuses sheets past 78 rows): the file
+    // keeps cell x 32 in 16 bits, so cells up to 1023.
+    const std::string sheet = dir.file("tall.bmp");
+    testing_support::WriteFileBytes(
+        sheet, testing_support::Build16ColourBitmap(208, 1280, testing_support::CellPatternColour));
+    const std::string tileSet = dir.file("small.tls");
+    testing_support::WriteFileBytes(tileSet, testing_support::TileSetContent::Fresh(13, 4, 0, 13).FileBytes());
+    testing_support::WindowDriver tall;
+    tall.LoadTiles(sheet);
+    tall.Open(tileSet);
+    ASSERT_TRUE(tall.window.frmControls->isEnabled());
+    tall.window.scrBMP->setValue(tall.window.scrBMP->maximum());
+
+    const struct {
+        int cell, frameAfter;
+        const char* message;
+    } clicks[] = {
+        {1023, 1023, nullptr},
+        {1024, 1023, "Cell 1024 cannot be given to a frame: a tile set file keeps cells up to 1023"},
+        {1039, 1023, "Cell 1039 cannot be given to a frame: a tile set file keeps cells up to 1023"},
+        {1014, 1014, nullptr},
+    };
+    for (const auto& click : clicks) {
+        tall.dialogs.messages.clear();
+        tall.AssignCell(click.cell);
+        EXPECT_EQ(tall.Frame(0, 0), click.frameAfter) << click.cell;
+        EXPECT_EQ(tall.window.lblBMPNum->text(), QString("Offset in Bitmap: %1").arg(click.frameAfter));
+        EXPECT_EQ(tall.dialogs.messages, click.message ? std::vector<QString>{click.message}
+                                                       : std::vector<QString>{});
+    }
+}
+
 TEST_F(SelectionDisplay, FrameChoiceShowsTheFrameEverywhere) {
     driver.SelectTile(5);
     driver.ChooseFrame(3);

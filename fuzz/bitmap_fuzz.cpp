@@ -1,0 +1,188 @@
+// The tile sheet reader and tile cutting, as Load Tiles uses them. Properties:
+// - reading the file and decoding the same bytes in memory give the same sheet or the same
+//   refusal; a refusal is the reader's RefusedError, one line naming the file (any other
+//   exception escapes and stops the run);
+// - an accepted sheet is 208 pixels wide, whole rows of cells high, with 16 palette entries
+//   and exactly 104 bytes of pixels a row;
+// - its planes equal a plain pixel-by-pixel conversion of its colour indices;
+// - a sheet of up to four rows of cells, written again in a layout the reader takes
+//   (header sizes, 8-bit, top-down, RLE4/RLE8 with and without moves, short palette, gap),
+//   reads back to the same pixels and palette. Fuzzing tries one layout per input, picked
+//   by a hash of its bytes; a replay tries them all.
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "document/refused_error.h"
+#include "fuzz_check.h"
+#include "graphics/bitmap_reader.h"
+#include "graphics/tile_graphics.h"
+#include "sheet_encoding.h"
+
+using fuzzing::FuzzCheck;
+using mosalind::Bitmap;
+
+namespace {
+
+constexpr int kRowBytes = 104;
+constexpr int kMostRowsReencoded = 64;
+
+bool SameSheet(const Bitmap& a, const Bitmap& b) {
+    const auto samePalette = [&] {
+        for (std::size_t i = 0; i < a.Palette.size(); ++i) {
+            const auto& x = a.Palette[i];
+            const auto& y = b.Palette[i];
+            if (x.Blue != y.Blue || x.Green != y.Green || x.Red != y.Red || x.Reserved != y.Reserved) {
+                return false;
+            }
+        }
+        return true;
+    };
+    const mosalind::BMPInfoHeader& x = a.InfoHeader;
+    const mosalind::BMPInfoHeader& y = b.InfoHeader;
+    return a.FileHeader.Type == b.FileHeader.Type && a.FileHeader.Size == b.FileHeader.Size &&
+           a.FileHeader.OffBits == b.FileHeader.OffBits && x.Size == y.Size && x.Width == y.Width &&
+           x.Height == y.Height && x.BitCount == y.BitCount && x.Compression == y.Compression &&
+           x.SizeImage == y.SizeImage && x.ClrUsed == y.ClrUsed && a.Palette.size() == b.Palette.size() &&
+           samePalette() && a.Pixels == b.Pixels;
+}
+
+// Decodes, turning a refusal into its message; the message is one line naming the file.
+bool Decode(const std::uint8_t* data, std::size_t size, const std::string& name, Bitmap& bitmap,
+            std::string& refusal) {
+    try {
+        bitmap = mosalind::DecodeBitmap(data, size, name);
+        return true;
+    } catch (const mosalind::RefusedError& error) {
+        refusal = error.what();
+        FuzzCheck(refusal.rfind(name + " is not a 16-colour tile bitmap: ", 0) == 0 &&
+                      refusal.find('\n') == std::string::npos,
+                  "a refusal is one line naming the file");
+        return false;
+    }
+}
+
+// Colour index of pixel (x, y), y from the top, in the kept form: bottom row first, left
+// pixel in the high nibble.
+int IndexAt(const Bitmap& bitmap, int x, int y) {
+    const int stored = bitmap.InfoHeader.Height - 1 - y;
+    const std::uint8_t pair = bitmap.Pixels[static_cast<std::size_t>(stored) * kRowBytes + x / 2];
+    return x % 2 == 0 ? pair >> 4 : pair & 0x0F;
+}
+
+void CheckCell(const Bitmap& bitmap, const mosalind::TileGraphics& graphics, int cell) {
+    const int left = (cell % 13) * 16;
+    const int top = (cell / 13) * 16;
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 16; ++x) {
+            const int index = IndexAt(bitmap, left + x, top + y);
+            for (int plane = 0; plane < 4; ++plane) {
+                const int bit = (graphics.PlaneByte(plane, cell, 2 * y + x / 8) >> (7 - x % 8)) & 1;
+                FuzzCheck(bit == ((index >> plane) & 1), "plane p holds bit p of every pixel's colour");
+            }
+        }
+    }
+}
+
+// Every cell of a small sheet; of a tall one the first and last rows of cells and a spread
+// between them.
+void CheckPlanes(const Bitmap& bitmap) {
+    mosalind::TileGraphics graphics;
+    try {
+        graphics = mosalind::CutTiles(bitmap);
+    } catch (const mosalind::RefusedError&) {
+        FuzzCheck(false, "an accepted sheet can be cut");
+    }
+    const int cells = bitmap.InfoHeader.Height / 16 * 13;
+    FuzzCheck(graphics.BMPTileCount == cells, "a sheet has 13 cells to a row of cells");
+    FuzzCheck(graphics.TilePlanes.size() == static_cast<std::size_t>(cells) * 128, "128 bytes of planes a cell");
+    for (int cell = 0; cell < cells; ++cell) {
+        if (cells <= 13 * 24 || cell < 13 || cell >= cells - 13 || cell % 41 == 0) {
+            CheckCell(bitmap, graphics, cell);
+        }
+    }
+}
+
+void CheckLayout(const Bitmap& bitmap, const fuzzing::SheetLayout& layout) {
+    fuzzing::SheetPicture picture;
+    picture.rows = bitmap.InfoHeader.Height;
+    for (int y = 0; y < picture.rows; ++y) {
+        for (int x = 0; x < fuzzing::kSheetWidth; ++x) {
+            picture.indices.push_back(static_cast<std::uint8_t>(IndexAt(bitmap, x, y)));
+        }
+    }
+    for (std::size_t i = 0; i < 16; ++i) {
+        const mosalind::BMPPaletteEntry& entry = bitmap.Palette[i];
+        picture.palette[i] = {entry.Blue, entry.Green, entry.Red, entry.Reserved};
+    }
+    const fuzzing::Bytes file = fuzzing::EncodeSheet(picture, layout);
+    Bitmap again;
+    std::string refusal;
+    FuzzCheck(Decode(file.data(), file.size(), layout.name, again, refusal), "the sheet written in another layout is read");
+    FuzzCheck(again.InfoHeader.Height == picture.rows && again.InfoHeader.BitCount == layout.bitsPerPixel &&
+                  again.InfoHeader.Size == layout.headerBytes,
+              "the headers read back");
+    FuzzCheck(again.Pixels == bitmap.Pixels, "another layout reads back to the same pixels");
+    const std::size_t entries = layout.paletteEntries != 0 && layout.headerBytes != 12
+                                    ? static_cast<std::size_t>(layout.paletteEntries)
+                                    : 16;
+    for (std::size_t i = 0; i < 16; ++i) {
+        const mosalind::BMPPaletteEntry& entry = again.Palette[i];
+        std::array<std::uint8_t, 4> expected{};
+        if (i < entries) {
+            expected = picture.palette[i];
+            if (layout.headerBytes == 12) {
+                expected[3] = 0;  // the core header's entries have no fourth byte
+            }
+        }
+        FuzzCheck(entry.Blue == expected[0] && entry.Green == expected[1] && entry.Red == expected[2] &&
+                      entry.Reserved == expected[3],
+                  "the palette reads back, entries the file does not have black");
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static const fuzzing::ScratchFolder scratch;
+    const std::string path = scratch.File("sheet.bmp");
+    Bitmap bitmap;
+    std::string refusal;
+    const bool accepted = Decode(data, size, path, bitmap, refusal);
+
+    fuzzing::WriteWholeFile(path, data, size);
+    try {
+        const Bitmap read = mosalind::ReadBitmap(path);
+        FuzzCheck(accepted && SameSheet(read, bitmap), "reading the file gives the sheet decoding gives");
+    } catch (const mosalind::RefusedError& error) {
+        FuzzCheck(!accepted && refusal == error.what(), "reading the file gives the refusal decoding gives");
+    }
+    if (!accepted) {
+        return 0;
+    }
+
+    const mosalind::BMPInfoHeader& info = bitmap.InfoHeader;
+    FuzzCheck(info.Width == 208 && info.Height > 0 && info.Height % 16 == 0 && info.Height / 16 <= 2520,
+              "an accepted sheet is 208 pixels wide and 1 to 2,520 rows of cells high");
+    FuzzCheck(bitmap.Palette.size() == 16, "an accepted sheet has 16 palette entries");
+    FuzzCheck(bitmap.Pixels.size() == static_cast<std::size_t>(info.Height) * kRowBytes,
+              "an accepted sheet has 104 bytes of pixels a row");
+    CheckPlanes(bitmap);
+    if (info.Height <= kMostRowsReencoded) {
+        const std::vector<fuzzing::SheetLayout>& layouts = fuzzing::SheetLayouts();
+        if (fuzzing::Replaying()) {
+            for (const fuzzing::SheetLayout& layout : layouts) {
+                CheckLayout(bitmap, layout);
+            }
+        } else {
+            std::uint32_t hash = 2166136261u;
+            for (std::size_t i = 0; i < size; ++i) {
+                hash = (hash ^ data[i]) * 16777619u;
+            }
+            CheckLayout(bitmap, layouts[hash % layouts.size()]);
+        }
+    }
+    return 0;
+}
