@@ -5,16 +5,16 @@
 
 #include <cstdio>
 
-#include "common/temp_folder.h"
+#include "dev_support/temp_folder.h"
 
 namespace testing_support {
 
 ProgramResult RunProgram(const std::string& program, const std::filesystem::path& folder,
                          const std::vector<std::string>& arguments) {
     // Output goes to files outside the folder so that it never shows up inside it.
-    TempDir capture;
-    const std::filesystem::path outPath = capture.path() / "stdout";
-    const std::filesystem::path errPath = capture.path() / "stderr";
+    dev_support::TempDir capture;
+    const std::filesystem::path outPath = capture.Path() / "stdout";
+    const std::filesystem::path errPath = capture.Path() / "stderr";
 
     std::vector<std::string> copies{program};
     copies.insert(copies.end(), arguments.begin(), arguments.end());
@@ -41,8 +41,8 @@ ProgramResult RunProgram(const std::string& program, const std::filesystem::path
     if (child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status)) {
         result.exitStatus = WEXITSTATUS(status);
     }
-    result.out = ReadFileText(outPath);
-    result.err = ReadFileText(errPath);
+    result.out = dev_support::ReadFileText(outPath);
+    result.err = dev_support::ReadFileText(errPath);
     return result;
 }
 

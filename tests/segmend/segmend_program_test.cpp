@@ -2,7 +2,7 @@
 #include "omf_bytes.h"
 
 #include "common/program_run.h"
-#include "common/temp_folder.h"
+#include "dev_support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -23,14 +23,14 @@ protected:
 
     fs::path write(const std::string& name, const Bytes& bytes) {
         const fs::path path = dir_ / name;
-        testing_support::WriteFileBytes(path, bytes);
+        dev_support::WriteFileBytes(path, bytes);
         return path;
     }
 
-    static Bytes contents(const fs::path& path) { return testing_support::ReadFileBytes(path); }
+    static Bytes contents(const fs::path& path) { return dev_support::ReadFileBytes(path); }
 
-    testing_support::TempDir folder_;
-    const fs::path& dir_ = folder_.path();
+    dev_support::TempDir folder_;
+    const fs::path& dir_ = folder_.Path();
 };
 
 TEST_F(SegmendProgram, WithoutArgumentPrintsUsage) {

@@ -1,7 +1,7 @@
 // Black-box tests: the built program run in a temporary folder.
 #include "expected_spacer.h"
 #include "common/program_run.h"
-#include "common/temp_folder.h"
+#include "dev_support/temp_folder.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -17,16 +17,16 @@
 namespace fs = std::filesystem;
 using namespace spacergen_test;
 using testing_support::ProgramResult;
-using testing_support::ReadFileText;
-using testing_support::WriteFileText;
+using dev_support::ReadFileText;
+using dev_support::WriteFileText;
 using ::testing::HasSubstr;
 
 namespace {
 
 class SpacergenProgram : public ::testing::Test {
 protected:
-    fs::path spacerFile() const { return folder_.path() / "spacer.dat"; }
-    ProgramResult run(const std::vector<std::string>& arguments) { return testing_support::RunProgram(SPACERGEN_PATH, folder_.path(), arguments); }
+    fs::path spacerFile() const { return folder_.Path() / "spacer.dat"; }
+    ProgramResult run(const std::vector<std::string>& arguments) { return testing_support::RunProgram(SPACERGEN_PATH, folder_.Path(), arguments); }
 
     void expectSilentSuccess(const ProgramResult& result) {
         EXPECT_EQ(result.exitStatus, 0);
@@ -34,7 +34,7 @@ protected:
         EXPECT_EQ(result.err, "");
     }
 
-    testing_support::TempDir folder_;
+    dev_support::TempDir folder_;
 };
 
 }  // namespace
@@ -127,9 +127,9 @@ TEST_F(SpacergenProgram, FolderInThePlaceOfTheFileIsReported) {
 }
 
 TEST_F(SpacergenProgram, ReadOnlyFolderIsReported) {
-    fs::permissions(folder_.path(), fs::perms::owner_read | fs::perms::owner_exec);
+    fs::permissions(folder_.Path(), fs::perms::owner_read | fs::perms::owner_exec);
     // Privileged users write to read-only folders all the same.
-    if (std::ofstream(folder_.path() / "probe")) {
+    if (std::ofstream(folder_.Path() / "probe")) {
         GTEST_SKIP() << "this user can write to read-only folders";
     }
     const ProgramResult result = run({"1000", "2010"});

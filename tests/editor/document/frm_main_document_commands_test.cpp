@@ -9,23 +9,24 @@
 namespace mosalind {
 namespace {
 
-using testing_support::Build16ColourBitmap;
-using testing_support::Bytes;
+using dev_support::Bytes;
+using dev_support::EncodeBmp;
+using dev_support::ReadFileBytes;
+using dev_support::TempDir;
+using dev_support::WriteFileBytes;
 using testing_support::CellPatternColour;
-using testing_support::ReadFileBytes;
 using testing_support::SheetPlanes;
-using testing_support::TempDir;
+using testing_support::TestPicture;
 using testing_support::TileSetContent;
 using testing_support::WindowDriver;
-using testing_support::WriteFileBytes;
 
 const QString kTileSetFilter = QStringLiteral("TLS Files (*.tls)|*.tls");
 
 class DocumentCommands : public ::testing::Test {
 protected:
     std::string WriteSheet(int height, const std::string& name = "tiles.bmp") {
-        const std::string path = dir.file(name);
-        WriteFileBytes(path, Build16ColourBitmap(208, height, CellPatternColour));
+        const std::string path = dir.File(name);
+        WriteFileBytes(path, EncodeBmp(TestPicture(208, height, CellPatternColour)));
         return path;
     }
 
@@ -79,7 +80,7 @@ TEST_F(DocumentCommands, NewMakesTheNineHundredTenTileSet) {
     EXPECT_EQ(window.lblBMPNum->text(), "Offset in Bitmap: 0");
     EXPECT_TRUE(window.optAnim[0]->isChecked());
 
-    const std::string path = dir.file("new.tls");
+    const std::string path = dir.File("new.tls");
     driver.Save(path);
     ASSERT_TRUE(driver.dialogs.messages.empty()) << driver.dialogs.messages[0].toStdString();
     const auto& request = driver.dialogs.fileRequests.back();
@@ -98,9 +99,9 @@ TEST_F(DocumentCommands, NewMakesTheNineHundredTenTileSet) {
 
     // Saving again, over the file and beside it, writes the same bytes.
     driver.Save(path);
-    driver.Save(dir.file("again.tls"));
+    driver.Save(dir.File("again.tls"));
     EXPECT_EQ(ReadFileBytes(path), saved);
-    EXPECT_EQ(ReadFileBytes(dir.file("again.tls")), saved);
+    EXPECT_EQ(ReadFileBytes(dir.File("again.tls")), saved);
 }
 
 TEST_F(DocumentCommands, FrameCountDecidesTheUsableOptionButtons) {
@@ -124,7 +125,7 @@ TEST_F(DocumentCommands, FramesWrapAfterTheLastCellOfTheSheet) {
     for (int tile = 52; tile < 100; ++tile) {
         EXPECT_EQ(driver.Frame(7, tile), tile - 52);
     }
-    const std::string path = dir.file("small.tls");
+    const std::string path = dir.File("small.tls");
     driver.Save(path);
     TileSetContent expected = TileSetContent::Fresh(910, 8, 208 * 64 / 8, 52);
     expected.planes = SheetPlanes(208, 64, CellPatternColour);
@@ -159,7 +160,7 @@ TileSetContent ForeignTileSet() {
 TEST_F(DocumentCommands, OpenThenSaveKeepsHeaderAttributesAndFrames) {
     const TileSetContent foreign = ForeignTileSet();
     const Bytes original = foreign.FileBytes();
-    const std::string openedPath = dir.file("foreign.tls");
+    const std::string openedPath = dir.File("foreign.tls");
     WriteFileBytes(openedPath, original);
 
     driver.LoadTiles(WriteSheet(64));
@@ -174,7 +175,7 @@ TEST_F(DocumentCommands, OpenThenSaveKeepsHeaderAttributesAndFrames) {
     EXPECT_TRUE(window.frmControls->isEnabled());
     EXPECT_EQ(window.picTilesScroller->Height(), 32);  // two whole rows of 13
 
-    const std::string savedPath = dir.file("saved.tls");
+    const std::string savedPath = dir.File("saved.tls");
     driver.Save(savedPath);
     ASSERT_TRUE(driver.dialogs.messages.empty());
     TileSetContent expected = foreign;
@@ -190,7 +191,7 @@ TEST_F(DocumentCommands, CancelledDialogsChangeNothing) {
     EXPECT_EQ(window.Document.Header.TileCount, 0);
 
     driver.New(0);
-    const std::string path = dir.file("kept.tls");
+    const std::string path = dir.File("kept.tls");
     WriteFileBytes(path, Bytes{1, 2, 3});
     driver.dialogs.AnswerNextFileDialog(std::nullopt);
     driver.Click(window.cmdSave);
@@ -202,13 +203,13 @@ TEST_F(DocumentCommands, RefusedOpenNamesTheFileAndKeepsTheWindow) {
     driver.LoadTiles(WriteSheet(64));
     TileSetContent tooMany = ForeignTileSet();
     tooMany.tileCount = 1202;
-    const std::string tooManyPath = dir.file("too-many.tls");
+    const std::string tooManyPath = dir.File("too-many.tls");
     WriteFileBytes(tooManyPath, tooMany.FileBytes());
     const Bytes whole = ForeignTileSet().FileBytes();
-    const std::string cutPath = dir.file("cut.tls");
+    const std::string cutPath = dir.File("cut.tls");
     WriteFileBytes(cutPath, Bytes(whole.begin(), whole.begin() + 100));
 
-    for (const std::string& path : {tooManyPath, cutPath, dir.file("missing.tls")}) {
+    for (const std::string& path : {tooManyPath, cutPath, dir.File("missing.tls")}) {
         driver.dialogs.messages.clear();
         driver.Open(path);
         ASSERT_EQ(driver.dialogs.messages.size(), 1u) << path;
@@ -220,7 +221,7 @@ TEST_F(DocumentCommands, RefusedOpenNamesTheFileAndKeepsTheWindow) {
         EXPECT_FALSE(window.frmControls->isEnabled());
     }
 
-    const std::string goodPath = dir.file("good.tls");
+    const std::string goodPath = dir.File("good.tls");
     WriteFileBytes(goodPath, whole);
     driver.Open(goodPath);
     EXPECT_EQ(window.Document.Header.TileCount, 30);
@@ -239,7 +240,7 @@ TEST_F(DocumentCommands, BitmapTooLargeForThePlaneSizeMakesNoTileSet) {
 
 TEST_F(DocumentCommands, RefusedSaveLeavesDocumentAndFileAsTheyWere) {
     driver.LoadTiles(WriteSheet(1280));
-    const std::string openedPath = dir.file("foreign.tls");
+    const std::string openedPath = dir.File("foreign.tls");
     WriteFileBytes(openedPath, ForeignTileSet().FileBytes());
     driver.Open(openedPath);
     ASSERT_TRUE(window.frmControls->isEnabled());
@@ -247,7 +248,7 @@ TEST_F(DocumentCommands, RefusedSaveLeavesDocumentAndFileAsTheyWere) {
     // A frame the file cannot hold; a click refuses such a cell, so it is set directly.
     window.Document.TileFrames[0][0] = 1030;
 
-    const std::string path = dir.file("existing.tls");
+    const std::string path = dir.File("existing.tls");
     WriteFileBytes(path, Bytes{9, 8, 7});
     driver.Save(path);
     ASSERT_EQ(driver.dialogs.messages.size(), 1u);
@@ -256,7 +257,7 @@ TEST_F(DocumentCommands, RefusedSaveLeavesDocumentAndFileAsTheyWere) {
     EXPECT_EQ(driver.Frame(0, 0), 1030);
     EXPECT_TRUE(window.fraOut->isEnabled());
 
-    const std::string noFolder = (dir.path() / "no-such-folder" / "x.tls").string();
+    const std::string noFolder = (dir.Path() / "no-such-folder" / "x.tls").string();
     driver.Save(noFolder);
     ASSERT_EQ(driver.dialogs.messages.size(), 2u);
     EXPECT_TRUE(driver.dialogs.messages[1].contains(QString::fromStdString(noFolder)));
@@ -266,7 +267,7 @@ TEST_F(DocumentCommands, RefusedSaveLeavesDocumentAndFileAsTheyWere) {
     driver.Save(path);
     EXPECT_EQ(driver.dialogs.messages.size(), 2u);
     const Bytes saved = ReadFileBytes(path);
-    EXPECT_EQ(testing_support::GetLE16(saved, 62 + 5 * 30), 1023 * 32);
+    EXPECT_EQ(dev_support::GetLE16(saved, 62 + 5 * 30), 1023 * 32);
 }
 
 }  // namespace

@@ -10,7 +10,7 @@
 namespace mosalind {
 namespace {
 
-using namespace testing_support;
+using namespace dev_support;
 using test_helpers::PatternedGraphics;
 using test_helpers::PatternedTileSet;
 using test_helpers::SameDocument;
@@ -51,8 +51,8 @@ TEST(TileSetFile, NewSetOf910TilesHasTheDocumentedHeaderSectionsAndLength) {
     set.TileFrames[3][909] = 1023;
     const TileGraphics graphics = PatternedGraphics(910);
 
-    WriteTileSet(dir.file("set.tls"), set, graphics);
-    const Bytes bytes = ReadFileBytes(dir.file("set.tls"));
+    WriteTileSet(dir.File("set.tls"), set, graphics);
+    const Bytes bytes = ReadFileBytes(dir.File("set.tls"));
 
     ASSERT_EQ(bytes.size(), 128372u);
     EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 10),
@@ -80,8 +80,8 @@ TEST(TileSetFile, FrameSectionRunsFrameByFrameThenTileByTile) {
             set.TileFrames[frame][tile] = static_cast<std::int16_t>(frame * 3 + tile);
         }
     }
-    WriteTileSet(dir.file("f.tls"), set, TileGraphics{});
-    const Bytes bytes = ReadFileBytes(dir.file("f.tls"));
+    WriteTileSet(dir.File("f.tls"), set, TileGraphics{});
+    const Bytes bytes = ReadFileBytes(dir.File("f.tls"));
 
     ASSERT_EQ(bytes.size(), 62u + 15 + 48);
     for (int entry = 0; entry < 24; ++entry) {
@@ -98,24 +98,24 @@ TEST(TileSetFile, FileWithoutCellsEndsAfterFramesAndReadsBackEveryEntry) {
     saved.TileFrames = patterned.TileFrames;
     saved.TileFrames[7][1200] = -1024;
     saved.TileFrames[6][1200] = 1023;
-    WriteTileSet(dir.file("m0.tls"), saved, TileGraphics{});
+    WriteTileSet(dir.File("m0.tls"), saved, TileGraphics{});
 
-    const Bytes bytes = ReadFileBytes(dir.file("m0.tls"));
+    const Bytes bytes = ReadFileBytes(dir.File("m0.tls"));
     EXPECT_EQ(static_cast<std::int64_t>(bytes.size()), saved.Header.PlanesOffset - 2);
-    const TileSet opened = ReadTileSet(dir.file("m0.tls"), TileSet{});
+    const TileSet opened = ReadTileSet(dir.File("m0.tls"), TileSet{});
     EXPECT_TRUE(SameDocument(opened, saved));
 }
 
 TEST(TileSetFile, ReaderTakesSectionsInOrderAndDividesFrameValuesTowardZero) {
     TempDir dir;
     const std::vector<std::uint8_t> attributes = {0, 255, 1, 2, 3, 4, 5, 6, 7, 8};  // 2 tiles
-    const std::vector<std::int16_t> frames = {40, -40, 31, -31, 32767, -32768};        // 3 frames
-    WriteFileBytes(dir.file("r.tls"), HandMadeFile(2, 3, attributes, frames, 5));
+    const std::vector<std::int16_t> frames = {40, -40, 31, -31, 32767, -32768};     // 3 frames
+    WriteFileBytes(dir.File("r.tls"), HandMadeFile(2, 3, attributes, frames, 5));
     TileSet current;
     current.TileAttributes[0][2] = 77;  // beyond the file's tiles
     current.TileFrames[3][0] = 66;      // beyond the file's frames
 
-    const TileSet opened = ReadTileSet(dir.file("r.tls"), current);
+    const TileSet opened = ReadTileSet(dir.File("r.tls"), current);
 
     EXPECT_EQ(opened.Header.TileCount, 2);
     EXPECT_EQ(opened.Header.FrameCount, 3);
@@ -152,21 +152,21 @@ TEST(TileSetFile, OpenThenSaveWritesTheSameBytes) {
     const TileGraphics graphics = PatternedGraphics(26);
     Bytes original = HandMadeFile(20, 4, attributes, frames);
     original.insert(original.end(), graphics.TilePlanes.begin(), graphics.TilePlanes.end());
-    WriteFileBytes(dir.file("a.tls"), original);
+    WriteFileBytes(dir.File("a.tls"), original);
 
-    const TileSet opened = ReadTileSet(dir.file("a.tls"), TileSet{});
-    WriteTileSet(dir.file("b.tls"), opened, graphics);
-    EXPECT_EQ(ReadFileBytes(dir.file("b.tls")), original);
-    WriteTileSet(dir.file("b.tls"), opened, graphics);
-    EXPECT_EQ(ReadFileBytes(dir.file("b.tls")), original);
+    const TileSet opened = ReadTileSet(dir.File("a.tls"), TileSet{});
+    WriteTileSet(dir.File("b.tls"), opened, graphics);
+    EXPECT_EQ(ReadFileBytes(dir.File("b.tls")), original);
+    WriteTileSet(dir.File("b.tls"), opened, graphics);
+    EXPECT_EQ(ReadFileBytes(dir.File("b.tls")), original);
 }
 
 TEST(TileSetFile, SavingOverALongerFileLeavesExactlyTheNewLength) {
     TempDir dir;
-    WriteFileBytes(dir.file("s.tls"), Bytes(50000, 0xEE));
+    WriteFileBytes(dir.File("s.tls"), Bytes(50000, 0xEE));
     const TileSet set = PatternedTileSet(10, 4);
-    WriteTileSet(dir.file("s.tls"), set, PatternedGraphics(13));
-    EXPECT_EQ(ReadFileBytes(dir.file("s.tls")).size(), 62u + 50 + 80 + 128 * 13);
+    WriteTileSet(dir.File("s.tls"), set, PatternedGraphics(13));
+    EXPECT_EQ(ReadFileBytes(dir.File("s.tls")).size(), 62u + 50 + 80 + 128 * 13);
 }
 
 TEST(TileSetFile, ReaderRefusesCountsTheTablesCannotHold) {
@@ -182,14 +182,14 @@ TEST(TileSetFile, ReaderRefusesCountsTheTablesCannotHold) {
                  {5, 9, "frame count 9"}};
     for (const Case& c : cases) {
         // Long enough for any of these headers, so only the counts are wrong.
-        WriteFileBytes(dir.file("bad.tls"), HandMadeFile(c.tiles, c.frames, {}, {}, 40000));
+        WriteFileBytes(dir.File("bad.tls"), HandMadeFile(c.tiles, c.frames, {}, {}, 40000));
         TileSet document = current;
         try {
-            document = ReadTileSet(dir.file("bad.tls"), document);
+            document = ReadTileSet(dir.File("bad.tls"), document);
             ADD_FAILURE() << "accepted " << c.tiles << " tiles, " << c.frames << " frames";
         } catch (const RefusedError& error) {
             EXPECT_NE(std::string(error.what()).find(c.says), std::string::npos) << error.what();
-            EXPECT_NE(std::string(error.what()).find(dir.file("bad.tls")), std::string::npos);
+            EXPECT_NE(std::string(error.what()).find(dir.File("bad.tls")), std::string::npos);
         }
         EXPECT_TRUE(SameDocument(document, current));
     }
@@ -200,8 +200,8 @@ TEST(TileSetFile, ReaderRefusesFilesEndingBeforeTheirFrameSectionEnds) {
     const TileSet current = PatternedTileSet(5, 4);
     Bytes full = HandMadeFile(10, 4, std::vector<std::uint8_t>(50, 1), std::vector<std::int16_t>(40, 32));
     ASSERT_EQ(full.size(), 192u);
-    WriteFileBytes(dir.file("whole.tls"), full);
-    EXPECT_NO_THROW(ReadTileSet(dir.file("whole.tls"), current));
+    WriteFileBytes(dir.File("whole.tls"), full);
+    EXPECT_NO_THROW(ReadTileSet(dir.File("whole.tls"), current));
 
     struct Case {
         std::size_t length;
@@ -211,10 +211,10 @@ TEST(TileSetFile, ReaderRefusesFilesEndingBeforeTheirFrameSectionEnds) {
                  {61, "ends at byte 61, but its header should end at byte 62"},
                  {0, "ends at byte 0"}};
     for (const Case& c : cases) {
-        WriteFileBytes(dir.file("short.tls"), Bytes(full.begin(), full.begin() + c.length));
+        WriteFileBytes(dir.File("short.tls"), Bytes(full.begin(), full.begin() + c.length));
         TileSet document = current;
         try {
-            document = ReadTileSet(dir.file("short.tls"), document);
+            document = ReadTileSet(dir.File("short.tls"), document);
             ADD_FAILURE() << "accepted a file of " << c.length << " bytes";
         } catch (const RefusedError& error) {
             EXPECT_NE(std::string(error.what()).find(c.says), std::string::npos) << error.what();
@@ -228,15 +228,15 @@ TEST(TileSetFile, ReaderRefusesWhatCannotBeOpenedOrRead) {
     EXPECT_THROW(
         {
             try {
-                ReadTileSet(dir.file("missing.tls"), TileSet{});
+                ReadTileSet(dir.File("missing.tls"), TileSet{});
             } catch (const RefusedError& error) {
                 EXPECT_STREQ(error.what(),
-                             ("Cannot open " + dir.file("missing.tls") + ": No such file or directory").c_str());
+                             ("Cannot open " + dir.File("missing.tls") + ": No such file or directory").c_str());
                 throw;
             }
         },
         RefusedError);
-    EXPECT_THROW(ReadTileSet(dir.path().string(), TileSet{}), RefusedError);
+    EXPECT_THROW(ReadTileSet(dir.Path().string(), TileSet{}), RefusedError);
 }
 
 }  // namespace

@@ -15,7 +15,7 @@
 namespace mosalind {
 namespace {
 
-using namespace testing_support;
+using namespace dev_support;
 using test_helpers::PatternedGraphics;
 using test_helpers::PatternedTileSet;
 
@@ -40,14 +40,14 @@ std::string RefusalOf(const std::string& path, const TileSet& set, const TileGra
 class TileSetSave : public ::testing::Test {
 protected:
     TempDir dir;
-    std::string target = dir.file("old.tls");
+    std::string target = dir.File("old.tls");
     Bytes oldBytes = Bytes(777, 0x5A);
     void SetUp() override { WriteFileBytes(target, oldBytes); }
 
     // The old file is still there byte for byte and no temporary file was left behind.
     void ExpectUntouched() {
         EXPECT_EQ(ReadFileBytes(target), oldBytes);
-        EXPECT_EQ(FolderEntries(dir.path()), std::vector<std::string>{"old.tls"});
+        EXPECT_EQ(FolderEntries(dir.Path()), std::vector<std::string>{"old.tls"});
     }
 };
 
@@ -98,19 +98,19 @@ TEST_F(TileSetSave, RefusesCountsAndGraphicsThatDoNotFitTheFormat) {
 }
 
 TEST_F(TileSetSave, IntoAMissingFolderNamesTheFileAndTheSystemReason) {
-    const std::string missing = dir.file("no-such-folder") + "/new.tls";
+    const std::string missing = dir.File("no-such-folder") + "/new.tls";
     EXPECT_EQ(RefusalOf(missing, PatternedTileSet(20, 4), TileGraphics{}),
               "Cannot save " + missing + ": No such file or directory");
     ExpectUntouched();
 }
 
 TEST_F(TileSetSave, OverAFolderFailsAtTheRenameAndLeavesNothingBehind) {
-    const std::string folderTarget = dir.file("folder.tls");
+    const std::string folderTarget = dir.File("folder.tls");
     std::filesystem::create_directory(folderTarget);
     WriteFileBytes(folderTarget + "/inside", Bytes{1, 2, 3});
     const std::string refusal = RefusalOf(folderTarget, PatternedTileSet(20, 4), TileGraphics{});
     EXPECT_EQ(refusal.rfind("Cannot save " + folderTarget + ": ", 0), 0u) << refusal;
-    EXPECT_EQ(FolderEntries(dir.path()), (std::vector<std::string>{"folder.tls", "old.tls"}));
+    EXPECT_EQ(FolderEntries(dir.Path()), (std::vector<std::string>{"folder.tls", "old.tls"}));
     EXPECT_EQ(FolderEntries(folderTarget), std::vector<std::string>{"inside"});
     EXPECT_EQ(ReadFileBytes(target), oldBytes);
 }
@@ -147,7 +147,7 @@ TEST_F(TileSetSave, AWriteFailingHalfWayLeavesTheOldFileByteForByte) {
 
 TEST_F(TileSetSave, KeepsTheOldFilesPermissionsAndSavesThroughALink) {
     chmod(target.c_str(), 0640);
-    const std::string link = dir.file("link.tls");
+    const std::string link = dir.File("link.tls");
     std::filesystem::create_symlink(target, link);
     WriteTileSet(link, PatternedTileSet(20, 4), TileGraphics{});
 

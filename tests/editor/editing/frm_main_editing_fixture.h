@@ -14,22 +14,22 @@ protected:
     static constexpr int kTiles = 910;
 
     void SetUp() override {
-        const std::string sheet = dir.file("tiles.bmp");
-        testing_support::WriteFileBytes(
-            sheet, testing_support::Build16ColourBitmap(208, 1120, testing_support::CellPatternColour));
+        const std::string sheet = dir.File("tiles.bmp");
+        dev_support::WriteFileBytes(
+            sheet, dev_support::EncodeBmp(testing_support::TestPicture(208, 1120, testing_support::CellPatternColour)));
         driver.LoadTiles(sheet);
         driver.New(1);
         ASSERT_TRUE(window.frmControls->isEnabled());
     }
 
     // Saves and returns the file's bytes.
-    testing_support::Bytes Saved() {
-        const std::string path = dir.file("saved.tls");
+    dev_support::Bytes Saved() {
+        const std::string path = dir.File("saved.tls");
         driver.Save(path);
-        return testing_support::ReadFileBytes(path);
+        return dev_support::ReadFileBytes(path);
     }
     // Byte of attribute `slot` of `tile` in a saved file of this tile set.
-    static std::uint8_t AttributeByte(const testing_support::Bytes& file, int slot, int tile) {
+    static std::uint8_t AttributeByte(const dev_support::Bytes& file, int slot, int tile) {
         return file.at(62 + slot * kTiles + tile);
     }
 
@@ -41,7 +41,7 @@ protected:
         return boxes;
     }
 
-    testing_support::TempDir dir;
+    dev_support::TempDir dir;
     testing_support::WindowDriver driver;
     FrmMain& window = driver.window;
 };

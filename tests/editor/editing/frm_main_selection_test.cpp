@@ -9,9 +9,7 @@ namespace {
 using SelectionDisplay = EditingWindow;
 
 TEST_F(SelectionDisplay, ClicksOnTheTileSheetSelectTiles) {
-    const struct {
-        int x, y, tile;
-    } clicks[] = {{0, 0, 0}, {207, 15, 12}, {0, 16, 13}, {40, 33, 28}};
+    const struct { int x, y, tile; } clicks[] = {{0, 0, 0}, {207, 15, 12}, {0, 16, 13}, {40, 33, 28}};
     for (const auto& click : clicks) {
         driver.ClickTileSheet(click.x, click.y);
         EXPECT_EQ(window.CurrentTile, click.tile);
@@ -38,10 +36,10 @@ TEST_F(SelectionDisplay, MarkersFrameTheSelection) {
 
 TEST_F(SelectionDisplay, FourDigitTileNumbersStayWholeOnTheLabelsLine) {
     // An opened set of 1,201 tiles: tile 1195 ends its last whole row.
-    const std::string path = dir.file("large.tls");
-    testing_support::WriteFileBytes(path, testing_support::TileSetContent::Fresh(1201, 4, 29120, 910).FileBytes());
+    const std::string path = dir.File("large.tls");
+    dev_support::WriteFileBytes(path, testing_support::TileSetContent::Fresh(1201, 4, 29120, 910).FileBytes());
     testing_support::WindowDriver other;
-    other.LoadTiles(dir.file("tiles.bmp"));
+    other.LoadTiles(dir.File("tiles.bmp"));
     other.Open(path);
     other.SelectTile(1195);
 
@@ -72,7 +70,8 @@ TEST_F(SelectionDisplay, ClicksAfterScrollingUseTheContentPixel) {
     ASSERT_EQ(window.scrTiles->maximum(), 763);
     ASSERT_EQ(window.picTilesScroller->Top(), -763);
     // The viewport pixel (40, 33) is the sheet pixel (40, 796).
-    const QPoint sheetPixel = window.picTilesScroller->mapFrom(window.picTiles, window.picTiles->contentsRect().topLeft() + QPoint(40, 33));
+    const QPoint sheetPixel =
+        window.picTilesScroller->mapFrom(window.picTiles, window.picTiles->contentsRect().topLeft() + QPoint(40, 33));
     EXPECT_EQ(sheetPixel, QPoint(40, 796));
     driver.ClickTileSheet(sheetPixel.x(), sheetPixel.y());
     EXPECT_EQ(window.CurrentTile, 49 * 13 + 2);
@@ -91,8 +90,8 @@ TEST_F(SelectionDisplay, BitmapClicksAssignCellsToTheCurrentFrame) {
     EXPECT_EQ(window.shpBMPSel->pos(), QPoint(14, 14));
     EXPECT_EQ(window.CurrentTile, 2);
     // The sheet shows tile 2 with the block of cell 14, whose left half has colour 15.
-    const testing_support::PaletteColour c = testing_support::TestPaletteColour(14 % 15 + 1);
-    EXPECT_EQ(window.picTilesScroller->grab().toImage().pixelColor(32 + 5, 8), QColor(c.red, c.green, c.blue));
+    const dev_support::PaletteEntry c = testing_support::TestPaletteColour(14 % 15 + 1);
+    EXPECT_EQ(window.picTilesScroller->grab().toImage().pixelColor(32 + 5, 8), QColor(c.Red, c.Green, c.Blue));
 
     driver.ChooseFrame(1);
     driver.AssignCell(600);
@@ -101,20 +100,20 @@ TEST_F(SelectionDisplay, BitmapClicksAssignCellsToTheCurrentFrame) {
     }
     EXPECT_EQ(driver.Frame(1, 3), 3);
 
-    const testing_support::Bytes file = Saved();
+    const dev_support::Bytes file = Saved();
     const std::size_t frames = 62 + 5 * kTiles;
-    EXPECT_EQ(testing_support::GetLE16(file, frames + 2 * 2), 14 * 32);
-    EXPECT_EQ(testing_support::GetLE16(file, frames + 2 * (kTiles + 2)), 600 * 32);
+    EXPECT_EQ(dev_support::GetLE16(file, frames + 2 * 2), 14 * 32);
+    EXPECT_EQ(dev_support::GetLE16(file, frames + 2 * (kTiles + 2)), 600 * 32);
 }
 
 TEST_F(SelectionDisplay, BitmapClicksOnCellsAFileCannotKeepAreRefused) {
     // Open with a sheet of 80 rows, 1,040 cells (New refuses sheets past 78 rows): the file
     // keeps cell x 32 in 16 bits, so cells up to 1023.
-    const std::string sheet = dir.file("tall.bmp");
-    testing_support::WriteFileBytes(
-        sheet, testing_support::Build16ColourBitmap(208, 1280, testing_support::CellPatternColour));
-    const std::string tileSet = dir.file("small.tls");
-    testing_support::WriteFileBytes(tileSet, testing_support::TileSetContent::Fresh(13, 4, 0, 13).FileBytes());
+    const std::string sheet = dir.File("tall.bmp");
+    dev_support::WriteFileBytes(
+        sheet, dev_support::EncodeBmp(testing_support::TestPicture(208, 1280, testing_support::CellPatternColour)));
+    const std::string tileSet = dir.File("small.tls");
+    dev_support::WriteFileBytes(tileSet, testing_support::TileSetContent::Fresh(13, 4, 0, 13).FileBytes());
     testing_support::WindowDriver tall;
     tall.LoadTiles(sheet);
     tall.Open(tileSet);
@@ -135,8 +134,7 @@ TEST_F(SelectionDisplay, BitmapClicksOnCellsAFileCannotKeepAreRefused) {
         tall.AssignCell(click.cell);
         EXPECT_EQ(tall.Frame(0, 0), click.frameAfter) << click.cell;
         EXPECT_EQ(tall.window.lblBMPNum->text(), QString("Offset in Bitmap: %1").arg(click.frameAfter));
-        EXPECT_EQ(tall.dialogs.messages, click.message ? std::vector<QString>{click.message}
-                                                       : std::vector<QString>{});
+        EXPECT_EQ(tall.dialogs.messages, click.message ? std::vector<QString>{click.message} : std::vector<QString>{});
     }
 }
 
@@ -160,8 +158,8 @@ TEST_F(SelectionDisplay, FrameChoiceShowsTheFrameEverywhere) {
     const QImage sheet = window.picTilesScroller->grab().toImage();
     const auto colourAt = [&](int x, int y) { return sheet.pixelColor(x, y); };
     const auto paletteColour = [](int index) {
-        const testing_support::PaletteColour c = testing_support::TestPaletteColour(index);
-        return QColor(c.red, c.green, c.blue);
+        const dev_support::PaletteEntry c = testing_support::TestPaletteColour(index);
+        return QColor(c.Red, c.Green, c.Blue);
     };
     EXPECT_EQ(colourAt(5 * 16 + 3, 8), paletteColour(40 % 15 + 1));
     EXPECT_EQ(colourAt(6 * 16 + 3, 8), paletteColour(6 % 15 + 1));
@@ -173,11 +171,11 @@ TEST_F(SelectionDisplay, FrameChoiceShowsTheFrameEverywhere) {
 
 TEST_F(SelectionDisplay, NewAndOpenStartOnFrameOne) {
     driver.ChooseFrame(6);
-    const std::string path = dir.file("seven.tls");
+    const std::string path = dir.File("seven.tls");
     driver.Save(path);
 
     testing_support::WindowDriver other;
-    const std::string sheet = dir.file("tiles.bmp");
+    const std::string sheet = dir.File("tiles.bmp");
     other.LoadTiles(sheet);
     other.Open(path);
     EXPECT_EQ(other.window.CurrentFrame, 0);

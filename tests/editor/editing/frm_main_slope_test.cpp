@@ -8,10 +8,9 @@ using SlopeEditing = EditingWindow;
 struct Pair {
     int left, right, byte;
 };
-constexpr Pair kValidPairs[] = {
-    {0, 1, 160}, {0, 2, 144}, {0, 4, 128}, {1, 0, 224}, {1, 2, 164}, {1, 3, 148},
-    {2, 0, 212}, {2, 1, 228}, {2, 3, 168}, {2, 4, 152}, {3, 1, 216}, {3, 2, 232},
-    {3, 4, 172}, {4, 0, 204}, {4, 2, 220}, {4, 3, 236}};
+constexpr Pair kValidPairs[] = {{0, 1, 160}, {0, 2, 144}, {0, 4, 128}, {1, 0, 224}, {1, 2, 164}, {1, 3, 148},
+                                {2, 0, 212}, {2, 1, 228}, {2, 3, 168}, {2, 4, 152}, {3, 1, 216}, {3, 2, 232},
+                                {3, 4, 172}, {4, 0, 204}, {4, 2, 220}, {4, 3, 236}};
 
 TEST_F(SlopeEditing, EveryValidPairIsWrittenAndShownAgain) {
     for (int i = 0; i < 16; ++i) {
@@ -45,7 +44,7 @@ TEST_F(SlopeEditing, EveryValidPairIsWrittenAndShownAgain) {
     }
     EXPECT_TRUE(driver.dialogs.messages.empty());
 
-    const testing_support::Bytes file = Saved();
+    const dev_support::Bytes file = Saved();
     for (int i = 0; i < 16; ++i) {
         const int tile = 100 + i;
         for (int side = 0; side < 4; ++side) {

@@ -18,7 +18,7 @@ TEST_F(TileTypeEditing, ChosenRowsStoreTheirValues) {
     driver.Choose(window.cboBehaviour, 24);  // "Teleporter"
     driver.Choose(window.cboBehaviour, 29);  // then "---"
 
-    const testing_support::Bytes file = Saved();
+    const dev_support::Bytes file = Saved();
     EXPECT_EQ(AttributeByte(file, 0, 28), 2);
     EXPECT_EQ(AttributeByte(file, 0, 29), 254);
     EXPECT_EQ(AttributeByte(file, 0, 30), 255);
@@ -66,7 +66,7 @@ TEST_F(TileTypeEditing, BlockingPerSideKeepsSlopesAndOtherSides) {
     driver.Choose(window.cboBlocking[3], 0);
     driver.Choose(window.cboBlocking[2], 3);  // the same row again changes nothing
 
-    const testing_support::Bytes file = Saved();
+    const dev_support::Bytes file = Saved();
     EXPECT_EQ(AttributeByte(file, 1, 40), 0xA5);
     EXPECT_EQ(AttributeByte(file, 2, 40), 0xA6);
     EXPECT_EQ(AttributeByte(file, 3, 40), 0xA7);

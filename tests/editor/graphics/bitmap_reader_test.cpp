@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "document/refused_error.h"
-#include "support/bitmap_variants.h"
 #include "support/test_files.h"
 
 namespace mosalind {
 namespace {
 
+using namespace dev_support;
 using namespace testing_support;
 
 int Diagonal(int x, int y) {
@@ -24,10 +24,10 @@ void Overwrite(Bytes& bytes, std::size_t at, std::initializer_list<int> values) 
 
 TEST(BitmapReader, ReadsHeadersPaletteAndPixelsFromByte118) {
     TempDir dir;
-    const Bytes file = Build16ColourBitmap(208, 32, Diagonal);
-    WriteFileBytes(dir.file("s.bmp"), file);
+    const Bytes file = EncodeBmp(TestPicture(208, 32, Diagonal));
+    WriteFileBytes(dir.File("s.bmp"), file);
 
-    const Bitmap bitmap = ReadBitmap(dir.file("s.bmp"));
+    const Bitmap bitmap = ReadBitmap(dir.File("s.bmp"));
 
     EXPECT_EQ(bitmap.FileHeader.Type, 0x4D42);
     EXPECT_EQ(bitmap.FileHeader.Size, static_cast<std::int32_t>(file.size()));
@@ -42,9 +42,9 @@ TEST(BitmapReader, ReadsHeadersPaletteAndPixelsFromByte118) {
     EXPECT_EQ(bitmap.InfoHeader.ClrUsed, 16);
     ASSERT_EQ(bitmap.Palette.size(), 16u);
     for (int i = 0; i < 16; ++i) {
-        EXPECT_EQ(bitmap.Palette[i].Blue, TestPaletteColour(i).blue);
-        EXPECT_EQ(bitmap.Palette[i].Green, TestPaletteColour(i).green);
-        EXPECT_EQ(bitmap.Palette[i].Red, TestPaletteColour(i).red);
+        EXPECT_EQ(bitmap.Palette[i].Blue, TestPaletteColour(i).Blue);
+        EXPECT_EQ(bitmap.Palette[i].Green, TestPaletteColour(i).Green);
+        EXPECT_EQ(bitmap.Palette[i].Red, TestPaletteColour(i).Red);
     }
     EXPECT_EQ(bitmap.Pixels, Bytes(file.begin() + 118, file.end()));
     // The bottom image row is stored first; its left pixel is in the high nibble.
@@ -54,18 +54,18 @@ TEST(BitmapReader, ReadsHeadersPaletteAndPixelsFromByte118) {
 
 TEST(BitmapReader, ImageSizeFieldAndAnOffsetInsideThePaletteDoNotChangeThePixels) {
     TempDir dir;
-    const Bytes exact = Build16ColourBitmap(208, 48, Diagonal);
-    Bytes zeroField = Build16ColourBitmap(208, 48, Diagonal, 0);
+    const Bytes exact = EncodeBmp(TestPicture(208, 48, Diagonal));
+    Bytes zeroField = EncodeBmp(TestPicture(208, 48, Diagonal), {.ImageSizeField = 0});
     PutLE32(zeroField, 10, 54);  // an offset before the palette's end: the pixels follow the palette
-    Bytes hugeField = Build16ColourBitmap(208, 48, Diagonal, 0x7FFFFFFF);
+    Bytes hugeField = EncodeBmp(TestPicture(208, 48, Diagonal), {.ImageSizeField = 0x7FFFFFFF});
     PutLE32(hugeField, 10, 0);
-    WriteFileBytes(dir.file("exact.bmp"), exact);
-    WriteFileBytes(dir.file("zero.bmp"), zeroField);
-    WriteFileBytes(dir.file("huge.bmp"), hugeField);
+    WriteFileBytes(dir.File("exact.bmp"), exact);
+    WriteFileBytes(dir.File("zero.bmp"), zeroField);
+    WriteFileBytes(dir.File("huge.bmp"), hugeField);
 
-    const Bitmap fromExact = ReadBitmap(dir.file("exact.bmp"));
-    const Bitmap fromZero = ReadBitmap(dir.file("zero.bmp"));
-    const Bitmap fromHuge = ReadBitmap(dir.file("huge.bmp"));
+    const Bitmap fromExact = ReadBitmap(dir.File("exact.bmp"));
+    const Bitmap fromZero = ReadBitmap(dir.File("zero.bmp"));
+    const Bitmap fromHuge = ReadBitmap(dir.File("huge.bmp"));
     EXPECT_EQ(fromZero.Pixels, fromExact.Pixels);
     EXPECT_EQ(fromZero.InfoHeader.SizeImage, 48 * 104);
     EXPECT_EQ(fromHuge.Pixels, fromExact.Pixels);
@@ -75,73 +75,79 @@ TEST(BitmapReader, ImageSizeFieldAndAnOffsetInsideThePaletteDoNotChangeThePixels
 // Every layout read gives the pixels of the classic file of the same picture.
 TEST(BitmapReader, IndexedLayoutsGiveTheClassicPixels) {
     TempDir dir;
-    WriteFileBytes(dir.file("classic.bmp"), Build16ColourBitmap(208, kVariantPictureHeight, VariantPictureColour));
-    const Bitmap classic = ReadBitmap(dir.file("classic.bmp"));
-    const BitmapVariant variants[] = {
-        {"core header", 12},
-        {"core header, 8-bit", 12, 8},
-        {"52-byte header", 52},
-        {"56-byte header", 56},
-        {"108-byte header", 108},
-        {"124-byte header", 124},
-        {"124-byte header, 8-bit", 124, 8},
-        {"8-bit", 40, 8},
-        {"8-bit, 16 colours used", 40, 8, 0, false, 16},
-        {"top-down", 40, 4, 0, true},
-        {"top-down 8-bit, 124-byte header", 124, 8, 0, true},
-        {"RLE4", 40, 4, 2},
-        {"RLE8", 40, 8, 1},
-        {"RLE8, 124-byte header, 16 colours", 124, 8, 1, false, 16},
-        {"short palette", 40, 4, 0, false, 5},
-        {"gap before the pixels", 40, 4, 0, false, 0, 300},
-        {"RLE4 after a gap", 108, 4, 2, false, 0, 7},
-        {"offset field 0", 40, 8, 0, false, 0, 0, true},
+    WriteFileBytes(dir.File("classic.bmp"), EncodeBmp(TestPicture(208, kVariantPictureHeight, VariantPictureColour)));
+    const Bitmap classic = ReadBitmap(dir.File("classic.bmp"));
+    struct Variant {
+        const char* name;
+        BmpLayout layout;
     };
-    for (const BitmapVariant& variant : variants) {
-        WriteFileBytes(dir.file("variant.bmp"), BuildBitmapVariant(variant));
-        const Bitmap read = ReadBitmap(dir.file("variant.bmp"));
+    const Variant variants[] = {
+        {"core header", {.HeaderSize = 12}},
+        {"core header, 8-bit", {.HeaderSize = 12, .BitsPerPixel = 8}},
+        {"52-byte header", {.HeaderSize = 52, .ColoursUsed = 0}},
+        {"56-byte header", {.HeaderSize = 56, .ColoursUsed = 0}},
+        {"108-byte header", {.HeaderSize = 108, .ColoursUsed = 0}},
+        {"124-byte header", {.HeaderSize = 124, .ColoursUsed = 0}},
+        {"124-byte header, 8-bit", {.HeaderSize = 124, .BitsPerPixel = 8, .ColoursUsed = 0}},
+        {"8-bit", {.BitsPerPixel = 8, .ColoursUsed = 0}},
+        {"8-bit, 16 colours used", {.BitsPerPixel = 8, .ColoursUsed = 16}},
+        {"top-down", {.TopDown = true, .ColoursUsed = 0}},
+        {"top-down 8-bit, 124-byte header", {.HeaderSize = 124, .BitsPerPixel = 8, .TopDown = true, .ColoursUsed = 0}},
+        {"RLE4", {.Compression = BmpCompression::kRle4, .ColoursUsed = 0}},
+        {"RLE8", {.BitsPerPixel = 8, .Compression = BmpCompression::kRle8, .ColoursUsed = 0}},
+        {"RLE8, 124-byte header, 16 colours",
+         {.HeaderSize = 124, .BitsPerPixel = 8, .Compression = BmpCompression::kRle8, .ColoursUsed = 16}},
+        {"short palette", {.ColoursUsed = 5}},
+        {"gap before the pixels", {.ColoursUsed = 0, .GapBytes = 300}},
+        {"RLE4 after a gap",
+         {.HeaderSize = 108, .Compression = BmpCompression::kRle4, .ColoursUsed = 0, .GapBytes = 7}},
+        {"offset field 0", {.BitsPerPixel = 8, .ColoursUsed = 0, .OffsetField = 0}},
+    };
+    for (const Variant& variant : variants) {
+        WriteFileBytes(dir.File("variant.bmp"), EncodeBmp(VariantPicture(), variant.layout));
+        const Bitmap read = ReadBitmap(dir.File("variant.bmp"));
         EXPECT_EQ(read.InfoHeader.Height, kVariantPictureHeight) << variant.name;
         EXPECT_TRUE(read.Pixels == classic.Pixels) << variant.name;
         ASSERT_EQ(read.Palette.size(), 16u) << variant.name;
-        const int entries = variant.coloursUsed == 0 ? 16 : variant.coloursUsed;
+        const int entries = variant.layout.ColoursUsed == 0 ? 16 : variant.layout.ColoursUsed;
         for (int i = 0; i < 16; ++i) {
-            const PaletteColour expected = i < entries ? TestPaletteColour(i) : PaletteColour{0, 0, 0};
-            EXPECT_EQ(read.Palette[i].Red, expected.red) << variant.name << " entry " << i;
-            EXPECT_EQ(read.Palette[i].Green, expected.green) << variant.name << " entry " << i;
-            EXPECT_EQ(read.Palette[i].Blue, expected.blue) << variant.name << " entry " << i;
+            const PaletteEntry expected = i < entries ? TestPaletteColour(i) : PaletteEntry{};
+            EXPECT_EQ(read.Palette[i].Red, expected.Red) << variant.name << " entry " << i;
+            EXPECT_EQ(read.Palette[i].Green, expected.Green) << variant.name << " entry " << i;
+            EXPECT_EQ(read.Palette[i].Blue, expected.Blue) << variant.name << " entry " << i;
         }
     }
 }
 
 TEST(BitmapReader, BytesMissingAtTheEndStayZero) {
     TempDir dir;
-    const Bytes full = Build16ColourBitmap(208, 32, [](int, int) { return 9; });
-    WriteFileBytes(dir.file("cut.bmp"), Bytes(full.begin(), full.begin() + 118 + 1000));
-    WriteFileBytes(dir.file("headers.bmp"), Bytes(full.begin(), full.begin() + 60));
+    const Bytes full = EncodeBmp(TestPicture(208, 32, [](int, int) { return 9; }));
+    WriteFileBytes(dir.File("cut.bmp"), Bytes(full.begin(), full.begin() + 118 + 1000));
+    WriteFileBytes(dir.File("headers.bmp"), Bytes(full.begin(), full.begin() + 60));
 
-    const Bitmap cut = ReadBitmap(dir.file("cut.bmp"));
+    const Bitmap cut = ReadBitmap(dir.File("cut.bmp"));
     ASSERT_EQ(cut.Pixels.size(), 3328u);
     EXPECT_EQ(Bytes(cut.Pixels.begin(), cut.Pixels.begin() + 1000), Bytes(1000, 0x99));
     EXPECT_EQ(Bytes(cut.Pixels.begin() + 1000, cut.Pixels.end()), Bytes(2328, 0));
 
-    const Bitmap headersOnly = ReadBitmap(dir.file("headers.bmp"));
-    EXPECT_EQ(headersOnly.Palette[1].Blue, TestPaletteColour(1).blue);
+    const Bitmap headersOnly = ReadBitmap(dir.File("headers.bmp"));
+    EXPECT_EQ(headersOnly.Palette[1].Blue, TestPaletteColour(1).Blue);
     EXPECT_EQ(headersOnly.Palette[2].Green, 0);
     EXPECT_EQ(headersOnly.Pixels, Bytes(3328, 0));
 }
 
 TEST(BitmapReader, AcceptsTheTallestSheet) {
     TempDir dir;
-    Bytes headers = Build16ColourBitmap(208, 16, Diagonal);
+    Bytes headers = EncodeBmp(TestPicture(208, 16, Diagonal));
     PutLE32(headers, 22, 40320);  // 2520 rows of cells, 32,760 cells; the pixels are missing
-    WriteFileBytes(dir.file("tall.bmp"), headers);
-    const Bitmap bitmap = ReadBitmap(dir.file("tall.bmp"));
+    WriteFileBytes(dir.File("tall.bmp"), headers);
+    const Bitmap bitmap = ReadBitmap(dir.File("tall.bmp"));
     EXPECT_EQ(bitmap.Pixels.size(), 40320u * 104);
 }
 
 TEST(BitmapReader, RefusesWhatIsNotATileSheet) {
     TempDir dir;
-    const Bytes good = Build16ColourBitmap(208, 16, Diagonal);
+    const Bytes good = EncodeBmp(TestPicture(208, 16, Diagonal));
     struct Case {
         std::size_t at;
         int width;  // 2 or 4 bytes
@@ -171,13 +177,13 @@ TEST(BitmapReader, RefusesWhatIsNotATileSheet) {
         } else {
             PutLE32(file, c.at, c.value);
         }
-        WriteFileBytes(dir.file("bad.bmp"), file);
+        WriteFileBytes(dir.File("bad.bmp"), file);
         try {
-            ReadBitmap(dir.file("bad.bmp"));
+            ReadBitmap(dir.File("bad.bmp"));
             ADD_FAILURE() << c.says;
         } catch (const RefusedError& error) {
             const std::string message = error.what();
-            EXPECT_EQ(message.rfind(dir.file("bad.bmp") + " is not a 16-colour tile bitmap: ", 0), 0u) << message;
+            EXPECT_EQ(message.rfind(dir.File("bad.bmp") + " is not a 16-colour tile bitmap: ", 0), 0u) << message;
             EXPECT_NE(message.find(c.says), std::string::npos) << message;
         }
     }
@@ -189,24 +195,26 @@ TEST(BitmapReader, RefusesEightBitColoursAboveFifteenAndDamagedRunLengthData) {
     TempDir dir;
     // The 8-bit picture's pixel (x, y) from the top left sits at 14 + 40 + 1024 + (47 - y) * 208 + x.
     auto eightBitPixel = [](int x, int y) { return static_cast<std::size_t>(1078 + (47 - y) * 208 + x); };
-    Bytes highColours = BuildBitmapVariant({"8-bit", 40, 8});
+    const BmpLayout rle8{.BitsPerPixel = 8, .Compression = BmpCompression::kRle8, .ColoursUsed = 0};
+    const BmpLayout rle4{.Compression = BmpCompression::kRle4, .ColoursUsed = 0};
+    Bytes highColours = EncodeBmp(VariantPicture(), {.BitsPerPixel = 8, .ColoursUsed = 0});
     highColours[eightBitPixel(9, 30)] = 16;
     highColours[eightBitPixel(200, 3)] = 200;  // higher up: named first
     highColours[eightBitPixel(201, 3)] = 17;
 
     // The first RLE8 instruction is the bottom row's first run of 16 pixels: a count of
     // 220 passes the row's end. RLE4's first absolute run starts after its four runs.
-    Bytes longRun = BuildBitmapVariant({"RLE8", 40, 8, 1});
+    Bytes longRun = EncodeBmp(VariantPicture(), rle8);
     longRun[1078] = 220;
-    Bytes longAbsolute = BuildBitmapVariant({"RLE4", 40, 4, 2});
+    Bytes longAbsolute = EncodeBmp(VariantPicture(), rle4);
     longAbsolute[118 + 4 * 2 + 1] = 170;
-    Bytes farMove = BuildBitmapVariant({"RLE8", 40, 8, 1});
+    Bytes farMove = EncodeBmp(VariantPicture(), rle8);
     Overwrite(farMove, 1078, {0, 2, 209, 0});
-    Bytes pastLastRow = BuildBitmapVariant({"RLE8", 40, 8, 1});
+    Bytes pastLastRow = EncodeBmp(VariantPicture(), rle8);
     Overwrite(pastLastRow, 1078, {0, 2, 0, 47, 0, 2, 0, 2});
-    Bytes runAfterLastRow = BuildBitmapVariant({"RLE8", 40, 8, 1});
+    Bytes runAfterLastRow = EncodeBmp(VariantPicture(), rle8);
     Overwrite(runAfterLastRow, 1078, {0, 2, 0, 48, 1, 5});
-    Bytes topDownRle = BuildBitmapVariant({"RLE4", 40, 4, 2});
+    Bytes topDownRle = EncodeBmp(VariantPicture(), rle4);
     PutLE32(topDownRle, 22, static_cast<std::uint32_t>(-48));
 
     const std::pair<Bytes, const char*> cases[] = {
@@ -219,35 +227,36 @@ TEST(BitmapReader, RefusesEightBitColoursAboveFifteenAndDamagedRunLengthData) {
         {topDownRle, "it is compressed and stored top row first, which a BMP file cannot be"},
     };
     for (const auto& [bytes, says] : cases) {
-        WriteFileBytes(dir.file("bad.bmp"), bytes);
+        WriteFileBytes(dir.File("bad.bmp"), bytes);
         try {
-            ReadBitmap(dir.file("bad.bmp"));
+            ReadBitmap(dir.File("bad.bmp"));
             ADD_FAILURE() << says;
         } catch (const RefusedError& error) {
-            EXPECT_EQ(std::string(error.what()), dir.file("bad.bmp") + " is not a 16-colour tile bitmap: " + says);
+            EXPECT_EQ(std::string(error.what()), dir.File("bad.bmp") + " is not a 16-colour tile bitmap: " + says);
         }
     }
 }
 
 TEST(BitmapReader, RefusesShortAndUnreadableFiles) {
     TempDir dir;
-    const Bytes good = Build16ColourBitmap(208, 16, Diagonal);
-    WriteFileBytes(dir.file("short.bmp"), Bytes(good.begin(), good.begin() + 53));
+    const Bytes good = EncodeBmp(TestPicture(208, 16, Diagonal));
+    WriteFileBytes(dir.File("short.bmp"), Bytes(good.begin(), good.begin() + 53));
     try {
-        ReadBitmap(dir.file("short.bmp"));
+        ReadBitmap(dir.File("short.bmp"));
         ADD_FAILURE();
     } catch (const RefusedError& error) {
-        EXPECT_EQ(std::string(error.what()),
-                  dir.file("short.bmp") +
-                      " is not a 16-colour tile bitmap: it is 53 bytes long, shorter than the 54 bytes of its two headers");
+        EXPECT_EQ(
+            std::string(error.what()),
+            dir.File("short.bmp") +
+                " is not a 16-colour tile bitmap: it is 53 bytes long, shorter than the 54 bytes of its two headers");
     }
     try {
-        ReadBitmap(dir.file("none.bmp"));
+        ReadBitmap(dir.File("none.bmp"));
         ADD_FAILURE();
     } catch (const RefusedError& error) {
-        EXPECT_EQ(std::string(error.what()), "Cannot open " + dir.file("none.bmp") + ": No such file or directory");
+        EXPECT_EQ(std::string(error.what()), "Cannot open " + dir.File("none.bmp") + ": No such file or directory");
     }
-    EXPECT_THROW(ReadBitmap(dir.path().string()), RefusedError);
+    EXPECT_THROW(ReadBitmap(dir.Path().string()), RefusedError);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 namespace mosalind {
 namespace {
 
+using namespace dev_support;
 using namespace testing_support;
 
 // Different in every pixel, cell and row, so a swapped bit, byte, row or cell shows.
@@ -29,8 +30,8 @@ std::uint8_t ExpectedPlaneByte(const PixelColour& colour, int cell, int plane, i
 }
 
 Bitmap ReadSheet(const TempDir& dir, int height, const PixelColour& colour) {
-    WriteFileBytes(dir.file("sheet.bmp"), Build16ColourBitmap(208, height, colour));
-    return ReadBitmap(dir.file("sheet.bmp"));
+    WriteFileBytes(dir.File("sheet.bmp"), EncodeBmp(TestPicture(208, height, colour)));
+    return ReadBitmap(dir.File("sheet.bmp"));
 }
 
 TEST(CutTiles, GivesTheIndependentlyComputedPlanesAndMatchesCellByCellConversion) {
@@ -68,7 +69,8 @@ TEST(CutTiles, TheTallestSheetCutsItsLastCellFromItsTopRows) {
     for (int y = 40304; y < 40320; ++y) {
         for (int x = 0; x < 208; ++x) {
             std::uint8_t& pair = bitmap.Pixels[static_cast<std::size_t>(40319 - y) * 104 + x / 2];
-            pair = static_cast<std::uint8_t>(x % 2 == 0 ? (pair & 0x0F) | (colour(x, y) << 4) : (pair & 0xF0) | colour(x, y));
+            pair = static_cast<std::uint8_t>(x % 2 == 0 ? (pair & 0x0F) | (colour(x, y) << 4)
+                                                        : (pair & 0xF0) | colour(x, y));
         }
     }
     const TileGraphics cut = CutTiles(bitmap);

@@ -1,20 +1,19 @@
 // Load Tiles as the user meets it: the dialog, a cancelled choice, a loaded sheet and a
 // refused file.
+#include <gtest/gtest.h>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
-#include <gtest/gtest.h>
 
-#include "support/bitmap_variants.h"
-#include "support/png_files.h"
+#include "support/test_files.h"
 #include "window/window_test_support.h"
 
 namespace mosalind {
 namespace {
 
-using testing_support::Bytes;
-using testing_support::TempDir;
+using dev_support::Bytes;
+using dev_support::TempDir;
 using window_test_support::LoadTiles;
 using window_test_support::SheetColour;
 using window_test_support::WriteCellPatternSheet;
@@ -108,9 +107,10 @@ TEST_F(FrmMainLoadTilesTest, LoadedSheetIsShownOneToOneAndOpensTheDocumentComman
 }
 
 TEST_F(FrmMainLoadTilesTest, PngSheetIsTakenByItsContentWhateverItsName) {
-    const std::string path = dir.file("sheet.bmp");
-    testing_support::WriteFileBytes(
-        path, testing_support::BuildPng({208, 320, 3, 4, true, 16, testing_support::CellPatternColour}));
+    const std::string path = dir.File("sheet.bmp");
+    dev_support::WriteFileBytes(
+        path, dev_support::EncodePng(testing_support::TestPicture(208, 320, testing_support::CellPatternColour),
+                                     {.Interlaced = true}));
     LoadTiles(window, dialogs, path);
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(window.Graphics.BMPTileCount, 260);
@@ -128,11 +128,11 @@ TEST_F(FrmMainLoadTilesTest, SheetThatFitsTheViewportLeavesTheScrollBarDisabled)
 }
 
 TEST_F(FrmMainLoadTilesTest, RefusedBitmapIsReportedAndLeavesTheWindowAsBefore) {
-    const std::string notABitmap = dir.file("notes.bmp");
-    testing_support::WriteFileBytes(notABitmap, Bytes{'h', 'e', 'l', 'l', 'o'});
-    const std::string cutPng = dir.file("cut.png");
-    const Bytes png = testing_support::BuildPng({208, 32, 3, 4, false, 16, testing_support::CellPatternColour});
-    testing_support::WriteFileBytes(cutPng, Bytes(png.begin(), png.end() - 20));
+    const std::string notABitmap = dir.File("notes.bmp");
+    dev_support::WriteFileBytes(notABitmap, Bytes{'h', 'e', 'l', 'l', 'o'});
+    const std::string cutPng = dir.File("cut.png");
+    const Bytes png = dev_support::EncodePng(testing_support::TestPicture(208, 32, testing_support::CellPatternColour));
+    dev_support::WriteFileBytes(cutPng, Bytes(png.begin(), png.end() - 20));
     const std::string wrongWidth = WriteCellPatternSheet(dir, "wide.bmp", 224, 32);
     for (const std::string& path : {notABitmap, cutPng, wrongWidth}) {
         dialogs.messages.clear();
@@ -149,8 +149,9 @@ TEST_F(FrmMainLoadTilesTest, RefusedBitmapIsReportedAndLeavesTheWindowAsBefore) 
 TEST_F(FrmMainLoadTilesTest, TheViewShowsExactlyTheCellsThatAreCut) {
     // Pixels after a gap, behind a 124-byte header and a palette of 6 colours: every pixel
     // shown is the palette colour of the index that the cut planes hold for it.
-    const std::string path = dir.file("gap.bmp");
-    testing_support::WriteFileBytes(path, testing_support::BuildBitmapVariant({"gap", 124, 4, 0, false, 6, 250}));
+    const std::string path = dir.File("gap.bmp");
+    dev_support::WriteFileBytes(path, dev_support::EncodeBmp(testing_support::VariantPicture(),
+                                                             {.HeaderSize = 124, .ColoursUsed = 6, .GapBytes = 250}));
     LoadTiles(window, dialogs, path);
     ASSERT_TRUE(dialogs.messages.empty());
     const QImage& shown = window.picBMPScroller->Picture();
@@ -166,9 +167,9 @@ TEST_F(FrmMainLoadTilesTest, TheViewShowsExactlyTheCellsThatAreCut) {
                 index |= ((window.Graphics.PlaneByte(plane, cell, byte) >> bit) & 1) << plane;
             }
             ASSERT_EQ(index, testing_support::VariantPictureColour(x, y)) << x << "," << y;
-            const testing_support::PaletteColour c =
-                index < 6 ? testing_support::TestPaletteColour(index) : testing_support::PaletteColour{0, 0, 0};
-            ASSERT_EQ(QColor(shown.pixel(x, y)), QColor(c.red, c.green, c.blue)) << x << "," << y;
+            const dev_support::PaletteEntry c =
+                index < 6 ? testing_support::TestPaletteColour(index) : dev_support::PaletteEntry{};
+            ASSERT_EQ(QColor(shown.pixel(x, y)), QColor(c.Red, c.Green, c.Blue)) << x << "," << y;
             ++checked;
         }
     }

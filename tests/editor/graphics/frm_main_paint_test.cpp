@@ -1,6 +1,6 @@
 // What the tile view, the frame views and the tile sheet show, checked on their pixels.
-#include <QGroupBox>
 #include <gtest/gtest.h>
+#include <QGroupBox>
 
 #include "window/window_test_support.h"
 
@@ -14,7 +14,9 @@ using window_test_support::SheetColour;
 using window_test_support::WriteCellPatternSheet;
 
 // The sheet picture's top-left corner of cell n.
-QPoint CellCorner(int n) { return QPoint((n % 13) * 16, (n / 13) * 16); }
+QPoint CellCorner(int n) {
+    return QPoint((n % 13) * 16, (n / 13) * 16);
+}
 
 class FrmMainPaintTest : public ::testing::Test {
 protected:
@@ -47,7 +49,7 @@ protected:
         }
     }
 
-    testing_support::TempDir dir;
+    dev_support::TempDir dir;
     ScriptedDialogs dialogs;
     FrmMain window{&dialogs};
 };
@@ -106,8 +108,8 @@ TEST_F(FrmMainPaintTest, NothingIsDrawnWhileTheEditingPanelIsDisabled) {
 TEST_F(FrmMainPaintTest, CellOutsideThePictureShowsBackground) {
     window.CurrentTile = 0;
     window.CurrentFrame = 0;
-    window.Document.TileFrames[0][0] = 910;     // first cell below the last row
-    window.Document.TileFrames[0][1] = -1;      // a negative entry read from a file
+    window.Document.TileFrames[0][0] = 910;  // first cell below the last row
+    window.Document.TileFrames[0][1] = -1;   // a negative entry read from a file
     window.Document.TileFrames[0][2] = 32767;
     const QImage tile = Render(window.picTile);
     EXPECT_EQ(PixelAt(tile, 2, 2), window.picTile->BackColor());

@@ -9,12 +9,12 @@
 #include <functional>
 
 #include "document/refused_error.h"
-#include "support/png_files.h"
 #include "support/test_files.h"
 
 namespace mosalind {
 namespace {
 
+using namespace dev_support;
 using namespace testing_support;
 
 // Where a chunk's type starts in a PNG file (its data follows 4 bytes later).
@@ -45,14 +45,15 @@ TEST(PngSheetReader, EveryBitDepthInterlacedOrNotGivesTheClassicPixels) {
         // A picture in the colours the depth can hold, and never more than 16.
         const int colours = 1 << std::min(c.bitDepth, 4);
         const PixelColour colour = [colours](int x, int y) { return CellPatternColour(x, y) % colours; };
-        WriteFileBytes(dir.file("classic.bmp"), Build16ColourBitmap(208, 48, colour));
-        const Bitmap classic = ReadTileSheet(dir.file("classic.bmp"));
+        WriteFileBytes(dir.File("classic.bmp"), EncodeBmp(TestPicture(208, 48, colour)));
+        const Bitmap classic = ReadTileSheet(dir.File("classic.bmp"));
         for (const bool interlaced : {false, true}) {
             const std::string label = std::to_string(c.bitDepth) + "-bit, " + std::to_string(c.paletteEntries) +
                                       " entries" + (interlaced ? ", interlaced" : "");
-            const Bytes png = BuildPng({208, 48, 3, c.bitDepth, interlaced, c.paletteEntries, colour});
-            WriteFileBytes(dir.file("sheet.png"), png);
-            const Bitmap read = ReadTileSheet(dir.file("sheet.png"));
+            const Bytes png = EncodePng(TestPicture(208, 48, colour, c.paletteEntries),
+                                        {.BitDepth = c.bitDepth, .Interlaced = interlaced});
+            WriteFileBytes(dir.File("sheet.png"), png);
+            const Bitmap read = ReadTileSheet(dir.File("sheet.png"));
             EXPECT_TRUE(read.Pixels == classic.Pixels) << label;
             EXPECT_TRUE(DecodeTileSheet(png.data(), png.size(), "sheet.png").Pixels == classic.Pixels) << label;
             EXPECT_EQ(read.InfoHeader.Width, 208) << label;
@@ -60,10 +61,10 @@ TEST(PngSheetReader, EveryBitDepthInterlacedOrNotGivesTheClassicPixels) {
             EXPECT_EQ(read.InfoHeader.BitCount, c.bitDepth) << label;
             ASSERT_EQ(read.Palette.size(), 16u) << label;
             for (int i = 0; i < 16; ++i) {
-                const PaletteColour expected = i < c.paletteEntries ? TestPaletteColour(i) : PaletteColour{0, 0, 0};
-                EXPECT_EQ(read.Palette[i].Red, expected.red) << label << " entry " << i;
-                EXPECT_EQ(read.Palette[i].Green, expected.green) << label << " entry " << i;
-                EXPECT_EQ(read.Palette[i].Blue, expected.blue) << label << " entry " << i;
+                const PaletteEntry expected = i < c.paletteEntries ? TestPaletteColour(i) : PaletteEntry{};
+                EXPECT_EQ(read.Palette[i].Red, expected.Red) << label << " entry " << i;
+                EXPECT_EQ(read.Palette[i].Green, expected.Green) << label << " entry " << i;
+                EXPECT_EQ(read.Palette[i].Blue, expected.Blue) << label << " entry " << i;
             }
         }
     }
@@ -72,32 +73,34 @@ TEST(PngSheetReader, EveryBitDepthInterlacedOrNotGivesTheClassicPixels) {
 TEST(PngSheetReader, RefusesWhatIsNotAnIndexedSheetAndDamagedFiles) {
     TempDir dir;
     const PixelColour pattern = CellPatternColour;
-    const Bytes good = BuildPng({208, 32, 3, 4, false, 16, pattern});
+    const Bytes good = EncodePng(TestPicture(208, 32, pattern));
     const std::size_t idat = ChunkType(good, "IDAT");
 
     Bytes crcError = good;  // the image data as written, its checksum not
-    const std::size_t idatLength = (std::size_t{good[idat - 4]} << 24) | (good[idat - 3] << 16) |
-                                   (good[idat - 2] << 8) | good[idat - 1];
+    const std::size_t idatLength =
+        (std::size_t{good[idat - 4]} << 24) | (good[idat - 3] << 16) | (good[idat - 2] << 8) | good[idat - 1];
     crcError[idat + 4 + idatLength] ^= 0x01;
     Bytes tooTall = good;
     SetHeaderHeight(tooTall, 40336);
     Bytes hugeHeight = good;
     SetHeaderHeight(hugeHeight, 0x7FFFFFF0);
-    const PixelColour index16At5And7 = [](int x, int y) { return x == 5 && y == 7 ? 16 : (x == 9 && y == 20 ? 99 : 3); };
+    const PixelColour index16At5And7 = [](int x, int y) {
+        return x == 5 && y == 7 ? 16 : (x == 9 && y == 20 ? 99 : 3);
+    };
 
     const std::pair<Bytes, std::string> cases[] = {
-        {BuildPng({208, 32, 0, 8, false, 0, pattern}),
+        {EncodePng(TestPicture(208, 32, pattern), {.ColourType = 0, .BitDepth = 8}),
          "it is a greyscale PNG; save the sheet as an indexed PNG of at most 16 colours"},
-        {BuildPng({208, 32, 2, 8, false, 0, pattern}),
+        {EncodePng(TestPicture(208, 32, pattern), {.ColourType = 2, .BitDepth = 8}),
          "it is a true-colour (RGB) PNG; save the sheet as an indexed PNG of at most 16 colours"},
-        {BuildPng({208, 32, 4, 8, false, 0, pattern}),
+        {EncodePng(TestPicture(208, 32, pattern), {.ColourType = 4, .BitDepth = 8}),
          "it is a greyscale PNG with an alpha channel; save the sheet as an indexed PNG of at most 16 colours"},
-        {BuildPng({208, 32, 6, 8, true, 0, pattern}),
+        {EncodePng(TestPicture(208, 32, pattern), {.ColourType = 6, .BitDepth = 8, .Interlaced = true}),
          "it is a true-colour PNG with an alpha channel; save the sheet as an indexed PNG of at most 16 colours"},
-        {BuildPng({208, 32, 3, 8, false, 256, index16At5And7}),
+        {EncodePng(TestPicture(208, 32, index16At5And7, 256), {.BitDepth = 8}),
          "the pixel at x 5, y 7 has colour 16; an 8-bit sheet may use colours 0 to 15 only"},
-        {BuildPng({224, 32, 3, 4, false, 16, pattern}), "it is 224 pixels wide, not 208"},
-        {BuildPng({208, 40, 3, 4, true, 16, pattern}),
+        {EncodePng(TestPicture(224, 32, pattern)), "it is 224 pixels wide, not 208"},
+        {EncodePng(TestPicture(208, 40, pattern), {.Interlaced = true}),
          "its height of 40 pixels is not a whole number of 16-pixel rows of cells"},
         {tooTall, "its 2521 rows of cells exceed 2520 (at most 32767 cells)"},
         {hugeHeight, "its 134217727 rows of cells exceed 2520 (at most 32767 cells)"},
@@ -107,12 +110,12 @@ TEST(PngSheetReader, RefusesWhatIsNotAnIndexedSheetAndDamagedFiles) {
         {crcError, "its PNG data is damaged: IDAT: CRC error"},
     };
     for (const auto& [bytes, says] : cases) {
-        WriteFileBytes(dir.file("bad.png"), bytes);
+        WriteFileBytes(dir.File("bad.png"), bytes);
         try {
-            ReadTileSheet(dir.file("bad.png"));
+            ReadTileSheet(dir.File("bad.png"));
             ADD_FAILURE() << says;
         } catch (const RefusedError& error) {
-            EXPECT_EQ(std::string(error.what()), dir.file("bad.png") + " is not a 16-colour tile bitmap: " + says);
+            EXPECT_EQ(std::string(error.what()), dir.File("bad.png") + " is not a 16-colour tile bitmap: " + says);
         }
     }
 }

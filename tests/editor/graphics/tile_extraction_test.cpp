@@ -9,11 +9,12 @@
 namespace mosalind {
 namespace {
 
+using namespace dev_support;
 using namespace testing_support;
 
 // A bitmap as ReadBitmap gives it, built straight from the BMP bytes of the test support.
 Bitmap SheetOf(int height, const PixelColour& colour) {
-    const Bytes file = Build16ColourBitmap(208, height, colour);
+    const Bytes file = EncodeBmp(TestPicture(208, height, colour));
     Bitmap bitmap;
     bitmap.InfoHeader.Width = 208;
     bitmap.InfoHeader.Height = height;

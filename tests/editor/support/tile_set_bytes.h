@@ -20,8 +20,8 @@ struct TileSetContent {
     std::int32_t planesOffset = 0;
     std::array<std::uint8_t, 44> reserved{};
     std::array<std::vector<std::uint8_t>, 5> attributes;  // [slot][tile]
-    std::vector<std::vector<int>> frames;                  // [frame][tile]: cell numbers
-    Bytes planes;                                          // the planar section as it stands
+    std::vector<std::vector<int>> frames;                 // [frame][tile]: cell numbers
+    dev_support::Bytes planes;                            // the planar section as it stands
 
     // A tile set as New makes it: every attribute 0, every frame of tile t on cell t,
     // wrapping after `cells`.
@@ -45,14 +45,14 @@ struct TileSetContent {
         return content;
     }
 
-    Bytes FileBytes() const {
-        Bytes bytes(62, 0);
-        PutLE16(bytes, 0, static_cast<std::uint16_t>(tileCount));
-        PutLE16(bytes, 2, static_cast<std::uint16_t>(frameCount));
-        PutLE16(bytes, 4, static_cast<std::uint16_t>(planeSize));
-        PutLE32(bytes, 6, static_cast<std::uint32_t>(attributeOffset));
-        PutLE32(bytes, 10, static_cast<std::uint32_t>(frameOffset));
-        PutLE32(bytes, 14, static_cast<std::uint32_t>(planesOffset));
+    dev_support::Bytes FileBytes() const {
+        dev_support::Bytes bytes(62, 0);
+        dev_support::PutLE16(bytes, 0, static_cast<std::uint16_t>(tileCount));
+        dev_support::PutLE16(bytes, 2, static_cast<std::uint16_t>(frameCount));
+        dev_support::PutLE16(bytes, 4, static_cast<std::uint16_t>(planeSize));
+        dev_support::PutLE32(bytes, 6, static_cast<std::uint32_t>(attributeOffset));
+        dev_support::PutLE32(bytes, 10, static_cast<std::uint32_t>(frameOffset));
+        dev_support::PutLE32(bytes, 14, static_cast<std::uint32_t>(planesOffset));
         for (int i = 0; i < 44; ++i) {
             bytes[18 + i] = reserved[i];
         }
@@ -74,9 +74,9 @@ struct TileSetContent {
 // The planar graphics of a sheet of `width` x `height` pixels, cells 13 to a row: for each
 // plane, each cell, each pixel row two bytes, leftmost pixel in bit 7, plane p holding
 // bit p of the colour index.
-inline Bytes SheetPlanes(int width, int height, const PixelColour& colour) {
+inline dev_support::Bytes SheetPlanes(int width, int height, const PixelColour& colour) {
     const int cells = (width / 16) * (height / 16);
-    Bytes planes;
+    dev_support::Bytes planes;
     for (int plane = 0; plane < 4; ++plane) {
         for (int cell = 0; cell < cells; ++cell) {
             const int left = (cell % 13) * 16;

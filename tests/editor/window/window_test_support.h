@@ -14,11 +14,11 @@
 namespace window_test_support {
 
 // Writes a 16-colour sheet painted with CellPatternColour and returns its path.
-inline std::string WriteCellPatternSheet(const testing_support::TempDir& dir, const std::string& name,
-                                         int width, int height) {
-    const std::string path = dir.file(name);
-    testing_support::WriteFileBytes(path, testing_support::Build16ColourBitmap(width, height,
-                                                                               testing_support::CellPatternColour));
+inline std::string WriteCellPatternSheet(const dev_support::TempDir& dir, const std::string& name, int width,
+                                         int height) {
+    const std::string path = dir.File(name);
+    dev_support::WriteFileBytes(
+        path, dev_support::EncodeBmp(testing_support::TestPicture(width, height, testing_support::CellPatternColour)));
     return path;
 }
 
@@ -30,8 +30,8 @@ inline void LoadTiles(mosalind::FrmMain& window, mosalind::ScriptedDialogs& dial
 
 // The colour the test palette gives to the CellPatternColour pixel (x, y) of a sheet.
 inline QColor SheetColour(int x, int y) {
-    const testing_support::PaletteColour c = testing_support::TestPaletteColour(testing_support::CellPatternColour(x, y));
-    return QColor(c.red, c.green, c.blue);
+    const dev_support::PaletteEntry c = testing_support::TestPaletteColour(testing_support::CellPatternColour(x, y));
+    return QColor(c.Red, c.Green, c.Blue);
 }
 
 // The control as it looks on screen (with the controls inside it), one image pixel per
@@ -44,6 +44,8 @@ inline QImage Render(QWidget* widget) {
     return image;
 }
 
-inline QColor PixelAt(const QImage& image, int x, int y) { return QColor(image.pixel(x, y)); }
+inline QColor PixelAt(const QImage& image, int x, int y) {
+    return QColor(image.pixel(x, y));
+}
 
 }  // namespace window_test_support

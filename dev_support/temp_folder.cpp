@@ -1,24 +1,23 @@
-#include "common/temp_folder.h"
+#include "dev_support/temp_folder.h"
 
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
 
-namespace testing_support {
+namespace dev_support {
 
-TempDir::TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "mosalind-test-XXXXXX").string();
+TempDir::TempDir(const std::filesystem::path& parent) {
+    std::string pattern = (parent / "mosalind-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) {
-        throw std::runtime_error("cannot create a temporary folder");
+        throw std::runtime_error("cannot create a temporary folder in " + parent.string());
     }
     path_ = pattern;
 }
 
 TempDir::~TempDir() {
     std::error_code ignored;
-    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ignored);
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ignored);
     std::filesystem::remove_all(path_, ignored);
 }
 
@@ -33,6 +32,7 @@ Bytes ReadFileBytes(const std::filesystem::path& path) {
 void WriteFileBytes(const std::filesystem::path& path, const Bytes& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.close();
     if (!out) {
         throw std::runtime_error("cannot write " + path.string());
     }
@@ -44,8 +44,7 @@ std::string ReadFileText(const std::filesystem::path& path) {
 }
 
 void WriteFileText(const std::filesystem::path& path, const std::string& text) {
-    const Bytes bytes(text.begin(), text.end());
-    WriteFileBytes(path, bytes);
+    WriteFileBytes(path, Bytes(text.begin(), text.end()));
 }
 
-}  // namespace testing_support
+}  // namespace dev_support
