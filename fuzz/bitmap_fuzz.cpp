@@ -15,11 +15,13 @@
 #include <string>
 #include <vector>
 
+#include "dev_support/bmp_writer.h"
+#include "dev_support/temp_folder.h"
 #include "document/refused_error.h"
 #include "fuzz_check.h"
 #include "graphics/bitmap_reader.h"
 #include "graphics/tile_graphics.h"
-#include "sheet_encoding.h"
+#include "sheet_layouts.h"
 
 using fuzzing::FuzzCheck;
 using mosalind::Bitmap;
@@ -50,8 +52,7 @@ bool SameSheet(const Bitmap& a, const Bitmap& b) {
 }
 
 // Decodes, turning a refusal into its message; the message is one line naming the file.
-bool Decode(const std::uint8_t* data, std::size_t size, const std::string& name, Bitmap& bitmap,
-            std::string& refusal) {
+bool Decode(const std::uint8_t* data, std::size_t size, const std::string& name, Bitmap& bitmap, std::string& refusal) {
     try {
         bitmap = mosalind::DecodeBitmap(data, size, name);
         return true;
@@ -105,40 +106,35 @@ void CheckPlanes(const Bitmap& bitmap) {
     }
 }
 
-void CheckLayout(const Bitmap& bitmap, const fuzzing::SheetLayout& layout) {
-    fuzzing::SheetPicture picture;
-    picture.rows = bitmap.InfoHeader.Height;
-    for (int y = 0; y < picture.rows; ++y) {
-        for (int x = 0; x < fuzzing::kSheetWidth; ++x) {
-            picture.indices.push_back(static_cast<std::uint8_t>(IndexAt(bitmap, x, y)));
-        }
+void CheckLayout(const Bitmap& bitmap, const fuzzing::SheetLayout& sheetLayout) {
+    const dev_support::BmpLayout& layout = sheetLayout.Layout;
+    dev_support::SheetPicture picture{
+        208, bitmap.InfoHeader.Height, [&](int x, int y) { return IndexAt(bitmap, x, y); }, {}};
+    for (const mosalind::BMPPaletteEntry& entry : bitmap.Palette) {
+        picture.Palette.push_back({entry.Blue, entry.Green, entry.Red, entry.Reserved});
     }
-    for (std::size_t i = 0; i < 16; ++i) {
-        const mosalind::BMPPaletteEntry& entry = bitmap.Palette[i];
-        picture.palette[i] = {entry.Blue, entry.Green, entry.Red, entry.Reserved};
-    }
-    const fuzzing::Bytes file = fuzzing::EncodeSheet(picture, layout);
+    const dev_support::Bytes file = dev_support::EncodeBmp(picture, layout);
     Bitmap again;
     std::string refusal;
-    FuzzCheck(Decode(file.data(), file.size(), layout.name, again, refusal), "the sheet written in another layout is read");
-    FuzzCheck(again.InfoHeader.Height == picture.rows && again.InfoHeader.BitCount == layout.bitsPerPixel &&
-                  again.InfoHeader.Size == layout.headerBytes,
+    FuzzCheck(Decode(file.data(), file.size(), sheetLayout.Name, again, refusal),
+              "the sheet written in another layout is read");
+    FuzzCheck(again.InfoHeader.Height == picture.Height && again.InfoHeader.BitCount == layout.BitsPerPixel &&
+                  again.InfoHeader.Size == layout.HeaderSize,
               "the headers read back");
     FuzzCheck(again.Pixels == bitmap.Pixels, "another layout reads back to the same pixels");
-    const std::size_t entries = layout.paletteEntries != 0 && layout.headerBytes != 12
-                                    ? static_cast<std::size_t>(layout.paletteEntries)
-                                    : 16;
+    const std::size_t entries =
+        layout.ColoursUsed != 0 && layout.HeaderSize != 12 ? static_cast<std::size_t>(layout.ColoursUsed) : 16;
     for (std::size_t i = 0; i < 16; ++i) {
         const mosalind::BMPPaletteEntry& entry = again.Palette[i];
-        std::array<std::uint8_t, 4> expected{};
+        dev_support::PaletteEntry expected{};
         if (i < entries) {
-            expected = picture.palette[i];
-            if (layout.headerBytes == 12) {
-                expected[3] = 0;  // the core header's entries have no fourth byte
+            expected = picture.Palette[i];
+            if (layout.HeaderSize == 12) {
+                expected.Reserved = 0;  // the core header's entries have no fourth byte
             }
         }
-        FuzzCheck(entry.Blue == expected[0] && entry.Green == expected[1] && entry.Red == expected[2] &&
-                      entry.Reserved == expected[3],
+        FuzzCheck(entry.Blue == expected.Blue && entry.Green == expected.Green && entry.Red == expected.Red &&
+                      entry.Reserved == expected.Reserved,
                   "the palette reads back, entries the file does not have black");
     }
 }
@@ -146,13 +142,13 @@ void CheckLayout(const Bitmap& bitmap, const fuzzing::SheetLayout& layout) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const fuzzing::ScratchFolder scratch;
+    static const dev_support::TempDir scratch(fuzzing::ScratchParent());
     const std::string path = scratch.File("sheet.bmp");
     Bitmap bitmap;
     std::string refusal;
     const bool accepted = Decode(data, size, path, bitmap, refusal);
 
-    fuzzing::WriteWholeFile(path, data, size);
+    dev_support::WriteFileBytes(path, dev_support::Bytes(data, data + size));
     try {
         const Bitmap read = mosalind::ReadBitmap(path);
         FuzzCheck(accepted && SameSheet(read, bitmap), "reading the file gives the sheet decoding gives");

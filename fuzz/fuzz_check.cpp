@@ -4,8 +4,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 
 namespace fuzzing {
 
@@ -22,14 +20,6 @@ namespace {
 
 bool replaying = false;
 
-std::filesystem::path ScratchBase() {
-    std::error_code error;
-    if (std::filesystem::is_directory("/dev/shm", error) && access("/dev/shm", W_OK) == 0) {
-        return "/dev/shm";
-    }
-    return std::filesystem::temp_directory_path();
-}
-
 }  // namespace
 
 bool Replaying() {
@@ -40,31 +30,12 @@ void MarkReplaying() {
     replaying = true;
 }
 
-ScratchFolder::ScratchFolder() {
-    std::string pattern = (ScratchBase() / "mosalind-fuzz-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) {
-        std::perror("mosalind fuzz: cannot make a scratch folder");
-        std::exit(1);
+std::filesystem::path ScratchParent() {
+    std::error_code error;
+    if (std::filesystem::is_directory("/dev/shm", error) && access("/dev/shm", W_OK) == 0) {
+        return "/dev/shm";
     }
-    path_ = pattern;
-}
-
-ScratchFolder::~ScratchFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-}
-
-void WriteWholeFile(const std::string& path, const std::uint8_t* data, std::size_t size) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    out.close();
-    FuzzCheck(static_cast<bool>(out), "the scratch file can be written");
-}
-
-std::vector<std::uint8_t> ReadWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    FuzzCheck(static_cast<bool>(in), "the written file can be read back");
-    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return std::filesystem::temp_directory_path();
 }
 
 }  // namespace fuzzing

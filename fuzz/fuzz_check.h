@@ -1,12 +1,8 @@
-// What every fuzz target shares: stopping on a broken property, and a scratch folder for
-// the readers that take a path.
+// What every fuzz target shares: stopping on a broken property, and where the readers that
+// take a path get their files.
 #pragma once
 
-#include <cstddef>
-#include <cstdint>
 #include <filesystem>
-#include <string>
-#include <vector>
 
 namespace fuzzing {
 
@@ -19,22 +15,8 @@ void FuzzCheck(bool holds, const char* property);
 bool Replaying();
 void MarkReplaying();
 
-// A folder of its own under /dev/shm (memory, so the many small writes cost little) or the
-// system's temporary folder, removed with everything in it when the program ends.
-class ScratchFolder {
-public:
-    ScratchFolder();
-    ~ScratchFolder();
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    std::string File(const std::string& name) const { return (path_ / name).string(); }
-
-private:
-    std::filesystem::path path_;
-};
-
-void WriteWholeFile(const std::string& path, const std::uint8_t* data, std::size_t size);
-std::vector<std::uint8_t> ReadWholeFile(const std::string& path);
+// Where the targets that read from a path keep their scratch folder (a dev_support::TempDir):
+// /dev/shm, memory, so the many small writes cost little, or else the system's temporary folder.
+std::filesystem::path ScratchParent();
 
 }  // namespace fuzzing

@@ -1,13 +1,14 @@
 // The tile set reader, as Open uses it. A file it accepts gives the file's values (an
 // attribute byte each; a frame's stored 16-bit value divided by 32, toward zero) and keeps
 // what the document held beyond the file's counts; saved (the writer must take it: every
-// value a file can give fits the file again) and read back, the document is the same. A file it refuses gives a one-line message
-// naming the file and leaves the document as it was.
+// value a file can give fits the file again) and read back, the document is the same. A file it refuses gives a
+// one-line message naming the file and leaves the document as it was.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
+#include "dev_support/temp_folder.h"
 #include "document/refused_error.h"
 #include "document/tile_set_file.h"
 #include "fuzz_check.h"
@@ -74,11 +75,11 @@ bool IsRefusalOf(const mosalind::RefusedError& refusal, const std::string& path)
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const fuzzing::ScratchFolder scratch;
+    static const dev_support::TempDir scratch(fuzzing::ScratchParent());
     static const TileSet before = PatternedDocument();
     const std::string input = scratch.File("input.tls");
     const std::string saved = scratch.File("saved.tls");
-    fuzzing::WriteWholeFile(input, data, size);
+    dev_support::WriteFileBytes(input, dev_support::Bytes(data, data + size));
 
     TileSet document = before;
     try {
@@ -121,8 +122,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const mosalind::RefusedError&) {
         FuzzCheck(false, "an accepted file can be saved again");
     }
-    const std::vector<std::uint8_t> savedBytes = fuzzing::ReadWholeFile(saved);
-    const std::size_t framesEnd = 62 + 5 * static_cast<std::size_t>(tiles) + 2 * static_cast<std::size_t>(tiles) * frames;
+    const dev_support::Bytes savedBytes = dev_support::ReadFileBytes(saved);
+    const std::size_t framesEnd =
+        62 + 5 * static_cast<std::size_t>(tiles) + 2 * static_cast<std::size_t>(tiles) * frames;
     FuzzCheck(savedBytes.size() == framesEnd + 128, "the saved file is header, sections and planes");
     FuzzCheck(std::equal(savedBytes.begin(), savedBytes.begin() + 62 + 5 * tiles, data),
               "header and attributes are saved as the file had them");

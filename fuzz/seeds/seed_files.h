@@ -5,9 +5,15 @@
 #include <filesystem>
 #include <string>
 
-#include "le_bytes.h"
+#include "dev_support/le_bytes.h"
 
 namespace fuzzing {
+
+using dev_support::AppendLE16;
+using dev_support::AppendLE32;
+using dev_support::Bytes;
+using dev_support::PutLE16;
+using dev_support::PutLE32;
 
 // Writes `bytes` as the file `name` of `folder`; exits with a message when it cannot.
 void WriteSeed(const std::filesystem::path& folder, const std::string& name, const Bytes& bytes);
