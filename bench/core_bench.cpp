@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "dev_support/bmp_writer.h"
+#include "dev_support/temp_folder.h"
 #include "document/tile_set_file.h"
 #include "graphics/bitmap_reader.h"
 #include "graphics/tile_graphics.h"
@@ -21,60 +23,22 @@ using namespace mosalind;
 
 constexpr int kTallestSheetHeight = 40320;  // 2520 rows of 13 cells: 32,760 cells
 
-// A folder of benchmark files, removed at exit.
-class BenchFolder {
-public:
-    BenchFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "mosalind-bench-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) {
-            std::perror("mkdtemp");
-            std::exit(1);
-        }
-        path_ = pattern;
-    }
-    ~BenchFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
-
-private:
-    std::filesystem::path path_;
-};
-
-BenchFolder& Folder() {
-    static BenchFolder folder;
+// The folder of the benchmark files, removed at exit.
+const dev_support::TempDir& Folder() {
+    static const dev_support::TempDir folder;
     return folder;
 }
 
-void PutLE(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint32_t value, int width) {
-    for (int i = 0; i < width; ++i) {
-        bytes[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
-    }
-}
-
-// The tallest accepted sheet, every pixel of it patterned.
+// The tallest accepted sheet, every pixel of it patterned; its palette is all black.
 const std::string& TallestSheetPath() {
     static const std::string path = [] {
-        const std::size_t pixelBytes = static_cast<std::size_t>(kTallestSheetHeight) * 104;
-        std::vector<std::uint8_t> bytes(118 + pixelBytes, 0);
-        bytes[0] = 'B';
-        bytes[1] = 'M';
-        PutLE(bytes, 2, static_cast<std::uint32_t>(bytes.size()), 4);
-        PutLE(bytes, 10, 118, 4);
-        PutLE(bytes, 14, 40, 4);
-        PutLE(bytes, 18, 208, 4);
-        PutLE(bytes, 22, kTallestSheetHeight, 4);
-        PutLE(bytes, 26, 1, 2);
-        PutLE(bytes, 28, 4, 2);
-        PutLE(bytes, 34, static_cast<std::uint32_t>(pixelBytes), 4);
-        for (std::size_t i = 0; i < pixelBytes; ++i) {
-            bytes[118 + i] = static_cast<std::uint8_t>((i * 37 + i / 104 * 11) & 0xFF);
-        }
-        const std::string file = Folder().file("tallest.bmp");
-        std::FILE* out = std::fopen(file.c_str(), "wb");
-        std::fwrite(bytes.data(), 1, bytes.size(), out);
-        std::fclose(out);
+        const auto index = [](int x, int y) {
+            const int stored = kTallestSheetHeight - 1 - y;
+            const int pair = (stored * 104 + x / 2) * 37 + stored * 11;
+            return x % 2 == 0 ? (pair >> 4) & 15 : pair & 15;
+        };
+        const std::string file = Folder().File("tallest.bmp");
+        dev_support::WriteFileBytes(file, dev_support::EncodeBmp({208, kTallestSheetHeight, index, {}}));
         return file;
     }();
     return path;
@@ -149,11 +113,11 @@ void BM_CutAgainstPlainRead(benchmark::State& state) {
     state.counters["read_and_cut_ms"] = cutWall * perIteration;
     state.counters["ratio_wall"] = cutWall / plainWall;
     state.counters["ratio_cpu"] = cutCpu / plainCpu;
-    std::printf("%s cut/read ratio: %.2f by processor time (plain read %.3f ms, read and cut %.3f ms), "
-                "%.2f by wall time (%.3f ms, %.3f ms); %d cells\n",
-                warm ? "warm" : "cold", cutCpu / plainCpu, plainCpu * perIteration, cutCpu * perIteration,
-                cutWall / plainWall, plainWall * perIteration, cutWall * perIteration,
-                kTallestSheetHeight / 16 * 13);
+    std::printf(
+        "%s cut/read ratio: %.2f by processor time (plain read %.3f ms, read and cut %.3f ms), "
+        "%.2f by wall time (%.3f ms, %.3f ms); %d cells\n",
+        warm ? "warm" : "cold", cutCpu / plainCpu, plainCpu * perIteration, cutCpu * perIteration, cutWall / plainWall,
+        plainWall * perIteration, cutWall * perIteration, kTallestSheetHeight / 16 * 13);
 }
 BENCHMARK(BM_CutAgainstPlainRead)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
@@ -224,7 +188,7 @@ TileGraphics GraphicsOf1024Cells() {
 void BM_WriteLargestTileSet(benchmark::State& state) {
     const TileSet set = LargestTileSet();
     const TileGraphics graphics = GraphicsOf1024Cells();
-    const std::string path = Folder().file("largest.tls");
+    const std::string path = Folder().File("largest.tls");
     for (auto _ : state) {
         WriteTileSet(path, set, graphics);
     }
@@ -232,7 +196,7 @@ void BM_WriteLargestTileSet(benchmark::State& state) {
 BENCHMARK(BM_WriteLargestTileSet)->Unit(benchmark::kMillisecond);
 
 void BM_ReadLargestTileSet(benchmark::State& state) {
-    const std::string path = Folder().file("largest-read.tls");
+    const std::string path = Folder().File("largest-read.tls");
     WriteTileSet(path, LargestTileSet(), GraphicsOf1024Cells());
     const TileSet current;
     for (auto _ : state) {

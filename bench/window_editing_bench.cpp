@@ -1,17 +1,16 @@
 // Editing on the largest tile set (1,201 tiles, 8 frames): selecting a tile and switching
 // the frame, each with the repaint it asks for. The window is shown on the platform in
 // use (offscreen in the scripts), so the repaints really paint.
-#include <QCoreApplication>
-#include <QFile>
-#include <QPushButton>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <QCoreApplication>
+#include <QPushButton>
 
 #include <cstdint>
-#include <memory>
 #include <stdexcept>
-#include <vector>
+#include <string>
 
+#include "dev_support/bmp_writer.h"
+#include "dev_support/temp_folder.h"
 #include "document/new_tile_set.h"
 #include "document/tile_set_file.h"
 #include "window/frm_main.h"
@@ -22,64 +21,37 @@ namespace {
 using mosalind::FrmMain;
 using mosalind::ScriptedDialogs;
 
-void PutLE(std::vector<std::uint8_t>& bytes, std::size_t offset, std::uint32_t value, int size) {
-    for (int i = 0; i < size; ++i) {
-        bytes[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
-    }
-}
-
 // A 208 x 1120 16-colour sheet, every cell in its own two colours.
-void WriteSheet(const QString& path) {
-    constexpr int kWidth = 208;
-    constexpr int kHeight = 1120;
-    constexpr int kStride = kWidth / 2;
-    std::vector<std::uint8_t> bytes(118 + kStride * kHeight, 0);
-    bytes[0] = 'B';
-    bytes[1] = 'M';
-    PutLE(bytes, 2, static_cast<std::uint32_t>(bytes.size()), 4);
-    PutLE(bytes, 10, 118, 4);
-    PutLE(bytes, 14, 40, 4);
-    PutLE(bytes, 18, kWidth, 4);
-    PutLE(bytes, 22, kHeight, 4);
-    PutLE(bytes, 26, 1, 2);
-    PutLE(bytes, 28, 4, 2);
-    PutLE(bytes, 34, kStride * kHeight, 4);
-    PutLE(bytes, 46, 16, 4);
+dev_support::SheetPicture Sheet() {
+    dev_support::SheetPicture picture{208,
+                                      1120,
+                                      [](int x, int y) {
+                                          const int cell = (y / 16) * 13 + x / 16;
+                                          return (x % 16) < 8 ? cell % 16 : (cell / 16) % 16;
+                                      },
+                                      {}};
     for (int i = 0; i < 16; ++i) {
-        bytes[54 + 4 * i] = static_cast<std::uint8_t>(i * 16);
-        bytes[54 + 4 * i + 1] = static_cast<std::uint8_t>(255 - i * 16);
-        bytes[54 + 4 * i + 2] = static_cast<std::uint8_t>((i * 85) % 256);
+        picture.Palette.push_back({static_cast<std::uint8_t>(i * 16), static_cast<std::uint8_t>(255 - i * 16),
+                                   static_cast<std::uint8_t>((i * 85) % 256), 0});
     }
-    for (int y = 0; y < kHeight; ++y) {
-        for (int x = 0; x < kWidth; x += 2) {
-            const int cell = (y / 16) * 13 + x / 16;
-            const int colour = (x % 16) < 8 ? cell % 16 : (cell / 16) % 16;
-            bytes[118 + (kHeight - 1 - y) * kStride + x / 2] = static_cast<std::uint8_t>(colour * 17);
-        }
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size())) !=
-            static_cast<qint64>(bytes.size())) {
-        throw std::runtime_error("cannot write the benchmark sheet");
-    }
+    return picture;
 }
 
 // The editor with the sheet loaded and a 1,201-tile, 8-frame tile set opened.
 struct LargestTileSet {
     LargestTileSet() : window(&dialogs) {
-        const QString sheet = folder.filePath("tiles.bmp");
-        const QString tileSet = folder.filePath("largest.tls");
-        WriteSheet(sheet);
+        const std::string sheet = folder.File("tiles.bmp");
+        const std::string tileSet = folder.File("largest.tls");
+        dev_support::WriteFileBytes(sheet, dev_support::EncodeBmp(Sheet()));
         mosalind::TileSet document;
         mosalind::FillNewTileSet(document, 1201, 8, 208, 1120);
-        mosalind::WriteTileSet(QFile::encodeName(tileSet).toStdString(), document, mosalind::TileGraphics{});
+        mosalind::WriteTileSet(tileSet, document, mosalind::TileGraphics{});
 
         window.show();
         QCoreApplication::processEvents();
-        dialogs.AnswerNextFileDialog(sheet);
+        dialogs.AnswerNextFileDialog(QString::fromStdString(sheet));
         window.cmdLoad->click();
-        dialogs.AnswerNextFileDialog(tileSet);
+        dialogs.AnswerNextFileDialog(QString::fromStdString(tileSet));
         window.cmdOpen->click();
         if (window.Document.Header.TileCount != 1201 || !dialogs.messages.empty()) {
             throw std::runtime_error("the benchmark tile set did not open");
@@ -87,7 +59,7 @@ struct LargestTileSet {
         QCoreApplication::processEvents();
     }
 
-    QTemporaryDir folder;
+    dev_support::TempDir folder;
     ScriptedDialogs dialogs;
     FrmMain window;
 };
