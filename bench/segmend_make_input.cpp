@@ -31,7 +31,8 @@ void appendRecord(Bytes& out, std::uint8_t type, const Bytes& fields) {
     out.push_back(type);
     out.push_back(static_cast<std::uint8_t>(length & 0xFF));
     out.push_back(static_cast<std::uint8_t>(length >> 8));
-    for (std::uint8_t byte : fields) sum += byte;
+    for (std::uint8_t byte : fields)
+        sum += byte;
     out.insert(out.end(), fields.begin(), fields.end());
     out.push_back(static_cast<std::uint8_t>(0x100 - (sum & 0xFF)));
 }
@@ -42,7 +43,8 @@ Bytes names(Random& random, std::size_t maxBody) {
     const std::uint32_t count = 1 + random.below(120);
     for (std::uint32_t i = 0; i < count; ++i) {
         const std::uint32_t length = random.below(32);
-        if (fields.size() + 1 + length + 1 > maxBody) break;
+        if (fields.size() + 1 + length + 1 > maxBody)
+            break;
         fields.push_back(static_cast<std::uint8_t>(length));
         for (std::uint32_t c = 0; c < length; ++c) {
             // The first letter is never C, so no name begins with "CSEG".
@@ -71,7 +73,8 @@ Bytes segdef(Random& random) {
 
 Bytes data(Random& random, std::size_t size) {
     Bytes fields(size);
-    for (std::uint8_t& byte : fields) byte = static_cast<std::uint8_t>(random.next());
+    for (std::uint8_t& byte : fields)
+        byte = static_cast<std::uint8_t>(random.next());
     return fields;
 }
 
@@ -103,17 +106,20 @@ int main(int argc, char* argv[]) {
         } else if (pick < 122) {
             // A few bodies over 4,096 bytes, which segmend passes over.
             const std::size_t size = 4096 + random.below(0xFFFF - 4096);
-            appendRecord(out, pick == 120 ? 0xA0 : 0x96, Bytes(noise.begin(), noise.begin() + static_cast<std::ptrdiff_t>(size)));
+            appendRecord(out, pick == 120 ? 0xA0 : 0x96,
+                         Bytes(noise.begin(), noise.begin() + static_cast<std::ptrdiff_t>(size)));
         } else {
             static const std::uint8_t kOtherTypes[] = {0xA0, 0xA0, 0xA0, 0x9C, 0x88, 0x90, 0xA2};
             const std::uint8_t type = kOtherTypes[random.below(sizeof kOtherTypes)];
             const std::size_t size = random.below(4096);
             const std::size_t start = random.below(static_cast<std::uint32_t>(noise.size() - size));
-            appendRecord(out, type, Bytes(noise.begin() + static_cast<std::ptrdiff_t>(start),
-                                          noise.begin() + static_cast<std::ptrdiff_t>(start + size)));
+            appendRecord(out, type,
+                         Bytes(noise.begin() + static_cast<std::ptrdiff_t>(start),
+                               noise.begin() + static_cast<std::ptrdiff_t>(start + size)));
         }
         if (out.size() >= (8u << 20)) {
-            if (std::fwrite(out.data(), 1, out.size(), file) != out.size()) break;
+            if (std::fwrite(out.data(), 1, out.size(), file) != out.size())
+                break;
             written += out.size();
             out.clear();
         }

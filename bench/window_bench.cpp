@@ -37,15 +37,14 @@ const dev_support::TempDir& Folder() {
     return folder;
 }
 
+int SheetIndex(int x, int y) {
+    const int cell = (y / 16) * 13 + x / 16;
+    return x % 2 == 0 ? (cell + x) & 15 : (cell + y) & 15;
+}
+
 // A 16-colour sheet whose cells all differ.
 dev_support::SheetPicture Sheet(int height) {
-    dev_support::SheetPicture picture{kSheetWidth,
-                                      height,
-                                      [](int x, int y) {
-                                          const int cell = (y / 16) * 13 + x / 16;
-                                          return x % 2 == 0 ? (cell + x) & 15 : (cell + y) & 15;
-                                      },
-                                      {}};
+    dev_support::SheetPicture picture{kSheetWidth, height, SheetIndex, {}};
     for (int i = 0; i < 16; ++i) {
         picture.Palette.push_back({static_cast<std::uint8_t>(i * 16), static_cast<std::uint8_t>(255 - i * 16),
                                    static_cast<std::uint8_t>(i * 7), 0});

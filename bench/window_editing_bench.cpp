@@ -21,15 +21,14 @@ namespace {
 using mosalind::FrmMain;
 using mosalind::ScriptedDialogs;
 
+int SheetIndex(int x, int y) {
+    const int cell = (y / 16) * 13 + x / 16;
+    return (x % 16) < 8 ? cell % 16 : (cell / 16) % 16;
+}
+
 // A 208 x 1120 16-colour sheet, every cell in its own two colours.
 dev_support::SheetPicture Sheet() {
-    dev_support::SheetPicture picture{208,
-                                      1120,
-                                      [](int x, int y) {
-                                          const int cell = (y / 16) * 13 + x / 16;
-                                          return (x % 16) < 8 ? cell % 16 : (cell / 16) % 16;
-                                      },
-                                      {}};
+    dev_support::SheetPicture picture{208, 1120, SheetIndex, {}};
     for (int i = 0; i < 16; ++i) {
         picture.Palette.push_back({static_cast<std::uint8_t>(i * 16), static_cast<std::uint8_t>(255 - i * 16),
                                    static_cast<std::uint8_t>((i * 85) % 256), 0});
