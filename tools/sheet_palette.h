@@ -14,7 +14,7 @@ enum Colour : std::uint8_t {
 };
 
 struct Rgb {
-  std::uint8_t red, green, blue;
+  std::uint8_t Red, Green, Blue;
 };
 
 constexpr std::array<Rgb, 16> kPalette{{

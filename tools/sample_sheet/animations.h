@@ -5,16 +5,16 @@
 
 namespace sample_sheet {
 
-Cell coin(int frame);
-Cell torch(int frame);
-Cell sparkleGem(int frame);
-Cell conveyor(int frame);
-Cell flag(int frame);
+Cell Coin(int frame);
+Cell Torch(int frame);
+Cell SparkleGem(int frame);
+Cell Conveyor(int frame);
+Cell Flag(int frame);
 
 // Streaks fall four pixels a frame and repeat after sixteen, so the four frames loop.
-Cell waterfall(int frame);
-Cell sawBlade(int frame);
-Cell waterSurface(int frame);
-Cell lavaSurface(int frame);
+Cell Waterfall(int frame);
+Cell SawBlade(int frame);
+Cell WaterSurface(int frame);
+Cell LavaSurface(int frame);
 
 }  // namespace sample_sheet

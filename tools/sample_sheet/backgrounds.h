@@ -5,16 +5,16 @@
 
 namespace sample_sheet {
 
-Cell caveWall();
-Cell backWall();
+Cell CaveWall();
+Cell BackWall();
 
 // A three-cell cloud drawn in a 48-pixel strip; `offset` picks the cell.
-Cell cloudPart(int offset);
-Cell smallCloud();
-Cell nightSky(bool many);
-Cell moon();
-Cell caveRocks();
-Cell backWindow();
-Cell caveCrystals();
+Cell CloudPart(int offset);
+Cell SmallCloud();
+Cell NightSky(bool many);
+Cell Moon();
+Cell CaveRocks();
+Cell BackWindow();
+Cell CaveCrystals();
 
 }  // namespace sample_sheet

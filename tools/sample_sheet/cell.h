@@ -12,11 +12,11 @@
 
 namespace sample_sheet {
 
-constexpr int kSize = 16;
+constexpr int kCellSize = 16;
 constexpr double kPi = std::numbers::pi;
 
 // A repeatable pseudo-random number per pixel, for textures.
-std::uint32_t noise(int x, int y, int seed);
+std::uint32_t Noise(int x, int y, int seed);
 
 // One 16 x 16 cell of palette indices, with the few drawing operations the tiles need.
 // Drawing outside the cell is clipped.
@@ -24,57 +24,57 @@ class Cell {
  public:
   explicit Cell(Colour background = Sky) { pixels_.fill(background); }
 
-  Colour at(int x, int y) const { return inside(x, y) ? Colour(pixels_[index(x, y)]) : Sky; }
-  void set(int x, int y, Colour c) {
-    if (inside(x, y)) pixels_[index(x, y)] = c;
+  Colour At(int x, int y) const { return Inside(x, y) ? Colour(pixels_[Index(x, y)]) : Sky; }
+  void Set(int x, int y, Colour c) {
+    if (Inside(x, y)) pixels_[Index(x, y)] = c;
   }
 
-  void rect(int x, int y, int w, int h, Colour c) {
+  void Rect(int x, int y, int w, int h, Colour c) {
     for (int yy = y; yy < y + h; ++yy)
-      for (int xx = x; xx < x + w; ++xx) set(xx, yy, c);
+      for (int xx = x; xx < x + w; ++xx) Set(xx, yy, c);
   }
 
-  void line(int x0, int y0, int x1, int y1, Colour c);
+  void Line(int x0, int y0, int x1, int y1, Colour c);
 
   // Fills the pixels whose centres lie inside the ellipse; centres may fall between pixels.
-  void ellipse(double cx, double cy, double rx, double ry, Colour c);
-  void disc(double cx, double cy, double r, Colour c) { ellipse(cx, cy, r, r, c); }
+  void Ellipse(double cx, double cy, double rx, double ry, Colour c);
+  void Disc(double cx, double cy, double r, Colour c) { Ellipse(cx, cy, r, r, c); }
 
   // Bevelled block: light top and left edges, shaded bottom and right edges.
-  void bevel(int x, int y, int w, int h, Colour face, Colour light, Colour shade);
+  void Bevel(int x, int y, int w, int h, Colour face, Colour light, Colour shade);
 
   // In the pixel-art rows, '.' leaves the pixel unchanged and '1', '2', '3' stand for the
   // light, middle and dark colour of a Tint; every other letter is a colour of kLetters.
-  void art(int x, int y, std::initializer_list<std::string_view> rows, Tint tint = kRedTint);
+  void Art(int x, int y, std::initializer_list<std::string_view> rows, Tint tint = kRedTint);
 
   // Calls colourAt(x, y) for every pixel; a result of -1 keeps the pixel.
   template <typename F>
-  void paint(F colourAt) {
-    for (int y = 0; y < kSize; ++y)
-      for (int x = 0; x < kSize; ++x)
-        if (const int c = colourAt(x, y); c >= 0) pixels_[index(x, y)] = std::uint8_t(c);
+  void Paint(F colourAt) {
+    for (int y = 0; y < kCellSize; ++y)
+      for (int x = 0; x < kCellSize; ++x)
+        if (const int c = colourAt(x, y); c >= 0) pixels_[Index(x, y)] = std::uint8_t(c);
   }
 
-  Cell flippedX() const { return remapped([](int x, int y) { return index(kSize - 1 - x, y); }); }
-  Cell flippedY() const { return remapped([](int x, int y) { return index(x, kSize - 1 - y); }); }
-  Cell transposed() const { return remapped([](int x, int y) { return index(y, x); }); }
+  Cell FlippedX() const { return Remapped([](int x, int y) { return Index(kCellSize - 1 - x, y); }); }
+  Cell FlippedY() const { return Remapped([](int x, int y) { return Index(x, kCellSize - 1 - y); }); }
+  Cell Transposed() const { return Remapped([](int x, int y) { return Index(y, x); }); }
 
-  const std::array<std::uint8_t, kSize * kSize>& pixels() const { return pixels_; }
+  const std::array<std::uint8_t, kCellSize * kCellSize>& Pixels() const { return pixels_; }
   bool operator==(const Cell&) const = default;
 
  private:
-  static bool inside(int x, int y) { return x >= 0 && x < kSize && y >= 0 && y < kSize; }
-  static std::size_t index(int x, int y) { return static_cast<std::size_t>(y * kSize + x); }
+  static bool Inside(int x, int y) { return x >= 0 && x < kCellSize && y >= 0 && y < kCellSize; }
+  static std::size_t Index(int x, int y) { return static_cast<std::size_t>(y * kCellSize + x); }
 
   template <typename F>
-  Cell remapped(F source) const {
+  Cell Remapped(F source) const {
     Cell out;
-    for (int y = 0; y < kSize; ++y)
-      for (int x = 0; x < kSize; ++x) out.pixels_[index(x, y)] = pixels_[source(x, y)];
+    for (int y = 0; y < kCellSize; ++y)
+      for (int x = 0; x < kCellSize; ++x) out.pixels_[Index(x, y)] = pixels_[source(x, y)];
     return out;
   }
 
-  std::array<std::uint8_t, kSize * kSize> pixels_{};
+  std::array<std::uint8_t, kCellSize * kCellSize> pixels_{};
 };
 
 }  // namespace sample_sheet

@@ -5,22 +5,22 @@
 
 namespace sample_sheet {
 
-Cell flower(Colour petal, Colour centre);
-Cell grassTuft();
-Cell bush();
-Cell berryBush();
-Cell mushrooms();
-Cell rock();
-Cell treeCrown();
-Cell treeTrunk(bool base);
-Cell fence();
-Cell skull();
-Cell barrel();
-Cell cobweb();
-Cell pipeStraight();
+Cell Flower(Colour petal, Colour centre);
+Cell GrassTuft();
+Cell Bush();
+Cell BerryBush();
+Cell Mushrooms();
+Cell Rock();
+Cell TreeCrown();
+Cell TreeTrunk(bool base);
+Cell Fence();
+Cell Skull();
+Cell Barrel();
+Cell Cobweb();
+Cell PipeStraight();
 
 // Quarter bend joining the right edge and the bottom edge.
-Cell pipeBend();
-Cell scoreDigit(int digit);
+Cell PipeBend();
+Cell ScoreDigit(int digit);
 
 }  // namespace sample_sheet

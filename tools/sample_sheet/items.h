@@ -7,47 +7,47 @@ namespace sample_sheet {
 
 // --- Hazards -------------------------------------------------------------------------------------
 
-Cell spikesUp();
-Cell lavaFill();
-Cell waterFill();
+Cell SpikesUp();
+Cell LavaFill();
+Cell WaterFill();
 
 // --- Doors, keys, locks --------------------------------------------------------------------------
 
-Cell door(Tint t);
-Cell key(Tint t);
-Cell lockBlock(Tint t);
+Cell Door(Tint t);
+Cell Key(Tint t);
+Cell LockBlock(Tint t);
 
 // --- Items ---------------------------------------------------------------------------------------
 
 // A cut gem: a flat top, widest at row 6, tapering to a point at the bottom.
-Cell gem(Tint t);
-Cell cherries();
-Cell apple();
-Cell iceCream();
-Cell crown();
-Cell battery();
-Cell raygun();
-Cell pogoStick();
-Cell whiskey();
-Cell joystick();
-Cell ankh();
-Cell bullet();
-Cell vacuum();
-Cell heart();
-Cell potion();
-Cell mushroom();
-Cell star();
+Cell Gem(Tint t);
+Cell Cherries();
+Cell Apple();
+Cell IceCream();
+Cell Crown();
+Cell Battery();
+Cell Raygun();
+Cell PogoStick();
+Cell Whiskey();
+Cell Joystick();
+Cell Ankh();
+Cell Bullet();
+Cell Vacuum();
+Cell Heart();
+Cell Potion();
+Cell Mushroom();
+Cell Star();
 
 // --- Switches and signs --------------------------------------------------------------------------
 
-Cell leverSwitch(bool on);
-Cell lightSwitch(bool on);
+Cell LeverSwitch(bool on);
+Cell LightSwitch(bool on);
 
 // A pad between two posts with glowing orbs; the animated frames add a rising beam.
-Cell teleporterPad();
-Cell teleporter(int frame);
-Cell exitSign();
-Cell messageSign();
-Cell arrowSign();
+Cell TeleporterPad();
+Cell Teleporter(int frame);
+Cell ExitSign();
+Cell MessageSign();
+Cell ArrowSign();
 
 }  // namespace sample_sheet

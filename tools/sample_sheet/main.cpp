@@ -45,19 +45,19 @@ int main(int argc, char** argv) {
     return 2;
   }
   try {
-    const std::vector<Entry> sheet = buildSheet();
+    const std::vector<Entry> sheet = BuildSheet();
     if (sheet.size() % kColumns != 0 || sheet.size() < std::size_t(kColumns * kMinimumRows)) {
       std::cerr << "make_sample_sheet: " << sheet.size() << " cells do not fill whole rows of "
                 << kColumns << " and at least " << kMinimumRows << " rows\n";
       return 1;
     }
-    if (!checkDistinct(sheet)) return 1;
+    if (!CheckDistinct(sheet)) return 1;
     if (argument == "--list") {
-      for (std::size_t i = 0; i < sheet.size(); ++i) std::cout << i << "\t" << sheet[i].name << "\n";
+      for (std::size_t i = 0; i < sheet.size(); ++i) std::cout << i << "\t" << sheet[i].Name << "\n";
       return 0;
     }
-    const std::vector<std::uint8_t> bytes = layout == Layout::Png ? encodePng(sheet) : encodeBitmap(sheet, layout);
-    if (!writeFile(std::filesystem::path(argument), bytes)) return 1;
+    const std::vector<std::uint8_t> bytes = layout == Layout::Png ? EncodePng(sheet) : EncodeBitmap(sheet, layout);
+    if (!WriteFile(std::filesystem::path(argument), bytes)) return 1;
     std::cout << "wrote " << argument << ": " << sheet.size() << " cells\n";
     return 0;
   } catch (const std::exception& e) {

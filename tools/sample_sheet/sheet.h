@@ -13,13 +13,13 @@ constexpr int kColumns = 13;
 constexpr int kMinimumRows = 20;
 
 struct Entry {
-  std::string name;
-  Cell cell;
+  std::string Name;
+  Cell Drawing;
 };
 
-std::vector<Entry> buildSheet();
+std::vector<Entry> BuildSheet();
 
 // Every cell must be different, or the sheet would waste cells and confuse whoever assigns them.
-bool checkDistinct(const std::vector<Entry>& sheet);
+bool CheckDistinct(const std::vector<Entry>& sheet);
 
 }  // namespace sample_sheet

@@ -16,13 +16,13 @@ enum class Layout { Classic, Header124, EightBit, Png };
 
 // A BMP: file header, information header, the palette, then the pixel rows from the bottom
 // row up; with 4 bits, two pixels a byte with the left pixel in the high half.
-std::vector<std::uint8_t> encodeBitmap(const std::vector<Entry>& sheet, Layout layout);
+std::vector<std::uint8_t> EncodeBitmap(const std::vector<Entry>& sheet, Layout layout);
 
 // A 4-bit indexed PNG: the palette, then the rows from the top, two pixels a byte with the
 // left pixel in the high half.
-std::vector<std::uint8_t> encodePng(const std::vector<Entry>& sheet);
+std::vector<std::uint8_t> EncodePng(const std::vector<Entry>& sheet);
 
 // Writes next to the target and renames, so a failed run never leaves a damaged sheet behind.
-bool writeFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes);
+bool WriteFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes);
 
 }  // namespace sample_sheet

@@ -11,9 +11,9 @@ namespace sample_sheet {
 namespace {
 
 struct Glyph {
-  char ch;
-  int width;
-  std::array<std::uint8_t, 5> rows;  // bit 2 is the left column
+  char Letter;
+  int Width;
+  std::array<std::uint8_t, 5> Rows;  // bit 2 is the left column
 };
 
 constexpr std::array<Glyph, 14> kGlyphs{{
@@ -24,22 +24,22 @@ constexpr std::array<Glyph, 14> kGlyphs{{
     {'I', 1, {1, 1, 1, 1, 1}}, {'T', 3, {7, 2, 2, 2, 2}},
 }};
 
-const Glyph& glyph(char ch) {
+const Glyph& FindGlyph(char ch) {
   for (const Glyph& g : kGlyphs)
-    if (g.ch == ch) return g;
+    if (g.Letter == ch) return g;
   throw std::logic_error(std::string("no glyph for '") + ch + "'");
 }
 
 }  // namespace
 
-void text(Cell& c, int x, int y, std::string_view s, Colour colour, int scale) {
+void DrawText(Cell& c, int x, int y, std::string_view s, Colour colour, int scale) {
   for (char ch : s) {
-    const Glyph& g = glyph(ch);
+    const Glyph& g = FindGlyph(ch);
     for (int row = 0; row < 5; ++row)
-      for (int col = 0; col < g.width; ++col)
-        if (g.rows[std::size_t(row)] & (1 << (g.width - 1 - col)))
-          c.rect(x + col * scale, y + row * scale, scale, scale, colour);
-    x += (g.width + 1) * scale;
+      for (int col = 0; col < g.Width; ++col)
+        if (g.Rows[std::size_t(row)] & (1 << (g.Width - 1 - col)))
+          c.Rect(x + col * scale, y + row * scale, scale, scale, colour);
+    x += (g.Width + 1) * scale;
   }
 }
 

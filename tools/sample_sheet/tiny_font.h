@@ -7,6 +7,6 @@
 
 namespace sample_sheet {
 
-void text(Cell& c, int x, int y, std::string_view s, Colour colour, int scale = 1);
+void DrawText(Cell& c, int x, int y, std::string_view s, Colour colour, int scale = 1);
 
 }  // namespace sample_sheet
