@@ -25,11 +25,30 @@ enum Side { Top = 0, Right = 1, Bottom = 2, Left = 3 };
 
 // Rows of the tile type list.
 enum TypeRow {
-    Kills = 1, Door1 = 2, FiveHundredPoints = 6, HundredPoints = 7, TwoHundredPoints = 8,
-    ThousandPoints = 9, FiveThousandPoints = 10, Joystick = 11, Battery = 12, Vacuum = 13,
-    Whiskey = 14, Raygun = 15, Pogo = 16, Exit = 17, Key1 = 18, Message = 22,
-    LightSwitch = 23, Teleporter = 24, SwitchOn = 25, SwitchOff = 26, Ankh = 27,
-    SingleBullet = 28, Masked = 30, Foreground = 31
+    Kills = 1,
+    Door1 = 2,
+    FiveHundredPoints = 6,
+    HundredPoints = 7,
+    TwoHundredPoints = 8,
+    ThousandPoints = 9,
+    FiveThousandPoints = 10,
+    Joystick = 11,
+    Battery = 12,
+    Vacuum = 13,
+    Whiskey = 14,
+    Raygun = 15,
+    Pogo = 16,
+    Exit = 17,
+    Key1 = 18,
+    Message = 22,
+    LightSwitch = 23,
+    Teleporter = 24,
+    SwitchOn = 25,
+    SwitchOff = 26,
+    Ankh = 27,
+    SingleBullet = 28,
+    Masked = 30,
+    Foreground = 31
 };
 
 class Editor {
@@ -45,11 +64,11 @@ public:
 
     void ClickAt(QWidget* box, int x, int y) {
         const QPointF local(x, y);
-        QMouseEvent press(QEvent::MouseButtonPress, local, box->mapToGlobal(local), Qt::LeftButton,
-                          Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent press(QEvent::MouseButtonPress, local, box->mapToGlobal(local), Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
         QApplication::sendEvent(box, &press);
-        QMouseEvent release(QEvent::MouseButtonRelease, local, box->mapToGlobal(local), Qt::LeftButton,
-                            Qt::NoButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, local, box->mapToGlobal(local), Qt::LeftButton, Qt::NoButton,
+                            Qt::NoModifier);
         QApplication::sendEvent(box, &release);
     }
 
@@ -116,9 +135,8 @@ void Edit(Editor& editor) {
     // The grass slopes: rising and falling ones, with the levels the sheet draws.
     const struct {
         int Tile, Left, Right;
-    } slopes[] = {{26, 4, 0}, {27, 4, 2}, {28, 3, 1}, {29, 2, 0}, {30, 4, 3}, {31, 3, 2},
-                  {32, 2, 1}, {33, 1, 0}, {34, 0, 4}, {35, 0, 2}, {36, 1, 3}, {37, 2, 4},
-                  {38, 0, 1}, {39, 1, 2}, {40, 2, 3}, {41, 3, 4}};
+    } slopes[] = {{26, 4, 0}, {27, 4, 2}, {28, 3, 1}, {29, 2, 0}, {30, 4, 3}, {31, 3, 2}, {32, 2, 1}, {33, 1, 0},
+                  {34, 0, 4}, {35, 0, 2}, {36, 1, 3}, {37, 2, 4}, {38, 0, 1}, {39, 1, 2}, {40, 2, 3}, {41, 3, 4}};
     for (const auto& slope : slopes) {
         editor.Block(slope.Tile, {Top});
         editor.Slope(slope.Tile, slope.Left, slope.Right, {Top});
@@ -143,15 +161,32 @@ void Edit(Editor& editor) {
     }
     const struct {
         int Tile, Row;
-    } types[] = {{152, HundredPoints}, {153, TwoHundredPoints}, {154, FiveHundredPoints},
-                 {155, ThousandPoints}, {156, FiveThousandPoints}, {161, Battery},
-                 {162, Raygun},        {163, Pogo},              {164, Whiskey},
-                 {165, Joystick},      {166, Ankh},              {167, SingleBullet},
-                 {168, Vacuum},        {173, SwitchOn},          {174, SwitchOff},
-                 {175, LightSwitch},   {177, Teleporter},        {178, Exit},
-                 {179, Message},       {190, Teleporter},        {230, Masked},
-                 {231, Masked},        {232, Masked},            {237, Foreground},
-                 {240, Foreground},    {243, Foreground}};
+    } types[] = {{152, HundredPoints},
+                 {153, TwoHundredPoints},
+                 {154, FiveHundredPoints},
+                 {155, ThousandPoints},
+                 {156, FiveThousandPoints},
+                 {161, Battery},
+                 {162, Raygun},
+                 {163, Pogo},
+                 {164, Whiskey},
+                 {165, Joystick},
+                 {166, Ankh},
+                 {167, SingleBullet},
+                 {168, Vacuum},
+                 {173, SwitchOn},
+                 {174, SwitchOff},
+                 {175, LightSwitch},
+                 {177, Teleporter},
+                 {178, Exit},
+                 {179, Message},
+                 {190, Teleporter},
+                 {230, Masked},
+                 {231, Masked},
+                 {232, Masked},
+                 {237, Foreground},
+                 {240, Foreground},
+                 {243, Foreground}};
     for (const auto& type : types) {
         editor.Type(type.Tile, type.Row);
     }

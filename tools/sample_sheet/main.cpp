@@ -22,46 +22,49 @@
 using namespace sample_sheet;
 
 int main(int argc, char** argv) {
-  const std::string_view usage = "usage: make_sample_sheet [--list | OUTPUT [classic | header124 | 8bit | png]]\n";
-  if (argc > 3) {
-    std::cerr << usage;
-    return 2;
-  }
-  const std::string_view argument = argc >= 2 ? argv[1] : "samples/tiles.bmp";
-  if (argument.empty() || (argument.size() > 1 && argument.substr(0, 2) == "--" && argument != "--list")) {
-    std::cerr << usage;
-    return 2;
-  }
-  const std::string_view layoutName = argc == 3 ? argv[2] : "classic";
-  Layout layout = Layout::Classic;
-  if (layoutName == "header124") {
-    layout = Layout::Header124;
-  } else if (layoutName == "8bit") {
-    layout = Layout::EightBit;
-  } else if (layoutName == "png") {
-    layout = Layout::Png;
-  } else if (layoutName != "classic") {
-    std::cerr << usage;
-    return 2;
-  }
-  try {
-    const std::vector<Entry> sheet = BuildSheet();
-    if (sheet.size() % kColumns != 0 || sheet.size() < std::size_t(kColumns * kMinimumRows)) {
-      std::cerr << "make_sample_sheet: " << sheet.size() << " cells do not fill whole rows of "
-                << kColumns << " and at least " << kMinimumRows << " rows\n";
-      return 1;
+    const std::string_view usage = "usage: make_sample_sheet [--list | OUTPUT [classic | header124 | 8bit | png]]\n";
+    if (argc > 3) {
+        std::cerr << usage;
+        return 2;
     }
-    if (!CheckDistinct(sheet)) return 1;
-    if (argument == "--list") {
-      for (std::size_t i = 0; i < sheet.size(); ++i) std::cout << i << "\t" << sheet[i].Name << "\n";
-      return 0;
+    const std::string_view argument = argc >= 2 ? argv[1] : "samples/tiles.bmp";
+    if (argument.empty() || (argument.size() > 1 && argument.substr(0, 2) == "--" && argument != "--list")) {
+        std::cerr << usage;
+        return 2;
     }
-    const std::vector<std::uint8_t> bytes = layout == Layout::Png ? EncodePng(sheet) : EncodeBitmap(sheet, layout);
-    if (!WriteFile(std::filesystem::path(argument), bytes)) return 1;
-    std::cout << "wrote " << argument << ": " << sheet.size() << " cells\n";
-    return 0;
-  } catch (const std::exception& e) {
-    std::cerr << "make_sample_sheet: " << e.what() << "\n";
-    return 1;
-  }
+    const std::string_view layoutName = argc == 3 ? argv[2] : "classic";
+    Layout layout = Layout::Classic;
+    if (layoutName == "header124") {
+        layout = Layout::Header124;
+    } else if (layoutName == "8bit") {
+        layout = Layout::EightBit;
+    } else if (layoutName == "png") {
+        layout = Layout::Png;
+    } else if (layoutName != "classic") {
+        std::cerr << usage;
+        return 2;
+    }
+    try {
+        const std::vector<Entry> sheet = BuildSheet();
+        if (sheet.size() % kColumns != 0 || sheet.size() < std::size_t(kColumns * kMinimumRows)) {
+            std::cerr << "make_sample_sheet: " << sheet.size() << " cells do not fill whole rows of " << kColumns
+                      << " and at least " << kMinimumRows << " rows\n";
+            return 1;
+        }
+        if (!CheckDistinct(sheet))
+            return 1;
+        if (argument == "--list") {
+            for (std::size_t i = 0; i < sheet.size(); ++i)
+                std::cout << i << "\t" << sheet[i].Name << "\n";
+            return 0;
+        }
+        const std::vector<std::uint8_t> bytes = layout == Layout::Png ? EncodePng(sheet) : EncodeBitmap(sheet, layout);
+        if (!WriteFile(std::filesystem::path(argument), bytes))
+            return 1;
+        std::cout << "wrote " << argument << ": " << sheet.size() << " cells\n";
+        return 0;
+    } catch (const std::exception& e) {
+        std::cerr << "make_sample_sheet: " << e.what() << "\n";
+        return 1;
+    }
 }

@@ -13,8 +13,8 @@ constexpr int kColumns = 13;
 constexpr int kMinimumRows = 20;
 
 struct Entry {
-  std::string Name;
-  Cell Drawing;
+    std::string Name;
+    Cell Drawing;
 };
 
 std::vector<Entry> BuildSheet();

@@ -9,9 +9,9 @@ namespace sample_sheet {
 // --- Ground sets and slopes ----------------------------------------------------------------------
 
 struct Ground {
-  const char* Name;
-  Colour Top, TopShade, Body, Speckle, Fleck, Edge;
-  int Seed;
+    const char* Name;
+    Colour Top, TopShade, Body, Speckle, Fleck, Edge;
+    int Seed;
 };
 
 constexpr Ground kGrass{"grass", Green, DarkGreen, Brown, DarkBrown, Orange, DarkBrown, 11};

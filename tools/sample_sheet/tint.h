@@ -10,7 +10,7 @@ namespace sample_sheet {
 using namespace sheet_palette;
 
 struct Tint {
-  Colour Light, Mid, Dark;
+    Colour Light, Mid, Dark;
 };
 
 constexpr Tint kRedTint{Orange, Red, DarkRed};
