@@ -14,9 +14,11 @@ void AppendTo(png_structp png, png_bytep data, size_t count) {
     out.insert(out.end(), data, data + count);
 }
 
+const png_byte kAlpha[3] = {0, 128, 255};
+
 // Every libpng call in one function of plain locals: an error jumps back here.
 bool WritePng(const SheetPicture& picture, const PngLayout& layout, const std::vector<png_color>& palette,
-              png_bytepp rows, Bytes* out) {
+              png_bytepp rows, png_textp text, Bytes* out) {
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png != nullptr ? png_create_info_struct(png) : nullptr;
     if (info == nullptr) {
@@ -35,8 +37,19 @@ bool WritePng(const SheetPicture& picture, const PngLayout& layout, const std::v
     if (layout.ColourType == PNG_COLOR_TYPE_PALETTE) {
         png_set_PLTE(png, info, palette.data(), static_cast<int>(palette.size()));
     }
+    if (layout.AncillaryChunks) {
+        png_set_gAMA_fixed(png, info, 45455);  // 1 / 2.2
+        png_set_sRGB(png, info, PNG_sRGB_INTENT_PERCEPTUAL);
+        png_set_text(png, info, text, 1);
+        if (layout.ColourType == PNG_COLOR_TYPE_PALETTE) {
+            png_set_tRNS(png, info, kAlpha, 3, nullptr);
+        }
+    }
     if (layout.CompressionLevel >= 0) {
         png_set_compression_level(png, layout.CompressionLevel);
+    }
+    if (layout.EveryFilter) {
+        png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_ALL_FILTERS);
     }
     png_write_info(png, info);
     png_set_packing(png);
@@ -89,8 +102,14 @@ Bytes EncodePng(const SheetPicture& picture, const PngLayout& layout) {
             }
         }
     }
+    char key[] = "Software";
+    char value[] = "Mosalind dev_support";
+    png_text text{};
+    text.compression = PNG_TEXT_COMPRESSION_NONE;
+    text.key = key;
+    text.text = value;
     Bytes out;
-    if (!WritePng(picture, layout, palette, rows.data(), &out)) {
+    if (!WritePng(picture, layout, palette, rows.data(), &text, &out)) {
         throw std::runtime_error("libpng could not write the picture");
     }
     return out;

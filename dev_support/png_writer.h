@@ -10,10 +10,12 @@ namespace dev_support {
 
 // What EncodePng writes. The defaults are a 4-bit indexed PNG written with libpng's defaults.
 struct PngLayout {
-    int ColourType = 3;         // 0 grey, 2 RGB, 3 palette, 4 grey and alpha, 6 RGB and alpha
-    int BitDepth = 4;           // 1, 2, 4 or 8 (8 for every type but the palette)
-    bool Interlaced = false;    // Adam7
-    int CompressionLevel = -1;  // zlib's 0 to 9; -1: libpng's default
+    int ColourType = 3;            // 0 grey, 2 RGB, 3 palette, 4 grey and alpha, 6 RGB and alpha
+    int BitDepth = 4;              // 1, 2, 4 or 8 (8 for every type but the palette)
+    bool Interlaced = false;       // Adam7
+    int CompressionLevel = -1;     // zlib's 0 to 9; -1: libpng's default
+    bool EveryFilter = false;      // libpng picks each row's filter among all five (else its default)
+    bool AncillaryChunks = false;  // gamma, sRGB, a text and (indexed) the first three entries' alpha
 };
 
 // An indexed PNG's PLTE holds the picture's whole palette, and its pixels are the indices

@@ -18,7 +18,6 @@ namespace mosalind {
 namespace {
 
 const QString kTileSetFilter = QStringLiteral("TLS Files (*.tls)|*.tls");
-constexpr int kFileMustExistNoReadOnlyBox = 4100;
 
 void PrepareTileSetDialog(FileDialog& dialog) {
     dialog.FileName = QString();

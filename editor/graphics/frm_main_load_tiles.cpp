@@ -19,7 +19,6 @@ namespace mosalind {
 
 namespace {
 
-constexpr int kLoadFlags = 4100;  // the file must exist (4096), no read-only box (4)
 // Every tile sheet first; the reader goes by the file's first bytes, not by its name.
 const char* const kSheetFilter =
     "All Tile Sheets (*.bmp *.png)|*.bmp;*.png|Bitmap Files (*.bmp)|*.bmp|PNG Files (*.png)|*.png";
@@ -65,7 +64,7 @@ QImage SheetPicture(const Bitmap& bitmap) {
 
 void FrmMain::cmdLoad_Click() {
     cdlLoad.CancelError = true;
-    cdlLoad.Flags = kLoadFlags;
+    cdlLoad.Flags = kFileMustExistNoReadOnlyBox;
     cdlLoad.Filter = kSheetFilter;
     if (!cdlLoad.ShowOpen()) {
         return;  // cancelled: nothing has changed
