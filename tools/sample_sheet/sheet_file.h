@@ -1,4 +1,5 @@
-// The sample sheet's files: the BMP and PNG encoders and the writing of the bytes.
+// The sample sheet's files, written with dev_support's BMP and PNG writers, and the writing
+// of the bytes.
 #pragma once
 
 #include <cstdint>
@@ -14,12 +15,10 @@ namespace sample_sheet {
 // uses colours 0 to 15 of a 16-entry palette, and a 4-bit indexed PNG.
 enum class Layout { Classic, Header124, EightBit, Png };
 
-// A BMP: file header, information header, the palette, then the pixel rows from the bottom
-// row up; with 4 bits, two pixels a byte with the left pixel in the high half.
+// A BMP with the 16 colours, its rows uncompressed from the bottom row up.
 std::vector<std::uint8_t> EncodeBitmap(const std::vector<Entry>& sheet, Layout layout);
 
-// A 4-bit indexed PNG: the palette, then the rows from the top, two pixels a byte with the
-// left pixel in the high half.
+// A 4-bit indexed PNG with the 16 colours, compressed at zlib's level 9.
 std::vector<std::uint8_t> EncodePng(const std::vector<Entry>& sheet);
 
 // Writes next to the target and renames, so a failed run never leaves a damaged sheet behind.
