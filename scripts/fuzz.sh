@@ -57,8 +57,8 @@ for target in "${targets[@]}"; do
   if "$program" -max_total_time="$seconds" -timeout=20 -rss_limit_mb=2048 -print_final_stats=1 \
        -artifact_prefix="$findings/" "$work" "${corpora[@]}" >"$log" 2>&1; then
     runs=$(sed -n 's/^Done \([0-9]*\) runs in \([0-9]*\) second.*/\1 runs in \2 s/p' "$log" | tail -n 1)
-    coverage=$(grep -o 'cov: [0-9]* ft: [0-9]*' "$log" | tail -n 1)
-    echo "fuzz_$target: ${runs:-?}, $coverage, corpus $(find "$work" -type f | wc -l) inputs (log: $log)"
+    coverage=$(grep -o 'cov: [0-9]* ft: [0-9]* corp: [0-9]*' "$log" | tail -n 1)
+    echo "fuzz_$target: ${runs:-?}, ${coverage/ corp:/, corpus} inputs (log: $log)"
   else
     tail -n 40 "$log"
     input=$(sed -n 's/.*Test unit written to \(.*\)$/\1/p' "$log" | tail -n 1)
