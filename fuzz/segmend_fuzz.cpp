@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "fuzz_check.h"
-#include "record_scan.h"
+#include "patch_object_file.h"
 
 using fuzzing::FuzzCheck;
 
@@ -20,8 +20,8 @@ constexpr std::uint8_t kSegdef = 0x98;
 constexpr unsigned kCommon = 6;
 
 struct RecordSpan {
-    std::size_t start = 0;  // the type byte
-    std::size_t end = 0;    // one past the checksum byte
+    std::size_t Start = 0;  // the type byte
+    std::size_t End = 0;    // one past the checksum byte
 };
 
 // The complete record that holds byte `position`, walking the records from the front: a type
@@ -44,7 +44,7 @@ std::optional<RecordSpan> RecordHolding(const std::vector<std::uint8_t>& image, 
 
 unsigned ByteSum(const std::vector<std::uint8_t>& image, const RecordSpan& record) {
     unsigned sum = 0;
-    for (std::size_t i = record.start; i < record.end; ++i) {
+    for (std::size_t i = record.Start; i < record.End; ++i) {
         sum += image[i];
     }
     return sum % 256;
@@ -54,18 +54,18 @@ unsigned ByteSum(const std::vector<std::uint8_t>& image, const RecordSpan& recor
 std::vector<std::uint8_t> WithValidChecksums(std::vector<std::uint8_t> image) {
     std::size_t start = 0;
     while (const std::optional<RecordSpan> record = RecordHolding(image, start)) {
-        if (record->end - record->start > 3) {
-            image[record->end - 1] = 0;
-            image[record->end - 1] = static_cast<std::uint8_t>((256 - ByteSum(image, *record)) % 256);
+        if (record->End - record->Start > 3) {
+            image[record->End - 1] = 0;
+            image[record->End - 1] = static_cast<std::uint8_t>((256 - ByteSum(image, *record)) % 256);
         }
-        start = record->end;
+        start = record->End;
     }
     return image;
 }
 
 void CheckPatch(const std::vector<std::uint8_t>& original) {
     std::vector<std::uint8_t> once = original;
-    const bool patched = segmend::patchImage(once);
+    const bool patched = segmend::PatchImage(once);
     FuzzCheck(once.size() == original.size(), "the length never changes");
 
     std::vector<std::size_t> changed;
@@ -77,10 +77,10 @@ void CheckPatch(const std::vector<std::uint8_t>& original) {
     FuzzCheck(patched || changed.empty(), "nothing changes when no segment was patched");
     if (!changed.empty()) {
         const std::optional<RecordSpan> record = RecordHolding(original, changed.front());
-        FuzzCheck(record.has_value() && original[record->start] == kSegdef,
+        FuzzCheck(record.has_value() && original[record->Start] == kSegdef,
                   "a change lies in a complete SEGDEF record");
-        const std::size_t acbp = record->start + 3;
-        const std::size_t checksum = record->end - 1;
+        const std::size_t acbp = record->Start + 3;
+        const std::size_t checksum = record->End - 1;
         for (const std::size_t i : changed) {
             FuzzCheck(i == acbp || i == checksum, "only the ACBP and checksum bytes of one SEGDEF change");
         }
@@ -94,7 +94,7 @@ void CheckPatch(const std::vector<std::uint8_t>& original) {
     }
 
     std::vector<std::uint8_t> twice = once;
-    segmend::patchImage(twice);
+    segmend::PatchImage(twice);
     FuzzCheck(twice == once, "patching twice changes nothing more");
 }
 

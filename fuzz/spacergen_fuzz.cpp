@@ -23,21 +23,21 @@ using fuzzing::FuzzCheck;
 
 namespace {
 
-constexpr std::size_t kCapturedBytes = 100'000;   // the first function and three blocks
+constexpr std::size_t kCapturedBytes = 100'000;  // the first function and three blocks
 constexpr std::size_t kRunBytes = 70'000;        // three blocks to a write
 
 class CapturingSink : public spacergen::TextSink {
 public:
-    bool write(std::string_view piece) override {
-        if (refused_ || text.size() + piece.size() > kCapturedBytes) {
+    bool Write(std::string_view piece) override {
+        if (refused_ || Text.size() + piece.size() > kCapturedBytes) {
             refused_ = true;
             return false;
         }
-        text += piece;
+        Text += piece;
         return true;
     }
-    bool refused() const { return refused_; }
-    std::string text;
+    bool Refused() const { return refused_; }
+    std::string Text;
 
 private:
     bool refused_ = false;
@@ -63,7 +63,8 @@ std::optional<std::int32_t> PlainReading(std::string_view text) {
         return std::nullopt;
     }
     const std::size_t first = end - at > 8 ? end - 8 : at;
-    std::uint32_t value = static_cast<std::uint32_t>(std::stoul(std::string(text.substr(first, end - first)), nullptr, 16));
+    std::uint32_t value =
+        static_cast<std::uint32_t>(std::stoul(std::string(text.substr(first, end - first)), nullptr, 16));
     if (negative) {
         value = ~value + 1;
     }
@@ -134,8 +135,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string_view second = input.substr(firstEnd + 1);
     second = second.substr(0, second.find('\0'));
 
-    const std::optional<std::int32_t> a = spacergen::readHexArgument(first);
-    const std::optional<std::int32_t> b = spacergen::readHexArgument(second);
+    const std::optional<std::int32_t> a = spacergen::ReadHexArgument(first);
+    const std::optional<std::int32_t> b = spacergen::ReadHexArgument(second);
     FuzzCheck(a == PlainReading(first) && b == PlainReading(second),
               "an argument reads as white space, a sign and the low 32 bits of its digits");
     if (!a || !b) {
@@ -147,10 +148,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::int64_t blocks = sum / 4096;
 
     CapturingSink sink;
-    const bool written = spacergen::writeSpacer(spacergen::computeLayout(*a, *b), sink, kRunBytes);
-    FuzzCheck(written != sink.refused(), "the writer reports exactly the refused write");
+    const bool written = spacergen::WriteSpacer(spacergen::ComputeLayout(*a, *b), sink, kRunBytes);
+    FuzzCheck(written != sink.Refused(), "the writer reports exactly the refused write");
 
-    SpacerText text(sink.text);
+    SpacerText text(sink.Text);
     FuzzCheck(text.Header() == LowerHex(static_cast<std::uint32_t>(*a)), "the first function is named with A in hex");
     std::int64_t nops = 0;
     int lastLine = 32;

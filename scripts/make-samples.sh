@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Remakes the sample tile sheet (samples/tiles.bmp, also in two other layouts paint programs
-# write), the sample tile set made from it
+# write and as a PNG), the sample tile set made from it
 # (samples/tiles.tls) and the editor's picture in the README (docs/screenshot.png); the last
 # two with the editor's own window driven offscreen. Run from anywhere; BUILD_DIR picks the build folder.
 set -euo pipefail
@@ -17,5 +17,6 @@ mkdir -p docs
 "$build/tools/make_sample_sheet" samples/tiles.bmp
 "$build/tools/make_sample_sheet" samples/tiles-header124.bmp header124
 "$build/tools/make_sample_sheet" samples/tiles-8bit.bmp 8bit
+"$build/tools/make_sample_sheet" samples/tiles.png png
 "$build/tools/make_sample_tileset" samples/tiles.bmp samples/tiles.tls
 "$build/tools/make_screenshot" samples/tiles.bmp samples/tiles.tls docs/screenshot.png

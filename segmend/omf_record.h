@@ -17,13 +17,13 @@ inline constexpr std::size_t kLongestRecord = kRecordHeaderSize + 0xFFFF;
 
 // One record of an object file; its body ends with the checksum byte.
 struct Record {
-    std::uint8_t type = 0;
-    std::size_t bodyOffset = 0;  // where the body starts within the walked bytes
-    std::span<const std::uint8_t> body;
+    std::uint8_t Type = 0;
+    std::size_t BodyOffset = 0;  // where the body starts within the walked bytes
+    std::span<const std::uint8_t> Body;
 };
 
 // The record whose header starts at `offset`, or nothing when its header or body is not
 // all inside `bytes`.
-std::optional<Record> recordAt(std::span<const std::uint8_t> bytes, std::size_t offset);
+std::optional<Record> RecordAt(std::span<const std::uint8_t> bytes, std::size_t offset);
 
 }  // namespace segmend

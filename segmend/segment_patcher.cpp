@@ -5,22 +5,30 @@
 
 namespace segmend {
 
-std::optional<std::vector<std::uint8_t>> SegmentPatcher::examine(
-    std::uint8_t type, std::span<const std::uint8_t> body) {
-    if (body.size() > kRecordBufferSize) return std::nullopt;
-
-    if (type == kLnamesType) {
-        if (const auto index = names_.addRecord(body)) matchedIndex_ = index;
+std::optional<std::vector<std::uint8_t>> SegmentPatcher::Examine(std::uint8_t type,
+                                                                 std::span<const std::uint8_t> body) {
+    if (body.size() > kRecordBufferSize) {
         return std::nullopt;
     }
-    if (type != kSegdefType || patched_ || !matchedIndex_) return std::nullopt;
-    if (segdefNameIndex(body) != matchedIndex_) return std::nullopt;
+
+    if (type == kLnamesType) {
+        if (const auto index = names_.AddRecord(body)) {
+            matchedIndex_ = index;
+        }
+        return std::nullopt;
+    }
+    if (type != kSegdefType || patched_ || !matchedIndex_) {
+        return std::nullopt;
+    }
+    if (SegdefNameIndex(body) != matchedIndex_) {
+        return std::nullopt;
+    }
 
     std::vector<std::uint8_t> rewritten(body.begin(), body.end());
     const std::uint8_t oldAcbp = rewritten.front();
-    const std::uint8_t newAcbp = withCommonCombination(oldAcbp);
+    const std::uint8_t newAcbp = WithCommonCombination(oldAcbp);
     rewritten.front() = newAcbp;
-    rewritten.back() = adjustedChecksum(rewritten.back(), oldAcbp, newAcbp);
+    rewritten.back() = AdjustedChecksum(rewritten.back(), oldAcbp, newAcbp);
     patched_ = true;
     return rewritten;
 }

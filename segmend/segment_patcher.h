@@ -20,10 +20,9 @@ class SegmentPatcher {
 public:
     // Examines one complete record. Returns the body to write back in place of the old
     // one when this record is the SEGDEF to rewrite.
-    std::optional<std::vector<std::uint8_t>> examine(std::uint8_t type,
-                                                     std::span<const std::uint8_t> body);
+    std::optional<std::vector<std::uint8_t>> Examine(std::uint8_t type, std::span<const std::uint8_t> body);
 
-    bool patched() const { return patched_; }
+    bool Patched() const { return patched_; }
 
 private:
     NameNumbering names_;

@@ -1,5 +1,6 @@
 #include "block_run.h"
 
+#include "decimal_digits.h"
 #include "spacer_text.h"
 
 #include <charconv>
@@ -7,21 +8,7 @@
 
 namespace spacergen {
 
-int decimalDigits(std::uint32_t value) {
-    int digits = 1;
-    for (; value >= 10; value /= 10) ++digits;
-    return digits;
-}
-
-std::uint64_t numbersWithSameDigits(std::uint32_t value) {
-    std::uint64_t limit = 1;
-    for (int i = 0; i < decimalDigits(value); ++i) limit *= 10;
-    if (limit > std::uint64_t{1} << 32) limit = std::uint64_t{1} << 32;
-    return limit - value;
-}
-
-BlockRun::BlockRun(std::size_t runBytes, std::uint64_t fileOffset)
-    : body_(blockBody()), fileOffset_(fileOffset) {
+BlockRun::BlockRun(std::size_t runBytes, std::uint64_t fileOffset) : body_(BlockBody()), fileOffset_(fileOffset) {
     // Sized for the longest header, ten digits.
     const std::size_t longestBlock = kHeaderStart.size() + 10 + kHeaderEnd.size() + body_.size();
     const std::size_t fitting = runBytes / longestBlock;
@@ -34,8 +21,10 @@ BlockRun::BlockRun(std::size_t runBytes, std::uint64_t fileOffset)
     storage_.reset(static_cast<char*>(::operator new[](bytes, kPageAlignment)));
 }
 
-void BlockRun::prepare(int digits, std::size_t phase) {
-    if (digits == digits_ && phase == phase_ && text_ != nullptr) return;
+void BlockRun::Prepare(int digits, std::size_t phase) {
+    if (digits == digits_ && phase == phase_ && text_ != nullptr) {
+        return;
+    }
     digits_ = digits;
     phase_ = phase;
     std::string block;
@@ -50,8 +39,8 @@ void BlockRun::prepare(int digits, std::size_t phase) {
     }
 }
 
-std::string_view BlockRun::blocks(std::uint32_t first, std::uint32_t count) {
-    prepare(decimalDigits(first), static_cast<std::size_t>(fileOffset_ % kCacheLine));
+std::string_view BlockRun::Blocks(std::uint32_t first, std::uint32_t count) {
+    Prepare(DecimalDigits(first), static_cast<std::size_t>(fileOffset_ % kCacheLine));
     for (std::uint32_t i = 0; i < count; ++i) {
         char* number = text_ + i * blockLength_ + kHeaderStart.size();
         std::to_chars(number, number + digits_, first + i);

@@ -23,12 +23,12 @@ public:
     BlockRun(std::size_t runBytes, std::uint64_t fileOffset);
 
     // How many blocks one run can hold.
-    std::uint32_t capacity() const { return capacity_; }
+    std::uint32_t Capacity() const { return capacity_; }
 
     // The text of `count` (1..capacity) blocks named first, first + 1, ..., which the
     // caller writes at the current file offset. All names must have as many decimal
     // digits as `first`.
-    std::string_view blocks(std::uint32_t first, std::uint32_t count);
+    std::string_view Blocks(std::uint32_t first, std::uint32_t count);
 
 private:
     static constexpr std::size_t kCacheLine = 64;
@@ -37,7 +37,7 @@ private:
         void operator()(char* text) const { ::operator delete[](text, kPageAlignment); }
     };
 
-    void prepare(int digits, std::size_t phase);
+    void Prepare(int digits, std::size_t phase);
 
     std::string body_;
     std::uint32_t capacity_ = 1;
@@ -48,11 +48,5 @@ private:
     std::unique_ptr<char[], AlignedDelete> storage_;
     char* text_ = nullptr;
 };
-
-// Number of decimal digits of `value`.
-int decimalDigits(std::uint32_t value);
-
-// How many numbers from `value` upward (stopping at the 32-bit maximum) share its digit count.
-std::uint64_t numbersWithSameDigits(std::uint32_t value);
 
 }  // namespace spacergen

@@ -11,6 +11,6 @@ namespace spacergen {
 // an optional + or -, then hexadecimal digits in either case, stopping at the first other
 // character. The value wraps around to 32 bits ("ffffffff" is -1). No "0x" prefix is
 // recognised, so "0x10" reads as 0. Returns nothing when no digit follows the optional sign.
-std::optional<std::int32_t> readHexArgument(std::string_view text);
+std::optional<std::int32_t> ReadHexArgument(std::string_view text);
 
 }  // namespace spacergen

@@ -6,10 +6,12 @@
 namespace spacergen {
 
 OutputFile::~OutputFile() {
-    if (file_ != nullptr) std::fclose(file_);
+    if (file_ != nullptr) {
+        std::fclose(file_);
+    }
 }
 
-bool OutputFile::open(const std::string& path) {
+bool OutputFile::Open(const std::string& path) {
     errno = 0;
     file_ = std::fopen(path.c_str(), "w");
     if (file_ == nullptr) {
@@ -21,8 +23,10 @@ bool OutputFile::open(const std::string& path) {
     return true;
 }
 
-bool OutputFile::write(std::string_view text) {
-    if (file_ == nullptr) return false;
+bool OutputFile::Write(std::string_view text) {
+    if (file_ == nullptr) {
+        return false;
+    }
     errno = 0;
     if (std::fwrite(text.data(), 1, text.size(), file_) != text.size()) {
         error_ = errno != 0 ? errno : EIO;
@@ -31,8 +35,10 @@ bool OutputFile::write(std::string_view text) {
     return true;
 }
 
-bool OutputFile::close() {
-    if (file_ == nullptr) return false;
+bool OutputFile::Close() {
+    if (file_ == nullptr) {
+        return false;
+    }
     errno = 0;
     const int result = std::fclose(file_);
     file_ = nullptr;
@@ -43,7 +49,7 @@ bool OutputFile::close() {
     return true;
 }
 
-std::string OutputFile::errorText() const {
+std::string OutputFile::ErrorText() const {
     return std::strerror(error_ != 0 ? error_ : EIO);
 }
 

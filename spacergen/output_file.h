@@ -17,13 +17,13 @@ public:
     OutputFile& operator=(const OutputFile&) = delete;
     ~OutputFile() override;
 
-    bool open(const std::string& path);
-    bool write(std::string_view text) override;
+    bool Open(const std::string& path);
+    bool Write(std::string_view text) override;
     // Closing flushes what the system still holds; its failure means lost text.
-    bool close();
+    bool Close();
 
     // The system's reason for the last failure.
-    std::string errorText() const;
+    std::string ErrorText() const;
 
 private:
     std::FILE* file_ = nullptr;

@@ -14,13 +14,13 @@ inline constexpr std::string_view kEndFirst = "return; \n }\n\n";
 inline constexpr std::string_view kEndBlock = "return; \n } \n\n";
 
 // "asm db 144, 144, ... 144 \n" holding `count` values (count >= 1).
-std::string nopLine(int count);
+std::string NopLine(int count);
 
 // The first function: named with A in lower-case hexadecimal, holding the layout's first
 // NOP bytes (none when that count is zero or negative) in lines of 32 and then lines of 1.
-std::string firstFunction(const SpacerLayout& layout);
+std::string FirstFunction(const SpacerLayout& layout);
 
 // Everything after a block function's header: 127 lines of 32 NOPs, one of 27, the end.
-std::string blockBody();
+std::string BlockBody();
 
 }  // namespace spacergen

@@ -1,6 +1,7 @@
 #include "spacer_writer.h"
 
 #include "block_run.h"
+#include "decimal_digits.h"
 #include "spacer_text.h"
 
 #include <algorithm>
@@ -11,18 +12,20 @@ namespace spacergen {
 
 namespace {
 
-bool writeBlockFunctions(const SpacerLayout& layout, TextSink& sink, std::size_t runBytes,
-                         std::uint64_t fileOffset) {
-    if (layout.blockCount <= 0) return true;
+bool WriteBlockFunctions(const SpacerLayout& layout, TextSink& sink, std::size_t runBytes, std::uint64_t fileOffset) {
+    if (layout.BlockCount <= 0) {
+        return true;
+    }
     BlockRun run(runBytes, fileOffset);
     // Names are A + k wrapped to 32 bits and printed unsigned; a run never spans a change
     // of digit count (which includes the wrap from 4294967295 to 0).
-    std::uint32_t name = static_cast<std::uint32_t>(layout.a) + 1u;
-    std::uint64_t remaining = static_cast<std::uint64_t>(layout.blockCount);
+    std::uint32_t name = static_cast<std::uint32_t>(layout.A) + 1u;
+    std::uint64_t remaining = static_cast<std::uint64_t>(layout.BlockCount);
     while (remaining > 0) {
-        const std::uint64_t count =
-            std::min({remaining, std::uint64_t{run.capacity()}, numbersWithSameDigits(name)});
-        if (!sink.write(run.blocks(name, static_cast<std::uint32_t>(count)))) return false;
+        const std::uint64_t count = std::min({remaining, std::uint64_t{run.Capacity()}, NumbersWithSameDigits(name)});
+        if (!sink.Write(run.Blocks(name, static_cast<std::uint32_t>(count)))) {
+            return false;
+        }
         name += static_cast<std::uint32_t>(count);
         remaining -= count;
     }
@@ -31,9 +34,9 @@ bool writeBlockFunctions(const SpacerLayout& layout, TextSink& sink, std::size_t
 
 }  // namespace
 
-bool writeSpacer(const SpacerLayout& layout, TextSink& sink, std::size_t runBytes) {
-    const std::string first = firstFunction(layout);
-    return sink.write(first) && writeBlockFunctions(layout, sink, runBytes, first.size());
+bool WriteSpacer(const SpacerLayout& layout, TextSink& sink, std::size_t runBytes) {
+    const std::string first = FirstFunction(layout);
+    return sink.Write(first) && WriteBlockFunctions(layout, sink, runBytes, first.size());
 }
 
 }  // namespace spacergen

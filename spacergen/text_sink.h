@@ -9,7 +9,7 @@ class TextSink {
 public:
     virtual ~TextSink() = default;
     // Returns false when the text could not be written completely.
-    virtual bool write(std::string_view text) = 0;
+    virtual bool Write(std::string_view text) = 0;
 };
 
 }  // namespace spacergen

@@ -21,15 +21,34 @@ namespace {
 using mosalind::FrmMain;
 using mosalind::ScriptedDialogs;
 
-enum Side { kTop = 0, kRight = 1, kBottom = 2, kLeft = 3 };
+enum Side { Top = 0, Right = 1, Bottom = 2, Left = 3 };
 
 // Rows of the tile type list.
 enum TypeRow {
-    kKills = 1, kDoor1 = 2, kFiveHundredPoints = 6, kHundredPoints = 7, kTwoHundredPoints = 8,
-    kThousandPoints = 9, kFiveThousandPoints = 10, kJoystick = 11, kBattery = 12, kVacuum = 13,
-    kWhiskey = 14, kRaygun = 15, kPogo = 16, kExit = 17, kKey1 = 18, kMessage = 22,
-    kLightSwitch = 23, kTeleporter = 24, kSwitchOn = 25, kSwitchOff = 26, kAnkh = 27,
-    kSingleBullet = 28, kMasked = 30, kForeground = 31
+    Kills = 1,
+    Door1 = 2,
+    FiveHundredPoints = 6,
+    HundredPoints = 7,
+    TwoHundredPoints = 8,
+    ThousandPoints = 9,
+    FiveThousandPoints = 10,
+    Joystick = 11,
+    Battery = 12,
+    Vacuum = 13,
+    Whiskey = 14,
+    Raygun = 15,
+    Pogo = 16,
+    Exit = 17,
+    Key1 = 18,
+    Message = 22,
+    LightSwitch = 23,
+    Teleporter = 24,
+    SwitchOn = 25,
+    SwitchOff = 26,
+    Ankh = 27,
+    SingleBullet = 28,
+    Masked = 30,
+    Foreground = 31
 };
 
 class Editor {
@@ -45,11 +64,11 @@ public:
 
     void ClickAt(QWidget* box, int x, int y) {
         const QPointF local(x, y);
-        QMouseEvent press(QEvent::MouseButtonPress, local, box->mapToGlobal(local), Qt::LeftButton,
-                          Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent press(QEvent::MouseButtonPress, local, box->mapToGlobal(local), Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
         QApplication::sendEvent(box, &press);
-        QMouseEvent release(QEvent::MouseButtonRelease, local, box->mapToGlobal(local), Qt::LeftButton,
-                            Qt::NoButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, local, box->mapToGlobal(local), Qt::LeftButton, Qt::NoButton,
+                            Qt::NoModifier);
         QApplication::sendEvent(box, &release);
     }
 
@@ -102,58 +121,74 @@ void Edit(Editor& editor) {
     // Ground: grass, snow and sand blocks stand on their top sides; snow is icy, sand
     // slippery. Fill blocks stop the player on every side.
     const struct {
-        int first;
-        int topKind;
+        int First;
+        int TopKind;
     } grounds[] = {{13, 1}, {42, 3}, {71, 2}};
     for (const auto& ground : grounds) {
-        for (int tile = ground.first; tile < ground.first + 3; ++tile) {
-            editor.Block(tile, {kTop}, ground.topKind);
+        for (int tile = ground.First; tile < ground.First + 3; ++tile) {
+            editor.Block(tile, {Top}, ground.TopKind);
         }
-        editor.Block(ground.first + 4, {kTop, kRight, kBottom, kLeft});
-        editor.Block(ground.first + 11, {kTop, kRight, kBottom, kLeft});
-        editor.Block(ground.first + 11, {kTop}, ground.topKind);
+        editor.Block(ground.First + 4, {Top, Right, Bottom, Left});
+        editor.Block(ground.First + 11, {Top, Right, Bottom, Left});
+        editor.Block(ground.First + 11, {Top}, ground.TopKind);
     }
     // The grass slopes: rising and falling ones, with the levels the sheet draws.
     const struct {
-        int tile, left, right;
-    } slopes[] = {{26, 4, 0}, {27, 4, 2}, {28, 3, 1}, {29, 2, 0}, {30, 4, 3}, {31, 3, 2},
-                  {32, 2, 1}, {33, 1, 0}, {34, 0, 4}, {35, 0, 2}, {36, 1, 3}, {37, 2, 4},
-                  {38, 0, 1}, {39, 1, 2}, {40, 2, 3}, {41, 3, 4}};
+        int Tile, Left, Right;
+    } slopes[] = {{26, 4, 0}, {27, 4, 2}, {28, 3, 1}, {29, 2, 0}, {30, 4, 3}, {31, 3, 2}, {32, 2, 1}, {33, 1, 0},
+                  {34, 0, 4}, {35, 0, 2}, {36, 1, 3}, {37, 2, 4}, {38, 0, 1}, {39, 1, 2}, {40, 2, 3}, {41, 3, 4}};
     for (const auto& slope : slopes) {
-        editor.Block(slope.tile, {kTop});
-        editor.Slope(slope.tile, slope.left, slope.right, {kTop});
+        editor.Block(slope.Tile, {Top});
+        editor.Slope(slope.Tile, slope.Left, slope.Right, {Top});
     }
     // Solid blocks and platforms.
     for (int tile = 100; tile <= 111; ++tile) {
-        editor.Block(tile, {kTop, kRight, kBottom, kLeft});
+        editor.Block(tile, {Top, Right, Bottom, Left});
     }
     for (int tile = 115; tile <= 126; ++tile) {
-        editor.Block(tile, {kTop});
+        editor.Block(tile, {Top});
     }
-    editor.Block(110, {kTop}, 3);  // the ice block is icy on top
+    editor.Block(110, {Top}, 3);  // the ice block is icy on top
 
     // Tile types.
     for (int tile : {134, 135, 136, 137, 138, 210}) {
-        editor.Type(tile, kKills);
+        editor.Type(tile, Kills);
     }
     for (int i = 0; i < 4; ++i) {
-        editor.Type(140 + i, kDoor1 + i);
-        editor.Type(144 + i, kKey1 + i);
-        editor.Block(148 + i, {kTop, kRight, kBottom, kLeft});
+        editor.Type(140 + i, Door1 + i);
+        editor.Type(144 + i, Key1 + i);
+        editor.Block(148 + i, {Top, Right, Bottom, Left});
     }
     const struct {
-        int tile, row;
-    } types[] = {{152, kHundredPoints}, {153, kTwoHundredPoints}, {154, kFiveHundredPoints},
-                 {155, kThousandPoints}, {156, kFiveThousandPoints}, {161, kBattery},
-                 {162, kRaygun},        {163, kPogo},              {164, kWhiskey},
-                 {165, kJoystick},      {166, kAnkh},              {167, kSingleBullet},
-                 {168, kVacuum},        {173, kSwitchOn},          {174, kSwitchOff},
-                 {175, kLightSwitch},   {177, kTeleporter},        {178, kExit},
-                 {179, kMessage},       {190, kTeleporter},        {230, kMasked},
-                 {231, kMasked},        {232, kMasked},            {237, kForeground},
-                 {240, kForeground},    {243, kForeground}};
+        int Tile, Row;
+    } types[] = {{152, HundredPoints},
+                 {153, TwoHundredPoints},
+                 {154, FiveHundredPoints},
+                 {155, ThousandPoints},
+                 {156, FiveThousandPoints},
+                 {161, Battery},
+                 {162, Raygun},
+                 {163, Pogo},
+                 {164, Whiskey},
+                 {165, Joystick},
+                 {166, Ankh},
+                 {167, SingleBullet},
+                 {168, Vacuum},
+                 {173, SwitchOn},
+                 {174, SwitchOff},
+                 {175, LightSwitch},
+                 {177, Teleporter},
+                 {178, Exit},
+                 {179, Message},
+                 {190, Teleporter},
+                 {230, Masked},
+                 {231, Masked},
+                 {232, Masked},
+                 {237, Foreground},
+                 {240, Foreground},
+                 {243, Foreground}};
     for (const auto& type : types) {
-        editor.Type(type.tile, type.row);
+        editor.Type(type.Tile, type.Row);
     }
 
     // Animations: four-frame loops and the eight-frame water and lava surfaces.
@@ -162,7 +197,7 @@ void Edit(Editor& editor) {
     }
     editor.Animate(214, {214, 215, 216, 217, 218, 219, 220, 221});
     editor.Animate(222, {222, 223, 224, 225, 226, 227, 228, 229});
-    editor.Type(222, kKills);
+    editor.Type(222, Kills);
     editor.SelectTile(0);
 }
 

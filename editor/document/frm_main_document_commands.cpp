@@ -9,6 +9,7 @@
 #include <exception>
 
 #include "document/new_tile_set.h"
+#include "document/tile_count_text.h"
 #include "document/refused_error.h"
 #include "document/tile_set_file.h"
 #include "window/frm_main.h"
@@ -17,7 +18,6 @@ namespace mosalind {
 namespace {
 
 const QString kTileSetFilter = QStringLiteral("TLS Files (*.tls)|*.tls");
-constexpr int kFileMustExistNoReadOnlyBox = 4100;
 
 void PrepareTileSetDialog(FileDialog& dialog) {
     dialog.FileName = QString();

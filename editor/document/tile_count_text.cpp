@@ -5,7 +5,8 @@
 #include <cstdio>
 #include <string>
 
-#include "document/new_tile_set.h"
+#include "document/tile_count_text.h"
+
 #include "document/refused_error.h"
 
 namespace mosalind {

@@ -25,8 +25,4 @@ inline std::int64_t FrameSectionEnd(std::int64_t tileCount, std::int64_t frameCo
     return FrameSectionStart(tileCount) + kFrameEntryBytes * tileCount * frameCount;
 }
 
-// Header fields at their file offsets, read and written as one 62-byte unit.
-void DecodeHeader(const std::uint8_t* bytes, TileSetHeader& header);
-void EncodeHeader(const TileSetHeader& header, std::uint8_t* bytes);
-
 }  // namespace mosalind

@@ -7,6 +7,7 @@
 #include "document/refused_error.h"
 #include "document/tile_set_file.h"
 #include "document/tile_set_file_layout.h"
+#include "document/tile_set_header_codec.h"
 
 namespace mosalind {
 

@@ -8,6 +8,7 @@
 #include "document/replace_file.h"
 #include "document/tile_set_file.h"
 #include "document/tile_set_file_layout.h"
+#include "document/tile_set_header_codec.h"
 
 namespace mosalind {
 

@@ -1,7 +1,8 @@
+#include "document/tile_set_header_codec.h"
+
 #include <algorithm>
 
 #include "document/little_endian.h"
-#include "document/tile_set_file_layout.h"
 
 namespace mosalind {
 

@@ -32,10 +32,10 @@ void TakeFourBitRows(const BitmapLayout& layout, std::vector<std::uint8_t>&& dat
     }
 }
 
-// One index a byte, bottom row first, packed two a byte; an index above 15 refuses the
-// sheet, naming the first such pixel counted from the top left.
-void PackIndices(const std::vector<std::uint8_t>& indices, std::int32_t rows, const std::string& name,
-                 Bitmap& bitmap) {
+}  // namespace
+
+void PackSheetIndices(const std::vector<std::uint8_t>& indices, std::int32_t rows, const std::string& name,
+                      Bitmap& bitmap) {
     const std::size_t pixels = static_cast<std::size_t>(rows) * kSheetWidth;
     bitmap.Pixels.assign(pixels / 2, 0);
     std::uint8_t seen = 0;
@@ -57,6 +57,8 @@ void PackIndices(const std::vector<std::uint8_t>& indices, std::int32_t rows, co
         }
     }
 }
+
+namespace {
 
 // Stored 8-bit rows, 208 bytes each, as one index a byte bottom row first.
 std::vector<std::uint8_t> TakeEightBitRows(const BitmapLayout& layout, const std::vector<std::uint8_t>& data) {
@@ -81,9 +83,9 @@ void DecodeBitmapPixels(const BitmapLayout& layout, std::vector<std::uint8_t> da
     if (layout.Compression != 0) {
         std::vector<std::uint8_t> indices(static_cast<std::size_t>(layout.Rows) * kSheetWidth, 0);
         DecodeRle(data.data(), data.size(), layout.BitsPerPixel, layout.Rows, name, indices.data());
-        PackIndices(indices, layout.Rows, name, bitmap);
+        PackSheetIndices(indices, layout.Rows, name, bitmap);
     } else if (layout.BitsPerPixel == 8) {
-        PackIndices(TakeEightBitRows(layout, data), layout.Rows, name, bitmap);
+        PackSheetIndices(TakeEightBitRows(layout, data), layout.Rows, name, bitmap);
     } else {
         TakeFourBitRows(layout, std::move(data), bitmap);
     }

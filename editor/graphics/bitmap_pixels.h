@@ -16,4 +16,10 @@ namespace mosalind {
 void DecodeBitmapPixels(const BitmapLayout& layout, std::vector<std::uint8_t> data, const std::string& name,
                         Bitmap& bitmap);
 
+// Packs one colour index a byte (208 a row, `rows` rows, bottom row first) into
+// bitmap.Pixels. Throws RefusedError for an index above 15, naming the first such pixel
+// from the top left.
+void PackSheetIndices(const std::vector<std::uint8_t>& indices, std::int32_t rows, const std::string& name,
+                      Bitmap& bitmap);
+
 }  // namespace mosalind

@@ -38,8 +38,12 @@ Bitmap ReadBitmap(const std::string& path) {
     ByteFileReader file(path);
     std::uint8_t head[kBitmapHeadBytes];
     const std::size_t got = file.Read(head, sizeof head);
+    return ReadBitmap(head, got, file, path);
+}
+
+Bitmap ReadBitmap(const std::uint8_t* head, std::size_t size, ByteFileReader& file, const std::string& path) {
     Bitmap bitmap;
-    const BitmapLayout layout = DecodeBitmapHead(head, got, path, bitmap);
+    const BitmapLayout layout = DecodeBitmapHead(head, std::min(size, kBitmapHeadBytes), path, bitmap);
 
     // Only the pixel data is read from here on: a gap before it is skipped, not read.
     file.Seek(layout.PixelStart);

@@ -42,7 +42,8 @@ struct BMPPaletteEntry {
 // A tile sheet as read, in the one form the rest of the editor uses whatever the file's
 // own layout: 16 palette entries (those the file does not have are black) and 4-bit
 // pixels, two a byte with the left pixel in the high nibble, 104 bytes a row, bottom row
-// first, exactly Height rows.
+// first, exactly Height rows. A sheet read from a PNG file has only InfoHeader's Width,
+// Height, Planes (1) and BitCount (the PNG's bit depth) set; its other header fields are 0.
 struct Bitmap {
     BMPFileHeader FileHeader;
     BMPInfoHeader InfoHeader;
@@ -56,6 +57,12 @@ struct Bitmap {
 // RLE4 or RLE8; bottom-up or top-down. Bytes missing at the end of the file read as zero.
 // Throws RefusedError naming the file and the reason for anything else.
 Bitmap ReadBitmap(const std::string& path);
+
+class ByteFileReader;
+
+// The same reading of an open file whose first `size` bytes, `head`, were read already
+// (kBitmapHeadBytes of them, or the whole file when it is shorter).
+Bitmap ReadBitmap(const std::uint8_t* head, std::size_t size, ByteFileReader& file, const std::string& path);
 
 // The same reading of a file already in memory; `name` is the file's name in refusals.
 Bitmap DecodeBitmap(const std::uint8_t* bytes, std::size_t size, const std::string& name);

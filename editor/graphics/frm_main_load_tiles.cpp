@@ -12,14 +12,16 @@
 
 #include "document/refused_error.h"
 #include "graphics/large_pages.h"
+#include "graphics/tile_sheet_reader.h"
 #include "window/frm_main.h"
 
 namespace mosalind {
 
 namespace {
 
-constexpr int kLoadFlags = 4100;  // the file must exist (4096), no read-only box (4)
-const char* const kBitmapFilter = "Bitmap Files (*.bmp)|*.bmp";
+// Every tile sheet first; the reader goes by the file's first bytes, not by its name.
+const char* const kSheetFilter =
+    "All Tile Sheets (*.bmp *.png)|*.bmp;*.png|Bitmap Files (*.bmp)|*.bmp|PNG Files (*.png)|*.png";
 
 // The picture shown in the bitmap view, made from the very palette and pixels that are
 // cut, so that the view shows exactly the cells that Save writes.
@@ -62,8 +64,8 @@ QImage SheetPicture(const Bitmap& bitmap) {
 
 void FrmMain::cmdLoad_Click() {
     cdlLoad.CancelError = true;
-    cdlLoad.Flags = kLoadFlags;
-    cdlLoad.Filter = kBitmapFilter;
+    cdlLoad.Flags = kFileMustExistNoReadOnlyBox;
+    cdlLoad.Filter = kSheetFilter;
     if (!cdlLoad.ShowOpen()) {
         return;  // cancelled: nothing has changed
     }
@@ -75,7 +77,7 @@ void FrmMain::cmdLoad_Click() {
     TileGraphics graphics;
     QImage picture;
     try {
-        bitmap = ReadBitmap(QFile::encodeName(path).toStdString());
+        bitmap = ReadTileSheet(QFile::encodeName(path).toStdString());
         graphics = CutTiles(bitmap);
         picture = SheetPicture(bitmap);
     } catch (const RefusedError& refusal) {

@@ -1,4 +1,3 @@
-#include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QGroupBox>
@@ -9,6 +8,7 @@
 
 #include "window/command_button.h"
 #include "window/frm_main.h"
+#include "window/list_tool_tip.h"
 
 namespace mosalind {
 
@@ -22,8 +22,18 @@ const QColor kBitmapMarkerColour(0, 255, 0);
 const QColor kSlopeLineColour(255, 0, 0);
 
 // The editor's own font, so that every machine shows the captions alike: 11 pixels is
-// the small dialog font the layout was designed for.
+// the small dialog font the layout was designed for, and the condensed face keeps the
+// longest captions ("Frame Count:", "Load Tiles...") on one line at the laid-out widths.
 constexpr int kFontPixelSize = 11;
+const QStringList kFontFamilies{"DejaVu Sans Condensed", "DejaVu Sans"};
+
+// The IN and OUT frames hold their buttons close under the title: the frame's line runs
+// through the middle of the title, as in a classic dialog, instead of below it and through
+// the buttons.
+const char* const kTitledFrameStyle =
+    "QGroupBox { border: 1px solid palette(mid); border-radius: 3px; margin-top: 6px; }"
+    "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 6px; top: 0px;"
+    " padding: 0px 2px; }";
 
 constexpr int kScrollSmallChange = 8;
 constexpr int kScrollLargeChange = 128;
@@ -34,8 +44,7 @@ QComboBox* MakeList(QWidget* container, const QStringList& rows, int left, int t
     list->addItems(rows);
     list->setCurrentIndex(-1);
     list->setGeometry(left, top, width, height);
-    // The drop-down shows whole rows even where the closed list is narrower than its texts.
-    list->view()->setMinimumWidth(list->view()->sizeHintForColumn(0) + 8);
+    KeepListTextReadable(list);
     return list;
 }
 
@@ -83,6 +92,7 @@ FrmMain::~FrmMain() = default;
 void FrmMain::BuildLayout() {
     setWindowTitle("Mosalind");
     QFont windowFont = font();
+    windowFont.setFamilies(kFontFamilies);
     windowFont.setPixelSize(kFontPixelSize);
     setFont(windowFont);
     setFixedSize(kClientWidth, kClientHeight);
@@ -96,12 +106,14 @@ void FrmMain::BuildLayout() {
 
     fraOut = new QGroupBox("OUT", this);
     fraOut->setGeometry(272, 8, 89, 49);
+    fraOut->setStyleSheet(kTitledFrameStyle);
     cmdSave = new CommandButton("&Save...", fraOut);
     cmdSave->setGeometry(8, 16, 73, 25);
     fraOut->setEnabled(false);
 
     fraIn = new QGroupBox("IN", this);
     fraIn->setGeometry(88, 8, 177, 49);
+    fraIn->setStyleSheet(kTitledFrameStyle);
     cmdNew = new CommandButton("&New", fraIn);
     cmdNew->setGeometry(8, 16, 73, 25);
     cmdOpen = new CommandButton("&Open...", fraIn);

@@ -9,7 +9,6 @@ namespace mosalind {
 
 namespace {
 
-constexpr int kFileMustExist = 4096;
 const char* const kTitle = "Mosalind";
 
 // "Bitmap Files (*.bmp)|*.bmp|All Files (*.*)|*.*" -> {"Bitmap Files (*.bmp)", ...}:

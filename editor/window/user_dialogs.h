@@ -5,6 +5,11 @@
 
 namespace mosalind {
 
+// File dialog flags: the chosen file must exist (4096), and no read-only check box (4).
+constexpr int kFileMustExist = 4096;
+constexpr int kNoReadOnlyBox = 4;
+constexpr int kFileMustExistNoReadOnlyBox = kFileMustExist | kNoReadOnlyBox;  // 4100
+
 // What the editor asks of the user through modal windows: the file dialogs and the
 // message box. FrmMain reaches them only through this interface, so that tests can
 // script the answers and capture the messages instead of blocking on a modal window.
@@ -12,8 +17,8 @@ class UserDialogs {
 public:
     virtual ~UserDialogs() = default;
 
-    // filter is in the editor's form "Description (*.ext)|*.ext"; flags 4100 means the
-    // chosen file must exist (4096) and no read-only check box (4). fileName is the name
+    // filter is in the editor's form "Description (*.ext)|*.ext"; flags combine the values
+    // above (kFileMustExistNoReadOnlyBox). fileName is the name
     // the dialog starts with. Returns the chosen path, or nothing when the user cancelled.
     virtual std::optional<QString> ShowOpen(const QString& filter, int flags, const QString& fileName) = 0;
     virtual std::optional<QString> ShowSave(const QString& filter, int flags, const QString& fileName) = 0;

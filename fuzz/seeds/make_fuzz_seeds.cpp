@@ -35,6 +35,7 @@ int main(int argc, char* argv[]) {
         {"segmend", fuzzing::WriteSegmendSeeds},
         {"spacergen", fuzzing::WriteSpacergenSeeds},
         {"bitmap", fuzzing::WriteBitmapSeeds},
+        {"png", fuzzing::WritePngSeeds},
     };
     for (const auto& corpus : corpora) {
         const std::filesystem::path folder = root / corpus.target;

@@ -17,5 +17,6 @@ void WriteTileSetSeeds(const std::filesystem::path& folder);
 void WriteSegmendSeeds(const std::filesystem::path& folder);
 void WriteSpacergenSeeds(const std::filesystem::path& folder);
 void WriteBitmapSeeds(const std::filesystem::path& folder);
+void WritePngSeeds(const std::filesystem::path& folder);
 
 }  // namespace fuzzing

@@ -58,7 +58,7 @@ Bytes Join(std::initializer_list<Bytes> records) {
 }
 
 const Bytes kHeader = Record(0x80, {5, 'v', 'o', 'r', 'n', 'c'});  // THEADR
-const Bytes kEnd = Record(0x8A, {0x00});                             // MODEND
+const Bytes kEnd = Record(0x8A, {0x00});                           // MODEND
 
 }  // namespace
 

@@ -1,6 +1,6 @@
+#include "spacer_writer.h"
 #include "expected_spacer.h"
 #include "spacer_layout.h"
-#include "spacer_writer.h"
 #include "text_sink.h"
 
 #include <gmock/gmock.h>
@@ -10,70 +10,65 @@
 #include <string>
 #include <tuple>
 
-using spacergen::computeLayout;
-using spacergen::writeSpacer;
-using spacergen_test::expectedSpacer;
+using spacergen::ComputeLayout;
+using spacergen::WriteSpacer;
+using spacergen_test::ExpectedSpacer;
 using ::testing::Return;
 
 namespace {
 
 class StringSink : public spacergen::TextSink {
 public:
-    bool write(std::string_view text) override {
-        text_ += text;
+    bool Write(std::string_view text) override {
+        Text += text;
         return true;
     }
-    std::string text_;
+    std::string Text;
 };
 
 class MockSink : public spacergen::TextSink {
 public:
-    MOCK_METHOD(bool, write, (std::string_view text), (override));
+    MOCK_METHOD(bool, Write, (std::string_view text), (override));
 };
 
-std::string generated(std::uint32_t a, std::uint32_t b, std::size_t runBytes) {
+std::string Generated(std::uint32_t a, std::uint32_t b, std::size_t runBytes) {
     StringSink sink;
-    EXPECT_TRUE(writeSpacer(computeLayout(static_cast<std::int32_t>(a), static_cast<std::int32_t>(b)),
-                            sink, runBytes));
-    return sink.text_;
+    EXPECT_TRUE(WriteSpacer(ComputeLayout(static_cast<std::int32_t>(a), static_cast<std::int32_t>(b)), sink, runBytes));
+    return sink.Text;
 }
 
 // Arguments as 32-bit patterns, and the size of the writes the generator is asked for.
-class GeneratedText
-    : public ::testing::TestWithParam<std::tuple<std::uint32_t, std::uint32_t, std::size_t>> {};
+class GeneratedText : public ::testing::TestWithParam<std::tuple<std::uint32_t, std::uint32_t, std::size_t>> {};
 
 }  // namespace
 
 TEST_P(GeneratedText, MatchesTheRulesByteForByte) {
     const auto [a, b, runBytes] = GetParam();
-    EXPECT_EQ(generated(a, b, runBytes), expectedSpacer(a, b));
+    EXPECT_EQ(Generated(a, b, runBytes), ExpectedSpacer(a, b));
 }
 
 // Run sizes: one block per write, two blocks per write, the program's default.
 INSTANTIATE_TEST_SUITE_P(
     Layouts, GeneratedText,
-    ::testing::Combine(
-        ::testing::Values(
-            std::uint32_t{0x1000}, std::uint32_t{5},
-            std::uint32_t{0xfffffffb},  // -5: negative size, empty first function
-            std::uint32_t{0x24},        // R = 31
-            std::uint32_t{0x25},        // R = 32
-            std::uint32_t{0xffffffff}),
-        ::testing::Values(std::uint32_t{0}, std::uint32_t{0x2010}, std::uint32_t{0x5005}),
-        ::testing::Values(std::size_t{1}, std::size_t{50000}, spacergen::kDefaultRunBytes)));
+    ::testing::Combine(::testing::Values(std::uint32_t{0x1000}, std::uint32_t{5},
+                                         std::uint32_t{0xfffffffb},  // -5: negative size, empty first function
+                                         std::uint32_t{0x24},        // R = 31
+                                         std::uint32_t{0x25},        // R = 32
+                                         std::uint32_t{0xffffffff}),
+                       ::testing::Values(std::uint32_t{0}, std::uint32_t{0x2010}, std::uint32_t{0x5005}),
+                       ::testing::Values(std::size_t{1}, std::size_t{50000}, spacergen::kDefaultRunBytes)));
 
 // Block names change digit count and wrap past 4294967295; no write may straddle that.
 INSTANTIATE_TEST_SUITE_P(
     NameWidths, GeneratedText,
-    ::testing::Values(
-        std::make_tuple(std::uint32_t{8}, std::uint32_t{0x5ff8}, std::size_t{50000}),  // 9 .. 14
-        std::make_tuple(std::uint32_t{97}, std::uint32_t{0x5000}, std::size_t{70000}),  // 98 .. 102
-        std::make_tuple(std::uint32_t{999999998}, static_cast<std::uint32_t>(12288 - 999999998),
-                        spacergen::kDefaultRunBytes),                                   // to 10 digits
-        std::make_tuple(std::uint32_t{0xfffffffd}, std::uint32_t{0x5003}, std::size_t{50000})));  // wrap
+    ::testing::Values(std::make_tuple(std::uint32_t{8}, std::uint32_t{0x5ff8}, std::size_t{50000}),   // 9 .. 14
+                      std::make_tuple(std::uint32_t{97}, std::uint32_t{0x5000}, std::size_t{70000}),  // 98 .. 102
+                      std::make_tuple(std::uint32_t{999999998}, static_cast<std::uint32_t>(12288 - 999999998),
+                                      spacergen::kDefaultRunBytes),  // to 10 digits
+                      std::make_tuple(std::uint32_t{0xfffffffd}, std::uint32_t{0x5003}, std::size_t{50000})));  // wrap
 
 TEST(SpacerWriter, FourKilobytesFillTheFirstFunctionAndOneBlock) {
-    const std::string text = generated(0x1000, 0, spacergen::kDefaultRunBytes);
+    const std::string text = Generated(0x1000, 0, spacergen::kDefaultRunBytes);
     const std::string firstEnd = "return; \n }\n\nvoid XSPACER0x4097__(void) { \n";
     const std::size_t end = text.find(firstEnd);
     ASSERT_NE(end, std::string::npos);
@@ -94,25 +89,27 @@ TEST(SpacerWriter, FourKilobytesFillTheFirstFunctionAndOneBlock) {
 TEST(SpacerWriter, LargeOutputArrivesInLargeWritesLaidOutLikeTheFile) {
     class LayoutSink : public spacergen::TextSink {
     public:
-        bool write(std::string_view text) override {
+        bool Write(std::string_view text) override {
             const auto address = reinterpret_cast<std::uintptr_t>(text.data());
-            if (writes_ > 0 && (address - offset_) % 64 != 0) ++misplaced_;
-            offset_ += text.size();
-            ++writes_;
+            if (Writes > 0 && (address - Offset) % 64 != 0) {
+                ++Misplaced;
+            }
+            Offset += text.size();
+            ++Writes;
             return true;
         }
-        std::uint64_t offset_ = 0;
-        int writes_ = 0;
-        int misplaced_ = 0;
+        std::uint64_t Offset = 0;
+        int Writes = 0;
+        int Misplaced = 0;
     } sink;
-    ASSERT_TRUE(writeSpacer(computeLayout(0, 0x400000), sink));  // 1,024 blocks, about 22 MB
-    EXPECT_EQ(sink.offset_, expectedSpacer(0, 0x400000).size());
-    EXPECT_LE(sink.writes_, 30);
-    EXPECT_EQ(sink.misplaced_, 0);
+    ASSERT_TRUE(WriteSpacer(ComputeLayout(0, 0x400000), sink));  // 1,024 blocks, about 22 MB
+    EXPECT_EQ(sink.Offset, ExpectedSpacer(0, 0x400000).size());
+    EXPECT_LE(sink.Writes, 30);
+    EXPECT_EQ(sink.Misplaced, 0);
 }
 
 TEST(SpacerWriter, StopsAtTheFirstFailedWrite) {
     MockSink sink;
-    EXPECT_CALL(sink, write).WillOnce(Return(true)).WillOnce(Return(false));
-    EXPECT_FALSE(writeSpacer(computeLayout(0, 0x100000), sink, 1));
+    EXPECT_CALL(sink, Write).WillOnce(Return(true)).WillOnce(Return(false));
+    EXPECT_FALSE(WriteSpacer(ComputeLayout(0, 0x100000), sink, 1));
 }

@@ -1,5 +1,6 @@
 // Black-box tests: the built program run in a temporary folder.
 #include "expected_spacer.h"
+
 #include "common/program_run.h"
 #include "common/temp_folder.h"
 
@@ -16,19 +17,21 @@
 
 namespace fs = std::filesystem;
 using namespace spacergen_test;
+using ::testing::HasSubstr;
 using testing_support::ProgramResult;
 using testing_support::ReadFileText;
 using testing_support::WriteFileText;
-using ::testing::HasSubstr;
 
 namespace {
 
 class SpacergenProgram : public ::testing::Test {
 protected:
-    fs::path spacerFile() const { return folder_.path() / "spacer.dat"; }
-    ProgramResult run(const std::vector<std::string>& arguments) { return testing_support::RunProgram(SPACERGEN_PATH, folder_.path(), arguments); }
+    fs::path SpacerFile() const { return folder_.path() / "spacer.dat"; }
+    ProgramResult Run(const std::vector<std::string>& arguments) {
+        return testing_support::RunProgram(SPACERGEN_PATH, folder_.path(), arguments);
+    }
 
-    void expectSilentSuccess(const ProgramResult& result) {
+    void ExpectSilentSuccess(const ProgramResult& result) {
         EXPECT_EQ(result.exitStatus, 0);
         EXPECT_EQ(result.out, "");
         EXPECT_EQ(result.err, "");
@@ -42,58 +45,84 @@ protected:
 // ---- Output
 
 TEST_F(SpacergenProgram, WorkedExampleWritesTheWholeFile) {
-    expectSilentSuccess(run({"1000", "2010"}));
-    const std::string text = ReadFileText(spacerFile());
-    EXPECT_EQ(text, expectedSpacer(0x1000, 0x2010));
+    ExpectSilentSuccess(Run({"1000", "2010"}));
+    const std::string text = ReadFileText(SpacerFile());
+    EXPECT_EQ(text, ExpectedSpacer(0x1000, 0x2010));
     // Header 30 + 11 lines of 12 + end 13, then three blocks of 30 + 127 x 167 + 142 + 14.
     EXPECT_EQ(text.size(), 64360u);
 }
 
 TEST_F(SpacergenProgram, EdgeCasesMatchTheRules) {
-    struct Case { std::vector<std::string> arguments; std::uint32_t a; std::uint32_t b; };
-    const std::vector<Case> cases = {
-        {{"-5", "0"}, 0xfffffffb, 0},        {{"1000", "0"}, 0x1000, 0},
-        {{"24", "0"}, 0x24, 0},              {{"25", "0"}, 0x25, 0},
-        {{"ffffffff", "0"}, 0xffffffff, 0},  {{"1000", "0x10"}, 0x1000, 0},
-        {{"FFFFFFFD", "5003"}, 0xfffffffd, 0x5003},
-        {{"1000", "2010", "zzz"}, 0x1000, 0x2010}};
+    struct Case {
+        std::vector<std::string> Arguments;
+        std::uint32_t A;
+        std::uint32_t B;
+    };
+    const std::vector<Case> cases = {{{"-5", "0"}, 0xfffffffb, 0},
+                                     {{"1000", "0"}, 0x1000, 0},
+                                     {{"24", "0"}, 0x24, 0},
+                                     {{"25", "0"}, 0x25, 0},
+                                     {{"ffffffff", "0"}, 0xffffffff, 0},
+                                     {{"1000", "0x10"}, 0x1000, 0},
+                                     {{"FFFFFFFD", "5003"}, 0xfffffffd, 0x5003},
+                                     {{"1000", "2010", "zzz"}, 0x1000, 0x2010}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(::testing::PrintToString(c.arguments));
-        expectSilentSuccess(run(c.arguments));
-        EXPECT_EQ(ReadFileText(spacerFile()), expectedSpacer(c.a, c.b));
+        SCOPED_TRACE(::testing::PrintToString(c.Arguments));
+        ExpectSilentSuccess(Run(c.Arguments));
+        EXPECT_EQ(ReadFileText(SpacerFile()), ExpectedSpacer(c.A, c.B));
     }
 }
 
 TEST_F(SpacergenProgram, ReplacesALongerFileEntirely) {
-    WriteFileText(spacerFile(), std::string(100000, 'x'));
-    expectSilentSuccess(run({"5", "0"}));
-    EXPECT_EQ(ReadFileText(spacerFile()), "void XSPACER0x5__(void) { \nreturn; \n }\n\n");
+    WriteFileText(SpacerFile(), std::string(100000, 'x'));
+    ExpectSilentSuccess(Run({"5", "0"}));
+    EXPECT_EQ(ReadFileText(SpacerFile()), "void XSPACER0x5__(void) { \nreturn; \n }\n\n");
 }
 
 // ---- Usage errors: message on stderr, status 1, no file touched
 
 TEST_F(SpacergenProgram, BadArgumentsPrintUsageAndWriteNothing) {
-    const std::vector<std::vector<std::string>> badCalls = {
-        {}, {"1000"}, {"g", "1"}, {"1", "-"}, {"", "1"}, {"0x", "x0"}};
+    const std::vector<std::vector<std::string>> badCalls = {{},        {"1000"},     {"g", "1"},      {"1", "-"},
+                                                            {"", "1"}, {"0x", "x0"}, {"10", "--help"}};
     for (const auto& arguments : badCalls) {
         SCOPED_TRACE(::testing::PrintToString(arguments));
-        const ProgramResult result = run(arguments);
+        const ProgramResult result = Run(arguments);
         EXPECT_EQ(result.exitStatus, 1);
         EXPECT_EQ(result.out, "");
         EXPECT_THAT(result.err, HasSubstr("usage: spacergen A B\n"));
         EXPECT_THAT(result.err, HasSubstr("hexadecimal"));
-        EXPECT_FALSE(fs::exists(spacerFile()));
+        EXPECT_FALSE(fs::exists(SpacerFile()));
     }
-    WriteFileText(spacerFile(), "previous");
-    EXPECT_EQ(run({"1000"}).exitStatus, 1);
-    EXPECT_EQ(ReadFileText(spacerFile()), "previous");
+    WriteFileText(SpacerFile(), "previous");
+    EXPECT_EQ(Run({"1000"}).exitStatus, 1);
+    EXPECT_EQ(ReadFileText(SpacerFile()), "previous");
+}
+
+// ---- --help and --version: an answer on stdout, status 0, no file written
+
+TEST_F(SpacergenProgram, HelpAndVersionAnswerOnStandardOutput) {
+    struct Case {
+        std::vector<std::string> Arguments;
+        std::string ExpectedStart;
+    };
+    const std::vector<Case> cases = {{{"--help"}, "usage: spacergen A B\n"},
+                                     {{"--help", "1000", "2010"}, "usage: spacergen A B\n"},
+                                     {{"--version"}, "spacergen (Mosalind) " MOSALIND_VERSION "\n"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.Arguments));
+        const ProgramResult result = Run(c.Arguments);
+        EXPECT_EQ(result.exitStatus, 0);
+        EXPECT_THAT(result.out, ::testing::StartsWith(c.ExpectedStart));
+        EXPECT_EQ(result.err, "");
+        EXPECT_FALSE(fs::exists(SpacerFile()));
+    }
 }
 
 // ---- Files that cannot be written: message naming the file and the reason, status 1
 
 TEST_F(SpacergenProgram, FullDiskIsReported) {
-    fs::create_symlink("/dev/full", spacerFile());
-    const ProgramResult result = run({"1000", "2010"});
+    fs::create_symlink("/dev/full", SpacerFile());
+    const ProgramResult result = Run({"1000", "2010"});
     EXPECT_EQ(result.exitStatus, 1);
     EXPECT_EQ(result.out, "");
     EXPECT_THAT(result.err, HasSubstr("spacer.dat"));
@@ -101,8 +130,8 @@ TEST_F(SpacergenProgram, FullDiskIsReported) {
 }
 
 TEST_F(SpacergenProgram, FolderInThePlaceOfTheFileIsReported) {
-    fs::create_directory(spacerFile());
-    const ProgramResult result = run({"1000", "2010"});
+    fs::create_directory(SpacerFile());
+    const ProgramResult result = Run({"1000", "2010"});
     EXPECT_EQ(result.exitStatus, 1);
     EXPECT_THAT(result.err, HasSubstr("spacer.dat"));
     EXPECT_THAT(result.err, HasSubstr(std::strerror(EISDIR)));
@@ -114,9 +143,9 @@ TEST_F(SpacergenProgram, ReadOnlyFolderIsReported) {
     if (std::ofstream(folder_.path() / "probe")) {
         GTEST_SKIP() << "this user can write to read-only folders";
     }
-    const ProgramResult result = run({"1000", "2010"});
+    const ProgramResult result = Run({"1000", "2010"});
     EXPECT_EQ(result.exitStatus, 1);
     EXPECT_THAT(result.err, HasSubstr("spacer.dat"));
     EXPECT_THAT(result.err, HasSubstr(std::strerror(EACCES)));
-    EXPECT_FALSE(fs::exists(spacerFile()));
+    EXPECT_FALSE(fs::exists(SpacerFile()));
 }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "document/new_tile_set.h"
+#include "document/tile_count_text.h"
 #include "document/refused_error.h"
 
 namespace mosalind {

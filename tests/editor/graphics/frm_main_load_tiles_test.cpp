@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "support/bitmap_variants.h"
+#include "support/png_files.h"
 #include "window/window_test_support.h"
 
 namespace mosalind {
@@ -43,7 +44,8 @@ TEST_F(FrmMainLoadTilesTest, AsksForAnExistingBitmapFile) {
     QTest::mouseClick(window.cmdLoad, Qt::LeftButton);
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
     EXPECT_FALSE(dialogs.fileRequests[0].save);
-    EXPECT_EQ(dialogs.fileRequests[0].filter, "Bitmap Files (*.bmp)|*.bmp");
+    EXPECT_EQ(dialogs.fileRequests[0].filter,
+              "All Tile Sheets (*.bmp *.png)|*.bmp;*.png|Bitmap Files (*.bmp)|*.bmp|PNG Files (*.png)|*.png");
     EXPECT_EQ(dialogs.fileRequests[0].flags, 4100);
     EXPECT_EQ(dialogs.fileRequests[0].fileName, "");
     EXPECT_TRUE(window.cdlLoad.CancelError);
@@ -105,6 +107,19 @@ TEST_F(FrmMainLoadTilesTest, LoadedSheetIsShownOneToOneAndOpensTheDocumentComman
     window.close();
 }
 
+TEST_F(FrmMainLoadTilesTest, PngSheetIsTakenByItsContentWhateverItsName) {
+    const std::string path = dir.file("sheet.bmp");
+    testing_support::WriteFileBytes(
+        path, testing_support::BuildPng({208, 320, 3, 4, true, 16, testing_support::CellPatternColour}));
+    LoadTiles(window, dialogs, path);
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(window.Graphics.BMPTileCount, 260);
+    const QImage& shown = window.picBMPScroller->Picture();
+    for (const QPoint p : {QPoint(0, 0), QPoint(8, 0), QPoint(207, 319), QPoint(100, 155)}) {
+        EXPECT_EQ(QColor(shown.pixel(p)), SheetColour(p.x(), p.y())) << p.x() << "," << p.y();
+    }
+}
+
 TEST_F(FrmMainLoadTilesTest, SheetThatFitsTheViewportLeavesTheScrollBarDisabled) {
     LoadTiles(window, dialogs, WriteCellPatternSheet(dir, "small.bmp", 208, 320));
     EXPECT_EQ(window.Graphics.BMPTileCount, 260);
@@ -115,8 +130,11 @@ TEST_F(FrmMainLoadTilesTest, SheetThatFitsTheViewportLeavesTheScrollBarDisabled)
 TEST_F(FrmMainLoadTilesTest, RefusedBitmapIsReportedAndLeavesTheWindowAsBefore) {
     const std::string notABitmap = dir.file("notes.bmp");
     testing_support::WriteFileBytes(notABitmap, Bytes{'h', 'e', 'l', 'l', 'o'});
+    const std::string cutPng = dir.file("cut.png");
+    const Bytes png = testing_support::BuildPng({208, 32, 3, 4, false, 16, testing_support::CellPatternColour});
+    testing_support::WriteFileBytes(cutPng, Bytes(png.begin(), png.end() - 20));
     const std::string wrongWidth = WriteCellPatternSheet(dir, "wide.bmp", 224, 32);
-    for (const std::string& path : {notABitmap, wrongWidth}) {
+    for (const std::string& path : {notABitmap, cutPng, wrongWidth}) {
         dialogs.messages.clear();
         LoadTiles(window, dialogs, path);
         ASSERT_EQ(dialogs.messages.size(), 1u) << path;

@@ -1,5 +1,6 @@
 // The window as it looks before anything is loaded: where every control is, what it says,
 // what can be used.
+#include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QGroupBox>
@@ -251,6 +252,46 @@ TEST_F(FrmMainLayoutTest, ScrollBarsStepBy8AndPageBy128) {
         EXPECT_EQ(bar->singleStep(), 8);
         EXPECT_EQ(bar->pageStep(), 128);
     }
+}
+
+// Under the window's font every caption stays on one line, and every row of every list
+// can be read: whole in the closed list, or else as the closed list's tool tip, and whole
+// in the open list.
+TEST_F(FrmMainLayoutTest, CaptionsFitOnOneLineAndEveryListRowCanBeReadWhole) {
+    window.show();
+    for (QLabel* label : {window.Label1, window.lblTileCount, window.lblBehaviour, window.lblBMPNum}) {
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->contentsRect().width())
+            << label->text().toStdString();
+    }
+    for (QPushButton* button : {window.cmdLoad, window.cmdSetSlope, window.cmdNew, window.cmdOpen, window.cmdSave}) {
+        // Access-key ampersands take no room.
+        const QString shown = QString(button->text()).remove('&');
+        for (const QString& line : shown.split(' ')) {
+            EXPECT_LT(button->fontMetrics().horizontalAdvance(line), button->width()) << shown.toStdString();
+        }
+    }
+    std::vector<QComboBox*> lists{window.cboFrameCount, window.cboBehaviour};
+    lists.insert(lists.end(), std::begin(window.cboBlocking), std::end(window.cboBlocking));
+    for (QComboBox* list : lists) {
+        int widest = 0;
+        for (int row = 0; row < list->count(); ++row) {
+            list->setCurrentIndex(row);
+            const QString text = list->currentText();
+            const int width = list->fontMetrics().horizontalAdvance(text);
+            widest = std::max(widest, width);
+            // The closed list's drop-down arrow and frame leave well under its full width.
+            if (width > list->width() - 16) {
+                EXPECT_EQ(list->toolTip(), text);
+            } else {
+                EXPECT_TRUE(list->toolTip().isEmpty() || list->toolTip() == text) << text.toStdString();
+            }
+        }
+        EXPECT_GE(list->view()->minimumWidth(), widest) << list->itemText(0).toStdString();
+    }
+    // "1 - Blocking" cannot fit 57 pixels under any readable font.
+    window.cboBlocking[0]->setCurrentIndex(1);
+    EXPECT_EQ(window.cboBlocking[0]->toolTip(), "1 - Blocking");
+    window.close();
 }
 
 }  // namespace
