@@ -9,8 +9,8 @@
 #include <exception>
 
 #include "document/new_tile_set.h"
-#include "document/tile_count_text.h"
 #include "document/refused_error.h"
+#include "document/tile_count_text.h"
 #include "document/tile_set_file.h"
 #include "window/frm_main.h"
 

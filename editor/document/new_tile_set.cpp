@@ -22,15 +22,13 @@ void CheckNewTileSet(std::int16_t tileCount, std::int16_t frameCount, std::int32
         throw RefusedError("The frame count " + std::to_string(frameCount) + " is neither 4 nor 8");
     }
     if (bitmapWidth < 16 || bitmapHeight < 16) {
-        throw RefusedError("The tile bitmap (" + std::to_string(bitmapWidth) + " x " +
-                           std::to_string(bitmapHeight) +
+        throw RefusedError("The tile bitmap (" + std::to_string(bitmapWidth) + " x " + std::to_string(bitmapHeight) +
                            " pixels) has no whole row of 16 x 16 cells for the tiles to show");
     }
     const std::int64_t planeSize = static_cast<std::int64_t>(bitmapWidth) * bitmapHeight / 8;
     if (planeSize > 32767) {
-        throw RefusedError("The tile bitmap (" + std::to_string(bitmapWidth) + " x " +
-                           std::to_string(bitmapHeight) + " pixels) has a plane size of " +
-                           std::to_string(planeSize) +
+        throw RefusedError("The tile bitmap (" + std::to_string(bitmapWidth) + " x " + std::to_string(bitmapHeight) +
+                           " pixels) has a plane size of " + std::to_string(planeSize) +
                            " bytes, more than the 32767 a tile set can record (at most 78 rows "
                            "of cells in a 208-pixel-wide bitmap)");
     }
@@ -38,8 +36,8 @@ void CheckNewTileSet(std::int16_t tileCount, std::int16_t frameCount, std::int32
 
 }  // namespace
 
-void FillNewTileSet(TileSet& tileSet, std::int16_t tileCount, std::int16_t frameCount,
-                    std::int32_t bitmapWidth, std::int32_t bitmapHeight) {
+void FillNewTileSet(TileSet& tileSet, std::int16_t tileCount, std::int16_t frameCount, std::int32_t bitmapWidth,
+                    std::int32_t bitmapHeight) {
     CheckNewTileSet(tileCount, frameCount, bitmapWidth, bitmapHeight);
 
     TileSetHeader& header = tileSet.Header;

@@ -13,23 +13,19 @@ namespace mosalind {
 
 namespace {
 
-void RefuseShortFile(const std::string& path, std::size_t endsAt, std::int64_t shouldEndAt,
-                     const char* section) {
-    throw RefusedError(path + " is not a complete tile set: the file ends at byte " +
-                       std::to_string(endsAt) + ", but its " + section +
-                       " should end at byte " + std::to_string(shouldEndAt));
+void RefuseShortFile(const std::string& path, std::size_t endsAt, std::int64_t shouldEndAt, const char* section) {
+    throw RefusedError(path + " is not a complete tile set: the file ends at byte " + std::to_string(endsAt) +
+                       ", but its " + section + " should end at byte " + std::to_string(shouldEndAt));
 }
 
 void CheckCounts(const std::string& path, const TileSetHeader& header) {
     if (header.TileCount < 1 || header.TileCount > kMaxTiles) {
         throw RefusedError(path + " is not a tile set the editor can hold: its tile count " +
-                           std::to_string(header.TileCount) + " is outside 1 to " +
-                           std::to_string(kMaxTiles));
+                           std::to_string(header.TileCount) + " is outside 1 to " + std::to_string(kMaxTiles));
     }
     if (header.FrameCount < 1 || header.FrameCount > kMaxFrames) {
         throw RefusedError(path + " is not a tile set the editor can hold: its frame count " +
-                           std::to_string(header.FrameCount) + " is outside 1 to " +
-                           std::to_string(kMaxFrames));
+                           std::to_string(header.FrameCount) + " is outside 1 to " + std::to_string(kMaxFrames));
     }
 }
 

@@ -14,22 +14,18 @@ namespace mosalind {
 
 namespace {
 
-const char* const kSlotNames[kAttributeSlots] = {"tile type", "top side", "right side",
-                                                 "bottom side", "left side"};
+const char* const kSlotNames[kAttributeSlots] = {"tile type", "top side", "right side", "bottom side", "left side"};
 
 void CheckSavable(const std::string& path, const TileSet& tileSet, const TileGraphics& graphics) {
     const TileSetHeader& header = tileSet.Header;
     if (header.TileCount < 1 || header.TileCount > kMaxTiles || header.FrameCount < 1 ||
         header.FrameCount > kMaxFrames) {
-        throw RefusedError("Cannot save " + path + ": the tile set has " +
-                           std::to_string(header.TileCount) + " tiles and " +
-                           std::to_string(header.FrameCount) + " frames (allowed: 1 to " +
-                           std::to_string(kMaxTiles) + " tiles, 1 to " +
-                           std::to_string(kMaxFrames) + " frames)");
+        throw RefusedError("Cannot save " + path + ": the tile set has " + std::to_string(header.TileCount) +
+                           " tiles and " + std::to_string(header.FrameCount) + " frames (allowed: 1 to " +
+                           std::to_string(kMaxTiles) + " tiles, 1 to " + std::to_string(kMaxFrames) + " frames)");
     }
     if (graphics.BMPTileCount < 0 ||
-        graphics.TilePlanes.size() !=
-            static_cast<std::size_t>(graphics.BMPTileCount) * kCellPlanarBytes) {
+        graphics.TilePlanes.size() != static_cast<std::size_t>(graphics.BMPTileCount) * kCellPlanarBytes) {
         throw RefusedError("Cannot save " + path + ": the tile graphics do not match their " +
                            std::to_string(graphics.BMPTileCount) + " cells");
     }
@@ -37,10 +33,9 @@ void CheckSavable(const std::string& path, const TileSet& tileSet, const TileGra
         for (int tile = 0; tile < header.TileCount; ++tile) {
             const int value = tileSet.TileAttributes[slot][tile];
             if (value < 0 || value > 255) {
-                throw RefusedError("Cannot save " + path + ": tile " + std::to_string(tile) +
-                                   " holds " + std::to_string(value) + " in its " +
-                                   kSlotNames[slot] + " (slot " + std::to_string(slot) +
-                                   "); the file keeps 0 to 255");
+                throw RefusedError("Cannot save " + path + ": tile " + std::to_string(tile) + " holds " +
+                                   std::to_string(value) + " in its " + kSlotNames[slot] + " (slot " +
+                                   std::to_string(slot) + "); the file keeps 0 to 255");
             }
         }
     }
@@ -48,10 +43,9 @@ void CheckSavable(const std::string& path, const TileSet& tileSet, const TileGra
         for (int tile = 0; tile < header.TileCount; ++tile) {
             const int cell = tileSet.TileFrames[frame][tile];
             if (cell < kLowestSavableCell || cell > kHighestSavableCell) {
-                throw RefusedError("Cannot save " + path + ": frame " + std::to_string(frame) +
-                                   " of tile " + std::to_string(tile) + " shows cell " +
-                                   std::to_string(cell) + "; the file keeps cells " +
-                                   std::to_string(kLowestSavableCell) + " to " +
+                throw RefusedError("Cannot save " + path + ": frame " + std::to_string(frame) + " of tile " +
+                                   std::to_string(tile) + " shows cell " + std::to_string(cell) +
+                                   "; the file keeps cells " + std::to_string(kLowestSavableCell) + " to " +
                                    std::to_string(kHighestSavableCell));
             }
         }

@@ -11,8 +11,7 @@ namespace {
 
 std::optional<std::int32_t> RoundToInt32(float value) {
     const double rounded = std::nearbyint(static_cast<double>(value));
-    if (!(rounded >= std::numeric_limits<std::int32_t>::min() &&
-          rounded <= std::numeric_limits<std::int32_t>::max())) {
+    if (!(rounded >= std::numeric_limits<std::int32_t>::min() && rounded <= std::numeric_limits<std::int32_t>::max())) {
         return std::nullopt;  // also NaN
     }
     return static_cast<std::int32_t>(rounded);
@@ -46,8 +45,7 @@ std::optional<std::string> FrameCellRefusal(std::int16_t cell) {
     if (cell <= kHighestSavableCell) {
         return std::nullopt;
     }
-    return "Cell " + std::to_string(cell) +
-           " cannot be given to a frame: a tile set file keeps cells up to " +
+    return "Cell " + std::to_string(cell) + " cannot be given to a frame: a tile set file keeps cells up to " +
            std::to_string(kHighestSavableCell);
 }
 

@@ -27,8 +27,8 @@ CellOrigin SelectionMarkerOrigin(std::int16_t cell);
 std::optional<std::string> FrameCellRefusal(std::int16_t cell);
 
 // Label texts of the selection display.
-std::string TileNumberText(std::int16_t tile);        // "Current Tile: 27"
-std::string BitmapOffsetText(std::int16_t cell);      // "Offset in Bitmap: 14"
-std::string FrameText(std::int16_t frame);            // frame 0: "Current Frame:  1"
+std::string TileNumberText(std::int16_t tile);    // "Current Tile: 27"
+std::string BitmapOffsetText(std::int16_t cell);  // "Offset in Bitmap: 14"
+std::string FrameText(std::int16_t frame);        // frame 0: "Current Frame:  1"
 
 }  // namespace mosalind

@@ -22,10 +22,17 @@ std::optional<std::uint8_t> EncodeSlope(int left, int right) {
     const int difference = std::abs(right - left);
     int steepness = 0;
     switch (difference) {
-        case 4: steepness = 0; break;
-        case 2: steepness = 16; break;
-        case 1: steepness = 32; break;
-        default: return std::nullopt;  // equal levels or 3 apart
+        case 4:
+            steepness = 0;
+            break;
+        case 2:
+            steepness = 16;
+            break;
+        case 1:
+            steepness = 32;
+            break;
+        default:
+            return std::nullopt;  // equal levels or 3 apart
     }
     const bool rising = left > right;
     const int start = rising ? left - 1 : left;
@@ -46,13 +53,29 @@ SideSlope DecodeSideSlope(std::int16_t sideWord, int left, int right) {
     }
     SideSlope side{true, (sideWord >> 2) & 3, right};
     switch ((sideWord >> 4) & 7) {
-        case 0: side.right = side.left + 4; break;
-        case 1: side.right = side.left + 2; break;
-        case 2: side.right = side.left + 1; break;
-        case 4: side.left += 1; side.right = side.left - 4; break;
-        case 5: side.left += 1; side.right = side.left - 2; break;
-        case 6: side.left += 1; side.right = side.left - 1; break;
-        default: break;  // kinds 3 and 7: the right level stays
+        case 0:
+            side.right = side.left + 4;
+            break;
+        case 1:
+            side.right = side.left + 2;
+            break;
+        case 2:
+            side.right = side.left + 1;
+            break;
+        case 4:
+            side.left += 1;
+            side.right = side.left - 4;
+            break;
+        case 5:
+            side.left += 1;
+            side.right = side.left - 2;
+            break;
+        case 6:
+            side.left += 1;
+            side.right = side.left - 1;
+            break;
+        default:
+            break;  // kinds 3 and 7: the right level stays
     }
     return side;
 }

@@ -21,11 +21,17 @@ constexpr int kCompressionRle4 = 2;
 // end of line) takes about 420 bytes a row.
 constexpr std::size_t kRleBytesPerRowBound = 4096;
 
-const char* const kWhatIsRead = "save the sheet as a 16-colour (4-bit) bitmap, or as an 8-bit one using colours 0 to 15";
+const char* const kWhatIsRead =
+    "save the sheet as a 16-colour (4-bit) bitmap, or as an 8-bit one using colours 0 to 15";
 
 bool IsKnownHeaderSize(std::int32_t size) {
     switch (size) {
-        case 12: case 40: case 52: case 56: case 108: case 124:
+        case 12:
+        case 40:
+        case 52:
+        case 56:
+        case 108:
+        case 124:
             return true;
         default:
             return false;
@@ -104,8 +110,7 @@ std::int64_t CheckPaletteLength(const std::string& name, const BMPInfoHeader& in
     const std::int64_t used = static_cast<std::uint32_t>(info.ClrUsed);
     if (used > most) {
         RefuseBitmap(name, "it says it uses " + std::to_string(used) + " colours, more than the " +
-                               std::to_string(most) + " a " + std::to_string(info.BitCount) +
-                               "-bit bitmap can have");
+                               std::to_string(most) + " a " + std::to_string(info.BitCount) + "-bit bitmap can have");
     }
     return used;
 }
@@ -157,8 +162,8 @@ BitmapLayout DecodeBitmapHead(const std::uint8_t* head, std::size_t size, const 
         if (at + 3 > size) {
             break;
         }
-        bitmap.Palette[i] = {head[at], head[at + 1], head[at + 2], entryBytes == 4 && at + 4 <= size ? head[at + 3]
-                                                                                                     : std::uint8_t{0}};
+        bitmap.Palette[i] = {head[at], head[at + 1], head[at + 2],
+                             entryBytes == 4 && at + 4 <= size ? head[at + 3] : std::uint8_t{0}};
     }
 
     // The pixels start after the palette, or later where the file header says so.

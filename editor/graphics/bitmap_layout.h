@@ -10,11 +10,11 @@ namespace mosalind {
 
 // Where a sheet file keeps its parts, and how its pixels are stored.
 struct BitmapLayout {
-    std::int32_t Rows = 0;             // image height in pixels
-    bool TopDown = false;              // rows stored top row first
-    int BitsPerPixel = 4;              // 4 or 8
-    int Compression = 0;               // 0 none, 1 RLE8, 2 RLE4
-    std::uint64_t PixelStart = 0;      // file offset of the pixel data
+    std::int32_t Rows = 0;         // image height in pixels
+    bool TopDown = false;          // rows stored top row first
+    int BitsPerPixel = 4;          // 4 or 8
+    int Compression = 0;           // 0 none, 1 RLE8, 2 RLE4
+    std::uint64_t PixelStart = 0;  // file offset of the pixel data
 };
 
 // The most a palette can reach into a file: the largest header and 256 entries of 4 bytes.

@@ -50,9 +50,8 @@ void PackSheetIndices(const std::vector<std::uint8_t>& indices, std::int32_t row
         const std::uint8_t* row = indices.data() + static_cast<std::size_t>(rows - 1 - y) * kSheetWidth;
         for (std::int32_t x = 0; x < kSheetWidth; ++x) {
             if (row[x] >= 16) {
-                RefuseBitmap(name, "the pixel at x " + std::to_string(x) + ", y " + std::to_string(y) +
-                                       " has colour " + std::to_string(row[x]) +
-                                       "; an 8-bit sheet may use colours 0 to 15 only");
+                RefuseBitmap(name, "the pixel at x " + std::to_string(x) + ", y " + std::to_string(y) + " has colour " +
+                                       std::to_string(row[x]) + "; an 8-bit sheet may use colours 0 to 15 only");
             }
         }
     }

@@ -33,8 +33,8 @@ const std::array<std::uint32_t, 256> kPairLanes = MakePairLanes();
 
 // Four stored bytes = eight pixels = one plane byte in each of the four lanes.
 inline std::uint32_t PlaneLanes(const std::uint8_t* pixels) {
-    return (kPairLanes[pixels[0]] << 6) | (kPairLanes[pixels[1]] << 4) |
-           (kPairLanes[pixels[2]] << 2) | kPairLanes[pixels[3]];
+    return (kPairLanes[pixels[0]] << 6) | (kPairLanes[pixels[1]] << 4) | (kPairLanes[pixels[2]] << 2) |
+           kPairLanes[pixels[3]];
 }
 
 void CheckCuttable(const Bitmap& bitmap) {
@@ -42,9 +42,9 @@ void CheckCuttable(const Bitmap& bitmap) {
     if (info.Width != kSheetWidth || info.Height <= 0 || info.Height % kCellSize != 0 ||
         info.Height / kCellSize > kMaxSheetCellRows ||
         bitmap.Pixels.size() < static_cast<std::size_t>(info.Height) * kSheetBytesPerRow) {
-        throw RefusedError("The bitmap (" + std::to_string(info.Width) + " x " +
-                           std::to_string(info.Height) + " pixels) is not a tile sheet of " +
-                           std::to_string(kSheetWidth) + "-pixel-wide rows of 16 x 16 cells");
+        throw RefusedError("The bitmap (" + std::to_string(info.Width) + " x " + std::to_string(info.Height) +
+                           " pixels) is not a tile sheet of " + std::to_string(kSheetWidth) +
+                           "-pixel-wide rows of 16 x 16 cells");
     }
 }
 
@@ -70,9 +70,9 @@ TileGraphics CutTiles(const Bitmap& bitmap) {
         const std::size_t cellRow = cell / kCellsPerRow;
         const std::size_t column = cell % kCellsPerRow;
         // The cell's top pixel row is the highest of its 16 stored rows.
-        const std::uint8_t* rowPixels = pixels +
-                                        (static_cast<std::size_t>(height) - 1 - cellRow * kCellSize) * kSheetBytesPerRow +
-                                        column * (kCellSize / 2);
+        const std::uint8_t* rowPixels =
+            pixels + (static_cast<std::size_t>(height) - 1 - cellRow * kCellSize) * kSheetBytesPerRow +
+            column * (kCellSize / 2);
         for (int y = 0; y < kCellSize; ++y, rowPixels -= kSheetBytesPerRow) {
             const std::uint32_t leftHalf = PlaneLanes(rowPixels);
             const std::uint32_t rightHalf = PlaneLanes(rowPixels + 4);

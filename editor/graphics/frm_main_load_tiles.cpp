@@ -84,7 +84,8 @@ void FrmMain::cmdLoad_Click() {
         dialogs_->ShowMessage(QString::fromLocal8Bit(refusal.what()));
         return;
     } catch (const std::bad_alloc&) {
-        dialogs_->ShowMessage(QString("Cannot load the bitmap %1: not enough memory").arg(QDir::toNativeSeparators(path)));
+        dialogs_->ShowMessage(
+            QString("Cannot load the bitmap %1: not enough memory").arg(QDir::toNativeSeparators(path)));
         return;
     }
 

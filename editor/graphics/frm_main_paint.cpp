@@ -16,7 +16,9 @@ QRect CellSquare(std::int16_t n) {
     return QRect(origin.left, origin.top, kCellSize, kCellSize);
 }
 
-bool CursorInRange(int frame, int tile) { return frame >= 0 && frame < kMaxFrames && tile >= 0 && tile < kMaxTiles; }
+bool CursorInRange(int frame, int tile) {
+    return frame >= 0 && frame < kMaxFrames && tile >= 0 && tile < kMaxTiles;
+}
 
 }  // namespace
 
@@ -52,7 +54,8 @@ void FrmMain::picTilesScroller_Paint(QPainter& painter) {
     const int firstTile = std::max(0, area.top() / kCellSize) * kCellsPerRow;
     const int endTile = std::min(tileCount, (area.bottom() / kCellSize + 1) * kCellsPerRow);
     for (int tile = firstTile; tile < endTile; ++tile) {
-        picTilesScroller->PaintPicture(painter, sheet, CellSquare(static_cast<std::int16_t>(tile)), CellSquare(cells[tile]));
+        picTilesScroller->PaintPicture(painter, sheet, CellSquare(static_cast<std::int16_t>(tile)),
+                                       CellSquare(cells[tile]));
     }
 }
 

@@ -18,11 +18,16 @@ const char* const kWhatIsRead = "save the sheet as an indexed PNG of at most 16 
 
 std::string ColourTypeName(int colourType) {
     switch (colourType) {
-        case 0: return "a greyscale PNG";
-        case 2: return "a true-colour (RGB) PNG";
-        case 4: return "a greyscale PNG with an alpha channel";
-        case 6: return "a true-colour PNG with an alpha channel";
-        default: return "a PNG of colour type " + std::to_string(colourType);
+        case 0:
+            return "a greyscale PNG";
+        case 2:
+            return "a true-colour (RGB) PNG";
+        case 4:
+            return "a greyscale PNG with an alpha channel";
+        case 6:
+            return "a true-colour PNG with an alpha channel";
+        default:
+            return "a PNG of colour type " + std::to_string(colourType);
     }
 }
 
@@ -31,7 +36,8 @@ void CheckHeader(const PngHeader& header, const std::string& name) {
         RefuseBitmap(name, "it is " + ColourTypeName(header.ColourType) + "; " + kWhatIsRead);
     }
     if (header.Width != kSheetWidth) {
-        RefuseBitmap(name, "it is " + std::to_string(header.Width) + " pixels wide, not " + std::to_string(kSheetWidth));
+        RefuseBitmap(name,
+                     "it is " + std::to_string(header.Width) + " pixels wide, not " + std::to_string(kSheetWidth));
     }
     if (header.Height % 16 != 0) {
         RefuseBitmap(name, "its height of " + std::to_string(header.Height) +

@@ -11,7 +11,7 @@ constexpr std::int32_t kSheetWidth = 208;
 constexpr std::int32_t kSheetBytesPerRow = kSheetWidth / 2;
 constexpr std::int32_t kMaxSheetCells = 32767;
 constexpr std::int32_t kMaxSheetCellRows = kMaxSheetCells / 13;  // 2520
-constexpr std::int32_t kMaxSheetRows = kMaxSheetCellRows * 16;  // 40320
+constexpr std::int32_t kMaxSheetRows = kMaxSheetCellRows * 16;   // 40320
 constexpr std::int32_t kSheetPaletteEntries = 16;
 
 }  // namespace mosalind

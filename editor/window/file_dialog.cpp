@@ -2,9 +2,13 @@
 
 namespace mosalind {
 
-bool FileDialog::ShowOpen() { return Take(dialogs_->ShowOpen(Filter, Flags, FileName)); }
+bool FileDialog::ShowOpen() {
+    return Take(dialogs_->ShowOpen(Filter, Flags, FileName));
+}
 
-bool FileDialog::ShowSave() { return Take(dialogs_->ShowSave(Filter, Flags, FileName)); }
+bool FileDialog::ShowSave() {
+    return Take(dialogs_->ShowSave(Filter, Flags, FileName));
+}
 
 bool FileDialog::Take(const std::optional<QString>& chosen) {
     if (!chosen) {

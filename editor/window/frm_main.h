@@ -58,7 +58,7 @@ public:
     std::array<QComboBox*, 4> cboBlocking{};
     std::array<QPushButton*, 4> chkSlope{};  // checkable: "checked" is the side box set
     std::array<PictureBox*, 8> picAnim{};
-    std::array<QPushButton*, 8> optAnim{};   // checkable, exclusive through optAnimGroup
+    std::array<QPushButton*, 8> optAnim{};  // checkable, exclusive through optAnimGroup
     QButtonGroup* optAnimGroup = nullptr;
     PictureBox* picBMP = nullptr;
     QScrollBar* scrBMP = nullptr;
@@ -83,49 +83,49 @@ public:
     FileDialog cdlSave;
 
     // ---- State ----
-    TileSet Document;             // the tile set
+    TileSet Document;  // the tile set
     std::int16_t CurrentTile = 0;
     std::int16_t CurrentFrame = 0;
-    int SlopeLeft = 0;            // pending slope levels, 0 (top) to 4 (bottom)
+    int SlopeLeft = 0;  // pending slope levels, 0 (top) to 4 (bottom)
     std::int16_t SlopeRight = 0;
-    Bitmap LoadedBitmap;          // BMPFileHeader, BMPInfoHeader, BMPPalette, BMPPixels
-    TileGraphics Graphics;        // BMPTileCount and TilePlanes
-    QImage BMPPicture;            // the cut pixels in the sheet's palette, shown in picBMPScroller
+    Bitmap LoadedBitmap;    // BMPFileHeader, BMPInfoHeader, BMPPalette, BMPPixels
+    TileGraphics Graphics;  // BMPTileCount and TilePlanes
+    QImage BMPPicture;      // the cut pixels in the sheet's palette, shown in picBMPScroller
 
     // ---- Handlers (the user's actions) ----
-    void cmdLoad_Click();                                   // graphics/frm_main_load_tiles.cpp
-    void cmdNew_Click();                                    // document/frm_main_document_commands.cpp
+    void cmdLoad_Click();  // graphics/frm_main_load_tiles.cpp
+    void cmdNew_Click();   // document/frm_main_document_commands.cpp
     void cmdOpen_Click();
     void cmdSave_Click();
-    void cboBehaviour_Click();                              // editing/frm_main_tile_type.cpp
+    void cboBehaviour_Click();  // editing/frm_main_tile_type.cpp
     void cboBlocking_Click(int index);
-    void chkSlope_Click(int index);                         // editing/frm_main_slope.cpp
+    void chkSlope_Click(int index);  // editing/frm_main_slope.cpp
     void cmdSetSlope_Click();
     void picTile_MouseDown(int button, int shift, double x, double y);
-    void optAnim_Click(int index);                          // editing/frm_main_frames.cpp
+    void optAnim_Click(int index);                                               // editing/frm_main_frames.cpp
     void picTilesScroller_MouseDown(int button, int shift, double x, double y);  // window/frm_main_click_selection.cpp
     void picBMPScroller_MouseDown(int button, int shift, double x, double y);
-    void scrBMP_Change();                                   // window/frm_main_scrolling.cpp
+    void scrBMP_Change();  // window/frm_main_scrolling.cpp
     void scrBMP_Scroll();
     void scrTiles_Change();
     void scrTiles_Scroll();
-    void picTile_Paint(QPainter& painter);                  // graphics/frm_main_paint.cpp
+    void picTile_Paint(QPainter& painter);  // graphics/frm_main_paint.cpp
     void picAnim_Paint(int index, QPainter& painter);
     void picTilesScroller_Paint(QPainter& painter);
 
     // ---- Procedures ----
-    void EnableEditing();                                   // document/frm_main_document_commands.cpp
-    void SetScrollbarBMP();                                 // window/frm_main_scrolling.cpp
+    void EnableEditing();    // document/frm_main_document_commands.cpp
+    void SetScrollbarBMP();  // window/frm_main_scrolling.cpp
     void SetScrollbarTiles();
-    void SelectTile(std::int16_t tile);                     // editing/frm_main_selection.cpp
+    void SelectTile(std::int16_t tile);  // editing/frm_main_selection.cpp
     void ShowTileNumber(std::int16_t tile);
     void ShowBitmapOffset(std::int16_t cell);
-    void SelectFrame(std::int16_t frame);                   // editing/frm_main_frames.cpp
+    void SelectFrame(std::int16_t frame);  // editing/frm_main_frames.cpp
     void AssignFrameOffset(std::int16_t cell);
-    void RefreshViews();                                    // editing/frm_main_slope.cpp
+    void RefreshViews();  // editing/frm_main_slope.cpp
 
 private:
-    void BuildLayout();                                     // window/frm_main_layout.cpp
+    void BuildLayout();  // window/frm_main_layout.cpp
     void ConnectHandlers();
 };
 

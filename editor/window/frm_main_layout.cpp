@@ -155,7 +155,8 @@ void FrmMain::BuildLayout() {
     for (int i = 0; i < 8; ++i) {
         const int column = i % 4;
         const int row = i / 4;
-        optAnim[i] = MakeToggle(frmControls, QString("&%1").arg(i + 1), 512 + 48 * column, row == 0 ? 296 : 384, 25, 25);
+        optAnim[i] =
+            MakeToggle(frmControls, QString("&%1").arg(i + 1), 512 + 48 * column, row == 0 ? 296 : 384, 25, 25);
         optAnimGroup->addButton(optAnim[i], i);
     }
 
@@ -192,15 +193,14 @@ void FrmMain::BuildLayout() {
     linSlope->Y2 = 80;
     linSlope->hide();
 
-    cboBehaviour = MakeList(frmControls,
-                            {"Nothing",      "Kills",       "Door 1",     "Door 2",      "Door 3",
-                             "Door 4",       "500 Points",  "100 Points", "200 Points",  "1000 Points",
-                             "5000 Points",  "Joystick",    "Battery",    "Vaccuum",     "Whiskey",
-                             "Raygun",       "Pogo",        "Exit",       "Key 1",       "Key 2",
-                             "Key 3",        "Key 4",       "Message",    "Light Switch", "Teleporter",
-                             "Switch On",    "Switch Off",  "Ankh",       "Single Bullet", "---",
-                             "Masked",       "Foreground"},
-                            560, 16, 129, 21);
+    cboBehaviour =
+        MakeList(frmControls,
+                 {"Nothing",       "Kills",      "Door 1",       "Door 2",      "Door 3",    "Door 4",     "500 Points",
+                  "100 Points",    "200 Points", "1000 Points",  "5000 Points", "Joystick",  "Battery",    "Vaccuum",
+                  "Whiskey",       "Raygun",     "Pogo",         "Exit",        "Key 1",     "Key 2",      "Key 3",
+                  "Key 4",         "Message",    "Light Switch", "Teleporter",  "Switch On", "Switch Off", "Ankh",
+                  "Single Bullet", "---",        "Masked",       "Foreground"},
+                 560, 16, 129, 21);
 
     lblBMPNum = MakeLabel(frmControls, "Offset in Bitmap:", 8, 16, 137, 17);
     lblFrame = MakeLabel(frmControls, "Current Frame", 376, 16, 105, 17);

@@ -25,14 +25,22 @@ void SetUpScrollBar(QScrollBar* bar, PictureBox* content, double contentHeight, 
 
 }  // namespace
 
-void FrmMain::scrBMP_Change() { picBMPScroller->SetTop(-scrBMP->value()); }
+void FrmMain::scrBMP_Change() {
+    picBMPScroller->SetTop(-scrBMP->value());
+}
 
 // While the thumb is dragged its position runs ahead of the value.
-void FrmMain::scrBMP_Scroll() { picBMPScroller->SetTop(-scrBMP->sliderPosition()); }
+void FrmMain::scrBMP_Scroll() {
+    picBMPScroller->SetTop(-scrBMP->sliderPosition());
+}
 
-void FrmMain::scrTiles_Change() { picTilesScroller->SetTop(-scrTiles->value()); }
+void FrmMain::scrTiles_Change() {
+    picTilesScroller->SetTop(-scrTiles->value());
+}
 
-void FrmMain::scrTiles_Scroll() { picTilesScroller->SetTop(-scrTiles->sliderPosition()); }
+void FrmMain::scrTiles_Scroll() {
+    picTilesScroller->SetTop(-scrTiles->sliderPosition());
+}
 
 void FrmMain::SetScrollbarBMP() {
     SetUpScrollBar(scrBMP, picBMPScroller, picBMPScroller->ScaleHeight(), picBMP);

@@ -26,18 +26,26 @@ void PictureBox::SetSunkenBorder(bool sunken) {
     }
 }
 
-QWidget* PictureBox::Inner() { return inner_ ? inner_ : this; }
+QWidget* PictureBox::Inner() {
+    return inner_ ? inner_ : this;
+}
 
 void PictureBox::SetUserScale(double width, double height) {
     userWidth_ = width;
     userHeight_ = height;
 }
 
-double PictureBox::ScaleWidth() const { return userWidth_ > 0 ? userWidth_ : contentsRect().width(); }
+double PictureBox::ScaleWidth() const {
+    return userWidth_ > 0 ? userWidth_ : contentsRect().width();
+}
 
-double PictureBox::ScaleHeight() const { return userHeight_ > 0 ? userHeight_ : contentsRect().height(); }
+double PictureBox::ScaleHeight() const {
+    return userHeight_ > 0 ? userHeight_ : contentsRect().height();
+}
 
-void PictureBox::SetTop(int top) { move(x(), top); }
+void PictureBox::SetTop(int top) {
+    move(x(), top);
+}
 
 void PictureBox::SetPicture(const QImage& picture) {
     picture_ = picture;
@@ -48,9 +56,13 @@ void PictureBox::SetPicture(const QImage& picture) {
     update();
 }
 
-void PictureBox::Refresh() { repaint(); }
+void PictureBox::Refresh() {
+    repaint();
+}
 
-QColor PictureBox::BackColor() const { return palette().color(backgroundRole()); }
+QColor PictureBox::BackColor() const {
+    return palette().color(backgroundRole());
+}
 
 void PictureBox::PaintPicture(QPainter& painter, const QImage& picture, const QRectF& destination,
                               const QRect& source) const {
@@ -90,10 +102,17 @@ void PictureBox::mousePressEvent(QMouseEvent* event) {
     }
     int button = 0;
     switch (event->button()) {
-    case Qt::LeftButton: button = 1; break;
-    case Qt::RightButton: button = 2; break;
-    case Qt::MiddleButton: button = 4; break;
-    default: break;
+        case Qt::LeftButton:
+            button = 1;
+            break;
+        case Qt::RightButton:
+            button = 2;
+            break;
+        case Qt::MiddleButton:
+            button = 4;
+            break;
+        default:
+            break;
     }
     const Qt::KeyboardModifiers modifiers = event->modifiers();
     const int shift = (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |

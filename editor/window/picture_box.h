@@ -46,8 +46,7 @@ public:
     // Copies the `source` pixels of `picture` onto `destination` (in the box's units),
     // stretched to fit. A source rectangle that is not wholly inside the picture is not
     // read: the destination is filled with the box's background colour instead.
-    void PaintPicture(QPainter& painter, const QImage& picture, const QRectF& destination,
-                      const QRect& source) const;
+    void PaintPicture(QPainter& painter, const QImage& picture, const QRectF& destination, const QRect& source) const;
     QColor BackColor() const;
 
     // Runs on every paint, after the picture, with a painter in the box's units clipped

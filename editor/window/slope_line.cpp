@@ -12,7 +12,9 @@ SlopeLine::SlopeLine(QColor colour, QWidget* parent) : QWidget(parent), colour_(
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void SlopeLine::Refresh() { repaint(); }
+void SlopeLine::Refresh() {
+    repaint();
+}
 
 void SlopeLine::paintEvent(QPaintEvent*) {
     QPainter painter(this);

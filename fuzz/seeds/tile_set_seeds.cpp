@@ -10,8 +10,8 @@ namespace {
 struct TileSetSeed {
     int tiles = 1;
     int frames = 4;
-    int planeCells = 0;   // cells of planar graphics after the frame section
-    int firstCell = 0;    // frame f of tile t shows cell firstCell + 13 f + t, wrapped to -1024..1023
+    int planeCells = 0;  // cells of planar graphics after the frame section
+    int firstCell = 0;   // frame f of tile t shows cell firstCell + 13 f + t, wrapped to -1024..1023
 };
 
 Bytes TileSetFile(const TileSetSeed& seed) {

@@ -76,8 +76,8 @@ TEST(NewTileSet, RefusalsSayWhyAndChangeNothing) {
     for (const Case& c : cases) {
         TileSet set = original;
         try {
-            FillNewTileSet(set, static_cast<std::int16_t>(c.tiles), static_cast<std::int16_t>(c.frames),
-                           c.width, c.height);
+            FillNewTileSet(set, static_cast<std::int16_t>(c.tiles), static_cast<std::int16_t>(c.frames), c.width,
+                           c.height);
             ADD_FAILURE() << c.says;
         } catch (const RefusedError& error) {
             EXPECT_NE(std::string(error.what()).find(c.says), std::string::npos) << error.what();

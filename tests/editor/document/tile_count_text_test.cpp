@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "document/tile_count_text.h"
 #include "document/refused_error.h"
+#include "document/tile_count_text.h"
 
 namespace mosalind {
 namespace {
@@ -11,12 +11,11 @@ TEST(TileCountText, ReadsTheNumberAtTheStartOfTheText) {
         const char* text;
         int value;
     } cases[] = {
-        {"910", 910},       {" 9 1\t0\n", 910}, {"+7", 7},       {"-12", -12},     {"- 1 2", -12},
-        {"12abc", 12},      {"1.2.3", 1},       {"abc", 0},      {"", 0},          {"-", 0},
-        {".", 0},           {"1.5E2", 150},     {"1.5e+2", 150}, {"1d3", 1000},    {"25D-1", 2},
-        {"1e", 1},          {"1e+", 1},         {"7E x", 7},     {"&H38E", 910},   {"&h38e", 910},
-        {"&O1616", 910},    {"&o17", 15},       {"&H", 0},       {"&Hxyz", 0},     {"&O9", 0},
-        {"&", 0},           {"0.000001e6", 1},  {"1e-999999", 0}, {"0e999999", 0}, {"000910", 910},
+        {"910", 910},    {" 9 1\t0\n", 910}, {"+7", 7},         {"-12", -12},     {"- 1 2", -12},  {"12abc", 12},
+        {"1.2.3", 1},    {"abc", 0},         {"", 0},           {"-", 0},         {".", 0},        {"1.5E2", 150},
+        {"1.5e+2", 150}, {"1d3", 1000},      {"25D-1", 2},      {"1e", 1},        {"1e+", 1},      {"7E x", 7},
+        {"&H38E", 910},  {"&h38e", 910},     {"&O1616", 910},   {"&o17", 15},     {"&H", 0},       {"&Hxyz", 0},
+        {"&O9", 0},      {"&", 0},           {"0.000001e6", 1}, {"1e-999999", 0}, {"0e999999", 0}, {"000910", 910},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ReadTileCountText(c.text), c.value) << '"' << c.text << '"';
@@ -36,8 +35,8 @@ TEST(TileCountText, RoundsHalvesToTheEvenNeighbour) {
 TEST(TileCountText, RefusesNumbersBeyond16Bits) {
     EXPECT_EQ(ReadTileCountText("32767"), 32767);
     EXPECT_EQ(ReadTileCountText("-32768"), -32768);
-    for (const char* text : {"32768", "-32769", "32767.5", "&H10000", "&H7FFFFFFF", "&H100000000",
-                             "&O200000", "1e5", "1e999999", "-1e999999", "99999999999999999999999999"}) {
+    for (const char* text : {"32768", "-32769", "32767.5", "&H10000", "&H7FFFFFFF", "&H100000000", "&O200000", "1e5",
+                             "1e999999", "-1e999999", "99999999999999999999999999"}) {
         EXPECT_THROW(ReadTileCountText(text), RefusedError) << text;
     }
     try {

@@ -41,8 +41,8 @@ inline bool SameDocument(const TileSet& a, const TileSet& b) {
     const TileSetHeader& y = b.Header;
     return x.TileCount == y.TileCount && x.FrameCount == y.FrameCount && x.PlaneSize == y.PlaneSize &&
            x.AttributeOffset == y.AttributeOffset && x.FrameOffset == y.FrameOffset &&
-           x.PlanesOffset == y.PlanesOffset && x.Reserved == y.Reserved &&
-           a.TileAttributes == b.TileAttributes && a.TileFrames == b.TileFrames;
+           x.PlanesOffset == y.PlanesOffset && x.Reserved == y.Reserved && a.TileAttributes == b.TileAttributes &&
+           a.TileFrames == b.TileFrames;
 }
 
 }  // namespace mosalind::test_helpers

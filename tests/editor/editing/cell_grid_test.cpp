@@ -8,12 +8,12 @@ namespace mosalind {
 namespace {
 
 TEST(CellAtPixel, RoundsHalvesToEvenBeforeDividing) {
-    EXPECT_EQ(CellAtPixel(15.5f, 0), 1);    // 16
-    EXPECT_EQ(CellAtPixel(14.5f, 0), 0);    // 14
+    EXPECT_EQ(CellAtPixel(15.5f, 0), 1);  // 16
+    EXPECT_EQ(CellAtPixel(14.5f, 0), 0);  // 14
     EXPECT_EQ(CellAtPixel(0, 15.5f), 13);
-    EXPECT_EQ(CellAtPixel(0, 16.5f), 13);   // 16
+    EXPECT_EQ(CellAtPixel(0, 16.5f), 13);  // 16
     EXPECT_EQ(CellAtPixel(0.4f, -0.4f), 0);
-    EXPECT_EQ(CellAtPixel(-20, 0), -1);     // truncates toward zero
+    EXPECT_EQ(CellAtPixel(-20, 0), -1);      // truncates toward zero
     EXPECT_EQ(CellAtPixel(16 * 13, 0), 13);  // beyond the 13th column: the next row's number
 }
 

@@ -12,10 +12,9 @@ struct SlopeRow {
 };
 
 // The sixteen level pairs that have a slope byte, with the bytes the game expects.
-constexpr SlopeRow kValidPairs[] = {
-    {0, 1, 0xA0}, {0, 2, 0x90}, {0, 4, 0x80}, {1, 0, 0xE0}, {1, 2, 0xA4}, {1, 3, 0x94},
-    {2, 0, 0xD4}, {2, 1, 0xE4}, {2, 3, 0xA8}, {2, 4, 0x98}, {3, 1, 0xD8}, {3, 2, 0xE8},
-    {3, 4, 0xAC}, {4, 0, 0xCC}, {4, 2, 0xDC}, {4, 3, 0xEC}};
+constexpr SlopeRow kValidPairs[] = {{0, 1, 0xA0}, {0, 2, 0x90}, {0, 4, 0x80}, {1, 0, 0xE0}, {1, 2, 0xA4}, {1, 3, 0x94},
+                                    {2, 0, 0xD4}, {2, 1, 0xE4}, {2, 3, 0xA8}, {2, 4, 0x98}, {3, 1, 0xD8}, {3, 2, 0xE8},
+                                    {3, 4, 0xAC}, {4, 0, 0xCC}, {4, 2, 0xDC}, {4, 3, 0xEC}};
 
 TEST(SlopeCodec, EncodesEveryValidPairAndDecodesItBack) {
     for (const SlopeRow& row : kValidPairs) {
@@ -75,13 +74,13 @@ TEST(SlopeCodec, WritingKeepsTheBlockingKind) {
 TEST(SlopeClick, LevelsCoverFifthsOfTheViewHeight) {
     // An 81-pixel view: level k covers the rows with 5y >= 81k and 5y < 81(k+1).
     EXPECT_EQ(LevelAtClick(0, 81), 0);
-    EXPECT_EQ(LevelAtClick(16, 81), 0);   // 80 / 81
-    EXPECT_EQ(LevelAtClick(16.2, 81), 1); // 81 / 81
+    EXPECT_EQ(LevelAtClick(16, 81), 0);    // 80 / 81
+    EXPECT_EQ(LevelAtClick(16.2, 81), 1);  // 81 / 81
     EXPECT_EQ(LevelAtClick(32.4, 81), 2);
     EXPECT_EQ(LevelAtClick(80, 81), 4);
-    EXPECT_EQ(LevelAtClick(16.1, 81), 0); // 80.5 rounds to the even 80
-    EXPECT_EQ(LevelAtClick(16.3, 81), 1); // 81.5 rounds to the even 82
-    EXPECT_EQ(LevelAtClick(200, 81), 4);  // on the frame below the view
+    EXPECT_EQ(LevelAtClick(16.1, 81), 0);  // 80.5 rounds to the even 80
+    EXPECT_EQ(LevelAtClick(16.3, 81), 1);  // 81.5 rounds to the even 82
+    EXPECT_EQ(LevelAtClick(200, 81), 4);   // on the frame below the view
     EXPECT_EQ(LevelAtClick(-3, 81), 0);
     EXPECT_FALSE(LevelAtClick(10, 0).has_value());
 }
@@ -95,11 +94,11 @@ TEST(SlopeClick, MiddleColumnBelongsToTheRightLevel) {
 
 TEST(SlopeLine, RowsOfTheLevels) {
     EXPECT_EQ(LineRowForLevel(0, 81), 0);
-    EXPECT_EQ(LineRowForLevel(1, 81), 20);   // 81 / 4
-    EXPECT_EQ(LineRowForLevel(3, 81), 60);   // 243 / 4
+    EXPECT_EQ(LineRowForLevel(1, 81), 20);  // 81 / 4
+    EXPECT_EQ(LineRowForLevel(3, 81), 60);  // 243 / 4
     EXPECT_EQ(LineRowForLevel(4, 81), 81);
-    EXPECT_EQ(LineRowForLevel(-1, 81), -20); // truncates toward zero
-    EXPECT_EQ(LineRowForLevel(1, 80.5), 20); // 80.5 rounds to 80
+    EXPECT_EQ(LineRowForLevel(-1, 81), -20);  // truncates toward zero
+    EXPECT_EQ(LineRowForLevel(1, 80.5), 20);  // 80.5 rounds to 80
 }
 
 }  // namespace

@@ -15,10 +15,10 @@ TEST(TileTypeList, NumberedRowsStoreTheirNumber) {
 }
 
 TEST(TileTypeList, LastRowsAreCountedFromTheEnd) {
-    EXPECT_EQ(TileTypeForRow(29, kRows), 0);     // "---"
-    EXPECT_EQ(TileTypeForRow(30, kRows), 254);   // "Masked"
-    EXPECT_EQ(TileTypeForRow(31, kRows), 255);   // "Foreground"
-    EXPECT_EQ(TileTypeForRow(-1, kRows), 0);     // no selection
+    EXPECT_EQ(TileTypeForRow(29, kRows), 0);    // "---"
+    EXPECT_EQ(TileTypeForRow(30, kRows), 254);  // "Masked"
+    EXPECT_EQ(TileTypeForRow(31, kRows), 255);  // "Foreground"
+    EXPECT_EQ(TileTypeForRow(-1, kRows), 0);    // no selection
     EXPECT_EQ(RowForTileType(254, kRows), 30);
     EXPECT_EQ(RowForTileType(255, kRows), 31);
     // A longer list keeps the last two rows for 254 and 255.

@@ -1,5 +1,6 @@
 // The window as it looks before anything is loaded: where every control is, what it says,
 // what can be used.
+#include <gtest/gtest.h>
 #include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QComboBox>
@@ -10,7 +11,6 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "window/frm_main.h"
 #include "window/scripted_dialogs.h"

@@ -1,8 +1,8 @@
 // The two scrolled views: scroll bar setup from the content's size, and the content
 // following the bar.
+#include <gtest/gtest.h>
 #include <QGroupBox>
 #include <QScrollBar>
-#include <gtest/gtest.h>
 
 #include "window/frm_main.h"
 #include "window/scripted_dialogs.h"

@@ -1,8 +1,8 @@
 // The picture box, the rectangle marker and the slope line on their own.
+#include <gtest/gtest.h>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "window/picture_box.h"
 #include "window/rect_marker.h"
