@@ -58,8 +58,8 @@ std::vector<std::uint8_t> PlainRead(const std::string& path) {
 // Wall time and the thread's processor time (user and system, page faults included): the
 // machine may be shared, and processor time is what the other work cannot inflate.
 struct Stamp {
-    std::chrono::steady_clock::time_point wall;
-    double cpu;
+    std::chrono::steady_clock::time_point Wall;
+    double Cpu;
 };
 
 double ThreadCpuSeconds() {
@@ -73,8 +73,8 @@ Stamp Now() {
 }
 
 void AddSince(const Stamp& start, double& wall, double& cpu) {
-    wall += std::chrono::duration<double>(std::chrono::steady_clock::now() - start.wall).count();
-    cpu += ThreadCpuSeconds() - start.cpu;
+    wall += std::chrono::duration<double>(std::chrono::steady_clock::now() - start.Wall).count();
+    cpu += ThreadCpuSeconds() - start.Cpu;
 }
 
 // Both timed in the same iterations, so that the ratio compares like with like. Cold (0):

@@ -169,14 +169,14 @@ public:
             if (run.run_type == Run::RT_Iteration && !run.error_occurred) {
                 const std::string name =
                     run.run_name.function_name + (run.run_name.args.empty() ? "" : "/" + run.run_name.args);
-                realTime[name] = run.GetAdjustedRealTime();
-                cpuTime[name] = run.GetAdjustedCPUTime();
+                RealTime[name] = run.GetAdjustedRealTime();
+                CpuTime[name] = run.GetAdjustedCPUTime();
             }
         }
         ConsoleReporter::ReportRuns(runs);
     }
-    std::map<std::string, double> realTime;
-    std::map<std::string, double> cpuTime;
+    std::map<std::string, double> RealTime;
+    std::map<std::string, double> CpuTime;
 };
 
 }  // namespace
@@ -192,18 +192,18 @@ int main(int argc, char** argv) {
     // CPU time as well as wall time: on a busy machine the wall time of either side
     // swings with the load.
     const struct {
-        const char* sheet;
-        const char* suffix;
+        const char* Sheet;
+        const char* Suffix;
     } pairs[] = {{"40-byte header", "Sheet/40"}, {"124-byte header", "Sheet/124"}, {"4-bit indexed PNG", "PngSheet"}};
     for (const auto& pair : pairs) {
-        for (const auto* times : {&reporter.realTime, &reporter.cpuTime}) {
-            const auto load = times->find(std::string("BM_LoadTilesTallest") + pair.suffix);
-            const auto decode = times->find(std::string("BM_QtDecodeTallest") + pair.suffix);
+        for (const auto* times : {&reporter.RealTime, &reporter.CpuTime}) {
+            const auto load = times->find(std::string("BM_LoadTilesTallest") + pair.Suffix);
+            const auto decode = times->find(std::string("BM_QtDecodeTallest") + pair.Suffix);
             if (load != times->end() && decode != times->end() && decode->second > 0) {
                 std::printf(
                     "Load Tiles of the tallest sheet (%s) on a fresh window / the platform's "
                     "decode alone (%s time): %.2f (target at most 1.5)\n",
-                    pair.sheet, times == &reporter.realTime ? "wall" : "CPU", load->second / decode->second);
+                    pair.Sheet, times == &reporter.RealTime ? "wall" : "CPU", load->second / decode->second);
             }
         }
     }

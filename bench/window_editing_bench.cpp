@@ -38,29 +38,29 @@ dev_support::SheetPicture Sheet() {
 
 // The editor with the sheet loaded and a 1,201-tile, 8-frame tile set opened.
 struct LargestTileSet {
-    LargestTileSet() : window(&dialogs) {
-        const std::string sheet = folder.File("tiles.bmp");
-        const std::string tileSet = folder.File("largest.tls");
+    LargestTileSet() : Window(&Dialogs) {
+        const std::string sheet = Folder.File("tiles.bmp");
+        const std::string tileSet = Folder.File("largest.tls");
         dev_support::WriteFileBytes(sheet, dev_support::EncodeBmp(Sheet()));
         mosalind::TileSet document;
         mosalind::FillNewTileSet(document, 1201, 8, 208, 1120);
         mosalind::WriteTileSet(tileSet, document, mosalind::TileGraphics{});
 
-        window.show();
+        Window.show();
         QCoreApplication::processEvents();
-        dialogs.AnswerNextFileDialog(QString::fromStdString(sheet));
-        window.cmdLoad->click();
-        dialogs.AnswerNextFileDialog(QString::fromStdString(tileSet));
-        window.cmdOpen->click();
-        if (window.Document.Header.TileCount != 1201 || !dialogs.messages.empty()) {
+        Dialogs.AnswerNextFileDialog(QString::fromStdString(sheet));
+        Window.cmdLoad->click();
+        Dialogs.AnswerNextFileDialog(QString::fromStdString(tileSet));
+        Window.cmdOpen->click();
+        if (Window.Document.Header.TileCount != 1201 || !Dialogs.Messages.empty()) {
             throw std::runtime_error("the benchmark tile set did not open");
         }
         QCoreApplication::processEvents();
     }
 
-    dev_support::TempDir folder;
-    ScriptedDialogs dialogs;
-    FrmMain window;
+    dev_support::TempDir Folder;
+    ScriptedDialogs Dialogs;
+    FrmMain Window;
 };
 
 void BM_SelectTile(benchmark::State& state) {
@@ -68,9 +68,9 @@ void BM_SelectTile(benchmark::State& state) {
     int tile = 0;
     for (auto _ : state) {
         tile = (tile + 97) % 1196;  // whole rows only: the sheet shows 92 rows of 13
-        editor.window.picTilesScroller_MouseDown(1, 0, (tile % 13) * 16 + 8, (tile / 13) * 16 + 8);
+        editor.Window.picTilesScroller_MouseDown(1, 0, (tile % 13) * 16 + 8, (tile / 13) * 16 + 8);
     }
-    benchmark::DoNotOptimize(editor.window.CurrentTile);
+    benchmark::DoNotOptimize(editor.Window.CurrentTile);
 }
 BENCHMARK(BM_SelectTile)->Unit(benchmark::kMicrosecond);
 
@@ -79,9 +79,9 @@ void BM_SwitchFrame(benchmark::State& state) {
     int frame = 0;
     for (auto _ : state) {
         frame = (frame + 1) % 8;
-        editor.window.optAnim_Click(frame);
+        editor.Window.optAnim_Click(frame);
     }
-    benchmark::DoNotOptimize(editor.window.CurrentFrame);
+    benchmark::DoNotOptimize(editor.Window.CurrentFrame);
 }
 BENCHMARK(BM_SwitchFrame)->Unit(benchmark::kMicrosecond);
 

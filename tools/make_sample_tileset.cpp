@@ -222,7 +222,7 @@ int main(int argc, char** argv) {
     editor.Click(window.cmdNew);
     if (!window.frmControls->isEnabled()) {
         std::fprintf(stderr, "make_sample_tileset: no tile set was made from %s\n", qPrintable(sheet));
-        for (const QString& message : dialogs.messages) {
+        for (const QString& message : dialogs.Messages) {
             std::fprintf(stderr, "  %s\n", qPrintable(message));
         }
         return 1;
@@ -231,8 +231,8 @@ int main(int argc, char** argv) {
     dialogs.AnswerNextFileDialog(tileSet);
     editor.Click(window.cmdSave);
 
-    if (!dialogs.messages.empty()) {
-        for (const QString& message : dialogs.messages) {
+    if (!dialogs.Messages.empty()) {
+        for (const QString& message : dialogs.Messages) {
             std::fprintf(stderr, "make_sample_tileset: %s\n", qPrintable(message));
         }
         return 1;

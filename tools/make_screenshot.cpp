@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
     window.cmdOpen->click();
     if (!window.frmControls->isEnabled()) {
         std::fprintf(stderr, "make_screenshot: could not open %s with %s\n", qPrintable(tileSet), qPrintable(sheet));
-        for (const QString& message : dialogs.messages) {
+        for (const QString& message : dialogs.Messages) {
             std::fprintf(stderr, "  %s\n", qPrintable(message));
         }
         return 1;

@@ -38,7 +38,7 @@ std::optional<std::int16_t> CellAtPixel(float x, float y) {
 
 CellOrigin SelectionMarkerOrigin(std::int16_t cell) {
     const CellOrigin origin = CellOriginOf(cell);
-    return {origin.left - 2, origin.top - 2};
+    return {origin.Left - 2, origin.Top - 2};
 }
 
 std::optional<std::string> FrameCellRefusal(std::int16_t cell) {

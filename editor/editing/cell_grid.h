@@ -9,8 +9,8 @@ namespace mosalind {
 // The tile sheet and the tile bitmap are grids of 16 x 16 pixel cells, 13 to a row:
 // cell n lies at ((n mod 13) x 16, (n div 13) x 16).
 struct CellOrigin {
-    int left = 0;
-    int top = 0;
+    int Left = 0;
+    int Top = 0;
 };
 CellOrigin CellOriginOf(std::int16_t cell);
 

@@ -25,9 +25,9 @@ void FrmMain::SelectTile(std::int16_t tile) {
         const std::int16_t sideWord = Document.TileAttributes[side + 1][tile];
         cboBlocking[side]->setCurrentIndex(BlockingRowForSideWord(sideWord));
         const SideSlope slope = DecodeSideSlope(sideWord, left, right);
-        chkSlope[side]->setChecked(slope.carriesSlope);
-        left = slope.left;
-        right = slope.right;
+        chkSlope[side]->setChecked(slope.CarriesSlope);
+        left = slope.Left;
+        right = slope.Right;
     }
     SlopeLeft = left;
     SlopeRight = static_cast<std::int16_t>(right);
@@ -38,14 +38,14 @@ void FrmMain::SelectTile(std::int16_t tile) {
 
 void FrmMain::ShowTileNumber(std::int16_t tile) {
     const CellOrigin marker = SelectionMarkerOrigin(tile);
-    shpTileSel->Move(marker.left, marker.top);
+    shpTileSel->Move(marker.Left, marker.Top);
     shpTileSel->setVisible(true);
     SetLabelCaption(lblTileNum, QString::fromStdString(TileNumberText(tile)));
 }
 
 void FrmMain::ShowBitmapOffset(std::int16_t cell) {
     const CellOrigin marker = SelectionMarkerOrigin(cell);
-    shpBMPSel->Move(marker.left, marker.top);
+    shpBMPSel->Move(marker.Left, marker.Top);
     shpBMPSel->setVisible(true);
     SetLabelCaption(lblBMPNum, QString::fromStdString(BitmapOffsetText(cell)));
 }

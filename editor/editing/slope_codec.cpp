@@ -54,25 +54,25 @@ SideSlope DecodeSideSlope(std::int16_t sideWord, int left, int right) {
     SideSlope side{true, (sideWord >> 2) & 3, right};
     switch ((sideWord >> 4) & 7) {
         case 0:
-            side.right = side.left + 4;
+            side.Right = side.Left + 4;
             break;
         case 1:
-            side.right = side.left + 2;
+            side.Right = side.Left + 2;
             break;
         case 2:
-            side.right = side.left + 1;
+            side.Right = side.Left + 1;
             break;
         case 4:
-            side.left += 1;
-            side.right = side.left - 4;
+            side.Left += 1;
+            side.Right = side.Left - 4;
             break;
         case 5:
-            side.left += 1;
-            side.right = side.left - 2;
+            side.Left += 1;
+            side.Right = side.Left - 2;
             break;
         case 6:
-            side.left += 1;
-            side.right = side.left - 1;
+            side.Left += 1;
+            side.Right = side.Left - 1;
             break;
         default:
             break;  // kinds 3 and 7: the right level stays

@@ -22,9 +22,9 @@ std::int16_t WithSlope(std::int16_t sideWord, bool carriesSlope, std::uint8_t sl
 
 // What showing one side word does to the side box and the pending levels.
 struct SideSlope {
-    bool carriesSlope = false;  // the side box is checked
-    int left = 0;               // the pending levels afterwards
-    int right = 0;
+    bool CarriesSlope = false;  // the side box is checked
+    int Left = 0;               // the pending levels afterwards
+    int Right = 0;
 };
 
 // Decodes a side word; a side without slope leaves the levels as they were. Slope kinds

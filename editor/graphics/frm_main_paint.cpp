@@ -13,7 +13,7 @@ namespace {
 // negative cell number read from a file gives a square outside the picture.
 QRect CellSquare(std::int16_t n) {
     const CellOrigin origin = CellOriginOf(n);
-    return QRect(origin.left, origin.top, kCellSize, kCellSize);
+    return QRect(origin.Left, origin.Top, kCellSize, kCellSize);
 }
 
 bool CursorInRange(int frame, int tile) {

@@ -14,10 +14,10 @@ namespace mosalind {
 class ScriptedDialogs : public UserDialogs {
 public:
     struct FileRequest {
-        bool save = false;
-        QString filter;
-        int flags = 0;
-        QString fileName;
+        bool Save = false;
+        QString Filter;
+        int Flags = 0;
+        QString FileName;
     };
 
     // The next file dialog returns this path; nothing (std::nullopt) means "cancelled".
@@ -31,28 +31,28 @@ public:
     std::optional<QString> ShowSave(const QString& filter, int flags, const QString& fileName) override {
         return Record(true, filter, flags, fileName);
     }
-    void ShowMessage(const QString& text) override { messages.push_back(text); }
+    void ShowMessage(const QString& text) override { Messages.push_back(text); }
 
-    std::vector<FileRequest> fileRequests;
-    std::vector<QString> messages;
+    std::vector<FileRequest> FileRequests;
+    std::vector<QString> Messages;
 
 private:
     struct Answer {
-        bool cancelled;
-        QString path;
+        bool Cancelled;
+        QString Path;
     };
 
     std::optional<QString> Record(bool save, const QString& filter, int flags, const QString& fileName) {
-        fileRequests.push_back({save, filter, flags, fileName});
+        FileRequests.push_back({save, filter, flags, fileName});
         if (answers_.empty()) {
             return std::nullopt;  // an unscripted dialog is cancelled
         }
         const Answer next = answers_.front();
         answers_.pop_front();
-        if (next.cancelled) {
+        if (next.Cancelled) {
             return std::nullopt;
         }
-        return next.path;
+        return next.Path;
     }
 
     std::deque<Answer> answers_;

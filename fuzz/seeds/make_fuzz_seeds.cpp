@@ -28,8 +28,8 @@ int main(int argc, char* argv[]) {
     }
     const std::filesystem::path root = argv[1];
     const struct {
-        const char* target;
-        void (*write)(const std::filesystem::path&);
+        const char* Target;
+        void (*Write)(const std::filesystem::path&);
     } corpora[] = {
         {"tile_set", fuzzing::WriteTileSetSeeds},
         {"segmend", fuzzing::WriteSegmendSeeds},
@@ -38,7 +38,7 @@ int main(int argc, char* argv[]) {
         {"png", fuzzing::WritePngSeeds},
     };
     for (const auto& corpus : corpora) {
-        const std::filesystem::path folder = root / corpus.target;
+        const std::filesystem::path folder = root / corpus.Target;
         std::error_code error;
         std::filesystem::remove_all(folder, error);
         std::filesystem::create_directories(folder, error);
@@ -46,7 +46,7 @@ int main(int argc, char* argv[]) {
             std::fprintf(stderr, "make_fuzz_seeds: cannot make %s: %s\n", folder.c_str(), error.message().c_str());
             return 1;
         }
-        corpus.write(folder);
+        corpus.Write(folder);
     }
     return 0;
 }

@@ -8,36 +8,36 @@ namespace fuzzing {
 namespace {
 
 struct TileSetSeed {
-    int tiles = 1;
-    int frames = 4;
-    int planeCells = 0;  // cells of planar graphics after the frame section
-    int firstCell = 0;   // frame f of tile t shows cell firstCell + 13 f + t, wrapped to -1024..1023
+    int Tiles = 1;
+    int Frames = 4;
+    int PlaneCells = 0;  // cells of planar graphics after the frame section
+    int FirstCell = 0;   // frame f of tile t shows cell firstCell + 13 f + t, wrapped to -1024..1023
 };
 
 Bytes TileSetFile(const TileSetSeed& seed) {
     Bytes bytes(62, 0);
-    PutLE16(bytes, 0, static_cast<std::uint32_t>(seed.tiles));
-    PutLE16(bytes, 2, static_cast<std::uint32_t>(seed.frames));
-    PutLE16(bytes, 4, static_cast<std::uint32_t>(32 * seed.planeCells));
+    PutLE16(bytes, 0, static_cast<std::uint32_t>(seed.Tiles));
+    PutLE16(bytes, 2, static_cast<std::uint32_t>(seed.Frames));
+    PutLE16(bytes, 4, static_cast<std::uint32_t>(32 * seed.PlaneCells));
     PutLE32(bytes, 6, 64);
-    PutLE32(bytes, 10, static_cast<std::uint32_t>(64 + 5 * seed.tiles));
-    PutLE32(bytes, 14, static_cast<std::uint32_t>(64 + 5 * seed.tiles + 2 * seed.tiles * seed.frames));
+    PutLE32(bytes, 10, static_cast<std::uint32_t>(64 + 5 * seed.Tiles));
+    PutLE32(bytes, 14, static_cast<std::uint32_t>(64 + 5 * seed.Tiles + 2 * seed.Tiles * seed.Frames));
     for (int i = 0; i < 44; ++i) {
         bytes[18 + i] = static_cast<std::uint8_t>(i * 37);
     }
     for (int slot = 0; slot < 5; ++slot) {
-        for (int tile = 0; tile < seed.tiles; ++tile) {
+        for (int tile = 0; tile < seed.Tiles; ++tile) {
             // type 0..35; side words: blocking kind in bits 0-1, slope in bits 2-7
             bytes.push_back(static_cast<std::uint8_t>(slot == 0 ? tile % 36 : (tile * 29 + slot) % 256));
         }
     }
-    for (int frame = 0; frame < seed.frames; ++frame) {
-        for (int tile = 0; tile < seed.tiles; ++tile) {
-            const int cell = (seed.firstCell + 13 * frame + tile + 1024) % 2048 - 1024;
+    for (int frame = 0; frame < seed.Frames; ++frame) {
+        for (int tile = 0; tile < seed.Tiles; ++tile) {
+            const int cell = (seed.FirstCell + 13 * frame + tile + 1024) % 2048 - 1024;
             AppendLE16(bytes, static_cast<std::uint32_t>(cell * 32) & 0xFFFF);
         }
     }
-    for (int i = 0; i < 128 * seed.planeCells; ++i) {
+    for (int i = 0; i < 128 * seed.PlaneCells; ++i) {
         bytes.push_back(static_cast<std::uint8_t>(i * 11));
     }
     return bytes;

@@ -39,10 +39,10 @@ ProgramResult RunProgram(const std::string& program, const std::filesystem::path
     ProgramResult result;
     int status = 0;
     if (child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status)) {
-        result.exitStatus = WEXITSTATUS(status);
+        result.ExitStatus = WEXITSTATUS(status);
     }
-    result.out = dev_support::ReadFileText(outPath);
-    result.err = dev_support::ReadFileText(errPath);
+    result.Out = dev_support::ReadFileText(outPath);
+    result.Err = dev_support::ReadFileText(errPath);
     return result;
 }
 

@@ -8,9 +8,9 @@
 namespace testing_support {
 
 struct ProgramResult {
-    int exitStatus = -1;  // -1 when the program did not exit normally
-    std::string out;
-    std::string err;
+    int ExitStatus = -1;  // -1 when the program did not exit normally
+    std::string Out;
+    std::string Err;
 };
 
 // Runs `program` with `arguments` in `folder` and collects its exit status and output.

@@ -35,9 +35,9 @@ protected:
 
 TEST_F(SegmendProgram, WithoutArgumentPrintsUsage) {
     const testing_support::ProgramResult result = Run({});
-    EXPECT_EQ(result.exitStatus, 1);
-    EXPECT_EQ(result.out, "\nUsage: segmend {file} \nFile = compiled object filename.\ne.g.: segmend vorn.obj \n\n");
-    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(result.ExitStatus, 1);
+    EXPECT_EQ(result.Out, "\nUsage: segmend {file} \nFile = compiled object filename.\ne.g.: segmend vorn.obj \n\n");
+    EXPECT_EQ(result.Err, "");
 }
 
 TEST_F(SegmendProgram, HelpAndVersionAnswerOnStandardOutputAndPatchNothing) {
@@ -52,35 +52,35 @@ TEST_F(SegmendProgram, HelpAndVersionAnswerOnStandardOutputAndPatchNothing) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Argument);
         const testing_support::ProgramResult result = Run({c.Argument});
-        EXPECT_EQ(result.exitStatus, 0);
-        EXPECT_EQ(result.out.substr(0, c.ExpectedStart.size()), c.ExpectedStart);
-        EXPECT_EQ(result.err, "");
+        EXPECT_EQ(result.ExitStatus, 0);
+        EXPECT_EQ(result.Out.substr(0, c.ExpectedStart.size()), c.ExpectedStart);
+        EXPECT_EQ(result.Err, "");
     }
     EXPECT_EQ(Contents(sameNamedFile), image);
-    EXPECT_EQ(Run({"./--help"}).exitStatus, 0);
+    EXPECT_EQ(Run({"./--help"}).ExitStatus, 0);
     EXPECT_EQ(Contents(sameNamedFile), Concat({Lnames({"CSEG"}), Segdef(0x58, 1)}));
 }
 
 TEST_F(SegmendProgram, FileThatCannotBeOpenedForUpdateIsReported) {
     const std::string missing = (dir_ / "missing.obj").string();
     testing_support::ProgramResult result = Run({missing});
-    EXPECT_EQ(result.exitStatus, 1);
-    EXPECT_EQ(result.out, "Cannot open " + missing);
+    EXPECT_EQ(result.ExitStatus, 1);
+    EXPECT_EQ(result.Out, "Cannot open " + missing);
     EXPECT_FALSE(fs::exists(missing));
 
     fs::create_directory(dir_ / "folder.obj");
     result = Run({(dir_ / "folder.obj").string()});
-    EXPECT_EQ(result.exitStatus, 1);
-    EXPECT_EQ(result.out, "Cannot open " + (dir_ / "folder.obj").string());
+    EXPECT_EQ(result.ExitStatus, 1);
+    EXPECT_EQ(result.Out, "Cannot open " + (dir_ / "folder.obj").string());
 }
 
 TEST_F(SegmendProgram, PatchesInPlaceSilently) {
     const Bytes names = Lnames({"", "DATA", "CSEG"});
     const fs::path file = Write("vorn.obj", Concat({names, Segdef(0x48, 2), Segdef(0x60, 3), Segdef(0x60, 3)}));
     const testing_support::ProgramResult result = Run({file.string(), "ignored-extra-argument"});
-    EXPECT_EQ(result.exitStatus, 0);
-    EXPECT_EQ(result.out, "");
-    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(result.ExitStatus, 0);
+    EXPECT_EQ(result.Out, "");
+    EXPECT_EQ(result.Err, "");
     EXPECT_EQ(Contents(file), Concat({names, Segdef(0x48, 2), Segdef(0x78, 3), Segdef(0x60, 3)}));
 }
 
@@ -89,8 +89,8 @@ TEST_F(SegmendProgram, FileWithoutMatchIsUnchanged) {
                                 Ledata(5000), Bytes{0x98, 0x07}});
     const fs::path file = Write("plain.obj", image);
     const testing_support::ProgramResult result = Run({file.string()});
-    EXPECT_EQ(result.exitStatus, 0);
-    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.ExitStatus, 0);
+    EXPECT_EQ(result.Out, "");
     EXPECT_EQ(Contents(file), image);
 }
 
@@ -105,7 +105,7 @@ TEST_F(SegmendProgram, PatchesDeepInsideALargeFile) {
     const Bytes tail = Ledata(0xFFFF);
     const fs::path file = Write("big.obj", Concat({names, Segdef(0x48, 151), tail}));
     const testing_support::ProgramResult result = Run({file.string()});
-    EXPECT_EQ(result.exitStatus, 0);
+    EXPECT_EQ(result.ExitStatus, 0);
     const Bytes expected = Concat({names, Segdef(0x58, 151), tail});
     EXPECT_EQ(fs::file_size(file), expected.size());
     EXPECT_TRUE(Contents(file) == expected);

@@ -32,9 +32,9 @@ protected:
     }
 
     void ExpectSilentSuccess(const ProgramResult& result) {
-        EXPECT_EQ(result.exitStatus, 0);
-        EXPECT_EQ(result.out, "");
-        EXPECT_EQ(result.err, "");
+        EXPECT_EQ(result.ExitStatus, 0);
+        EXPECT_EQ(result.Out, "");
+        EXPECT_EQ(result.Err, "");
     }
 
     dev_support::TempDir folder_;
@@ -87,14 +87,14 @@ TEST_F(SpacergenProgram, BadArgumentsPrintUsageAndWriteNothing) {
     for (const auto& arguments : badCalls) {
         SCOPED_TRACE(::testing::PrintToString(arguments));
         const ProgramResult result = Run(arguments);
-        EXPECT_EQ(result.exitStatus, 1);
-        EXPECT_EQ(result.out, "");
-        EXPECT_THAT(result.err, HasSubstr("usage: spacergen A B\n"));
-        EXPECT_THAT(result.err, HasSubstr("hexadecimal"));
+        EXPECT_EQ(result.ExitStatus, 1);
+        EXPECT_EQ(result.Out, "");
+        EXPECT_THAT(result.Err, HasSubstr("usage: spacergen A B\n"));
+        EXPECT_THAT(result.Err, HasSubstr("hexadecimal"));
         EXPECT_FALSE(fs::exists(SpacerFile()));
     }
     WriteFileText(SpacerFile(), "previous");
-    EXPECT_EQ(Run({"1000"}).exitStatus, 1);
+    EXPECT_EQ(Run({"1000"}).ExitStatus, 1);
     EXPECT_EQ(ReadFileText(SpacerFile()), "previous");
 }
 
@@ -111,9 +111,9 @@ TEST_F(SpacergenProgram, HelpAndVersionAnswerOnStandardOutput) {
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.Arguments));
         const ProgramResult result = Run(c.Arguments);
-        EXPECT_EQ(result.exitStatus, 0);
-        EXPECT_THAT(result.out, ::testing::StartsWith(c.ExpectedStart));
-        EXPECT_EQ(result.err, "");
+        EXPECT_EQ(result.ExitStatus, 0);
+        EXPECT_THAT(result.Out, ::testing::StartsWith(c.ExpectedStart));
+        EXPECT_EQ(result.Err, "");
         EXPECT_FALSE(fs::exists(SpacerFile()));
     }
 }
@@ -123,18 +123,18 @@ TEST_F(SpacergenProgram, HelpAndVersionAnswerOnStandardOutput) {
 TEST_F(SpacergenProgram, FullDiskIsReported) {
     fs::create_symlink("/dev/full", SpacerFile());
     const ProgramResult result = Run({"1000", "2010"});
-    EXPECT_EQ(result.exitStatus, 1);
-    EXPECT_EQ(result.out, "");
-    EXPECT_THAT(result.err, HasSubstr("spacer.dat"));
-    EXPECT_THAT(result.err, HasSubstr(std::strerror(ENOSPC)));
+    EXPECT_EQ(result.ExitStatus, 1);
+    EXPECT_EQ(result.Out, "");
+    EXPECT_THAT(result.Err, HasSubstr("spacer.dat"));
+    EXPECT_THAT(result.Err, HasSubstr(std::strerror(ENOSPC)));
 }
 
 TEST_F(SpacergenProgram, FolderInThePlaceOfTheFileIsReported) {
     fs::create_directory(SpacerFile());
     const ProgramResult result = Run({"1000", "2010"});
-    EXPECT_EQ(result.exitStatus, 1);
-    EXPECT_THAT(result.err, HasSubstr("spacer.dat"));
-    EXPECT_THAT(result.err, HasSubstr(std::strerror(EISDIR)));
+    EXPECT_EQ(result.ExitStatus, 1);
+    EXPECT_THAT(result.Err, HasSubstr("spacer.dat"));
+    EXPECT_THAT(result.Err, HasSubstr(std::strerror(EISDIR)));
 }
 
 TEST_F(SpacergenProgram, ReadOnlyFolderIsReported) {
@@ -144,8 +144,8 @@ TEST_F(SpacergenProgram, ReadOnlyFolderIsReported) {
         GTEST_SKIP() << "this user can write to read-only folders";
     }
     const ProgramResult result = Run({"1000", "2010"});
-    EXPECT_EQ(result.exitStatus, 1);
-    EXPECT_THAT(result.err, HasSubstr("spacer.dat"));
-    EXPECT_THAT(result.err, HasSubstr(std::strerror(EACCES)));
+    EXPECT_EQ(result.ExitStatus, 1);
+    EXPECT_THAT(result.Err, HasSubstr("spacer.dat"));
+    EXPECT_THAT(result.Err, HasSubstr(std::strerror(EACCES)));
     EXPECT_FALSE(fs::exists(SpacerFile()));
 }

@@ -32,7 +32,7 @@ protected:
 
     TempDir dir;
     WindowDriver driver;
-    FrmMain& window = driver.window;
+    FrmMain& window = driver.Window;
 };
 
 TEST_F(DocumentCommands, WorkFollowsTheFixedOrder) {
@@ -45,8 +45,8 @@ TEST_F(DocumentCommands, WorkFollowsTheFixedOrder) {
     driver.Click(window.cmdNew);
     driver.Click(window.cmdOpen);
     driver.Click(window.cmdSave);
-    EXPECT_TRUE(driver.dialogs.fileRequests.empty());
-    EXPECT_TRUE(driver.dialogs.messages.empty());
+    EXPECT_TRUE(driver.Dialogs.FileRequests.empty());
+    EXPECT_TRUE(driver.Dialogs.Messages.empty());
 
     driver.LoadTiles(WriteSheet(1120));
     EXPECT_FALSE(window.cmdLoad->isEnabled());
@@ -56,14 +56,14 @@ TEST_F(DocumentCommands, WorkFollowsTheFixedOrder) {
 
     // No frame count chosen yet: the message, and New can be tried again.
     driver.Click(window.cmdNew);
-    ASSERT_EQ(driver.dialogs.messages.size(), 1u);
-    EXPECT_EQ(driver.dialogs.messages[0], "Choose 4 or 8 For Frame Count");
+    ASSERT_EQ(driver.Dialogs.Messages.size(), 1u);
+    EXPECT_EQ(driver.Dialogs.Messages[0], "Choose 4 or 8 For Frame Count");
     EXPECT_TRUE(window.fraIn->isEnabled());
     EXPECT_FALSE(window.frmControls->isEnabled());
     EXPECT_EQ(window.Document.Header.FrameCount, 0);
 
     driver.New(0);
-    EXPECT_EQ(driver.dialogs.messages.size(), 1u);
+    EXPECT_EQ(driver.Dialogs.Messages.size(), 1u);
     EXPECT_FALSE(window.fraIn->isEnabled());
     EXPECT_TRUE(window.fraOut->isEnabled());
     EXPECT_TRUE(window.frmControls->isEnabled());
@@ -82,15 +82,15 @@ TEST_F(DocumentCommands, NewMakesTheNineHundredTenTileSet) {
 
     const std::string path = dir.File("new.tls");
     driver.Save(path);
-    ASSERT_TRUE(driver.dialogs.messages.empty()) << driver.dialogs.messages[0].toStdString();
-    const auto& request = driver.dialogs.fileRequests.back();
-    EXPECT_TRUE(request.save);
-    EXPECT_EQ(request.filter, kTileSetFilter);
-    EXPECT_EQ(request.flags, 4100);
-    EXPECT_EQ(request.fileName, "");
+    ASSERT_TRUE(driver.Dialogs.Messages.empty()) << driver.Dialogs.Messages[0].toStdString();
+    const auto& request = driver.Dialogs.FileRequests.back();
+    EXPECT_TRUE(request.Save);
+    EXPECT_EQ(request.Filter, kTileSetFilter);
+    EXPECT_EQ(request.Flags, 4100);
+    EXPECT_EQ(request.FileName, "");
 
     TileSetContent expected = TileSetContent::Fresh(910, 4, 29120, 910);
-    expected.planes = SheetPlanes(208, 1120, CellPatternColour);
+    expected.Planes = SheetPlanes(208, 1120, CellPatternColour);
     const Bytes saved = ReadFileBytes(path);
     ASSERT_EQ(saved.size(), 128372u);
     EXPECT_EQ(saved, expected.FileBytes());
@@ -115,7 +115,7 @@ TEST_F(DocumentCommands, FrameCountDecidesTheUsableOptionButtons) {
     fourFrames.LoadTiles(WriteSheet(64, "four.bmp"));
     fourFrames.New(0);
     for (int frame = 0; frame < 8; ++frame) {
-        EXPECT_EQ(fourFrames.window.optAnim[frame]->isEnabled(), frame < 4) << frame;
+        EXPECT_EQ(fourFrames.Window.optAnim[frame]->isEnabled(), frame < 4) << frame;
     }
 }
 
@@ -128,7 +128,7 @@ TEST_F(DocumentCommands, FramesWrapAfterTheLastCellOfTheSheet) {
     const std::string path = dir.File("small.tls");
     driver.Save(path);
     TileSetContent expected = TileSetContent::Fresh(910, 8, 208 * 64 / 8, 52);
-    expected.planes = SheetPlanes(208, 64, CellPatternColour);
+    expected.Planes = SheetPlanes(208, 64, CellPatternColour);
     EXPECT_EQ(ReadFileBytes(path), expected.FileBytes());
 }
 
@@ -136,24 +136,24 @@ TEST_F(DocumentCommands, FramesWrapAfterTheLastCellOfTheSheet) {
 // a tile type without a list row and a cell number below 0.
 TileSetContent ForeignTileSet() {
     TileSetContent content = TileSetContent::Fresh(30, 8, 1234, 52);
-    content.attributeOffset = 99;
-    content.frameOffset = 777;
-    content.planesOffset = 12345;
+    content.AttributeOffset = 99;
+    content.FrameOffset = 777;
+    content.PlanesOffset = 12345;
     for (int i = 0; i < 44; ++i) {
-        content.reserved[i] = static_cast<std::uint8_t>(i * 7 + 1);
+        content.Reserved[i] = static_cast<std::uint8_t>(i * 7 + 1);
     }
     for (int slot = 0; slot < 5; ++slot) {
         for (int tile = 0; tile < 30; ++tile) {
-            content.attributes[slot][tile] = static_cast<std::uint8_t>((tile * 37 + slot * 11) % 256);
+            content.Attributes[slot][tile] = static_cast<std::uint8_t>((tile * 37 + slot * 11) % 256);
         }
     }
-    content.attributes[0][3] = 100;
+    content.Attributes[0][3] = 100;
     for (int frame = 0; frame < 8; ++frame) {
         for (int tile = 0; tile < 30; ++tile) {
-            content.frames[frame][tile] = (tile * 5 + frame * 3) % 52;
+            content.Frames[frame][tile] = (tile * 5 + frame * 3) % 52;
         }
     }
-    content.frames[2][4] = -1;
+    content.Frames[2][4] = -1;
     return content;
 }
 
@@ -165,27 +165,27 @@ TEST_F(DocumentCommands, OpenThenSaveKeepsHeaderAttributesAndFrames) {
 
     driver.LoadTiles(WriteSheet(64));
     driver.Open(openedPath);
-    ASSERT_TRUE(driver.dialogs.messages.empty()) << driver.dialogs.messages[0].toStdString();
-    const auto& request = driver.dialogs.fileRequests.back();
-    EXPECT_FALSE(request.save);
-    EXPECT_EQ(request.filter, kTileSetFilter);
-    EXPECT_EQ(request.flags, 4100);
-    EXPECT_EQ(request.fileName, "");
+    ASSERT_TRUE(driver.Dialogs.Messages.empty()) << driver.Dialogs.Messages[0].toStdString();
+    const auto& request = driver.Dialogs.FileRequests.back();
+    EXPECT_FALSE(request.Save);
+    EXPECT_EQ(request.Filter, kTileSetFilter);
+    EXPECT_EQ(request.Flags, 4100);
+    EXPECT_EQ(request.FileName, "");
     EXPECT_FALSE(window.fraIn->isEnabled());
     EXPECT_TRUE(window.frmControls->isEnabled());
     EXPECT_EQ(window.picTilesScroller->Height(), 32);  // two whole rows of 13
 
     const std::string savedPath = dir.File("saved.tls");
     driver.Save(savedPath);
-    ASSERT_TRUE(driver.dialogs.messages.empty());
+    ASSERT_TRUE(driver.Dialogs.Messages.empty());
     TileSetContent expected = foreign;
-    expected.planes = SheetPlanes(208, 64, CellPatternColour);
+    expected.Planes = SheetPlanes(208, 64, CellPatternColour);
     EXPECT_EQ(ReadFileBytes(savedPath), expected.FileBytes());
 }
 
 TEST_F(DocumentCommands, CancelledDialogsChangeNothing) {
     driver.LoadTiles(WriteSheet(64));
-    driver.dialogs.AnswerNextFileDialog(std::nullopt);
+    driver.Dialogs.AnswerNextFileDialog(std::nullopt);
     driver.Click(window.cmdOpen);
     EXPECT_TRUE(window.fraIn->isEnabled());
     EXPECT_EQ(window.Document.Header.TileCount, 0);
@@ -193,16 +193,16 @@ TEST_F(DocumentCommands, CancelledDialogsChangeNothing) {
     driver.New(0);
     const std::string path = dir.File("kept.tls");
     WriteFileBytes(path, Bytes{1, 2, 3});
-    driver.dialogs.AnswerNextFileDialog(std::nullopt);
+    driver.Dialogs.AnswerNextFileDialog(std::nullopt);
     driver.Click(window.cmdSave);
     EXPECT_EQ(ReadFileBytes(path), (Bytes{1, 2, 3}));
-    EXPECT_TRUE(driver.dialogs.messages.empty());
+    EXPECT_TRUE(driver.Dialogs.Messages.empty());
 }
 
 TEST_F(DocumentCommands, RefusedOpenNamesTheFileAndKeepsTheWindow) {
     driver.LoadTiles(WriteSheet(64));
     TileSetContent tooMany = ForeignTileSet();
-    tooMany.tileCount = 1202;
+    tooMany.TileCount = 1202;
     const std::string tooManyPath = dir.File("too-many.tls");
     WriteFileBytes(tooManyPath, tooMany.FileBytes());
     const Bytes whole = ForeignTileSet().FileBytes();
@@ -210,11 +210,11 @@ TEST_F(DocumentCommands, RefusedOpenNamesTheFileAndKeepsTheWindow) {
     WriteFileBytes(cutPath, Bytes(whole.begin(), whole.begin() + 100));
 
     for (const std::string& path : {tooManyPath, cutPath, dir.File("missing.tls")}) {
-        driver.dialogs.messages.clear();
+        driver.Dialogs.Messages.clear();
         driver.Open(path);
-        ASSERT_EQ(driver.dialogs.messages.size(), 1u) << path;
-        EXPECT_TRUE(driver.dialogs.messages[0].contains(QString::fromStdString(path)))
-            << driver.dialogs.messages[0].toStdString();
+        ASSERT_EQ(driver.Dialogs.Messages.size(), 1u) << path;
+        EXPECT_TRUE(driver.Dialogs.Messages[0].contains(QString::fromStdString(path)))
+            << driver.Dialogs.Messages[0].toStdString();
         EXPECT_EQ(window.Document.Header.TileCount, 0);
         EXPECT_EQ(window.Document.TileAttributes[0][3], 0);
         EXPECT_TRUE(window.fraIn->isEnabled());
@@ -231,8 +231,8 @@ TEST_F(DocumentCommands, RefusedOpenNamesTheFileAndKeepsTheWindow) {
 TEST_F(DocumentCommands, BitmapTooLargeForThePlaneSizeMakesNoTileSet) {
     driver.LoadTiles(WriteSheet(1280));  // 208 x 1280 / 8 = 33280 bytes a plane
     driver.New(0);
-    ASSERT_EQ(driver.dialogs.messages.size(), 1u);
-    EXPECT_TRUE(driver.dialogs.messages[0].contains("plane size")) << driver.dialogs.messages[0].toStdString();
+    ASSERT_EQ(driver.Dialogs.Messages.size(), 1u);
+    EXPECT_TRUE(driver.Dialogs.Messages[0].contains("plane size")) << driver.Dialogs.Messages[0].toStdString();
     EXPECT_EQ(window.Document.Header.TileCount, 0);
     EXPECT_TRUE(window.fraIn->isEnabled());
     EXPECT_FALSE(window.frmControls->isEnabled());
@@ -251,21 +251,21 @@ TEST_F(DocumentCommands, RefusedSaveLeavesDocumentAndFileAsTheyWere) {
     const std::string path = dir.File("existing.tls");
     WriteFileBytes(path, Bytes{9, 8, 7});
     driver.Save(path);
-    ASSERT_EQ(driver.dialogs.messages.size(), 1u);
-    EXPECT_TRUE(driver.dialogs.messages[0].contains(QString::fromStdString(path)));
+    ASSERT_EQ(driver.Dialogs.Messages.size(), 1u);
+    EXPECT_TRUE(driver.Dialogs.Messages[0].contains(QString::fromStdString(path)));
     EXPECT_EQ(ReadFileBytes(path), (Bytes{9, 8, 7}));
     EXPECT_EQ(driver.Frame(0, 0), 1030);
     EXPECT_TRUE(window.fraOut->isEnabled());
 
     const std::string noFolder = (dir.Path() / "no-such-folder" / "x.tls").string();
     driver.Save(noFolder);
-    ASSERT_EQ(driver.dialogs.messages.size(), 2u);
-    EXPECT_TRUE(driver.dialogs.messages[1].contains(QString::fromStdString(noFolder)));
+    ASSERT_EQ(driver.Dialogs.Messages.size(), 2u);
+    EXPECT_TRUE(driver.Dialogs.Messages[1].contains(QString::fromStdString(noFolder)));
     EXPECT_FALSE(std::filesystem::exists(noFolder));
 
     driver.AssignCell(1023);
     driver.Save(path);
-    EXPECT_EQ(driver.dialogs.messages.size(), 2u);
+    EXPECT_EQ(driver.Dialogs.Messages.size(), 2u);
     const Bytes saved = ReadFileBytes(path);
     EXPECT_EQ(dev_support::GetLE16(saved, 62 + 5 * 30), 1023 * 32);
 }

@@ -60,8 +60,8 @@ TEST(NewTileSet, RefusalsSayWhyAndChangeNothing) {
     TileSet original;
     FillNewTileSet(original, 13, 4, 208, 32);
     struct Case {
-        int tiles, frames, width, height;
-        const char* says;
+        int Tiles, Frames, Width, Height;
+        const char* Says;
     } cases[] = {
         {0, 4, 208, 1120, "The tile count 0 is outside 1 to 1201"},
         {1202, 4, 208, 1120, "The tile count 1202 is outside 1 to 1201"},
@@ -76,13 +76,13 @@ TEST(NewTileSet, RefusalsSayWhyAndChangeNothing) {
     for (const Case& c : cases) {
         TileSet set = original;
         try {
-            FillNewTileSet(set, static_cast<std::int16_t>(c.tiles), static_cast<std::int16_t>(c.frames), c.width,
-                           c.height);
-            ADD_FAILURE() << c.says;
+            FillNewTileSet(set, static_cast<std::int16_t>(c.Tiles), static_cast<std::int16_t>(c.Frames), c.Width,
+                           c.Height);
+            ADD_FAILURE() << c.Says;
         } catch (const RefusedError& error) {
-            EXPECT_NE(std::string(error.what()).find(c.says), std::string::npos) << error.what();
+            EXPECT_NE(std::string(error.what()).find(c.Says), std::string::npos) << error.what();
         }
-        EXPECT_TRUE(SameDocument(set, original)) << c.says;
+        EXPECT_TRUE(SameDocument(set, original)) << c.Says;
     }
 }
 

@@ -8,8 +8,8 @@ namespace {
 
 TEST(TileCountText, ReadsTheNumberAtTheStartOfTheText) {
     struct Case {
-        const char* text;
-        int value;
+        const char* Text;
+        int Value;
     } cases[] = {
         {"910", 910},    {" 9 1\t0\n", 910}, {"+7", 7},         {"-12", -12},     {"- 1 2", -12},  {"12abc", 12},
         {"1.2.3", 1},    {"abc", 0},         {"", 0},           {"-", 0},         {".", 0},        {"1.5E2", 150},
@@ -18,7 +18,7 @@ TEST(TileCountText, ReadsTheNumberAtTheStartOfTheText) {
         {"&O9", 0},      {"&", 0},           {"0.000001e6", 1}, {"1e-999999", 0}, {"0e999999", 0}, {"000910", 910},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(ReadTileCountText(c.text), c.value) << '"' << c.text << '"';
+        EXPECT_EQ(ReadTileCountText(c.Text), c.Value) << '"' << c.Text << '"';
     }
 }
 

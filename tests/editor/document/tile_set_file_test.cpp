@@ -173,8 +173,8 @@ TEST(TileSetFile, ReaderRefusesCountsTheTablesCannotHold) {
     TempDir dir;
     const TileSet current = PatternedTileSet(5, 4);
     struct Case {
-        int tiles, frames;
-        const char* says;
+        int Tiles, Frames;
+        const char* Says;
     } cases[] = {{0, 4, "tile count 0 is outside 1 to 1201"},
                  {1202, 4, "tile count 1202"},
                  {-3, 4, "tile count -3"},
@@ -182,13 +182,13 @@ TEST(TileSetFile, ReaderRefusesCountsTheTablesCannotHold) {
                  {5, 9, "frame count 9"}};
     for (const Case& c : cases) {
         // Long enough for any of these headers, so only the counts are wrong.
-        WriteFileBytes(dir.File("bad.tls"), HandMadeFile(c.tiles, c.frames, {}, {}, 40000));
+        WriteFileBytes(dir.File("bad.tls"), HandMadeFile(c.Tiles, c.Frames, {}, {}, 40000));
         TileSet document = current;
         try {
             document = ReadTileSet(dir.File("bad.tls"), document);
-            ADD_FAILURE() << "accepted " << c.tiles << " tiles, " << c.frames << " frames";
+            ADD_FAILURE() << "accepted " << c.Tiles << " tiles, " << c.Frames << " frames";
         } catch (const RefusedError& error) {
-            EXPECT_NE(std::string(error.what()).find(c.says), std::string::npos) << error.what();
+            EXPECT_NE(std::string(error.what()).find(c.Says), std::string::npos) << error.what();
             EXPECT_NE(std::string(error.what()).find(dir.File("bad.tls")), std::string::npos);
         }
         EXPECT_TRUE(SameDocument(document, current));
@@ -204,20 +204,20 @@ TEST(TileSetFile, ReaderRefusesFilesEndingBeforeTheirFrameSectionEnds) {
     EXPECT_NO_THROW(ReadTileSet(dir.File("whole.tls"), current));
 
     struct Case {
-        std::size_t length;
-        const char* says;
+        std::size_t Length;
+        const char* Says;
     } cases[] = {{191, "ends at byte 191, but its frame section should end at byte 192"},
                  {100, "ends at byte 100, but its frame section should end at byte 192"},
                  {61, "ends at byte 61, but its header should end at byte 62"},
                  {0, "ends at byte 0"}};
     for (const Case& c : cases) {
-        WriteFileBytes(dir.File("short.tls"), Bytes(full.begin(), full.begin() + c.length));
+        WriteFileBytes(dir.File("short.tls"), Bytes(full.begin(), full.begin() + c.Length));
         TileSet document = current;
         try {
             document = ReadTileSet(dir.File("short.tls"), document);
-            ADD_FAILURE() << "accepted a file of " << c.length << " bytes";
+            ADD_FAILURE() << "accepted a file of " << c.Length << " bytes";
         } catch (const RefusedError& error) {
-            EXPECT_NE(std::string(error.what()).find(c.says), std::string::npos) << error.what();
+            EXPECT_NE(std::string(error.what()).find(c.Says), std::string::npos) << error.what();
         }
         EXPECT_TRUE(SameDocument(document, current));
     }

@@ -26,12 +26,12 @@ TEST(CellAtPixel, CellNumbersBeyondSixteenBitsAreNoCell) {
 }
 
 TEST(SelectionMarker, FramesTheCellWithTwoPixels) {
-    EXPECT_EQ(SelectionMarkerOrigin(27).left, 14);
-    EXPECT_EQ(SelectionMarkerOrigin(27).top, 30);
-    EXPECT_EQ(SelectionMarkerOrigin(0).left, -2);
-    EXPECT_EQ(SelectionMarkerOrigin(0).top, -2);
-    EXPECT_EQ(CellOriginOf(14).left, 16);
-    EXPECT_EQ(CellOriginOf(14).top, 16);
+    EXPECT_EQ(SelectionMarkerOrigin(27).Left, 14);
+    EXPECT_EQ(SelectionMarkerOrigin(27).Top, 30);
+    EXPECT_EQ(SelectionMarkerOrigin(0).Left, -2);
+    EXPECT_EQ(SelectionMarkerOrigin(0).Top, -2);
+    EXPECT_EQ(CellOriginOf(14).Left, 16);
+    EXPECT_EQ(CellOriginOf(14).Top, 16);
 }
 
 }  // namespace

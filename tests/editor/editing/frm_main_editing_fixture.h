@@ -43,7 +43,7 @@ protected:
 
     dev_support::TempDir dir;
     testing_support::WindowDriver driver;
-    FrmMain& window = driver.window;
+    FrmMain& window = driver.Window;
 };
 
 }  // namespace mosalind

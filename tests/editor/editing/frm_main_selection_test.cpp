@@ -9,11 +9,11 @@ namespace {
 using SelectionDisplay = EditingWindow;
 
 TEST_F(SelectionDisplay, ClicksOnTheTileSheetSelectTiles) {
-    const struct { int x, y, tile; } clicks[] = {{0, 0, 0}, {207, 15, 12}, {0, 16, 13}, {40, 33, 28}};
+    const struct { int X, Y, Tile; } clicks[] = {{0, 0, 0}, {207, 15, 12}, {0, 16, 13}, {40, 33, 28}};
     for (const auto& click : clicks) {
-        driver.ClickTileSheet(click.x, click.y);
-        EXPECT_EQ(window.CurrentTile, click.tile);
-        EXPECT_EQ(window.lblTileNum->text(), QString("Current Tile: %1").arg(click.tile));
+        driver.ClickTileSheet(click.X, click.Y);
+        EXPECT_EQ(window.CurrentTile, click.Tile);
+        EXPECT_EQ(window.lblTileNum->text(), QString("Current Tile: %1").arg(click.Tile));
     }
     driver.ClickTileSheet(100, 100, Qt::RightButton);
     EXPECT_EQ(window.CurrentTile, 84);
@@ -43,7 +43,7 @@ TEST_F(SelectionDisplay, FourDigitTileNumbersStayWholeOnTheLabelsLine) {
     other.Open(path);
     other.SelectTile(1195);
 
-    const QLabel* label = other.window.lblTileNum;
+    const QLabel* label = other.Window.lblTileNum;
     EXPECT_EQ(label->text(), "Current Tile: 1195");
     EXPECT_EQ(label->pos(), QPoint(248, 16));
     EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text()));
@@ -117,12 +117,12 @@ TEST_F(SelectionDisplay, BitmapClicksOnCellsAFileCannotKeepAreRefused) {
     testing_support::WindowDriver tall;
     tall.LoadTiles(sheet);
     tall.Open(tileSet);
-    ASSERT_TRUE(tall.window.frmControls->isEnabled());
-    tall.window.scrBMP->setValue(tall.window.scrBMP->maximum());
+    ASSERT_TRUE(tall.Window.frmControls->isEnabled());
+    tall.Window.scrBMP->setValue(tall.Window.scrBMP->maximum());
 
     const struct {
-        int cell, frameAfter;
-        const char* message;
+        int Cell, FrameAfter;
+        const char* Message;
     } clicks[] = {
         {1023, 1023, nullptr},
         {1024, 1023, "Cell 1024 cannot be given to a frame: a tile set file keeps cells up to 1023"},
@@ -130,11 +130,11 @@ TEST_F(SelectionDisplay, BitmapClicksOnCellsAFileCannotKeepAreRefused) {
         {1014, 1014, nullptr},
     };
     for (const auto& click : clicks) {
-        tall.dialogs.messages.clear();
-        tall.AssignCell(click.cell);
-        EXPECT_EQ(tall.Frame(0, 0), click.frameAfter) << click.cell;
-        EXPECT_EQ(tall.window.lblBMPNum->text(), QString("Offset in Bitmap: %1").arg(click.frameAfter));
-        EXPECT_EQ(tall.dialogs.messages, click.message ? std::vector<QString>{click.message} : std::vector<QString>{});
+        tall.Dialogs.Messages.clear();
+        tall.AssignCell(click.Cell);
+        EXPECT_EQ(tall.Frame(0, 0), click.FrameAfter) << click.Cell;
+        EXPECT_EQ(tall.Window.lblBMPNum->text(), QString("Offset in Bitmap: %1").arg(click.FrameAfter));
+        EXPECT_EQ(tall.Dialogs.Messages, click.Message ? std::vector<QString>{click.Message} : std::vector<QString>{});
     }
 }
 
@@ -178,9 +178,9 @@ TEST_F(SelectionDisplay, NewAndOpenStartOnFrameOne) {
     const std::string sheet = dir.File("tiles.bmp");
     other.LoadTiles(sheet);
     other.Open(path);
-    EXPECT_EQ(other.window.CurrentFrame, 0);
-    EXPECT_TRUE(other.window.optAnim[0]->isChecked());
-    EXPECT_EQ(other.window.lblFrame->text(), "Current Frame:  1");
+    EXPECT_EQ(other.Window.CurrentFrame, 0);
+    EXPECT_TRUE(other.Window.optAnim[0]->isChecked());
+    EXPECT_EQ(other.Window.lblFrame->text(), "Current Frame:  1");
 }
 
 }  // namespace

@@ -6,7 +6,7 @@ namespace {
 using SlopeEditing = EditingWindow;
 
 struct Pair {
-    int left, right, byte;
+    int Left, Right, Byte;
 };
 constexpr Pair kValidPairs[] = {{0, 1, 160}, {0, 2, 144}, {0, 4, 128}, {1, 0, 224}, {1, 2, 164}, {1, 3, 148},
                                 {2, 0, 212}, {2, 1, 228}, {2, 3, 168}, {2, 4, 152}, {3, 1, 216}, {3, 2, 232},
@@ -15,7 +15,7 @@ constexpr Pair kValidPairs[] = {{0, 1, 160}, {0, 2, 144}, {0, 4, 128}, {1, 0, 22
 TEST_F(SlopeEditing, EveryValidPairIsWrittenAndShownAgain) {
     for (int i = 0; i < 16; ++i) {
         const Pair& pair = kValidPairs[i];
-        SCOPED_TRACE(testing::Message() << pair.left << "," << pair.right);
+        SCOPED_TRACE(testing::Message() << pair.Left << "," << pair.Right);
         const int tile = 100 + i;
         driver.SelectTile(tile);
         // Side i % 4 carries the slope; side (i + 1) % 4 too for odd i.
@@ -25,24 +25,24 @@ TEST_F(SlopeEditing, EveryValidPairIsWrittenAndShownAgain) {
             driver.Click(window.chkSlope[(i + 1) % 4]);
         }
         EXPECT_EQ(window.linSlope->DrawMode, SlopeLine::kInvert);
-        driver.PickSlopeLevel(true, pair.left);
-        driver.PickSlopeLevel(false, pair.right);
-        ASSERT_EQ(window.SlopeLeft, pair.left);
-        ASSERT_EQ(window.SlopeRight, pair.right);
+        driver.PickSlopeLevel(true, pair.Left);
+        driver.PickSlopeLevel(false, pair.Right);
+        ASSERT_EQ(window.SlopeLeft, pair.Left);
+        ASSERT_EQ(window.SlopeRight, pair.Right);
         driver.Click(window.cmdSetSlope);
         EXPECT_EQ(window.linSlope->DrawMode, SlopeLine::kCopyPen);
 
         driver.SelectTile(0);
         driver.SelectTile(tile);
-        EXPECT_EQ(window.SlopeLeft, pair.left);
-        EXPECT_EQ(window.SlopeRight, pair.right);
+        EXPECT_EQ(window.SlopeLeft, pair.Left);
+        EXPECT_EQ(window.SlopeRight, pair.Right);
         std::vector<bool> expectedBoxes(4, false);
         expectedBoxes[i % 4] = true;
         expectedBoxes[(i + 1) % 4] = i % 2 == 1;
         EXPECT_EQ(SlopeBoxes(), expectedBoxes);
         EXPECT_TRUE(window.linSlope->isVisible());
     }
-    EXPECT_TRUE(driver.dialogs.messages.empty());
+    EXPECT_TRUE(driver.Dialogs.Messages.empty());
 
     const dev_support::Bytes file = Saved();
     for (int i = 0; i < 16; ++i) {
@@ -50,7 +50,7 @@ TEST_F(SlopeEditing, EveryValidPairIsWrittenAndShownAgain) {
         for (int side = 0; side < 4; ++side) {
             const bool sloped = side == i % 4 || (i % 2 == 1 && side == (i + 1) % 4);
             const int blocking = side == i % 4 ? 1 : 0;
-            EXPECT_EQ(AttributeByte(file, side + 1, tile), (sloped ? kValidPairs[i].byte : 0) | blocking)
+            EXPECT_EQ(AttributeByte(file, side + 1, tile), (sloped ? kValidPairs[i].Byte : 0) | blocking)
                 << "tile " << tile << " side " << side;
         }
     }
@@ -72,11 +72,11 @@ TEST_F(SlopeEditing, PairsWithoutEncodingAreRefused) {
         driver.PickSlopeLevel(true, left);
         driver.PickSlopeLevel(false, right);
         driver.Click(window.cmdSetSlope);
-        EXPECT_EQ(driver.dialogs.messages.back(), "Invalid Slope!");
+        EXPECT_EQ(driver.Dialogs.Messages.back(), "Invalid Slope!");
         EXPECT_EQ(window.linSlope->DrawMode, SlopeLine::kInvert);
         EXPECT_FALSE(window.chkSlope[0]->isChecked());
     }
-    EXPECT_EQ(driver.dialogs.messages.size(), std::size(refused));
+    EXPECT_EQ(driver.Dialogs.Messages.size(), std::size(refused));
     EXPECT_EQ(driver.Attribute(1, 7), 0x80);
     EXPECT_EQ(driver.Attribute(3, 7), 3);
 
@@ -92,8 +92,8 @@ TEST_F(SlopeEditing, PairsWithoutEncodingAreRefused) {
 TEST_F(SlopeEditing, SetSlopeStraightAfterNewIsRefused) {
     driver.Click(window.chkSlope[1]);
     driver.Click(window.cmdSetSlope);
-    ASSERT_EQ(driver.dialogs.messages.size(), 1u);
-    EXPECT_EQ(driver.dialogs.messages[0], "Invalid Slope!");
+    ASSERT_EQ(driver.Dialogs.Messages.size(), 1u);
+    EXPECT_EQ(driver.Dialogs.Messages[0], "Invalid Slope!");
     EXPECT_EQ(driver.Attribute(2, 0), 0);
 }
 
@@ -104,10 +104,10 @@ TEST_F(SlopeEditing, ForeignLevelsOutsideTheTileAreRefused) {
     EXPECT_EQ(window.SlopeRight, 7);
     driver.PickSlopeLevel(true, 4);  // (4, 7): 3 apart, but ends below the tile
     driver.Click(window.cmdSetSlope);
-    EXPECT_EQ(driver.dialogs.messages.back(), "Invalid Slope!");
+    EXPECT_EQ(driver.Dialogs.Messages.back(), "Invalid Slope!");
     driver.PickSlopeLevel(true, 3);  // (3, 7): 4 apart, ends below the tile
     driver.Click(window.cmdSetSlope);
-    EXPECT_EQ(driver.dialogs.messages.size(), 2u);
+    EXPECT_EQ(driver.Dialogs.Messages.size(), 2u);
     EXPECT_EQ(driver.Attribute(1, 9), 0x8C);
 }
 

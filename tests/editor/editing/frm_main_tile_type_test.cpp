@@ -93,13 +93,13 @@ TEST_F(TileTypeEditing, BlockingListWithoutSelectionStoresNothing) {
 
 TEST_F(TileTypeEditing, NoEditingBeforeATileSetExists) {
     WindowDriver fresh;
-    fresh.Choose(fresh.window.cboBehaviour, 2);
-    fresh.Click(fresh.window.cmdSetSlope);
+    fresh.Choose(fresh.Window.cboBehaviour, 2);
+    fresh.Click(fresh.Window.cmdSetSlope);
     fresh.ClickTileSheet(40, 33);
-    EXPECT_EQ(fresh.window.Document.TileAttributes[0][0], 0);
-    EXPECT_EQ(fresh.window.CurrentTile, 0);
-    EXPECT_TRUE(fresh.dialogs.messages.empty());
-    EXPECT_EQ(fresh.window.lblTileNum->text(), "Current Tile: ");
+    EXPECT_EQ(fresh.Window.Document.TileAttributes[0][0], 0);
+    EXPECT_EQ(fresh.Window.CurrentTile, 0);
+    EXPECT_TRUE(fresh.Dialogs.Messages.empty());
+    EXPECT_EQ(fresh.Window.lblTileNum->text(), "Current Tile: ");
 }
 
 }  // namespace

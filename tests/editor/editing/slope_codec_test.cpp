@@ -8,7 +8,7 @@ namespace mosalind {
 namespace {
 
 struct SlopeRow {
-    int left, right, byte;
+    int Left, Right, Byte;
 };
 
 // The sixteen level pairs that have a slope byte, with the bytes the game expects.
@@ -18,14 +18,14 @@ constexpr SlopeRow kValidPairs[] = {{0, 1, 0xA0}, {0, 2, 0x90}, {0, 4, 0x80}, {1
 
 TEST(SlopeCodec, EncodesEveryValidPairAndDecodesItBack) {
     for (const SlopeRow& row : kValidPairs) {
-        SCOPED_TRACE(testing::Message() << row.left << "," << row.right);
-        const std::optional<std::uint8_t> byte = EncodeSlope(row.left, row.right);
+        SCOPED_TRACE(testing::Message() << row.Left << "," << row.Right);
+        const std::optional<std::uint8_t> byte = EncodeSlope(row.Left, row.Right);
         ASSERT_TRUE(byte.has_value());
-        EXPECT_EQ(*byte, row.byte);
-        const SideSlope decoded = DecodeSideSlope(static_cast<std::int16_t>(row.byte | 2), 9, 9);
-        EXPECT_TRUE(decoded.carriesSlope);
-        EXPECT_EQ(decoded.left, row.left);
-        EXPECT_EQ(decoded.right, row.right);
+        EXPECT_EQ(*byte, row.Byte);
+        const SideSlope decoded = DecodeSideSlope(static_cast<std::int16_t>(row.Byte | 2), 9, 9);
+        EXPECT_TRUE(decoded.CarriesSlope);
+        EXPECT_EQ(decoded.Left, row.Left);
+        EXPECT_EQ(decoded.Right, row.Right);
     }
 }
 
@@ -35,7 +35,7 @@ TEST(SlopeCodec, RefusesPairsWithoutEncoding) {
         for (int right = -1; right <= 6; ++right) {
             bool listed = false;
             for (const SlopeRow& row : kValidPairs) {
-                listed = listed || (row.left == left && row.right == right);
+                listed = listed || (row.Left == left && row.Right == right);
             }
             EXPECT_EQ(EncodeSlope(left, right).has_value(), listed) << left << "," << right;
             refused += listed ? 0 : 1;
@@ -50,19 +50,19 @@ TEST(SlopeCodec, RefusesPairsWithoutEncoding) {
 
 TEST(SlopeCodec, SideWithoutSlopeKeepsThePendingLevels) {
     const SideSlope side = DecodeSideSlope(0x7F, 3, 1);
-    EXPECT_FALSE(side.carriesSlope);
-    EXPECT_EQ(side.left, 3);
-    EXPECT_EQ(side.right, 1);
+    EXPECT_FALSE(side.CarriesSlope);
+    EXPECT_EQ(side.Left, 3);
+    EXPECT_EQ(side.Right, 1);
 }
 
 TEST(SlopeCodec, ForeignKindsSetOnlyTheLeftLevel) {
     const SideSlope kind3 = DecodeSideSlope(0x80 | 0x30 | 0x08, 0, 4);  // kind 3, start 2
-    EXPECT_TRUE(kind3.carriesSlope);
-    EXPECT_EQ(kind3.left, 2);
-    EXPECT_EQ(kind3.right, 4);
+    EXPECT_TRUE(kind3.CarriesSlope);
+    EXPECT_EQ(kind3.Left, 2);
+    EXPECT_EQ(kind3.Right, 4);
     const SideSlope fallFromThree = DecodeSideSlope(0x80 | 0x0C, 0, 0);  // kind 0, start 3
-    EXPECT_EQ(fallFromThree.left, 3);
-    EXPECT_EQ(fallFromThree.right, 7);  // below the tile: drawn where it falls, never stored
+    EXPECT_EQ(fallFromThree.Left, 3);
+    EXPECT_EQ(fallFromThree.Right, 7);  // below the tile: drawn where it falls, never stored
 }
 
 TEST(SlopeCodec, WritingKeepsTheBlockingKind) {

@@ -78,8 +78,8 @@ TEST(BitmapReader, IndexedLayoutsGiveTheClassicPixels) {
     WriteFileBytes(dir.File("classic.bmp"), EncodeBmp(TestPicture(208, kVariantPictureHeight, VariantPictureColour)));
     const Bitmap classic = ReadBitmap(dir.File("classic.bmp"));
     struct Variant {
-        const char* name;
-        BmpLayout layout;
+        const char* Name;
+        BmpLayout Layout;
     };
     const Variant variants[] = {
         {"core header", {.HeaderSize = 12}},
@@ -104,17 +104,17 @@ TEST(BitmapReader, IndexedLayoutsGiveTheClassicPixels) {
         {"offset field 0", {.BitsPerPixel = 8, .ColoursUsed = 0, .OffsetField = 0}},
     };
     for (const Variant& variant : variants) {
-        WriteFileBytes(dir.File("variant.bmp"), EncodeBmp(VariantPicture(), variant.layout));
+        WriteFileBytes(dir.File("variant.bmp"), EncodeBmp(VariantPicture(), variant.Layout));
         const Bitmap read = ReadBitmap(dir.File("variant.bmp"));
-        EXPECT_EQ(read.InfoHeader.Height, kVariantPictureHeight) << variant.name;
-        EXPECT_TRUE(read.Pixels == classic.Pixels) << variant.name;
-        ASSERT_EQ(read.Palette.size(), 16u) << variant.name;
-        const int entries = variant.layout.ColoursUsed == 0 ? 16 : variant.layout.ColoursUsed;
+        EXPECT_EQ(read.InfoHeader.Height, kVariantPictureHeight) << variant.Name;
+        EXPECT_TRUE(read.Pixels == classic.Pixels) << variant.Name;
+        ASSERT_EQ(read.Palette.size(), 16u) << variant.Name;
+        const int entries = variant.Layout.ColoursUsed == 0 ? 16 : variant.Layout.ColoursUsed;
         for (int i = 0; i < 16; ++i) {
             const PaletteEntry expected = i < entries ? TestPaletteColour(i) : PaletteEntry{};
-            EXPECT_EQ(read.Palette[i].Red, expected.Red) << variant.name << " entry " << i;
-            EXPECT_EQ(read.Palette[i].Green, expected.Green) << variant.name << " entry " << i;
-            EXPECT_EQ(read.Palette[i].Blue, expected.Blue) << variant.name << " entry " << i;
+            EXPECT_EQ(read.Palette[i].Red, expected.Red) << variant.Name << " entry " << i;
+            EXPECT_EQ(read.Palette[i].Green, expected.Green) << variant.Name << " entry " << i;
+            EXPECT_EQ(read.Palette[i].Blue, expected.Blue) << variant.Name << " entry " << i;
         }
     }
 }
@@ -149,10 +149,10 @@ TEST(BitmapReader, RefusesWhatIsNotATileSheet) {
     TempDir dir;
     const Bytes good = EncodeBmp(TestPicture(208, 16, Diagonal));
     struct Case {
-        std::size_t at;
-        int width;  // 2 or 4 bytes
-        std::uint32_t value;
-        const char* says;
+        std::size_t At;
+        int Width;  // 2 or 4 bytes
+        std::uint32_t Value;
+        const char* Says;
     } cases[] = {
         {0, 2, 0x4142, "does not start with \"BM\""},
         {14, 4, 64, "information header is 64 bytes long; the editor reads headers of 12, 40, 52, 56, 108 and 124"},
@@ -172,19 +172,19 @@ TEST(BitmapReader, RefusesWhatIsNotATileSheet) {
     };
     for (const Case& c : cases) {
         Bytes file = good;
-        if (c.width == 2) {
-            PutLE16(file, c.at, static_cast<std::uint16_t>(c.value));
+        if (c.Width == 2) {
+            PutLE16(file, c.At, static_cast<std::uint16_t>(c.Value));
         } else {
-            PutLE32(file, c.at, c.value);
+            PutLE32(file, c.At, c.Value);
         }
         WriteFileBytes(dir.File("bad.bmp"), file);
         try {
             ReadBitmap(dir.File("bad.bmp"));
-            ADD_FAILURE() << c.says;
+            ADD_FAILURE() << c.Says;
         } catch (const RefusedError& error) {
             const std::string message = error.what();
             EXPECT_EQ(message.rfind(dir.File("bad.bmp") + " is not a 16-colour tile bitmap: ", 0), 0u) << message;
-            EXPECT_NE(message.find(c.says), std::string::npos) << message;
+            EXPECT_NE(message.find(c.Says), std::string::npos) << message;
         }
     }
 }

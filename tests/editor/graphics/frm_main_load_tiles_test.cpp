@@ -41,12 +41,12 @@ protected:
 TEST_F(FrmMainLoadTilesTest, AsksForAnExistingBitmapFile) {
     window.show();
     QTest::mouseClick(window.cmdLoad, Qt::LeftButton);
-    ASSERT_EQ(dialogs.fileRequests.size(), 1u);
-    EXPECT_FALSE(dialogs.fileRequests[0].save);
-    EXPECT_EQ(dialogs.fileRequests[0].filter,
+    ASSERT_EQ(dialogs.FileRequests.size(), 1u);
+    EXPECT_FALSE(dialogs.FileRequests[0].Save);
+    EXPECT_EQ(dialogs.FileRequests[0].Filter,
               "All Tile Sheets (*.bmp *.png)|*.bmp;*.png|Bitmap Files (*.bmp)|*.bmp|PNG Files (*.png)|*.png");
-    EXPECT_EQ(dialogs.fileRequests[0].flags, 4100);
-    EXPECT_EQ(dialogs.fileRequests[0].fileName, "");
+    EXPECT_EQ(dialogs.FileRequests[0].Flags, 4100);
+    EXPECT_EQ(dialogs.FileRequests[0].FileName, "");
     EXPECT_TRUE(window.cdlLoad.CancelError);
     window.close();
 }
@@ -55,12 +55,12 @@ TEST_F(FrmMainLoadTilesTest, CancellingChangesNothingAndTheCommandCanBeUsedAgain
     window.show();
     QTest::mouseClick(window.cmdLoad, Qt::LeftButton);  // unscripted dialog: cancelled
     ExpectNothingLoaded();
-    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(dialogs.Messages.empty());
 
     const std::string path = WriteCellPatternSheet(dir, "tiles.bmp", 208, 320);
     dialogs.AnswerNextFileDialog(QString::fromStdString(path));
     QTest::mouseClick(window.cmdLoad, Qt::LeftButton);
-    EXPECT_EQ(dialogs.fileRequests.size(), 2u);
+    EXPECT_EQ(dialogs.FileRequests.size(), 2u);
     EXPECT_FALSE(window.cmdLoad->isEnabled());
     window.close();
 }
@@ -71,7 +71,7 @@ TEST_F(FrmMainLoadTilesTest, LoadedSheetIsShownOneToOneAndOpensTheDocumentComman
     dialogs.AnswerNextFileDialog(QString::fromStdString(path));
     QTest::mouseClick(window.cmdLoad, Qt::LeftButton);
 
-    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(dialogs.Messages.empty());
     EXPECT_FALSE(window.cmdLoad->isEnabled());
     EXPECT_TRUE(window.fraIn->isEnabled());
     EXPECT_TRUE(window.cmdNew->isEnabled());
@@ -102,7 +102,7 @@ TEST_F(FrmMainLoadTilesTest, LoadedSheetIsShownOneToOneAndOpensTheDocumentComman
 
     // A run loads one bitmap: the button no longer reacts.
     QTest::mouseClick(window.cmdLoad, Qt::LeftButton);
-    EXPECT_EQ(dialogs.fileRequests.size(), 1u);
+    EXPECT_EQ(dialogs.FileRequests.size(), 1u);
     window.close();
 }
 
@@ -112,7 +112,7 @@ TEST_F(FrmMainLoadTilesTest, PngSheetIsTakenByItsContentWhateverItsName) {
         path, dev_support::EncodePng(testing_support::TestPicture(208, 320, testing_support::CellPatternColour),
                                      {.Interlaced = true}));
     LoadTiles(window, dialogs, path);
-    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(dialogs.Messages.empty());
     EXPECT_EQ(window.Graphics.BMPTileCount, 260);
     const QImage& shown = window.picBMPScroller->Picture();
     for (const QPoint p : {QPoint(0, 0), QPoint(8, 0), QPoint(207, 319), QPoint(100, 155)}) {
@@ -135,15 +135,15 @@ TEST_F(FrmMainLoadTilesTest, RefusedBitmapIsReportedAndLeavesTheWindowAsBefore) 
     dev_support::WriteFileBytes(cutPng, Bytes(png.begin(), png.end() - 20));
     const std::string wrongWidth = WriteCellPatternSheet(dir, "wide.bmp", 224, 32);
     for (const std::string& path : {notABitmap, cutPng, wrongWidth}) {
-        dialogs.messages.clear();
+        dialogs.Messages.clear();
         LoadTiles(window, dialogs, path);
-        ASSERT_EQ(dialogs.messages.size(), 1u) << path;
-        EXPECT_TRUE(dialogs.messages[0].contains(QString::fromStdString(path))) << dialogs.messages[0].toStdString();
+        ASSERT_EQ(dialogs.Messages.size(), 1u) << path;
+        EXPECT_TRUE(dialogs.Messages[0].contains(QString::fromStdString(path))) << dialogs.Messages[0].toStdString();
         ExpectNothingLoaded();
     }
     // The dialog starts with the name it last held.
     window.cmdLoad_Click();
-    EXPECT_EQ(dialogs.fileRequests.back().fileName, QString::fromStdString(wrongWidth));
+    EXPECT_EQ(dialogs.FileRequests.back().FileName, QString::fromStdString(wrongWidth));
 }
 
 TEST_F(FrmMainLoadTilesTest, TheViewShowsExactlyTheCellsThatAreCut) {
@@ -153,7 +153,7 @@ TEST_F(FrmMainLoadTilesTest, TheViewShowsExactlyTheCellsThatAreCut) {
     dev_support::WriteFileBytes(path, dev_support::EncodeBmp(testing_support::VariantPicture(),
                                                              {.HeaderSize = 124, .ColoursUsed = 6, .GapBytes = 250}));
     LoadTiles(window, dialogs, path);
-    ASSERT_TRUE(dialogs.messages.empty());
+    ASSERT_TRUE(dialogs.Messages.empty());
     const QImage& shown = window.picBMPScroller->Picture();
     ASSERT_EQ(shown.size(), QSize(208, testing_support::kVariantPictureHeight));
     int checked = 0;

@@ -22,7 +22,7 @@ class FrmMainPaintTest : public ::testing::Test {
 protected:
     void SetUp() override {
         LoadTiles(window, dialogs, WriteCellPatternSheet(dir, "tiles.bmp", 208, 1120));
-        ASSERT_TRUE(dialogs.messages.empty());
+        ASSERT_TRUE(dialogs.Messages.empty());
         // A tile set of 910 tiles, 8 frames: frame f of tile t shows cell t + f.
         window.Document.Header.TileCount = 910;
         window.Document.Header.FrameCount = 8;

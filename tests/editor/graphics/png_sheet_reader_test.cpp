@@ -38,30 +38,30 @@ void SetHeaderHeight(Bytes& png, std::uint32_t height) {
 TEST(PngSheetReader, EveryBitDepthInterlacedOrNotGivesTheClassicPixels) {
     TempDir dir;
     struct Case {
-        int bitDepth;
-        int paletteEntries;
+        int BitDepth;
+        int PaletteEntries;
     } cases[] = {{1, 2}, {2, 4}, {4, 16}, {4, 9}, {8, 16}, {8, 200}};
     for (const Case& c : cases) {
         // A picture in the colours the depth can hold, and never more than 16.
-        const int colours = 1 << std::min(c.bitDepth, 4);
+        const int colours = 1 << std::min(c.BitDepth, 4);
         const PixelColour colour = [colours](int x, int y) { return CellPatternColour(x, y) % colours; };
         WriteFileBytes(dir.File("classic.bmp"), EncodeBmp(TestPicture(208, 48, colour)));
         const Bitmap classic = ReadTileSheet(dir.File("classic.bmp"));
         for (const bool interlaced : {false, true}) {
-            const std::string label = std::to_string(c.bitDepth) + "-bit, " + std::to_string(c.paletteEntries) +
+            const std::string label = std::to_string(c.BitDepth) + "-bit, " + std::to_string(c.PaletteEntries) +
                                       " entries" + (interlaced ? ", interlaced" : "");
-            const Bytes png = EncodePng(TestPicture(208, 48, colour, c.paletteEntries),
-                                        {.BitDepth = c.bitDepth, .Interlaced = interlaced});
+            const Bytes png = EncodePng(TestPicture(208, 48, colour, c.PaletteEntries),
+                                        {.BitDepth = c.BitDepth, .Interlaced = interlaced});
             WriteFileBytes(dir.File("sheet.png"), png);
             const Bitmap read = ReadTileSheet(dir.File("sheet.png"));
             EXPECT_TRUE(read.Pixels == classic.Pixels) << label;
             EXPECT_TRUE(DecodeTileSheet(png.data(), png.size(), "sheet.png").Pixels == classic.Pixels) << label;
             EXPECT_EQ(read.InfoHeader.Width, 208) << label;
             EXPECT_EQ(read.InfoHeader.Height, 48) << label;
-            EXPECT_EQ(read.InfoHeader.BitCount, c.bitDepth) << label;
+            EXPECT_EQ(read.InfoHeader.BitCount, c.BitDepth) << label;
             ASSERT_EQ(read.Palette.size(), 16u) << label;
             for (int i = 0; i < 16; ++i) {
-                const PaletteEntry expected = i < c.paletteEntries ? TestPaletteColour(i) : PaletteEntry{};
+                const PaletteEntry expected = i < c.PaletteEntries ? TestPaletteColour(i) : PaletteEntry{};
                 EXPECT_EQ(read.Palette[i].Red, expected.Red) << label << " entry " << i;
                 EXPECT_EQ(read.Palette[i].Green, expected.Green) << label << " entry " << i;
                 EXPECT_EQ(read.Palette[i].Blue, expected.Blue) << label << " entry " << i;

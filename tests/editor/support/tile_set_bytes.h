@@ -12,32 +12,32 @@
 namespace testing_support {
 
 struct TileSetContent {
-    int tileCount = 0;
-    int frameCount = 0;
-    int planeSize = 0;
-    std::int32_t attributeOffset = 0;
-    std::int32_t frameOffset = 0;
-    std::int32_t planesOffset = 0;
-    std::array<std::uint8_t, 44> reserved{};
-    std::array<std::vector<std::uint8_t>, 5> attributes;  // [slot][tile]
-    std::vector<std::vector<int>> frames;                 // [frame][tile]: cell numbers
-    dev_support::Bytes planes;                            // the planar section as it stands
+    int TileCount = 0;
+    int FrameCount = 0;
+    int PlaneSize = 0;
+    std::int32_t AttributeOffset = 0;
+    std::int32_t FrameOffset = 0;
+    std::int32_t PlanesOffset = 0;
+    std::array<std::uint8_t, 44> Reserved{};
+    std::array<std::vector<std::uint8_t>, 5> Attributes;  // [slot][tile]
+    std::vector<std::vector<int>> Frames;                 // [frame][tile]: cell numbers
+    dev_support::Bytes Planes;                            // the planar section as it stands
 
     // A tile set as New makes it: every attribute 0, every frame of tile t on cell t,
     // wrapping after `cells`.
     static TileSetContent Fresh(int tileCount, int frameCount, int planeSize, int cells) {
         TileSetContent content;
-        content.tileCount = tileCount;
-        content.frameCount = frameCount;
-        content.planeSize = planeSize;
-        content.attributeOffset = 64;
-        content.frameOffset = 64 + 5 * tileCount;
-        content.planesOffset = content.frameOffset + 2 * tileCount * frameCount;
-        for (auto& row : content.attributes) {
+        content.TileCount = tileCount;
+        content.FrameCount = frameCount;
+        content.PlaneSize = planeSize;
+        content.AttributeOffset = 64;
+        content.FrameOffset = 64 + 5 * tileCount;
+        content.PlanesOffset = content.FrameOffset + 2 * tileCount * frameCount;
+        for (auto& row : content.Attributes) {
             row.assign(tileCount, 0);
         }
-        content.frames.assign(frameCount, std::vector<int>(tileCount));
-        for (auto& row : content.frames) {
+        content.Frames.assign(frameCount, std::vector<int>(tileCount));
+        for (auto& row : content.Frames) {
             for (int tile = 0; tile < tileCount; ++tile) {
                 row[tile] = tile % cells;
             }
@@ -47,26 +47,26 @@ struct TileSetContent {
 
     dev_support::Bytes FileBytes() const {
         dev_support::Bytes bytes(62, 0);
-        dev_support::PutLE16(bytes, 0, static_cast<std::uint16_t>(tileCount));
-        dev_support::PutLE16(bytes, 2, static_cast<std::uint16_t>(frameCount));
-        dev_support::PutLE16(bytes, 4, static_cast<std::uint16_t>(planeSize));
-        dev_support::PutLE32(bytes, 6, static_cast<std::uint32_t>(attributeOffset));
-        dev_support::PutLE32(bytes, 10, static_cast<std::uint32_t>(frameOffset));
-        dev_support::PutLE32(bytes, 14, static_cast<std::uint32_t>(planesOffset));
+        dev_support::PutLE16(bytes, 0, static_cast<std::uint16_t>(TileCount));
+        dev_support::PutLE16(bytes, 2, static_cast<std::uint16_t>(FrameCount));
+        dev_support::PutLE16(bytes, 4, static_cast<std::uint16_t>(PlaneSize));
+        dev_support::PutLE32(bytes, 6, static_cast<std::uint32_t>(AttributeOffset));
+        dev_support::PutLE32(bytes, 10, static_cast<std::uint32_t>(FrameOffset));
+        dev_support::PutLE32(bytes, 14, static_cast<std::uint32_t>(PlanesOffset));
         for (int i = 0; i < 44; ++i) {
-            bytes[18 + i] = reserved[i];
+            bytes[18 + i] = Reserved[i];
         }
-        for (const auto& row : attributes) {
+        for (const auto& row : Attributes) {
             bytes.insert(bytes.end(), row.begin(), row.end());
         }
-        for (const auto& row : frames) {
+        for (const auto& row : Frames) {
             for (int cell : row) {
                 const std::uint16_t stored = static_cast<std::uint16_t>(cell * 32);
                 bytes.push_back(static_cast<std::uint8_t>(stored & 0xFF));
                 bytes.push_back(static_cast<std::uint8_t>(stored >> 8));
             }
         }
-        bytes.insert(bytes.end(), planes.begin(), planes.end());
+        bytes.insert(bytes.end(), Planes.begin(), Planes.end());
         return bytes;
     }
 };

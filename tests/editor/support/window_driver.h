@@ -22,31 +22,31 @@ namespace testing_support {
 
 class WindowDriver {
 public:
-    WindowDriver() : window(&dialogs) {
-        window.show();
-        static_cast<void>(QTest::qWaitForWindowExposed(&window));
+    WindowDriver() : Window(&Dialogs) {
+        Window.show();
+        static_cast<void>(QTest::qWaitForWindowExposed(&Window));
     }
 
-    mosalind::ScriptedDialogs dialogs;
-    mosalind::FrmMain window;
+    mosalind::ScriptedDialogs Dialogs;
+    mosalind::FrmMain Window;
 
     // ---- Commands ----
     void LoadTiles(const std::string& path) {
-        dialogs.AnswerNextFileDialog(QString::fromStdString(path));
-        Click(window.cmdLoad);
+        Dialogs.AnswerNextFileDialog(QString::fromStdString(path));
+        Click(Window.cmdLoad);
     }
     // Frame count row 0 is 4 frames, row 1 is 8.
     void New(int frameCountRow) {
-        Choose(window.cboFrameCount, frameCountRow);
-        Click(window.cmdNew);
+        Choose(Window.cboFrameCount, frameCountRow);
+        Click(Window.cmdNew);
     }
     void Open(const std::string& path) {
-        dialogs.AnswerNextFileDialog(QString::fromStdString(path));
-        Click(window.cmdOpen);
+        Dialogs.AnswerNextFileDialog(QString::fromStdString(path));
+        Click(Window.cmdOpen);
     }
     void Save(const std::string& path) {
-        dialogs.AnswerNextFileDialog(QString::fromStdString(path));
-        Click(window.cmdSave);
+        Dialogs.AnswerNextFileDialog(QString::fromStdString(path));
+        Click(Window.cmdSave);
     }
 
     // ---- Controls ----
@@ -74,29 +74,29 @@ public:
 
     // Points of a picture box with a border are given in its inner pixels.
     void ClickTileSheet(int x, int y, Qt::MouseButton button = Qt::LeftButton) {
-        ClickAt(window.picTilesScroller, x, y, button);
+        ClickAt(Window.picTilesScroller, x, y, button);
     }
-    void ClickBitmap(int x, int y) { ClickAt(window.picBMPScroller, x, y); }
+    void ClickBitmap(int x, int y) { ClickAt(Window.picBMPScroller, x, y); }
     void ClickTileView(int x, int y) {
-        const QPoint inner = window.picTile->contentsRect().topLeft();
-        ClickAt(window.picTile, inner.x() + x, inner.y() + y);
+        const QPoint inner = Window.picTile->contentsRect().topLeft();
+        ClickAt(Window.picTile, inner.x() + x, inner.y() + y);
     }
 
     // A click into the tile view that picks `level` on the left or right half.
     void PickSlopeLevel(bool leftHalf, int level) {
-        const int width = static_cast<int>(window.picTile->ScaleWidth());
-        const int height = static_cast<int>(window.picTile->ScaleHeight());
+        const int width = static_cast<int>(Window.picTile->ScaleWidth());
+        const int height = static_cast<int>(Window.picTile->ScaleHeight());
         // The middle of the level's band: 5y near (k + 1/2) x height.
         const int y = ((2 * level + 1) * height) / 10;
         ClickTileView(leftHalf ? 2 : width - 3, y);
     }
 
     void SelectTile(int tile) { ClickTileSheet((tile % 13) * 16 + 8, (tile / 13) * 16 + 8); }
-    void ChooseFrame(int frame) { Click(window.optAnim[frame]); }
+    void ChooseFrame(int frame) { Click(Window.optAnim[frame]); }
     void AssignCell(int cell) { ClickBitmap((cell % 13) * 16 + 5, (cell / 13) * 16 + 5); }
 
-    std::int16_t Attribute(int slot, int tile) const { return window.Document.TileAttributes[slot][tile]; }
-    std::int16_t Frame(int frame, int tile) const { return window.Document.TileFrames[frame][tile]; }
+    std::int16_t Attribute(int slot, int tile) const { return Window.Document.TileAttributes[slot][tile]; }
+    std::int16_t Frame(int frame, int tile) const { return Window.Document.TileFrames[frame][tile]; }
 };
 
 }  // namespace testing_support

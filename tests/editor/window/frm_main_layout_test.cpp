@@ -41,10 +41,10 @@ TEST_F(FrmMainLayoutTest, WindowIsFixedAtTheDesignClientSizeWithItsCaption) {
 
 TEST_F(FrmMainLayoutTest, EveryControlSitsAtItsDesignPixelsInItsContainer) {
     struct Expected {
-        const char* name;
-        QWidget* control;
-        QWidget* container;
-        QRect geometry;
+        const char* Name;
+        QWidget* Control;
+        QWidget* Container;
+        QRect Geometry;
     };
     const std::vector<Expected> table = {
         {"txtTileCount", window.txtTileCount, &window, {440, 16, 57, 19}},
@@ -83,9 +83,9 @@ TEST_F(FrmMainLayoutTest, EveryControlSitsAtItsDesignPixelsInItsContainer) {
         {"lblTileCount", window.lblTileCount, &window, {360, 16, 73, 17}},
     };
     for (const Expected& row : table) {
-        ASSERT_NE(row.control, nullptr) << row.name;
-        EXPECT_EQ(row.control->parentWidget(), row.container) << row.name;
-        EXPECT_EQ(row.control->geometry(), row.geometry) << row.name;
+        ASSERT_NE(row.Control, nullptr) << row.Name;
+        EXPECT_EQ(row.Control->parentWidget(), row.Container) << row.Name;
+        EXPECT_EQ(row.Control->geometry(), row.Geometry) << row.Name;
     }
     for (int i = 0; i < 8; ++i) {
         const int left = 504 + 48 * (i % 4);
@@ -212,7 +212,7 @@ TEST_F(FrmMainLayoutTest, ControlsInDisabledFramesRaiseNoEvents) {
     EXPECT_FALSE(window.chkSlope[0]->isChecked());
     EXPECT_FALSE(window.optAnim[2]->isChecked());
     EXPECT_EQ(window.cboBlocking[0]->currentIndex(), -1);
-    EXPECT_TRUE(dialogs.fileRequests.empty());
+    EXPECT_TRUE(dialogs.FileRequests.empty());
     window.close();
 }
 
