@@ -21,6 +21,7 @@
 #include "fuzz_check.h"
 #include "graphics/bitmap_reader.h"
 #include "graphics/tile_graphics.h"
+#include "sheet_checks.h"
 #include "sheet_layouts.h"
 
 using fuzzing::FuzzCheck;
@@ -30,40 +31,6 @@ namespace {
 
 constexpr int kRowBytes = 104;
 constexpr int kMostRowsReencoded = 64;
-
-bool SameSheet(const Bitmap& a, const Bitmap& b) {
-    const auto samePalette = [&] {
-        for (std::size_t i = 0; i < a.Palette.size(); ++i) {
-            const auto& x = a.Palette[i];
-            const auto& y = b.Palette[i];
-            if (x.Blue != y.Blue || x.Green != y.Green || x.Red != y.Red || x.Reserved != y.Reserved) {
-                return false;
-            }
-        }
-        return true;
-    };
-    const mosalind::BMPInfoHeader& x = a.InfoHeader;
-    const mosalind::BMPInfoHeader& y = b.InfoHeader;
-    return a.FileHeader.Type == b.FileHeader.Type && a.FileHeader.Size == b.FileHeader.Size &&
-           a.FileHeader.OffBits == b.FileHeader.OffBits && x.Size == y.Size && x.Width == y.Width &&
-           x.Height == y.Height && x.BitCount == y.BitCount && x.Compression == y.Compression &&
-           x.SizeImage == y.SizeImage && x.ClrUsed == y.ClrUsed && a.Palette.size() == b.Palette.size() &&
-           samePalette() && a.Pixels == b.Pixels;
-}
-
-// Decodes, turning a refusal into its message; the message is one line naming the file.
-bool Decode(const std::uint8_t* data, std::size_t size, const std::string& name, Bitmap& bitmap, std::string& refusal) {
-    try {
-        bitmap = mosalind::DecodeBitmap(data, size, name);
-        return true;
-    } catch (const mosalind::RefusedError& error) {
-        refusal = error.what();
-        FuzzCheck(refusal.rfind(name + " is not a 16-colour tile bitmap: ", 0) == 0 &&
-                      refusal.find('\n') == std::string::npos,
-                  "a refusal is one line naming the file");
-        return false;
-    }
-}
 
 // Colour index of pixel (x, y), y from the top, in the kept form: bottom row first, left
 // pixel in the high nibble.
@@ -116,7 +83,7 @@ void CheckLayout(const Bitmap& bitmap, const fuzzing::SheetLayout& sheetLayout) 
     const dev_support::Bytes file = dev_support::EncodeBmp(picture, layout);
     Bitmap again;
     std::string refusal;
-    FuzzCheck(Decode(file.data(), file.size(), sheetLayout.Name, again, refusal),
+    FuzzCheck(fuzzing::DecodeSheet(mosalind::DecodeBitmap, file.data(), file.size(), sheetLayout.Name, again, refusal),
               "the sheet written in another layout is read");
     FuzzCheck(again.InfoHeader.Height == picture.Height && again.InfoHeader.BitCount == layout.BitsPerPixel &&
                   again.InfoHeader.Size == layout.HeaderSize,
@@ -143,41 +110,22 @@ void CheckLayout(const Bitmap& bitmap, const fuzzing::SheetLayout& sheetLayout) 
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const dev_support::TempDir scratch(fuzzing::ScratchParent());
-    const std::string path = scratch.File("sheet.bmp");
     Bitmap bitmap;
-    std::string refusal;
-    const bool accepted = Decode(data, size, path, bitmap, refusal);
-
-    dev_support::WriteFileBytes(path, dev_support::Bytes(data, data + size));
-    try {
-        const Bitmap read = mosalind::ReadBitmap(path);
-        FuzzCheck(accepted && SameSheet(read, bitmap), "reading the file gives the sheet decoding gives");
-    } catch (const mosalind::RefusedError& error) {
-        FuzzCheck(!accepted && refusal == error.what(), "reading the file gives the refusal decoding gives");
-    }
-    if (!accepted) {
+    const auto readFile = [](const std::string& path) { return mosalind::ReadBitmap(path); };
+    if (!fuzzing::DecodeAndReadAgree(mosalind::DecodeBitmap, readFile, data, size, scratch.File("sheet.bmp"), bitmap)) {
         return 0;
     }
 
-    const mosalind::BMPInfoHeader& info = bitmap.InfoHeader;
-    FuzzCheck(info.Width == 208 && info.Height > 0 && info.Height % 16 == 0 && info.Height / 16 <= 2520,
-              "an accepted sheet is 208 pixels wide and 1 to 2,520 rows of cells high");
-    FuzzCheck(bitmap.Palette.size() == 16, "an accepted sheet has 16 palette entries");
-    FuzzCheck(bitmap.Pixels.size() == static_cast<std::size_t>(info.Height) * kRowBytes,
-              "an accepted sheet has 104 bytes of pixels a row");
+    fuzzing::CheckSheetShape(bitmap);
     CheckPlanes(bitmap);
-    if (info.Height <= kMostRowsReencoded) {
+    if (bitmap.InfoHeader.Height <= kMostRowsReencoded) {
         const std::vector<fuzzing::SheetLayout>& layouts = fuzzing::SheetLayouts();
         if (fuzzing::Replaying()) {
             for (const fuzzing::SheetLayout& layout : layouts) {
                 CheckLayout(bitmap, layout);
             }
         } else {
-            std::uint32_t hash = 2166136261u;
-            for (std::size_t i = 0; i < size; ++i) {
-                hash = (hash ^ data[i]) * 16777619u;
-            }
-            CheckLayout(bitmap, layouts[hash % layouts.size()]);
+            CheckLayout(bitmap, layouts[fuzzing::InputHash(data, size) % layouts.size()]);
         }
     }
     return 0;
