@@ -5,6 +5,7 @@
 
 #include "document/little_endian.h"
 #include "graphics/bitmap_refusal.h"
+#include "graphics/sheet_size_check.h"
 #include "graphics/tile_sheet_format.h"
 
 namespace mosalind {
@@ -81,23 +82,11 @@ void CheckPixelFormat(const std::string& name, const BMPInfoHeader& info) {
 
 // Returns the image height in rows; a negative height field means rows stored top first.
 std::int32_t CheckSize(const std::string& name, const BMPInfoHeader& info) {
-    if (info.Width != kSheetWidth) {
-        RefuseBitmap(name, "it is " + std::to_string(info.Width) + " pixels wide, not " + std::to_string(kSheetWidth));
-    }
-    const std::int64_t rows = info.Height < 0 ? -static_cast<std::int64_t>(info.Height) : info.Height;
-    if (rows == 0 || rows % 16 != 0) {
-        RefuseBitmap(name, "its height of " + std::to_string(info.Height) +
-                               " pixels is not a whole number of 16-pixel rows of cells");
-    }
-    if (rows / 16 > kMaxSheetCellRows) {
-        RefuseBitmap(name, "its " + std::to_string(rows / 16) + " rows of cells exceed " +
-                               std::to_string(kMaxSheetCellRows) + " (at most " + std::to_string(kMaxSheetCells) +
-                               " cells)");
-    }
+    const std::int32_t rows = CheckSheetSize(name, info.Width, info.Height);
     if (info.Height < 0 && info.Compression != kCompressionNone) {
         RefuseBitmap(name, "it is compressed and stored top row first, which a BMP file cannot be");
     }
-    return static_cast<std::int32_t>(rows);
+    return rows;
 }
 
 // The palette's length in entries: the colours-used field when it is 1 to 2^bits, all

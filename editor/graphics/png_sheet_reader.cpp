@@ -7,6 +7,7 @@
 #include "graphics/bitmap_refusal.h"
 #include "graphics/large_pages.h"
 #include "graphics/png_decoder.h"
+#include "graphics/sheet_size_check.h"
 #include "graphics/tile_sheet_format.h"
 
 namespace mosalind {
@@ -35,19 +36,7 @@ void CheckHeader(const PngHeader& header, const std::string& name) {
     if (header.ColourType != kPaletteColourType) {
         RefuseBitmap(name, "it is " + ColourTypeName(header.ColourType) + "; " + kWhatIsRead);
     }
-    if (header.Width != kSheetWidth) {
-        RefuseBitmap(name,
-                     "it is " + std::to_string(header.Width) + " pixels wide, not " + std::to_string(kSheetWidth));
-    }
-    if (header.Height % 16 != 0) {
-        RefuseBitmap(name, "its height of " + std::to_string(header.Height) +
-                               " pixels is not a whole number of 16-pixel rows of cells");
-    }
-    if (header.Height / 16 > static_cast<std::uint32_t>(kMaxSheetCellRows)) {
-        RefuseBitmap(name, "its " + std::to_string(header.Height / 16) + " rows of cells exceed " +
-                               std::to_string(kMaxSheetCellRows) + " (at most " + std::to_string(kMaxSheetCells) +
-                               " cells)");
-    }
+    CheckSheetSize(name, header.Width, header.Height);
 }
 
 [[noreturn]] void RefuseDamaged(const PngInput& input, const PngDecoder& decoder, const std::string& name) {

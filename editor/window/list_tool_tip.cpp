@@ -9,12 +9,7 @@ namespace mosalind {
 
 namespace {
 
-void UpdateToolTip(QComboBox* list) {
-    list->setToolTip(ListTextFits(list) ? QString() : list->currentText());
-}
-
-}  // namespace
-
+// Whether the closed list shows its current text whole.
 bool ListTextFits(const QComboBox* list) {
     QStyleOptionComboBox option;
     option.initFrom(list);
@@ -23,6 +18,12 @@ bool ListTextFits(const QComboBox* list) {
     const QRect room = list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
     return list->fontMetrics().horizontalAdvance(list->currentText()) <= room.width();
 }
+
+void UpdateToolTip(QComboBox* list) {
+    list->setToolTip(ListTextFits(list) ? QString() : list->currentText());
+}
+
+}  // namespace
 
 void KeepListTextReadable(QComboBox* list) {
     list->view()->setMinimumWidth(list->view()->sizeHintForColumn(0) + 8);

@@ -10,7 +10,4 @@ namespace mosalind {
 // narrower than rows such as "1 - Blocking".
 void KeepListTextReadable(QComboBox* list);
 
-// Whether the closed list shows its current text whole.
-bool ListTextFits(const QComboBox* list);
-
 }  // namespace mosalind
