@@ -103,6 +103,7 @@ void FrmMain::EnableEditing() {
         optAnim[frame]->setEnabled(false);
     }
 
+    Selection.Reset(Document.Header.TileCount, wholeRows * kCellsPerRow);
     SlopeLeft = 0;
     SlopeRight = 0;
     SelectTile(0);

@@ -6,10 +6,12 @@
 #include <memory>
 
 #include "document/tile_set.h"
+#include "editing/tile_selection.h"
 #include "graphics/bitmap_reader.h"
 #include "graphics/tile_graphics.h"
 #include "window/file_dialog.h"
 #include "window/picture_box.h"
+#include "window/press_watcher.h"
 #include "window/rect_marker.h"
 #include "window/slope_line.h"
 #include "window/user_dialogs.h"
@@ -22,6 +24,9 @@ class QLineEdit;
 class QPainter;
 class QPushButton;
 class QScrollBar;
+class QShortcut;
+class QTimer;
+class QWheelEvent;
 
 namespace mosalind {
 
@@ -82,15 +87,26 @@ public:
     FileDialog cdlOpen;
     FileDialog cdlSave;
 
+    // ---- Keys of the window, and what plays the animations (window/frm_main_keyboard.cpp) ----
+    QShortcut* keyHelp = nullptr;          // F1
+    QShortcut* keyAttributes = nullptr;    // F2
+    QShortcut* keyAnimate = nullptr;       // F3
+    QShortcut* keySelectAll = nullptr;     // Ctrl+A
+    QTimer* tmrAnimate = nullptr;          // a step of every animation, 8 a second while playing
+    PressWatcher* pressWatcher = nullptr;  // any click in the window stops the animations first
+
     // ---- State ----
     TileSet Document;  // the tile set
     std::int16_t CurrentTile = 0;
     std::int16_t CurrentFrame = 0;
     int SlopeLeft = 0;  // pending slope levels, 0 (top) to 4 (bottom)
     std::int16_t SlopeRight = 0;
-    Bitmap LoadedBitmap;    // BMPFileHeader, BMPInfoHeader, BMPPalette, BMPPixels
-    TileGraphics Graphics;  // BMPTileCount and TilePlanes
-    QImage BMPPicture;      // the cut pixels in the sheet's palette, shown in picBMPScroller
+    Bitmap LoadedBitmap;           // BMPFileHeader, BMPInfoHeader, BMPPalette, BMPPixels
+    TileGraphics Graphics;         // BMPTileCount and TilePlanes
+    QImage BMPPicture;             // the cut pixels in the sheet's palette, shown in picBMPScroller
+    TileSelection Selection;       // the tiles an edit writes; its current tile is CurrentTile
+    bool AttributesShown = false;  // the attribute overlay over the tile sheet
+    int AnimationStep = -1;        // how many frames the animations are ahead; -1 while not playing
 
     // ---- Handlers (the user's actions) ----
     void cmdLoad_Click();  // graphics/frm_main_load_tiles.cpp
@@ -112,6 +128,14 @@ public:
     void picTile_Paint(QPainter& painter);  // graphics/frm_main_paint.cpp
     void picAnim_Paint(int index, QPainter& painter);
     void picTilesScroller_Paint(QPainter& painter);
+    bool picTilesScroller_KeyDown(int key, int shift);  // window/frm_main_keyboard.cpp
+    bool picTiles_MouseWheel(QWheelEvent& event);       // window/frm_main_scrolling.cpp
+    bool picBMP_MouseWheel(QWheelEvent& event);
+    void keyHelp_Activated();  // window/frm_main_keyboard.cpp
+    void keySelectAll_Activated();
+    void keyAttributes_Activated();  // graphics/frm_main_attribute_overlay.cpp
+    void keyAnimate_Activated();     // graphics/frm_main_animation.cpp
+    void tmrAnimate_Timer();
 
     // ---- Procedures ----
     void EnableEditing();    // document/frm_main_document_commands.cpp
@@ -122,11 +146,16 @@ public:
     void ShowBitmapOffset(std::int16_t cell);
     void SelectFrame(std::int16_t frame);  // editing/frm_main_frames.cpp
     void AssignFrameOffset(std::int16_t cell);
-    void RefreshViews();  // editing/frm_main_slope.cpp
+    void RefreshViews();                         // editing/frm_main_slope.cpp
+    void ScrollTileIntoView(std::int16_t tile);  // window/frm_main_scrolling.cpp
+    void StopAnimation();                        // graphics/frm_main_animation.cpp
+    int ShownFrame(int frame) const;             // the frame a view of `frame` shows, playing or not
 
 private:
     void BuildLayout();  // window/frm_main_layout.cpp
     void ConnectHandlers();
+    void ConnectKeys();                                                  // window/frm_main_keyboard.cpp
+    void DrawSheetMarks(QPainter& painter, int firstTile, int endTile);  // graphics/frm_main_attribute_overlay.cpp
 };
 
 }  // namespace mosalind
