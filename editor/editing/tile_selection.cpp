@@ -84,10 +84,10 @@ bool TileSelection::MoveCurrent(Move move, bool extend, int pageRows) {
         target = (move == Move::Up || move == Move::PageUp) ? current_ % kCellsPerRow : 0;
     }
     if (target >= shownCount_) {
-        target = (move == Move::Down || move == Move::PageDown)
-                     ? std::min(shownCount_ - 1, (shownCount_ - 1) / kCellsPerRow * kCellsPerRow +
-                                                     current_ % kCellsPerRow)
-                     : shownCount_ - 1;
+        target =
+            (move == Move::Down || move == Move::PageDown)
+                ? std::min(shownCount_ - 1, (shownCount_ - 1) / kCellsPerRow * kCellsPerRow + current_ % kCellsPerRow)
+                : shownCount_ - 1;
     }
     target = std::clamp(target, 0, shownCount_ - 1);
     ClickTile(target, extend ? Click::Extend : Click::Plain);

@@ -1,5 +1,5 @@
-#include <QPainter>
 #include <QGroupBox>
+#include <QPainter>
 #include <algorithm>
 #include <array>
 
@@ -63,10 +63,9 @@ const QImage& NumberImage(int value) {
 void DrawMarks(QPainter& painter, const AttributeMarks& marks, QPoint corner) {
     const int left = corner.x();
     const int top = corner.y();
-    const std::array<QRect, 4> bars{QRect(left, top, kCellSize, kBarWidth),
-                                    QRect(left + kCellSize - kBarWidth, top, kBarWidth, kCellSize),
-                                    QRect(left, top + kCellSize - kBarWidth, kCellSize, kBarWidth),
-                                    QRect(left, top, kBarWidth, kCellSize)};
+    const std::array<QRect, 4> bars{
+        QRect(left, top, kCellSize, kBarWidth), QRect(left + kCellSize - kBarWidth, top, kBarWidth, kCellSize),
+        QRect(left, top + kCellSize - kBarWidth, kCellSize, kBarWidth), QRect(left, top, kBarWidth, kCellSize)};
     for (int side = 0; side < 4; ++side) {
         const int kind = marks.Sides[side].BlockingKind;
         if (kind > 0) {

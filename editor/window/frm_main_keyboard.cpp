@@ -75,8 +75,13 @@ void FrmMain::ConnectKeys() {
     // A click on the sheet gives it the focus, and so the keys below.
     picTilesScroller->setFocusPolicy(Qt::StrongFocus);
     picTilesScroller->KeyDown = [this](int key, int shift) { return picTilesScroller_KeyDown(key, shift); };
-    picTiles->MouseWheel = [this](QWheelEvent& event) { return picTiles_MouseWheel(event); };
-    picBMP->MouseWheel = [this](QWheelEvent& event) { return picBMP_MouseWheel(event); };
+    // The wheel over a content or the rest of its viewport.
+    for (PictureBox* box : {picTiles, picTilesScroller}) {
+        box->MouseWheel = [this](QWheelEvent& event) { return picTiles_MouseWheel(event); };
+    }
+    for (PictureBox* box : {picBMP, picBMPScroller}) {
+        box->MouseWheel = [this](QWheelEvent& event) { return picBMP_MouseWheel(event); };
+    }
 }
 
 bool FrmMain::picTilesScroller_KeyDown(int key, int shift) {

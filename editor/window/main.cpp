@@ -2,8 +2,10 @@
 #include <QIcon>
 
 #include "window/frm_main.h"
+#include "window/screen_scale.h"
 
 int main(int argc, char** argv) {
+    mosalind::UseWholeScreenScale();
     QApplication app(argc, argv);
     // The desktop entry's icon, and its name so the desktop matches the window to it.
     QIcon icon;

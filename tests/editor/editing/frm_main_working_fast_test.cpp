@@ -1,0 +1,205 @@
+// Many tiles at once: what clicks with Shift and Ctrl, Ctrl+A and the sheet's keys select,
+// and the animations playing without touching the document.
+#include <QApplication>
+#include <QScrollBar>
+#include <QTimer>
+
+#include <numeric>
+#include <vector>
+
+#include "editing/frm_main_editing_fixture.h"
+#include "window/window_test_support.h"
+
+namespace mosalind {
+namespace {
+
+using window_test_support::Render;
+
+class WorkingFast : public EditingWindow {
+protected:
+    void SetUp() override {
+        EditingWindow::SetUp();
+        QApplication::setActiveWindow(&window);
+        window.activateWindow();
+    }
+
+    void ClickTile(int tile, Qt::KeyboardModifiers modifiers) {
+        const QPointF local((tile % 13) * 16 + 8, (tile / 13) * 16 + 8);
+        const QPointF global = window.picTilesScroller->mapToGlobal(local);
+        QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, modifiers);
+        QApplication::sendEvent(window.picTilesScroller, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton, modifiers);
+        QApplication::sendEvent(window.picTilesScroller, &release);
+    }
+    void Key(QWidget* target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
+    }
+};
+
+std::vector<std::int16_t> Range(int first, int end) {
+    std::vector<std::int16_t> tiles(static_cast<std::size_t>(end - first));
+    std::iota(tiles.begin(), tiles.end(), static_cast<std::int16_t>(first));
+    return tiles;
+}
+
+TEST_F(WorkingFast, ClicksAndKeysSelectTheExpectedTiles) {
+    // An action on the sheet: a click on a tile or a key, with its modifiers.
+    struct Action {
+        int Tile;  // -1: a key
+        int Key;
+        Qt::KeyboardModifiers Modifiers;
+    };
+    const auto click = [](int tile, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        return Action{tile, 0, modifiers};
+    };
+    const auto key = [](int k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) { return Action{-1, k, modifiers}; };
+    const struct {
+        const char* Why;
+        std::vector<Action> Actions;
+        std::vector<std::int16_t> Selected;
+        int Current;
+    } cases[] = {
+        {"a plain click selects the tile alone", {click(5, Qt::ShiftModifier), click(28)}, {28}, 28},
+        {"Shift takes the rectangle across rows from the last plain click",
+         {click(15), click(43, Qt::ShiftModifier)},
+         {15, 16, 17, 28, 29, 30, 41, 42, 43},
+         43},
+        {"the rectangle's corners may lie either way round",
+         {click(17), click(41, Qt::ShiftModifier)},
+         {15, 16, 17, 28, 29, 30, 41, 42, 43},
+         41},
+        {"a second Shift click replaces the rectangle from the same anchor",
+         {click(15), click(43, Qt::ShiftModifier), click(16, Qt::ShiftModifier)},
+         {15, 16},
+         16},
+        {"Ctrl adds and removes one tile",
+         {click(3), click(7, Qt::ControlModifier), click(900, Qt::ControlModifier), click(3, Qt::ControlModifier)},
+         {7, 900},
+         3},
+        {"Ctrl+Shift adds a rectangle from the tile Ctrl clicked last",
+         {click(0), click(26, Qt::ControlModifier), click(27, Qt::ControlModifier | Qt::ShiftModifier)},
+         {0, 26, 27},
+         27},
+        {"Ctrl+A selects every tile of the set and keeps the current one",
+         {click(60), key(Qt::Key_A, Qt::ControlModifier)},
+         Range(0, kTiles),
+         60},
+        {"arrows move like plain clicks", {click(20), key(Qt::Key_Right), key(Qt::Key_Down)}, {34}, 34},
+        {"Shift+arrows extend the rectangle from the last tile reached without Shift",
+         {click(14), key(Qt::Key_Right, Qt::ShiftModifier), key(Qt::Key_Down, Qt::ShiftModifier)},
+         {14, 15, 27, 28},
+         28},
+        {"moves stop at the sheet's first and last tiles",
+         {click(2), key(Qt::Key_Up), key(Qt::Key_Left), key(Qt::Key_Left), key(Qt::Key_End), key(Qt::Key_Right)},
+         {909},
+         909},
+        {"Page Down moves a screen of 22 rows, Home goes back", {click(1), key(Qt::Key_PageDown)}, {1 + 22 * 13}, 287},
+        {"Shift+Home selects the rectangle up to the first tile",
+         {click(27), key(Qt::Key_Home, Qt::ShiftModifier)},
+         {0, 1, 13, 14, 26, 27},
+         0},
+    };
+    for (const auto& c : cases) {
+        for (const Action& action : c.Actions) {
+            if (action.Tile >= 0) {
+                ClickTile(action.Tile, action.Modifiers);
+            } else {
+                Key(action.Key == Qt::Key_A ? static_cast<QWidget*>(&window) : window.picTilesScroller, action.Key,
+                    action.Modifiers);
+            }
+        }
+        EXPECT_EQ(window.Selection.Tiles(), c.Selected) << c.Why;
+        EXPECT_EQ(window.CurrentTile, c.Current) << c.Why;
+        EXPECT_EQ(window.lblTileNum->text(), QString("Current Tile: %1").arg(c.Current)) << c.Why;
+    }
+}
+
+TEST_F(WorkingFast, KeysScrollTheCurrentTileIntoViewAndTheWheelMovesTheBar) {
+    ClickTile(0, Qt::NoModifier);
+    EXPECT_EQ(window.scrTiles->value(), 0);
+    Key(window.picTilesScroller, Qt::Key_End);
+    EXPECT_EQ(window.scrTiles->value(), 763);  // the last row's bottom meets the viewport's
+    Key(window.picTilesScroller, Qt::Key_PageUp);
+    // Tile 909 - 22 rows lies in row 47, at 752: just above the view from 763 down.
+    EXPECT_EQ(window.scrTiles->value(), 752);
+    Key(window.picTilesScroller, Qt::Key_Home);
+    EXPECT_EQ(window.scrTiles->value(), 0);
+    EXPECT_EQ(window.picTilesScroller->Top(), 0);
+
+    // One notch down over the sheet moves the bar as a notch over the bar does.
+    const int notch = QApplication::wheelScrollLines() * window.scrTiles->singleStep();
+    for (QWidget* over : {static_cast<QWidget*>(window.picTilesScroller), static_cast<QWidget*>(window.picBMPScroller)}) {
+        QWheelEvent wheel(QPointF(20, 20), over->mapToGlobal(QPointF(20, 20)), QPoint(), QPoint(0, -120),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(over, &wheel);
+    }
+    EXPECT_EQ(window.scrTiles->value(), notch);
+    EXPECT_EQ(window.picTilesScroller->Top(), -notch);
+    EXPECT_EQ(window.scrBMP->value(), notch);
+    EXPECT_EQ(window.picBMPScroller->Top(), -notch);
+}
+
+TEST_F(WorkingFast, PlayingAnimationsDrawsOnlyAndAClickStopsIt) {
+    // Tile 14 shows cell 40 + f in frame f; frame 3 is the current one.
+    for (int frame = 0; frame < 8; ++frame) {
+        window.Document.TileFrames[frame][14] = static_cast<std::int16_t>(40 + frame);
+    }
+    driver.SelectTile(14);
+    driver.ChooseFrame(3);
+    const TileSet before = window.Document;
+    const QImage still = Render(window.picTile);
+    const QImage sheetStill = Render(window.picTilesScroller);
+
+    Key(&window, Qt::Key_F3);
+    ASSERT_TRUE(window.tmrAnimate->isActive());
+    EXPECT_EQ(window.tmrAnimate->interval(), 125);  // 8 frames a second
+    std::vector<QImage> shown;
+    for (int step = 0; step < 8; ++step) {
+        window.tmrAnimate_Timer();
+        shown.push_back(Render(window.picTile));
+        if (step == 0) {
+            EXPECT_NE(Render(window.picTilesScroller), sheetStill);
+        }
+        EXPECT_EQ(window.CurrentFrame, 3);
+        EXPECT_TRUE(window.optAnim[3]->isChecked());
+        EXPECT_EQ(window.lblBMPNum->text(), "Offset in Bitmap: 43");
+    }
+    EXPECT_NE(shown[0], still);
+    EXPECT_EQ(shown[7], still);  // eight steps bring frame 3 round again
+    EXPECT_NE(shown[0], shown[1]);
+    EXPECT_TRUE(window.Document.TileAttributes == before.TileAttributes);
+    EXPECT_TRUE(window.Document.TileFrames == before.TileFrames);
+
+    // A click stops playing first; it then does what it does on the still window.
+    window.tmrAnimate_Timer();
+    driver.AssignCell(100);
+    EXPECT_FALSE(window.tmrAnimate->isActive());
+    EXPECT_EQ(window.Document.TileFrames[3][14], 100);
+    EXPECT_EQ(window.Document.TileFrames[4][14], 44);
+    EXPECT_EQ(window.CurrentFrame, 3);
+}
+
+TEST_F(WorkingFast, OverlayAndHelpOnlyDraw) {
+    window.Document.TileAttributes[0][30] = 17;
+    window.Document.TileAttributes[1][30] = 0x81;
+    const TileSet before = window.Document;
+    const QImage plain = Render(window.picTilesScroller);
+    Key(&window, Qt::Key_F2);
+    const QImage overlay = Render(window.picTilesScroller);
+    // Tile 30 (x 64, y 32) gains its marks; tile 31, without attributes, stays as it was.
+    EXPECT_NE(overlay.copy(64, 32, 16, 16), plain.copy(64, 32, 16, 16));
+    EXPECT_EQ(overlay.copy(80, 32, 16, 16), plain.copy(80, 32, 16, 16));
+    Key(&window, Qt::Key_F2);
+    EXPECT_EQ(Render(window.picTilesScroller), plain);
+    EXPECT_TRUE(window.Document.TileAttributes == before.TileAttributes);
+
+    Key(&window, Qt::Key_F1);
+    ASSERT_EQ(driver.Dialogs.Messages.size(), 1U);
+    for (const char* keys : {"Shift+Click", "Ctrl+A", "Ctrl+C", "Ctrl+Shift+V", "Alt+L", "Alt+O", "Alt+S", "Ctrl+Z",
+                             "Ctrl+Shift+Z, Ctrl+Y", "Ctrl+S", "F5", "F2", "F3"}) {
+        EXPECT_TRUE(driver.Dialogs.Messages[0].contains(keys)) << keys;
+    }
+}
+
+}  // namespace
+}  // namespace mosalind
