@@ -86,3 +86,32 @@ void BM_SwitchFrame(benchmark::State& state) {
 BENCHMARK(BM_SwitchFrame)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
+
+// The visible part of the tile sheet repainted, without and with the attribute overlay,
+// every tile carrying a type, a blocking kind on each side and, every third tile, a slope:
+// the overlay's most to draw.
+void RepaintSheet(benchmark::State& state, bool overlay) {
+    LargestTileSet editor;
+    FrmMain& window = editor.Window;
+    for (int tile = 0; tile < 1201; ++tile) {
+        window.Document.TileAttributes[0][tile] = static_cast<std::int16_t>(1 + tile % 28);
+        for (int side = 1; side <= 4; ++side) {
+            const int slope = tile % 3 == 0 ? 0x80 | 0x10 : 0;
+            window.Document.TileAttributes[side][tile] = static_cast<std::int16_t>(slope | (1 + (tile + side) % 3));
+        }
+    }
+    window.AttributesShown = overlay;
+    for (auto _ : state) {
+        window.picTilesScroller->repaint();
+    }
+}
+
+void BM_RepaintSheet(benchmark::State& state) {
+    RepaintSheet(state, false);
+}
+BENCHMARK(BM_RepaintSheet)->Unit(benchmark::kMicrosecond);
+
+void BM_RepaintSheetWithOverlay(benchmark::State& state) {
+    RepaintSheet(state, true);
+}
+BENCHMARK(BM_RepaintSheetWithOverlay)->Unit(benchmark::kMicrosecond);

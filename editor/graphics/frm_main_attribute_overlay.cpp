@@ -2,6 +2,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <array>
+#include <unordered_map>
 
 #include "editing/cell_grid.h"
 #include "graphics/attribute_marks.h"
@@ -85,6 +86,30 @@ void DrawMarks(QPainter& painter, const AttributeMarks& marks, QPoint corner) {
     }
 }
 
+// A tile's marks are drawn once for every mix of type and side words the set uses and
+// kept, so that a repaint copies one small picture per tile. A set uses few mixes; the
+// store is emptied should it ever grow large.
+const QImage& MarksImage(const TileSet& tileSet, int tile) {
+    static std::unordered_map<std::uint64_t, QImage> images;
+    std::uint64_t key = static_cast<std::uint16_t>(tileSet.TileAttributes[0][tile]);
+    for (int slot = 1; slot < kAttributeSlots; ++slot) {
+        key = (key << 16) | static_cast<std::uint16_t>(tileSet.TileAttributes[slot][tile]);
+    }
+    const auto found = images.find(key);
+    if (found != images.end()) {
+        return found->second;
+    }
+    if (images.size() > 4096) {
+        images.clear();
+    }
+    QImage image(kCellSize, kCellSize, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    DrawMarks(painter, AttributeMarksOf(tileSet, tile), QPoint(0, 0));
+    painter.end();
+    return images.emplace(key, std::move(image)).first->second;
+}
+
 }  // namespace
 
 void FrmMain::keyAttributes_Activated() {
@@ -112,7 +137,7 @@ void FrmMain::DrawSheetMarks(QPainter& painter, int firstTile, int endTile) {
             painter.drawRect(QRect(corner, QSize(kCellSize - 1, kCellSize - 1)));
         }
         if (AttributesShown) {
-            DrawMarks(painter, AttributeMarksOf(Document, tile), corner);
+            painter.drawImage(corner, MarksImage(Document, tile));
         }
     }
     painter.restore();

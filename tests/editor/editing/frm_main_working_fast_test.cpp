@@ -128,9 +128,10 @@ TEST_F(WorkingFast, KeysScrollTheCurrentTileIntoViewAndTheWheelMovesTheBar) {
 
     // One notch down over the sheet moves the bar as a notch over the bar does.
     const int notch = QApplication::wheelScrollLines() * window.scrTiles->singleStep();
-    for (QWidget* over : {static_cast<QWidget*>(window.picTilesScroller), static_cast<QWidget*>(window.picBMPScroller)}) {
-        QWheelEvent wheel(QPointF(20, 20), over->mapToGlobal(QPointF(20, 20)), QPoint(), QPoint(0, -120),
-                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    for (QWidget* over :
+         {static_cast<QWidget*>(window.picTilesScroller), static_cast<QWidget*>(window.picBMPScroller)}) {
+        QWheelEvent wheel(QPointF(20, 20), over->mapToGlobal(QPointF(20, 20)), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(over, &wheel);
     }
     EXPECT_EQ(window.scrTiles->value(), notch);
