@@ -94,6 +94,16 @@ bool TileSelection::MoveCurrent(Move move, bool extend, int pageRows) {
     return true;
 }
 
+void TileSelection::Follow(int tile) {
+    if (tile == current_ || tile < 0 || tile >= tileCount_) {
+        return;
+    }
+    if (!selected_.test(tile)) {
+        ClickTile(tile, Click::Plain);
+    }
+    current_ = tile;
+}
+
 std::vector<std::int16_t> TileSelection::Tiles() const {
     std::vector<std::int16_t> tiles;
     tiles.reserve(selected_.count());

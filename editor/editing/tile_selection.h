@@ -36,6 +36,10 @@ public:
     // tile could be reached (a sheet without shown tiles has none).
     bool MoveCurrent(Move move, bool extend, int pageRows);
 
+    // Makes `tile` current when something other than the sheet chose it (an undo shows the
+    // tile it changed): a tile outside the selection is then selected alone.
+    void Follow(int tile);
+
     int Current() const { return current_; }
     int Anchor() const { return anchor_; }
     bool Contains(int tile) const { return tile >= 0 && tile < kMaxTiles && selected_.test(tile); }
