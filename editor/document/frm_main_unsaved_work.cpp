@@ -16,13 +16,13 @@ bool FrmMain::SettleUnsavedWork() {
         return true;
     }
     switch (dialogs_->AskAboutUnsavedWork()) {
-    case UnsavedWorkAnswer::Save:
-        // A cancelled dialog or a refused Save keeps the window and the changes.
-        return SaveToOwnFile();
-    case UnsavedWorkAnswer::Discard:
-        return true;
-    case UnsavedWorkAnswer::Cancel:
-        break;
+        case UnsavedWorkAnswer::Save:
+            // A cancelled dialog or a refused Save keeps the window and the changes.
+            return SaveToOwnFile();
+        case UnsavedWorkAnswer::Discard:
+            return true;
+        case UnsavedWorkAnswer::Cancel:
+            break;
     }
     return false;
 }
