@@ -20,26 +20,26 @@ protected:
     void RandomEdit() {
         driver.SelectTile(Pick(0, kTiles - 1));
         switch (Pick(0, 3)) {
-        case 0:
-            driver.Choose(window.cboBehaviour, Pick(0, window.cboBehaviour->count() - 1));
-            break;
-        case 1:
-            driver.Choose(window.cboBlocking[Pick(0, 3)], Pick(0, 3));
-            break;
-        case 2:
-            for (QPushButton* box : window.chkSlope) {
-                if (Pick(0, 1) == 1) {
-                    driver.Click(box);
+            case 0:
+                driver.Choose(window.cboBehaviour, Pick(0, window.cboBehaviour->count() - 1));
+                break;
+            case 1:
+                driver.Choose(window.cboBlocking[Pick(0, 3)], Pick(0, 3));
+                break;
+            case 2:
+                for (QPushButton* box : window.chkSlope) {
+                    if (Pick(0, 1) == 1) {
+                        driver.Click(box);
+                    }
                 }
-            }
-            driver.PickSlopeLevel(true, Pick(0, 4));
-            driver.PickSlopeLevel(false, Pick(0, 4));
-            driver.Click(window.cmdSetSlope);
-            break;
-        default:
-            driver.ChooseFrame(Pick(0, 7));
-            driver.AssignCell(Pick(0, kTiles - 1));
-            break;
+                driver.PickSlopeLevel(true, Pick(0, 4));
+                driver.PickSlopeLevel(false, Pick(0, 4));
+                driver.Click(window.cmdSetSlope);
+                break;
+            default:
+                driver.ChooseFrame(Pick(0, 7));
+                driver.AssignCell(Pick(0, kTiles - 1));
+                break;
         }
     }
 

@@ -51,7 +51,8 @@ TEST_F(UnsavedWork, ClosingAsksOnlyWhileChangesAreUnsaved) {
         }
         const std::string path = dir.File(row.SaveDialog.value_or("unused.tls"));
         std::filesystem::remove(path);
-        editor.Dialogs.AnswerNextFileDialog(row.SaveDialog ? std::optional(QString::fromStdString(path)) : std::nullopt);
+        editor.Dialogs.AnswerNextFileDialog(row.SaveDialog ? std::optional(QString::fromStdString(path))
+                                                           : std::nullopt);
 
         EXPECT_EQ(editor.Window.close(), row.Closes);
         EXPECT_EQ(editor.Window.isVisible(), !row.Closes);
