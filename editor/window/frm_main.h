@@ -100,9 +100,10 @@ public:
     std::int16_t CurrentFrame = 0;
     int SlopeLeft = 0;  // pending slope levels, 0 (top) to 4 (bottom)
     std::int16_t SlopeRight = 0;
-    Bitmap LoadedBitmap;            // BMPFileHeader, BMPInfoHeader, BMPPalette, BMPPixels
-    TileGraphics Graphics;          // BMPTileCount and TilePlanes
-    QImage BMPPicture;              // the cut pixels in the sheet's palette, shown in picBMPScroller
+    Bitmap LoadedBitmap;    // BMPFileHeader, BMPInfoHeader, BMPPalette, BMPPixels
+    TileGraphics Graphics;  // BMPTileCount and TilePlanes
+    QImage BMPPicture;      // the cut pixels in the sheet's palette, shown in picBMPScroller
+
     QUndoStack* History = nullptr;  // the document's edits; clean while nothing is unsaved
     QString TileSetPath;            // the file the set was opened from or last saved to
 
@@ -131,18 +132,7 @@ public:
     void actRedo_Triggered();
 
     // ---- Procedures ----
-    void EnableEditing();  // document/frm_main_document_commands.cpp
-    void OpenTileSetFile(const QString& path);
-    bool SaveTileSetFile(const QString& path);  // false when refused
-    bool ChooseFileAndSave();                   // false when cancelled or refused
-    bool SaveToOwnFile();
-    // Writes `change` into the values of each of `tiles` at once and records the edit as
-    // one step of History (document/frm_main_history.cpp).
-    void EditTiles(std::unique_ptr<TileEditCommand> edit, const std::vector<std::int16_t>& tiles,
-                   const std::function<void(TileValues&)>& change);
-    // Asks what to do with unsaved changes; true when nothing is left unsaved or the user
-    // discards it (document/frm_main_unsaved_work.cpp).
-    bool SettleUnsavedWork();
+    void EnableEditing();    // document/frm_main_document_commands.cpp
     void SetScrollbarBMP();  // window/frm_main_scrolling.cpp
     void SetScrollbarTiles();
     void SelectTile(std::int16_t tile);  // editing/frm_main_selection.cpp
@@ -151,6 +141,19 @@ public:
     void SelectFrame(std::int16_t frame);  // editing/frm_main_frames.cpp
     void AssignFrameOffset(std::int16_t cell);
     void RefreshViews();  // editing/frm_main_slope.cpp
+
+    // document/frm_main_document_commands.cpp: the tile set's own file.
+    void OpenTileSetFile(const QString& path);
+    bool SaveTileSetFile(const QString& path);  // false when refused
+    bool ChooseFileAndSave();                   // false when cancelled or refused
+    bool SaveToOwnFile();                       // without a dialog once there is the file
+    // Writes `change` into the values of each of `tiles` at once and records the edit as
+    // one step of History (document/frm_main_history.cpp).
+    void EditTiles(std::unique_ptr<TileEditCommand> edit, const std::vector<std::int16_t>& tiles,
+                   const std::function<void(TileValues&)>& change);
+    // Asks what to do with unsaved changes; true when nothing is left unsaved, it was
+    // saved or the user discards it (document/frm_main_unsaved_work.cpp).
+    bool SettleUnsavedWork();
 
 protected:
     void closeEvent(QCloseEvent* event) override;  // document/frm_main_unsaved_work.cpp
