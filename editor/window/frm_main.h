@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QString>
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <vector>
 
 #include "document/tile_set.h"
 #include "graphics/bitmap_reader.h"
@@ -14,7 +17,9 @@
 #include "window/slope_line.h"
 #include "window/user_dialogs.h"
 
+class QAction;
 class QButtonGroup;
+class QCloseEvent;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -22,8 +27,12 @@ class QLineEdit;
 class QPainter;
 class QPushButton;
 class QScrollBar;
+class QUndoStack;
 
 namespace mosalind {
+
+class TileEditCommand;
+struct TileValues;
 
 // The editor's one window. It owns, for the whole run, the tile set document and the
 // editing cursor, the loaded tile bitmap and its planar graphics, the displayed picture
@@ -77,6 +86,9 @@ public:
     QLabel* lblBehaviour = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* lblTileCount = nullptr;
+    QAction* actUndo = nullptr;  // the keys (window/frm_main_keys.cpp)
+    QAction* actRedo = nullptr;
+    QAction* actSave = nullptr;
 
     FileDialog cdlLoad;
     FileDialog cdlOpen;
@@ -92,11 +104,15 @@ public:
     TileGraphics Graphics;  // BMPTileCount and TilePlanes
     QImage BMPPicture;      // the cut pixels in the sheet's palette, shown in picBMPScroller
 
+    QUndoStack* History = nullptr;  // the document's edits; clean while nothing is unsaved
+    QString TileSetPath;            // the file the set was opened from or last saved to
+
     // ---- Handlers (the user's actions) ----
     void cmdLoad_Click();  // graphics/frm_main_load_tiles.cpp
     void cmdNew_Click();   // document/frm_main_document_commands.cpp
     void cmdOpen_Click();
     void cmdSave_Click();
+    void actSave_Triggered();
     void cboBehaviour_Click();  // editing/frm_main_tile_type.cpp
     void cboBlocking_Click(int index);
     void chkSlope_Click(int index);  // editing/frm_main_slope.cpp
@@ -112,6 +128,8 @@ public:
     void picTile_Paint(QPainter& painter);  // graphics/frm_main_paint.cpp
     void picAnim_Paint(int index, QPainter& painter);
     void picTilesScroller_Paint(QPainter& painter);
+    void actUndo_Triggered();  // document/frm_main_history.cpp
+    void actRedo_Triggered();
 
     // ---- Procedures ----
     void EnableEditing();    // document/frm_main_document_commands.cpp
@@ -124,9 +142,27 @@ public:
     void AssignFrameOffset(std::int16_t cell);
     void RefreshViews();  // editing/frm_main_slope.cpp
 
+    // document/frm_main_document_commands.cpp: the tile set's own file.
+    void OpenTileSetFile(const QString& path);
+    bool SaveTileSetFile(const QString& path);  // false when refused
+    bool ChooseFileAndSave();                   // false when cancelled or refused
+    bool SaveToOwnFile();                       // without a dialog once there is the file
+    // Writes `change` into the values of each of `tiles` at once and records the edit as
+    // one step of History (document/frm_main_history.cpp).
+    void EditTiles(std::unique_ptr<TileEditCommand> edit, const std::vector<std::int16_t>& tiles,
+                   const std::function<void(TileValues&)>& change);
+    // Asks what to do with unsaved changes; true when nothing is left unsaved, it was
+    // saved or the user discards it (document/frm_main_unsaved_work.cpp).
+    bool SettleUnsavedWork();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;  // document/frm_main_unsaved_work.cpp
+
 private:
     void BuildLayout();  // window/frm_main_layout.cpp
     void ConnectHandlers();
+    void BuildKeys();        // window/frm_main_keys.cpp
+    void WatchSessionEnd();  // document/frm_main_unsaved_work.cpp
 };
 
 }  // namespace mosalind
