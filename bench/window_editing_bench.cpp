@@ -1,9 +1,11 @@
-// Editing on the largest tile set (1,201 tiles, 8 frames): selecting a tile and switching
-// the frame, each with the repaint it asks for. The window is shown on the platform in
+// Editing on the largest tile set (1,201 tiles, 8 frames): selecting a tile, switching
+// the frame, undoing and redoing an edit, each with the repaint it asks for. The window is shown on the platform in
 // use (offscreen in the scripts), so the repaints really paint.
 #include <benchmark/benchmark.h>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QPushButton>
+#include <QUndoStack>
 
 #include <cstdint>
 #include <stdexcept>
@@ -26,9 +28,12 @@ int SheetIndex(int x, int y) {
     return (x % 16) < 8 ? cell % 16 : (cell / 16) % 16;
 }
 
-// A 208 x 1120 16-colour sheet, every cell in its own two colours.
-dev_support::SheetPicture Sheet() {
-    dev_support::SheetPicture picture{208, 1120, SheetIndex, {}};
+constexpr int kSheetHeight = 1120;
+constexpr int kTallestSheetHeight = 40320;  // 2520 rows of 13 cells
+
+// A 208-pixel wide 16-colour sheet, every cell in its own two colours.
+dev_support::SheetPicture Sheet(int height) {
+    dev_support::SheetPicture picture{208, height, SheetIndex, {}};
     for (int i = 0; i < 16; ++i) {
         picture.Palette.push_back({static_cast<std::uint8_t>(i * 16), static_cast<std::uint8_t>(255 - i * 16),
                                    static_cast<std::uint8_t>((i * 85) % 256), 0});
@@ -36,12 +41,12 @@ dev_support::SheetPicture Sheet() {
     return picture;
 }
 
-// The editor with the sheet loaded and a 1,201-tile, 8-frame tile set opened.
+// The editor with a sheet loaded and a 1,201-tile, 8-frame tile set opened.
 struct LargestTileSet {
-    LargestTileSet() : Window(&Dialogs) {
+    explicit LargestTileSet(int sheetHeight = kSheetHeight) : Window(&Dialogs) {
         const std::string sheet = Folder.File("tiles.bmp");
         const std::string tileSet = Folder.File("largest.tls");
-        dev_support::WriteFileBytes(sheet, dev_support::EncodeBmp(Sheet()));
+        dev_support::WriteFileBytes(sheet, dev_support::EncodeBmp(Sheet(sheetHeight)));
         mosalind::TileSet document;
         mosalind::FillNewTileSet(document, 1201, 8, 208, 1120);
         mosalind::WriteTileSet(tileSet, document, mosalind::TileGraphics{});
@@ -84,6 +89,44 @@ void BM_SwitchFrame(benchmark::State& state) {
     benchmark::DoNotOptimize(editor.Window.CurrentFrame);
 }
 BENCHMARK(BM_SwitchFrame)->Unit(benchmark::kMicrosecond);
+
+// One step of the history on the tallest sheet: the tile type of tile 1,195 (the last
+// whole row), taken back or put again, with the tile shown again. Target: below 1 ms.
+struct OneEditOnTallestSheet : LargestTileSet {
+    OneEditOnTallestSheet() : LargestTileSet(kTallestSheetHeight) {
+        Window.picTilesScroller_MouseDown(1, 0, (1195 % 13) * 16 + 8, (1195 / 13) * 16 + 8);
+        Window.cboBehaviour->setCurrentIndex(5);
+        Window.cboBehaviour_Click();
+        if (Window.History->count() != 1) {
+            throw std::runtime_error("the benchmark edit made no step");
+        }
+        Window.picTilesScroller_MouseDown(1, 0, 8, 8);  // another tile is current
+    }
+};
+
+void BM_UndoStep(benchmark::State& state) {
+    OneEditOnTallestSheet editor;
+    for (auto _ : state) {
+        editor.Window.actUndo_Triggered();
+        state.PauseTiming();
+        editor.Window.actRedo_Triggered();
+        state.ResumeTiming();
+    }
+    benchmark::DoNotOptimize(editor.Window.Document.TileAttributes[0][1195]);
+}
+BENCHMARK(BM_UndoStep)->Unit(benchmark::kMicrosecond);
+
+void BM_RedoStep(benchmark::State& state) {
+    OneEditOnTallestSheet editor;
+    for (auto _ : state) {
+        state.PauseTiming();
+        editor.Window.actUndo_Triggered();
+        state.ResumeTiming();
+        editor.Window.actRedo_Triggered();
+    }
+    benchmark::DoNotOptimize(editor.Window.Document.TileAttributes[0][1195]);
+}
+BENCHMARK(BM_RedoStep)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

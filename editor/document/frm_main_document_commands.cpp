@@ -1,8 +1,10 @@
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QUndoStack>
 
 #include <algorithm>
 #include <cmath>
@@ -37,6 +39,20 @@ QString FileProblem(const QString& path, const std::exception& error) {
     return reason.contains(path) ? reason : path + QStringLiteral(": ") + reason;
 }
 
+// Whether two names are one file: the same name, or links to the same existing file.
+bool SameFile(const QString& first, const QString& second) {
+    if (first.isEmpty() || second.isEmpty()) {
+        return false;
+    }
+    const QFileInfo firstInfo(first);
+    const QFileInfo secondInfo(second);
+    if (firstInfo.absoluteFilePath() == secondInfo.absoluteFilePath()) {
+        return true;
+    }
+    const QString canonical = firstInfo.canonicalFilePath();
+    return !canonical.isEmpty() && canonical == secondInfo.canonicalFilePath();
+}
+
 }  // namespace
 
 void FrmMain::cmdNew_Click() {
@@ -60,6 +76,8 @@ void FrmMain::cmdNew_Click() {
         return;
     }
     EnableEditing();
+    History->clear();
+    TileSetPath.clear();
 }
 
 void FrmMain::cmdOpen_Click() {
@@ -67,7 +85,10 @@ void FrmMain::cmdOpen_Click() {
     if (!cdlOpen.ShowOpen()) {
         return;
     }
-    const QString path = cdlOpen.FileName;
+    OpenTileSetFile(cdlOpen.FileName);
+}
+
+void FrmMain::OpenTileSetFile(const QString& path) {
     try {
         Document = ReadTileSet(QFile::encodeName(path).toStdString(), Document);
     } catch (const std::exception& error) {
@@ -75,19 +96,49 @@ void FrmMain::cmdOpen_Click() {
         return;
     }
     EnableEditing();
+    History->clear();
+    TileSetPath = path;
 }
 
 void FrmMain::cmdSave_Click() {
+    ChooseFileAndSave();
+}
+
+// Ctrl+S: the Save button's work, without the dialog once the set has a file of its own.
+void FrmMain::actSave_Triggered() {
+    if (cmdSave->isEnabled()) {
+        SaveToOwnFile();
+    }
+}
+
+bool FrmMain::ChooseFileAndSave() {
     PrepareTileSetDialog(cdlSave);
     if (!cdlSave.ShowSave()) {
-        return;
+        return false;
     }
     const QString path = cdlSave.FileName;
+    // Another file of that name is the user's work too; the set's own file is not asked
+    // about, as saving it again is what the user expects.
+    if (QFileInfo::exists(path) && !SameFile(path, TileSetPath) && !dialogs_->AskToReplace(path)) {
+        return false;
+    }
+    return SaveTileSetFile(path);
+}
+
+bool FrmMain::SaveToOwnFile() {
+    return TileSetPath.isEmpty() ? ChooseFileAndSave() : SaveTileSetFile(TileSetPath);
+}
+
+bool FrmMain::SaveTileSetFile(const QString& path) {
     try {
         WriteTileSet(QFile::encodeName(path).toStdString(), Document, Graphics);
     } catch (const std::exception& error) {
         dialogs_->ShowMessage(FileProblem(path, error));
+        return false;
     }
+    TileSetPath = path;
+    History->setClean();
+    return true;
 }
 
 void FrmMain::EnableEditing() {

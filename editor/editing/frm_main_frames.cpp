@@ -1,6 +1,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "document/tile_edit_commands.h"
 #include "editing/cell_grid.h"
 #include "window/frm_main.h"
 #include "window/label_caption.h"
@@ -28,7 +29,12 @@ void FrmMain::SelectFrame(std::int16_t frame) {
 
 void FrmMain::AssignFrameOffset(std::int16_t cell) {
     ShowBitmapOffset(cell);
-    Document.TileFrames[CurrentFrame][CurrentTile] = cell;
+    const std::int16_t frame = CurrentFrame;
+    if (frame < 0 || frame >= kMaxFrames) {
+        return;
+    }
+    EditTiles(std::make_unique<FrameCellCommand>(*this, frame), {CurrentTile},
+              [frame, cell](TileValues& values) { values.Frames[frame] = cell; });
     // The tile sheet draws every tile from its frame entry, so the repaint below puts the
     // new cell in the tile's place.
     RefreshViews();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "document/tile_edit_commands.h"
 #include "editing/slope_codec.h"
 #include "window/frm_main.h"
 
@@ -32,10 +33,15 @@ void FrmMain::cmdSetSlope_Click() {
         dialogs_->ShowMessage(QStringLiteral("Invalid Slope!"));
         return;
     }
+    std::array<bool, 4> sloped{};
     for (int side = 0; side < 4; ++side) {
-        std::int16_t& sideWord = Document.TileAttributes[side + 1][CurrentTile];
-        sideWord = WithSlope(sideWord, chkSlope[side]->isChecked(), *slopeByte);
+        sloped[side] = chkSlope[side]->isChecked();
     }
+    EditTiles(std::make_unique<SlopeCommand>(*this), EditedTiles(), [&sloped, slopeByte](TileValues& values) {
+        for (int side = 0; side < 4; ++side) {
+            values.Sides[side] = WithSlope(values.Sides[side], sloped[side], *slopeByte);
+        }
+    });
     linSlope->DrawMode = SlopeLine::kCopyPen;
     RefreshViews();
 }

@@ -1,5 +1,6 @@
 #include <QComboBox>
 
+#include "document/tile_edit_commands.h"
 #include "editing/tile_type_list.h"
 #include "window/frm_main.h"
 
@@ -7,10 +8,8 @@ namespace mosalind {
 
 void FrmMain::cboBehaviour_Click() {
     const std::int16_t tileType = TileTypeForRow(cboBehaviour->currentIndex(), cboBehaviour->count());
-    std::int16_t& stored = Document.TileAttributes[0][CurrentTile];
-    if (stored != tileType) {
-        stored = tileType;
-    }
+    EditTiles(std::make_unique<TileTypeCommand>(*this), EditedTiles(),
+              [tileType](TileValues& values) { values.TileType = tileType; });
 }
 
 void FrmMain::cboBlocking_Click(int index) {
@@ -23,8 +22,8 @@ void FrmMain::cboBlocking_Click(int index) {
     if (kind != row) {
         list->setCurrentIndex(0);
     }
-    std::int16_t& sideWord = Document.TileAttributes[index + 1][CurrentTile];
-    sideWord = WithBlockingKind(sideWord, kind);
+    EditTiles(std::make_unique<BlockingKindCommand>(*this), EditedTiles(),
+              [index, kind](TileValues& values) { values.Sides[index] = WithBlockingKind(values.Sides[index], kind); });
 }
 
 }  // namespace mosalind

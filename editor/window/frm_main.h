@@ -1,11 +1,16 @@
 #pragma once
 
+#include <QString>
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include "document/tile_set.h"
+#include "document/tile_values.h"
 #include "editing/tile_selection.h"
 #include "graphics/bitmap_reader.h"
 #include "graphics/tile_graphics.h"
@@ -16,7 +21,9 @@
 #include "window/slope_line.h"
 #include "window/user_dialogs.h"
 
+class QAction;
 class QButtonGroup;
+class QCloseEvent;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -26,9 +33,12 @@ class QPushButton;
 class QScrollBar;
 class QShortcut;
 class QTimer;
+class QUndoStack;
 class QWheelEvent;
 
 namespace mosalind {
+
+class TileEditCommand;
 
 // The editor's one window. It owns, for the whole run, the tile set document and the
 // editing cursor, the loaded tile bitmap and its planar graphics, the displayed picture
@@ -82,18 +92,24 @@ public:
     QLabel* lblBehaviour = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* lblTileCount = nullptr;
+    QAction* actUndo = nullptr;  // the keys (window/frm_main_keys.cpp)
+    QAction* actRedo = nullptr;
+    QAction* actSave = nullptr;
 
     FileDialog cdlLoad;
     FileDialog cdlOpen;
     FileDialog cdlSave;
 
     // ---- Keys of the window, and what plays the animations (window/frm_main_keyboard.cpp) ----
-    QShortcut* keyHelp = nullptr;          // F1
-    QShortcut* keyAttributes = nullptr;    // F2
-    QShortcut* keyAnimate = nullptr;       // F3
-    QShortcut* keySelectAll = nullptr;     // Ctrl+A
-    QTimer* tmrAnimate = nullptr;          // a step of every animation, 8 a second while playing
-    PressWatcher* pressWatcher = nullptr;  // any click in the window stops the animations first
+    QShortcut* keyHelp = nullptr;             // F1
+    QShortcut* keyAttributes = nullptr;       // F2
+    QShortcut* keyAnimate = nullptr;          // F3
+    QShortcut* keySelectAll = nullptr;        // Ctrl+A
+    QShortcut* keyCopy = nullptr;             // Ctrl+C
+    QShortcut* keyPaste = nullptr;            // Ctrl+V
+    QShortcut* keyPasteWithFrames = nullptr;  // Ctrl+Shift+V
+    QTimer* tmrAnimate = nullptr;             // a step of every animation, 8 a second while playing
+    PressWatcher* pressWatcher = nullptr;     // any click in the window stops the animations first
 
     // ---- State ----
     TileSet Document;  // the tile set
@@ -101,18 +117,23 @@ public:
     std::int16_t CurrentFrame = 0;
     int SlopeLeft = 0;  // pending slope levels, 0 (top) to 4 (bottom)
     std::int16_t SlopeRight = 0;
-    Bitmap LoadedBitmap;           // BMPFileHeader, BMPInfoHeader, BMPPalette, BMPPixels
-    TileGraphics Graphics;         // BMPTileCount and TilePlanes
-    QImage BMPPicture;             // the cut pixels in the sheet's palette, shown in picBMPScroller
-    TileSelection Selection;       // the tiles an edit writes; its current tile is CurrentTile
-    bool AttributesShown = false;  // the attribute overlay over the tile sheet
-    int AnimationStep = -1;        // how many frames the animations are ahead; -1 while not playing
+    Bitmap LoadedBitmap;                     // BMPFileHeader, BMPInfoHeader, BMPPalette, BMPPixels
+    TileGraphics Graphics;                   // BMPTileCount and TilePlanes
+    QImage BMPPicture;                       // the cut pixels in the sheet's palette, shown in picBMPScroller
+    TileSelection Selection;                 // the tiles an edit writes; its current tile is CurrentTile
+    bool AttributesShown = false;            // the attribute overlay over the tile sheet
+    std::optional<TileValues> CopiedValues;  // Ctrl+C: the type, side words and frame cells copied
+    int AnimationStep = -1;                  // how many frames the animations are ahead; -1 while not playing
+
+    QUndoStack* History = nullptr;  // the document's edits; clean while nothing is unsaved
+    QString TileSetPath;            // the file the set was opened from or last saved to
 
     // ---- Handlers (the user's actions) ----
     void cmdLoad_Click();  // graphics/frm_main_load_tiles.cpp
     void cmdNew_Click();   // document/frm_main_document_commands.cpp
     void cmdOpen_Click();
     void cmdSave_Click();
+    void actSave_Triggered();
     void cboBehaviour_Click();  // editing/frm_main_tile_type.cpp
     void cboBlocking_Click(int index);
     void chkSlope_Click(int index);  // editing/frm_main_slope.cpp
@@ -128,6 +149,8 @@ public:
     void picTile_Paint(QPainter& painter);  // graphics/frm_main_paint.cpp
     void picAnim_Paint(int index, QPainter& painter);
     void picTilesScroller_Paint(QPainter& painter);
+    void actUndo_Triggered();  // document/frm_main_history.cpp
+    void actRedo_Triggered();
     bool picTilesScroller_KeyDown(int key, int shift);  // window/frm_main_keyboard.cpp
     bool picTiles_MouseWheel(QWheelEvent& event);       // window/frm_main_scrolling.cpp
     bool picBMP_MouseWheel(QWheelEvent& event);
@@ -136,6 +159,9 @@ public:
     void keyAttributes_Activated();  // graphics/frm_main_attribute_overlay.cpp
     void keyAnimate_Activated();     // graphics/frm_main_animation.cpp
     void tmrAnimate_Timer();
+    void keyCopy_Activated();  // editing/frm_main_copy_paste.cpp
+    void keyPaste_Activated();
+    void keyPasteWithFrames_Activated();
 
     // ---- Procedures ----
     void EnableEditing();    // document/frm_main_document_commands.cpp
@@ -149,11 +175,33 @@ public:
     void RefreshViews();                         // editing/frm_main_slope.cpp
     void ScrollTileIntoView(std::int16_t tile);  // window/frm_main_scrolling.cpp
     void StopAnimation();                        // graphics/frm_main_animation.cpp
-    int ShownFrame(int frame) const;             // the frame a view of `frame` shows, playing or not
+    // The tiles an edit of the lists or SET SLOPE writes: the selected ones
+    // (window/frm_main_click_selection.cpp).
+    std::vector<std::int16_t> EditedTiles() const;
+    void PasteCopiedValues(bool withFrames);  // editing/frm_main_copy_paste.cpp
+    int ShownFrame(int frame) const;          // the frame a view of `frame` shows, playing or not
+
+    // document/frm_main_document_commands.cpp: the tile set's own file.
+    void OpenTileSetFile(const QString& path);
+    bool SaveTileSetFile(const QString& path);  // false when refused
+    bool ChooseFileAndSave();                   // false when cancelled or refused
+    bool SaveToOwnFile();                       // without a dialog once there is the file
+    // Writes `change` into the values of each of `tiles` at once and records the edit as
+    // one step of History (document/frm_main_history.cpp).
+    void EditTiles(std::unique_ptr<TileEditCommand> edit, const std::vector<std::int16_t>& tiles,
+                   const std::function<void(TileValues&)>& change);
+    // Asks what to do with unsaved changes; true when nothing is left unsaved, it was
+    // saved or the user discards it (document/frm_main_unsaved_work.cpp).
+    bool SettleUnsavedWork();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;  // document/frm_main_unsaved_work.cpp
 
 private:
     void BuildLayout();  // window/frm_main_layout.cpp
     void ConnectHandlers();
+    void BuildKeys();                                                    // window/frm_main_keys.cpp
+    void WatchSessionEnd();                                              // document/frm_main_unsaved_work.cpp
     void ConnectKeys();                                                  // window/frm_main_keyboard.cpp
     void DrawSheetMarks(QPainter& painter, int firstTile, int endTile);  // graphics/frm_main_attribute_overlay.cpp
 };

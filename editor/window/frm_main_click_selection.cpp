@@ -32,6 +32,18 @@ void FrmMain::picTilesScroller_MouseDown(int, int shift, double x, double y) {
     SelectTile(*tile);
 }
 
+// The selected tiles. The current tile alone when nothing is selected (its last tile was
+// taken out with Ctrl), and when the current tile was set without the sheet.
+std::vector<std::int16_t> FrmMain::EditedTiles() const {
+    if (Selection.Current() == CurrentTile) {
+        std::vector<std::int16_t> tiles = Selection.Tiles();
+        if (!tiles.empty()) {
+            return tiles;
+        }
+    }
+    return {CurrentTile};
+}
+
 void FrmMain::picBMPScroller_MouseDown(int, int, double x, double y) {
     const std::optional<std::int16_t> cell = CellAtPixel(static_cast<float>(x), static_cast<float>(y));
     if (!cell || *cell < 0) {

@@ -64,6 +64,10 @@ void FrmMain::ConnectKeys() {
     keyAttributes = windowKey(QKeySequence(Qt::Key_F2), &FrmMain::keyAttributes_Activated);
     keyAnimate = windowKey(QKeySequence(Qt::Key_F3), &FrmMain::keyAnimate_Activated);
     keySelectAll = windowKey(QKeySequence(Qt::CTRL | Qt::Key_A), &FrmMain::keySelectAll_Activated);
+    keyCopy = windowKey(QKeySequence(Qt::CTRL | Qt::Key_C), &FrmMain::keyCopy_Activated);
+    keyPaste = windowKey(QKeySequence(Qt::CTRL | Qt::Key_V), &FrmMain::keyPaste_Activated);
+    keyPasteWithFrames =
+        windowKey(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), &FrmMain::keyPasteWithFrames_Activated);
 
     tmrAnimate = new QTimer(this);
     tmrAnimate->setInterval(kAnimationStepMs);

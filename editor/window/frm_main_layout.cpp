@@ -5,8 +5,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QUndoStack>
 
 #include "window/command_button.h"
+#include "window/drop_down_list.h"
 #include "window/frm_main.h"
 #include "window/list_tool_tip.h"
 
@@ -39,7 +41,7 @@ constexpr int kScrollSmallChange = 8;
 constexpr int kScrollLargeChange = 128;
 
 QComboBox* MakeList(QWidget* container, const QStringList& rows, int left, int top, int width, int height) {
-    auto* list = new QComboBox(container);
+    auto* list = new DropDownList(container);
     list->setEditable(false);
     list->addItems(rows);
     list->setCurrentIndex(-1);
@@ -85,6 +87,9 @@ FrmMain::FrmMain(UserDialogs* dialogs, QWidget* parent)
       cdlSave(*dialogs_) {
     BuildLayout();
     ConnectHandlers();
+    History = new QUndoStack(this);
+    BuildKeys();
+    WatchSessionEnd();
     ConnectKeys();
 }
 

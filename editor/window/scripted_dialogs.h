@@ -33,8 +33,24 @@ public:
     }
     void ShowMessage(const QString& text) override { Messages.push_back(text); }
 
+    // The next questions' answers. Unscripted, the question about unsaved changes is
+    // cancelled (nothing is lost), and a file is replaced, as the scripts that drive the
+    // editor write their files again on every run.
+    void AnswerNextUnsavedWorkQuestion(UnsavedWorkAnswer answer) { unsavedWorkAnswers_.push_back(answer); }
+    void AnswerNextReplaceQuestion(bool replace) { replaceAnswers_.push_back(replace); }
+
+    UnsavedWorkAnswer AskAboutUnsavedWork() override {
+        Questions.push_back(UnsavedWorkQuestion());
+        return Next(unsavedWorkAnswers_, UnsavedWorkAnswer::Cancel);
+    }
+    bool AskToReplace(const QString& path) override {
+        Questions.push_back(ReplaceQuestion(path));
+        return Next(replaceAnswers_, true);
+    }
+
     std::vector<FileRequest> FileRequests;
     std::vector<QString> Messages;
+    std::vector<QString> Questions;  // the texts of the questions asked, in order
 
 private:
     struct Answer {
@@ -55,7 +71,19 @@ private:
         return next.Path;
     }
 
+    template <typename T>
+    static T Next(std::deque<T>& answers, T unscripted) {
+        if (answers.empty()) {
+            return unscripted;
+        }
+        const T next = answers.front();
+        answers.pop_front();
+        return next;
+    }
+
     std::deque<Answer> answers_;
+    std::deque<UnsavedWorkAnswer> unsavedWorkAnswers_;
+    std::deque<bool> replaceAnswers_;
 };
 
 }  // namespace mosalind

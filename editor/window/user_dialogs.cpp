@@ -38,7 +38,7 @@ std::optional<QString> RunFileDialog(QFileDialog::AcceptMode mode, const QString
     // "Must exist" only makes sense for opening: a save dialog has to allow new names.
     dialog.setFileMode(mode == QFileDialog::AcceptOpen && (flags & kFileMustExist) ? QFileDialog::ExistingFile
                                                                                    : QFileDialog::AnyFile);
-    // The editor's save commands never ask before replacing a file.
+    // Save asks itself before it replaces a file, leaving out the set's own file.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     const QStringList filters = QtNameFilters(filter);
     if (!filters.isEmpty()) {
@@ -66,6 +66,37 @@ std::optional<QString> QtUserDialogs::ShowSave(const QString& filter, int flags,
 void QtUserDialogs::ShowMessage(const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, kTitle, text, QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
+}
+
+UnsavedWorkAnswer QtUserDialogs::AskAboutUnsavedWork() {
+    QMessageBox box(QMessageBox::Warning, kTitle, UnsavedWorkQuestion(),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QApplication::activeWindow());
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+        case QMessageBox::Save:
+            return UnsavedWorkAnswer::Save;
+        case QMessageBox::Discard:
+            return UnsavedWorkAnswer::Discard;
+        default:
+            return UnsavedWorkAnswer::Cancel;
+    }
+}
+
+bool QtUserDialogs::AskToReplace(const QString& path) {
+    QMessageBox box(QMessageBox::Warning, kTitle, ReplaceQuestion(path), QMessageBox::Yes | QMessageBox::No,
+                    QApplication::activeWindow());
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+QString UnsavedWorkQuestion() {
+    return QStringLiteral("The tile set has changes that are not saved. Save them?");
+}
+
+QString ReplaceQuestion(const QString& path) {
+    return QStringLiteral("%1 already exists. Replace it?").arg(path);
 }
 
 }  // namespace mosalind

@@ -10,6 +10,9 @@ constexpr int kFileMustExist = 4096;
 constexpr int kNoReadOnlyBox = 4;
 constexpr int kFileMustExistNoReadOnlyBox = kFileMustExist | kNoReadOnlyBox;  // 4100
 
+// The answers to the question about unsaved changes.
+enum class UnsavedWorkAnswer { Save, Discard, Cancel };
+
 // What the editor asks of the user through modal windows: the file dialogs and the
 // message box. FrmMain reaches them only through this interface, so that tests can
 // script the answers and capture the messages instead of blocking on a modal window.
@@ -25,6 +28,12 @@ public:
 
     // A modal message box with an OK button and the title "Mosalind".
     virtual void ShowMessage(const QString& text) = 0;
+
+    // Modal questions titled "Mosalind": whether to save the changes not saved yet before
+    // they are lost (Save, Discard or Cancel), and whether Save may replace the existing
+    // file `path` (true: replace it).
+    virtual UnsavedWorkAnswer AskAboutUnsavedWork() = 0;
+    virtual bool AskToReplace(const QString& path) = 0;
 };
 
 // The real dialogs: QFileDialog and QMessageBox.
@@ -33,6 +42,12 @@ public:
     std::optional<QString> ShowOpen(const QString& filter, int flags, const QString& fileName) override;
     std::optional<QString> ShowSave(const QString& filter, int flags, const QString& fileName) override;
     void ShowMessage(const QString& text) override;
+    UnsavedWorkAnswer AskAboutUnsavedWork() override;
+    bool AskToReplace(const QString& path) override;
 };
+
+// The questions' texts.
+QString UnsavedWorkQuestion();
+QString ReplaceQuestion(const QString& path);
 
 }  // namespace mosalind

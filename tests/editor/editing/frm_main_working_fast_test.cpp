@@ -4,6 +4,8 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include <array>
+#include <functional>
 #include <numeric>
 #include <vector>
 
@@ -140,6 +142,86 @@ TEST_F(WorkingFast, KeysScrollTheCurrentTileIntoViewAndTheWheelMovesTheBar) {
     EXPECT_EQ(window.picBMPScroller->Top(), -notch);
 }
 
+// The side boxes and the pending levels set to the same state in either window.
+void SetSlopeControls(testing_support::WindowDriver& d, std::array<bool, 4> boxes, int left, int right) {
+    for (int side = 0; side < 4; ++side) {
+        if (d.Window.chkSlope[side]->isChecked() != boxes[side]) {
+            d.Click(d.Window.chkSlope[side]);
+        }
+    }
+    d.PickSlopeLevel(true, left);
+    d.PickSlopeLevel(false, right);
+}
+
+TEST_F(WorkingFast, EditsOverASelectionGiveTheBytesOfTheSameEditsTileByTileAndUndoWhole) {
+    testing_support::WindowDriver single;
+    single.LoadTiles(dir.File("tiles.bmp"));
+    single.New(1);
+    const std::vector<int> chosen{15, 16, 17, 28, 29, 30, 300};
+    for (FrmMain* w : {&window, &single.Window}) {
+        // Each chosen tile with a slope of its own on some sides, which a blocking choice
+        // keeps; tile 100, to copy, with values and frames of its own.
+        for (int tile : chosen) {
+            for (int side = 1; side <= 4; ++side) {
+                w->Document.TileAttributes[side][tile] = static_cast<std::int16_t>(
+                    (tile + side) % 2 == 0 ? 0x80 | ((tile % 3) << 2) | (side % 4) : side % 4);
+            }
+        }
+        w->Document.TileAttributes[0][100] = 24;
+        for (int side = 1; side <= 4; ++side) {
+            w->Document.TileAttributes[side][100] = static_cast<std::int16_t>(0x90 | side % 4);
+        }
+        for (int frame = 0; frame < 8; ++frame) {
+            w->Document.TileFrames[frame][100] = static_cast<std::int16_t>(500 + frame);
+        }
+    }
+    const auto savedBy = [this](testing_support::WindowDriver& d) {
+        const std::string path = dir.File("each.tls");
+        d.Save(path);
+        return dev_support::ReadFileBytes(path);
+    };
+    for (testing_support::WindowDriver* d : {&driver, &single}) {
+        d->SelectTile(100);
+        d->Press(QKeySequence(Qt::CTRL | Qt::Key_C));
+    }
+    ClickTile(15, Qt::NoModifier);
+    ClickTile(30, Qt::ShiftModifier);
+    ClickTile(300, Qt::ControlModifier);
+    ASSERT_EQ(window.Selection.Count(), 7);
+
+    const struct {
+        const char* Why;
+        std::function<void(testing_support::WindowDriver&)> Edit;
+    } edits[] = {
+        {"a tile type", [](auto& d) { d.Choose(d.Window.cboBehaviour, 24); }},
+        {"a blocking kind", [](auto& d) { d.Choose(d.Window.cboBlocking[3], 2); }},
+        {"SET SLOPE",
+         [](auto& d) {
+             SetSlopeControls(d, {true, false, false, true}, 4, 0);
+             d.Click(d.Window.cmdSetSlope);
+         }},
+        {"Ctrl+V", [](auto& d) { d.Press(QKeySequence(Qt::CTRL | Qt::Key_V)); }},
+        {"Ctrl+Shift+V", [](auto& d) { d.Press(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)); }},
+    };
+    std::vector<dev_support::Bytes> before;
+    for (const auto& edit : edits) {
+        before.push_back(Saved());
+        edit.Edit(driver);
+        for (int tile : chosen) {
+            single.SelectTile(tile);
+            edit.Edit(single);
+        }
+        const dev_support::Bytes after = Saved();
+        EXPECT_NE(after, before.back()) << edit.Why;
+        EXPECT_EQ(after, savedBy(single)) << edit.Why;
+        EXPECT_EQ(window.Selection.Count(), 7) << edit.Why;
+    }
+    for (std::size_t step = before.size(); step-- > 0;) {
+        driver.Press(QKeySequence(Qt::CTRL | Qt::Key_Z));
+        EXPECT_EQ(Saved(), before[step]) << "undoing " << edits[step].Why;
+    }
+}
+
 TEST_F(WorkingFast, PlayingAnimationsDrawsOnlyAndAClickStopsIt) {
     // Tile 14 shows cell 40 + f in frame f; frame 3 is the current one.
     for (int frame = 0; frame < 8; ++frame) {
@@ -178,6 +260,14 @@ TEST_F(WorkingFast, PlayingAnimationsDrawsOnlyAndAClickStopsIt) {
     EXPECT_EQ(window.Document.TileFrames[3][14], 100);
     EXPECT_EQ(window.Document.TileFrames[4][14], 44);
     EXPECT_EQ(window.CurrentFrame, 3);
+
+    // So does an edit from the keyboard.
+    Key(&window, Qt::Key_F3);
+    window.tmrAnimate_Timer();
+    driver.Press(QKeySequence(Qt::CTRL | Qt::Key_C));
+    driver.Press(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
+    EXPECT_FALSE(window.tmrAnimate->isActive());
+    EXPECT_EQ(window.AnimationStep, -1);
 }
 
 TEST_F(WorkingFast, OverlayAndHelpOnlyDraw) {

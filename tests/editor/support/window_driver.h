@@ -52,6 +52,13 @@ public:
     // ---- Controls ----
     static void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
+    // Keys pressed with the window active, as its shortcuts need.
+    void Press(const QKeySequence& keys) {
+        Window.activateWindow();
+        static_cast<void>(QTest::qWaitForWindowActive(&Window));
+        QTest::keySequence(&Window, keys);
+    }
+
     // Picks a row the way a user does: only in a usable list, and the list reports it.
     static void Choose(QComboBox* list, int row) {
         if (!list->isEnabled()) {
