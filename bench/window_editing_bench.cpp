@@ -1,6 +1,8 @@
 // Editing on the largest tile set (1,201 tiles, 8 frames): selecting a tile, switching
-// the frame, undoing and redoing an edit, each with the repaint it asks for. The window is shown on the platform in
-// use (offscreen in the scripts), so the repaints really paint.
+// the frame, undoing and redoing an edit, an edit of every tile at once and its undo, each
+// with the repaint it asks for; the tile sheet repainted with and without the attribute
+// overlay. The window is shown on the platform in use (offscreen in the scripts), so the
+// repaints really paint.
 #include <benchmark/benchmark.h>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -128,8 +130,6 @@ void BM_RedoStep(benchmark::State& state) {
 }
 BENCHMARK(BM_RedoStep)->Unit(benchmark::kMicrosecond);
 
-}  // namespace
-
 // The visible part of the tile sheet repainted, without and with the attribute overlay,
 // every tile carrying a type, a blocking kind on each side and, every third tile, a slope:
 // the overlay's most to draw.
@@ -158,3 +158,47 @@ void BM_RepaintSheetWithOverlay(benchmark::State& state) {
     RepaintSheet(state, true);
 }
 BENCHMARK(BM_RepaintSheetWithOverlay)->Unit(benchmark::kMicrosecond);
+
+// A tile type chosen with every one of the 1,201 tiles selected, and its undo: one step
+// of 1,201 tiles each, with the repaints they ask for.
+struct AllTilesSelected : LargestTileSet {
+    AllTilesSelected() {
+        Window.keySelectAll_Activated();
+        if (Window.EditedTiles().size() != 1201) {
+            throw std::runtime_error("the benchmark did not select every tile");
+        }
+    }
+    void ChooseType(int row) {
+        Window.cboBehaviour->setCurrentIndex(row);
+        Window.cboBehaviour_Click();
+    }
+};
+
+void BM_EditAllSelectedTiles(benchmark::State& state) {
+    AllTilesSelected editor;
+    int row = 1;
+    for (auto _ : state) {
+        row = row % 28 + 1;
+        editor.ChooseType(row);
+        state.PauseTiming();
+        editor.Window.History->clear();
+        state.ResumeTiming();
+    }
+    benchmark::DoNotOptimize(editor.Window.Document.TileAttributes[0][1200]);
+}
+BENCHMARK(BM_EditAllSelectedTiles)->Unit(benchmark::kMillisecond);
+
+void BM_UndoAllSelectedTiles(benchmark::State& state) {
+    AllTilesSelected editor;
+    editor.ChooseType(5);
+    for (auto _ : state) {
+        editor.Window.actUndo_Triggered();
+        state.PauseTiming();
+        editor.Window.actRedo_Triggered();
+        state.ResumeTiming();
+    }
+    benchmark::DoNotOptimize(editor.Window.Document.TileAttributes[0][1200]);
+}
+BENCHMARK(BM_UndoAllSelectedTiles)->Unit(benchmark::kMillisecond);
+
+}  // namespace
