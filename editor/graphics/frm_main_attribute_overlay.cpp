@@ -91,9 +91,13 @@ void DrawMarks(QPainter& painter, const AttributeMarks& marks, QPoint corner) {
 // store is emptied should it ever grow large.
 const QImage& MarksImage(const TileSet& tileSet, int tile) {
     static std::unordered_map<std::uint64_t, QImage> images;
-    std::uint64_t key = static_cast<std::uint16_t>(tileSet.TileAttributes[0][tile]);
+    // What the marks depend on: the type when it has a number, and of each side word the
+    // slope flag (the word is 128 or more) and bits 0 to 6.
+    const std::int16_t tileType = tileSet.TileAttributes[0][tile];
+    std::uint64_t key = tileType > 0 && tileType < 256 ? static_cast<std::uint64_t>(tileType) : 0;
     for (int slot = 1; slot < kAttributeSlots; ++slot) {
-        key = (key << 16) | static_cast<std::uint16_t>(tileSet.TileAttributes[slot][tile]);
+        const std::int16_t sideWord = tileSet.TileAttributes[slot][tile];
+        key = (key << 8) | static_cast<std::uint64_t>((sideWord & 0x7F) | (sideWord >= 128 ? 0x80 : 0));
     }
     const auto found = images.find(key);
     if (found != images.end()) {

@@ -280,7 +280,13 @@ TEST_F(WorkingFast, OverlayAndHelpOnlyDraw) {
     // Tile 30 (x 64, y 32) gains its marks; tile 31, without attributes, stays as it was.
     EXPECT_NE(overlay.copy(64, 32, 16, 16), plain.copy(64, 32, 16, 16));
     EXPECT_EQ(overlay.copy(80, 32, 16, 16), plain.copy(80, 32, 16, 16));
+    // An edit shows at once: another type, on the same sides, gives another number.
+    driver.SelectTile(30);
+    driver.Choose(window.cboBehaviour, 18);
+    EXPECT_NE(Render(window.picTilesScroller).copy(64, 32, 16, 16), overlay.copy(64, 32, 16, 16));
+    driver.Press(QKeySequence(Qt::CTRL | Qt::Key_Z));
     Key(&window, Qt::Key_F2);
+    driver.SelectTile(0);  // the red frame where it was
     EXPECT_EQ(Render(window.picTilesScroller), plain);
     EXPECT_TRUE(window.Document.TileAttributes == before.TileAttributes);
 
