@@ -67,7 +67,10 @@ void FrmMain::cmdOpen_Click() {
     if (!cdlOpen.ShowOpen()) {
         return;
     }
-    const QString path = cdlOpen.FileName;
+    OpenTileSetFile(cdlOpen.FileName);
+}
+
+void FrmMain::OpenTileSetFile(const QString& path) {
     try {
         Document = ReadTileSet(QFile::encodeName(path).toStdString(), Document);
     } catch (const std::exception& error) {

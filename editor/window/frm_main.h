@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "document/tile_set.h"
 #include "graphics/bitmap_reader.h"
@@ -22,8 +23,11 @@ class QLineEdit;
 class QPainter;
 class QPushButton;
 class QScrollBar;
+class QShortcut;
 
 namespace mosalind {
+
+class SheetWatch;
 
 // The editor's one window. It owns, for the whole run, the tile set document and the
 // editing cursor, the loaded tile bitmap and its planar graphics, the displayed picture
@@ -82,6 +86,11 @@ public:
     FileDialog cdlOpen;
     FileDialog cdlSave;
 
+    // The loaded sheet's file, read again when it changes, and F5, which reads it at once
+    // (graphics/frm_main_sheet_reload.cpp).
+    SheetWatch* SheetWatcher = nullptr;
+    QShortcut* ReloadKey = nullptr;
+
     // ---- State ----
     TileSet Document;  // the tile set
     std::int16_t CurrentTile = 0;
@@ -112,10 +121,15 @@ public:
     void picTile_Paint(QPainter& painter);  // graphics/frm_main_paint.cpp
     void picAnim_Paint(int index, QPainter& painter);
     void picTilesScroller_Paint(QPainter& painter);
+    void SheetWatcher_Settled();  // graphics/frm_main_sheet_reload.cpp
+    void ReloadKey_Activated();
 
     // ---- Procedures ----
-    void EnableEditing();    // document/frm_main_document_commands.cpp
-    void SetScrollbarBMP();  // window/frm_main_scrolling.cpp
+    void LoadTilesFile(const QString& path);    // graphics/frm_main_load_tiles.cpp
+    void OpenTileSetFile(const QString& path);  // document/frm_main_document_commands.cpp
+    std::optional<QString> ReloadSheet();       // graphics/frm_main_sheet_reload.cpp
+    void EnableEditing();                       // document/frm_main_document_commands.cpp
+    void SetScrollbarBMP();                     // window/frm_main_scrolling.cpp
     void SetScrollbarTiles();
     void SelectTile(std::int16_t tile);  // editing/frm_main_selection.cpp
     void ShowTileNumber(std::int16_t tile);
@@ -127,6 +141,7 @@ public:
 private:
     void BuildLayout();  // window/frm_main_layout.cpp
     void ConnectHandlers();
+    void SetUpSheetReload();  // graphics/frm_main_sheet_reload.cpp
 };
 
 }  // namespace mosalind

@@ -85,6 +85,7 @@ FrmMain::FrmMain(UserDialogs* dialogs, QWidget* parent)
       cdlSave(*dialogs_) {
     BuildLayout();
     ConnectHandlers();
+    SetUpSheetReload();
 }
 
 FrmMain::~FrmMain() = default;
