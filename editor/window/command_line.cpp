@@ -11,9 +11,9 @@ namespace {
 // The options QApplication and its platform plugins understand, spelt with one dash (Qt
 // accepts two as well). The first group takes the next argument as its value.
 constexpr std::array<std::string_view, 16> kQtOptionsWithValue = {
-    "-platform", "-platformpluginpath", "-platformtheme", "-plugin", "-qwindowgeometry", "-geometry",
-    "-qwindowtitle", "-title", "-qwindowicon", "-icon", "-session", "-display", "-name", "-visual", "-style",
-    "-stylesheet"};
+    "-platform", "-platformpluginpath", "-platformtheme", "-plugin",  "-qwindowgeometry", "-geometry", "-qwindowtitle",
+    "-title",    "-qwindowicon",        "-icon",          "-session", "-display",         "-name",     "-visual",
+    "-style",    "-stylesheet"};
 constexpr std::array<std::string_view, 6> kQtFlags = {"-reverse", "-widgetcount", "-nograb",
                                                       "-dograb",  "-testability", "-sync"};
 // These carry their value after "=" in the same argument.

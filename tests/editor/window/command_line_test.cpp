@@ -1,7 +1,7 @@
 // The editor's command line: which arguments are files, which are Qt's, which answer at
 // once; and the built program answering without a display.
-#include <gtest/gtest.h>
 #include <gmock/gmock.h>
+#include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <optional>
@@ -38,9 +38,24 @@ TEST(EditorCommandLine, ReadsFilesQtOptionsAndAnswers) {
          "tiles.bmp",
          "tiles.tls",
          {"-platform", "offscreen", "--style", "fusion", "-reverse"}},
-        {"a value that looks like a file is Qt's", {"-display", ":1", "a.bmp"}, Action::Run, "a.bmp", {}, {"-display", ":1"}},
-        {"a value that looks like an option is Qt's", {"-qwindowtitle", "-x"}, Action::Run, {}, {}, {"-qwindowtitle", "-x"}},
-        {"options with =", {"-style=fusion", "-qmljsdebugger=port:1234"}, Action::Run, {}, {}, {"-style=fusion", "-qmljsdebugger=port:1234"}},
+        {"a value that looks like a file is Qt's",
+         {"-display", ":1", "a.bmp"},
+         Action::Run,
+         "a.bmp",
+         {},
+         {"-display", ":1"}},
+        {"a value that looks like an option is Qt's",
+         {"-qwindowtitle", "-x"},
+         Action::Run,
+         {},
+         {},
+         {"-qwindowtitle", "-x"}},
+        {"options with =",
+         {"-style=fusion", "-qmljsdebugger=port:1234"},
+         Action::Run,
+         {},
+         {},
+         {"-style=fusion", "-qmljsdebugger=port:1234"}},
         {"after -- every argument is a file", {"--", "-odd.bmp", "--help"}, Action::Run, "-odd.bmp", "--help", {}},
         {"--help answers at once", {"--help"}, Action::Help, {}, {}, {}},
         {"--help after files", {"a.bmp", "b.tls", "--help"}, Action::Help, {}, {}, {}},
@@ -88,7 +103,8 @@ TEST(EditorProgram, AnswersAndUsageErrorsNeedNoDisplay) {
     const dev_support::TempDir dir;
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.Arguments));
-        const testing_support::ProgramResult result = testing_support::RunProgram(MOSALIND_PATH, dir.Path(), c.Arguments);
+        const testing_support::ProgramResult result =
+            testing_support::RunProgram(MOSALIND_PATH, dir.Path(), c.Arguments);
         EXPECT_EQ(result.ExitStatus, c.ExitStatus);
         EXPECT_THAT(result.Out, ::testing::StartsWith(c.OutStart));
         if (c.OutStart.empty()) {
