@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <vector>
+#include <optional>
 
 #include "document/tile_set.h"
 #include "graphics/bitmap_reader.h"
@@ -33,6 +34,11 @@ namespace mosalind {
 
 class TileEditCommand;
 struct TileValues;
+class QShortcut;
+
+namespace mosalind {
+
+class SheetWatch;
 
 // The editor's one window. It owns, for the whole run, the tile set document and the
 // editing cursor, the loaded tile bitmap and its planar graphics, the displayed picture
@@ -94,6 +100,11 @@ public:
     FileDialog cdlOpen;
     FileDialog cdlSave;
 
+    // The loaded sheet's file, read again when it changes, and F5, which reads it at once
+    // (graphics/frm_main_sheet_reload.cpp).
+    SheetWatch* SheetWatcher = nullptr;
+    QShortcut* ReloadKey = nullptr;
+
     // ---- State ----
     TileSet Document;  // the tile set
     std::int16_t CurrentTile = 0;
@@ -130,10 +141,14 @@ public:
     void picTilesScroller_Paint(QPainter& painter);
     void actUndo_Triggered();  // document/frm_main_history.cpp
     void actRedo_Triggered();
+    void SheetWatcher_Settled();  // graphics/frm_main_sheet_reload.cpp
+    void ReloadKey_Activated();
 
     // ---- Procedures ----
-    void EnableEditing();    // document/frm_main_document_commands.cpp
-    void SetScrollbarBMP();  // window/frm_main_scrolling.cpp
+    void LoadTilesFile(const QString& path);    // graphics/frm_main_load_tiles.cpp
+    std::optional<QString> ReloadSheet();       // graphics/frm_main_sheet_reload.cpp
+    void EnableEditing();                       // document/frm_main_document_commands.cpp
+    void SetScrollbarBMP();                     // window/frm_main_scrolling.cpp
     void SetScrollbarTiles();
     void SelectTile(std::int16_t tile);  // editing/frm_main_selection.cpp
     void ShowTileNumber(std::int16_t tile);
@@ -163,6 +178,7 @@ private:
     void ConnectHandlers();
     void BuildKeys();        // window/frm_main_keys.cpp
     void WatchSessionEnd();  // document/frm_main_unsaved_work.cpp
+    void SetUpSheetReload();  // graphics/frm_main_sheet_reload.cpp
 };
 
 }  // namespace mosalind

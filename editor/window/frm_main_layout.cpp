@@ -90,6 +90,7 @@ FrmMain::FrmMain(UserDialogs* dialogs, QWidget* parent)
     History = new QUndoStack(this);
     BuildKeys();
     WatchSessionEnd();
+    SetUpSheetReload();
 }
 
 FrmMain::~FrmMain() = default;
