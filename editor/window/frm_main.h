@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <vector>
 #include <optional>
+#include <vector>
 
 #include "document/tile_set.h"
 #include "graphics/bitmap_reader.h"
@@ -28,17 +28,14 @@ class QLineEdit;
 class QPainter;
 class QPushButton;
 class QScrollBar;
+class QShortcut;
 class QUndoStack;
 
 namespace mosalind {
 
+class SheetWatch;
 class TileEditCommand;
 struct TileValues;
-class QShortcut;
-
-namespace mosalind {
-
-class SheetWatch;
 
 // The editor's one window. It owns, for the whole run, the tile set document and the
 // editing cursor, the loaded tile bitmap and its planar graphics, the displayed picture
@@ -145,10 +142,10 @@ public:
     void ReloadKey_Activated();
 
     // ---- Procedures ----
-    void LoadTilesFile(const QString& path);    // graphics/frm_main_load_tiles.cpp
-    std::optional<QString> ReloadSheet();       // graphics/frm_main_sheet_reload.cpp
-    void EnableEditing();                       // document/frm_main_document_commands.cpp
-    void SetScrollbarBMP();                     // window/frm_main_scrolling.cpp
+    void LoadTilesFile(const QString& path);  // graphics/frm_main_load_tiles.cpp
+    std::optional<QString> ReloadSheet();     // graphics/frm_main_sheet_reload.cpp
+    void EnableEditing();                     // document/frm_main_document_commands.cpp
+    void SetScrollbarBMP();                   // window/frm_main_scrolling.cpp
     void SetScrollbarTiles();
     void SelectTile(std::int16_t tile);  // editing/frm_main_selection.cpp
     void ShowTileNumber(std::int16_t tile);
@@ -176,8 +173,8 @@ protected:
 private:
     void BuildLayout();  // window/frm_main_layout.cpp
     void ConnectHandlers();
-    void BuildKeys();        // window/frm_main_keys.cpp
-    void WatchSessionEnd();  // document/frm_main_unsaved_work.cpp
+    void BuildKeys();         // window/frm_main_keys.cpp
+    void WatchSessionEnd();   // document/frm_main_unsaved_work.cpp
     void SetUpSheetReload();  // graphics/frm_main_sheet_reload.cpp
 };
 
