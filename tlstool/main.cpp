@@ -49,9 +49,10 @@ int WriteOut(const std::string& text) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    CLI::App app{"Tile set files in the game's build: a text form to keep in version control, a refresh after\n"
-                 "the sheet changes, and a check.",
-                 "tlstool"};
+    CLI::App app{
+        "Tile set files in the game's build: a text form to keep in version control, a refresh after\n"
+        "the sheet changes, and a check.",
+        "tlstool"};
     app.set_version_flag("--version", "tlstool (Mosalind) " MOSALIND_VERSION, "Show the version and exit");
     app.set_help_flag("--help", "Show this help and exit");
     app.require_subcommand(1);

@@ -15,7 +15,9 @@ class Findings {
 public:
     explicit Findings(const std::string& name) : name_(name) {}
 
-    void Add(const std::string& place, const std::string& what) { lines_.push_back(name_ + ": " + place + ": " + what); }
+    void Add(const std::string& place, const std::string& what) {
+        lines_.push_back(name_ + ": " + place + ": " + what);
+    }
     std::vector<std::string> Lines() && { return std::move(lines_); }
 
 private:
@@ -46,8 +48,8 @@ void CheckHeader(const mosalind::TileSetFileContents& contents, Findings& findin
     for (const auto& offset : offsets) {
         const std::int64_t expected = offset.SectionStart + mosalind::kCountedHeaderBytes - mosalind::kHeaderBytes;
         if (offset.Value != expected) {
-            findings.Add("header", std::string("the ") + offset.Name + " is " + std::to_string(offset.Value) + ", but " +
-                                       std::to_string(tiles) + " tiles of " + std::to_string(frames) +
+            findings.Add("header", std::string("the ") + offset.Name + " is " + std::to_string(offset.Value) +
+                                       ", but " + std::to_string(tiles) + " tiles of " + std::to_string(frames) +
                                        " frames put it at " + std::to_string(expected));
         }
     }
@@ -91,12 +93,13 @@ void CheckFrames(const mosalind::TileSetFileContents& contents, int tile, std::i
         const std::string place = TilePlace(tile) + ", frame " + std::to_string(frame);
         const int stored = contents.StoredFrames[frame][tile];
         if (stored % mosalind::kFrameValueScale != 0) {
-            findings.Add(place, "the stored value " + std::to_string(stored) + " is not a multiple of 32 (a cell's offset)");
+            findings.Add(place,
+                         "the stored value " + std::to_string(stored) + " is not a multiple of 32 (a cell's offset)");
         }
         const int cell = tileSet.TileFrames[frame][tile];
         if (cells >= 0 && (cell < 0 || cell >= cells)) {
-            findings.Add(place, "cell " + std::to_string(cell) + " is not one of the " + std::to_string(cells) + " cells " +
-                                    whose);
+            findings.Add(place, "cell " + std::to_string(cell) + " is not one of the " + std::to_string(cells) +
+                                    " cells " + whose);
         }
     }
 }

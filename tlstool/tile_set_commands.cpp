@@ -55,7 +55,8 @@ void ImportTileSet(const std::string& jsonPath, const std::string& sheetPath, co
         // New's header for this sheet; its attributes and frames are not wanted.
         mosalind::TileSet made;
         try {
-            mosalind::FillNewTileSet(made, set.Document.Header.TileCount, set.Document.Header.FrameCount, width, height);
+            mosalind::FillNewTileSet(made, set.Document.Header.TileCount, set.Document.Header.FrameCount, width,
+                                     height);
         } catch (const mosalind::RefusedError& refusal) {
             throw mosalind::RefusedError(jsonPath + ": header: a set without one gets New's header for " + sheetPath +
                                          ", which refuses: " + refusal.what());

@@ -16,8 +16,8 @@ namespace tlstool {
 
 namespace {
 
-using nlohmann::json;
 using mosalind::RefusedError;
+using nlohmann::json;
 
 // A value as a refusal quotes it: short, on one line, in ASCII.
 std::string Describe(const json& value) {
@@ -155,7 +155,8 @@ void ReadHeader(const Reader& reader, const json& value, mosalind::TileSetHeader
         }
     }
     for (std::size_t byte = 0; byte < header.Reserved.size(); ++byte) {
-        header.Reserved[byte] = static_cast<std::uint8_t>(HexDigit(digits[2 * byte]) * 16 + HexDigit(digits[2 * byte + 1]));
+        header.Reserved[byte] =
+            static_cast<std::uint8_t>(HexDigit(digits[2 * byte]) * 16 + HexDigit(digits[2 * byte + 1]));
     }
 }
 
@@ -179,8 +180,8 @@ std::int16_t ReadType(const Reader& reader, const json& value, const std::string
 std::int16_t ReadSide(const Reader& reader, const json& value, const std::string& place) {
     reader.Object(value, place);
     reader.OnlyFields(value, place, {kBlockingField, kSlopeField, kBitsField});
-    const auto blocking =
-        static_cast<int>(reader.WholeNumber(reader.Field(value, place, kBlockingField), At(place, kBlockingField), 0, 3));
+    const auto blocking = static_cast<int>(
+        reader.WholeNumber(reader.Field(value, place, kBlockingField), At(place, kBlockingField), 0, 3));
     const bool hasSlope = value.contains(kSlopeField);
     const bool hasBits = value.contains(kBitsField);
     if (hasSlope && hasBits) {
@@ -191,8 +192,8 @@ std::int16_t ReadSide(const Reader& reader, const json& value, const std::string
         const std::string bitsPlace = At(place, kBitsField);
         slopeBits = static_cast<int>(reader.WholeNumber(value[kBitsField], bitsPlace, 0, kSlopeBitsMask));
         if ((slopeBits & ~kSlopeBitsMask) != 0) {
-            reader.Refuse(bitsPlace, "holds bits 2-7 of the side word, a multiple of 4, not " +
-                                         std::to_string(slopeBits));
+            reader.Refuse(bitsPlace,
+                          "holds bits 2-7 of the side word, a multiple of 4, not " + std::to_string(slopeBits));
         }
     }
     if (hasSlope) {
@@ -217,9 +218,9 @@ void ReadTile(const Reader& reader, const json& value, std::size_t index, JsonTi
     const int tile = static_cast<int>(index);
     const int frames = result.Document.Header.FrameCount;
     reader.Object(value, place);
-    reader.OnlyFields(value, place,
-                      {kTypeField, kSideFields[0], kSideFields[1], kSideFields[2], kSideFields[3], kFramesField,
-                       kFrameValuesField});
+    reader.OnlyFields(
+        value, place,
+        {kTypeField, kSideFields[0], kSideFields[1], kSideFields[2], kSideFields[3], kFramesField, kFrameValuesField});
     result.Document.TileAttributes[0][tile] =
         ReadType(reader, reader.Field(value, place, kTypeField), At(place, kTypeField));
     for (int side = 0; side < 4; ++side) {
@@ -242,7 +243,8 @@ void ReadTile(const Reader& reader, const json& value, std::size_t index, JsonTi
     const json& stored = reader.List(value[kFrameValuesField], storedPlace, frames);
     for (int frame = 0; frame < frames; ++frame) {
         const std::string framePlace = At(storedPlace, frame);
-        const auto number = static_cast<std::int16_t>(reader.WholeNumber(stored[frame], framePlace, INT16_MIN, INT16_MAX));
+        const auto number =
+            static_cast<std::int16_t>(reader.WholeNumber(stored[frame], framePlace, INT16_MIN, INT16_MAX));
         const int cell = number / mosalind::kFrameValueScale;
         if (cell != result.Document.TileFrames[frame][tile]) {
             reader.Refuse(framePlace, std::to_string(number) + " lies in cell " + std::to_string(cell) +
@@ -284,7 +286,8 @@ JsonTileSet TileSetFromJson(const std::string& text, const std::string& name) {
     result.HasHeader = document.contains(kHeaderField);
     // A set without header is made as New makes it, with 4 or 8 frames.
     const json& frameCount = reader.Field(document, top, kFrameCountField);
-    const auto frames = static_cast<std::int16_t>(reader.WholeNumber(frameCount, kFrameCountField, 1, mosalind::kMaxFrames));
+    const auto frames =
+        static_cast<std::int16_t>(reader.WholeNumber(frameCount, kFrameCountField, 1, mosalind::kMaxFrames));
     if (!result.HasHeader && frames != 4 && frames != 8) {
         reader.Refuse(kFrameCountField, "must be 4 or 8 in a set without \"header\", not " + std::to_string(frames));
     }

@@ -82,7 +82,8 @@ void AppendTile(std::string& text, const mosalind::TileSet& tileSet, const mosal
     AppendList(text, frames, [&](int frame) { return tileSet.TileFrames[frame][tile]; });
     bool storedAsCells = true;
     for (int frame = 0; frame < frames; ++frame) {
-        storedAsCells = storedAsCells && stored[frame][tile] == tileSet.TileFrames[frame][tile] * mosalind::kFrameValueScale;
+        storedAsCells =
+            storedAsCells && stored[frame][tile] == tileSet.TileFrames[frame][tile] * mosalind::kFrameValueScale;
     }
     if (!storedAsCells) {
         text += ", ";
