@@ -15,8 +15,9 @@ namespace {
 std::string PlainJson(const std::string& firstTile, const std::string& header = "") {
     std::string text = "{ \"format\": \"mosalind-tile-set\", \"version\": 1, \"frame_count\": 4, " + header +
                        "\"tiles\": [" + firstTile;
-    text += ", { \"type\": \"Nothing\", \"top\": { \"blocking\": 0 }, \"right\": { \"blocking\": 0 }, "
-            "\"bottom\": { \"blocking\": 0 }, \"left\": { \"blocking\": 0 }, \"frames\": [1, 1, 1, 1] }] }";
+    text +=
+        ", { \"type\": \"Nothing\", \"top\": { \"blocking\": 0 }, \"right\": { \"blocking\": 0 }, "
+        "\"bottom\": { \"blocking\": 0 }, \"left\": { \"blocking\": 0 }, \"frames\": [1, 1, 1, 1] }] }";
     return text;
 }
 
@@ -68,26 +69,25 @@ TEST_F(TlstoolCommands, HelpAndVersionAnswerOnStandardOutput) {
 TEST_F(TlstoolCommands, CheckListsWhatTheGameWouldTripOver) {
     const TestSheet sheet = MakeSheet(1);
     RawTileSet set = RawTileSet::Plain(3, 3, 13);
-    set.FrameOffset = 80;              // 64 + 5 x 3 = 79
-    set.Attributes[0] = {29, 254, 0};  // 29 has no row ("---" stores 0); 254 is "Masked"
-    set.Attributes[1] = {12, 0, 0};    // slope bits without bit 7
+    set.FrameOffset = 80;               // 64 + 5 x 3 = 79
+    set.Attributes[0] = {29, 254, 0};   // 29 has no row ("---" stores 0); 254 is "Masked"
+    set.Attributes[1] = {12, 0, 0};     // slope bits without bit 7
     set.Attributes[2] = {0, 176, 129};  // slope kind 3 does not decode; 129 is a slope from 0 to 4
     set.StoredFrames[0] = {40, 32 * 13, 32 * 12};
     set.Planes = sheet.Planes;
     set.Planes.push_back(0);  // a byte past the last cell
     const std::string file = Write("odd.tls", set.FileBytes());
 
-    const std::string expectedWithoutSheet = file + ": header: the frame count 3 is neither 4 nor 8\n" + file +
-                                             ": header: the frame offset is 80, but 3 tiles of 3 frames put it at 79\n" +
-                                             file +
-                                             ": length: the file is 1760 bytes long, leaving 1665 bytes after the frame "
-                                             "section, which is not a whole number of 128-byte cells\n" +
-                                             file + ": tile 0: type 29 has no row in the tile type list\n" + file +
-                                             ": tile 0, top side: slope bits 12 without bit 7 (the side's slope)\n" +
-                                             file +
-                                             ": tile 0, frame 0: the stored value 40 is not a multiple of 32 (a cell's "
-                                             "offset)\n" +
-                                             file + ": tile 1, right side: slope bits 176 do not decode to a slope\n";
+    const std::string expectedWithoutSheet =
+        file + ": header: the frame count 3 is neither 4 nor 8\n" + file +
+        ": header: the frame offset is 80, but 3 tiles of 3 frames put it at 79\n" + file +
+        ": length: the file is 1760 bytes long, leaving 1665 bytes after the frame "
+        "section, which is not a whole number of 128-byte cells\n" +
+        file + ": tile 0: type 29 has no row in the tile type list\n" + file +
+        ": tile 0, top side: slope bits 12 without bit 7 (the side's slope)\n" + file +
+        ": tile 0, frame 0: the stored value 40 is not a multiple of 32 (a cell's "
+        "offset)\n" +
+        file + ": tile 1, right side: slope bits 176 do not decode to a slope\n";
     testing_support::ProgramResult result = Run({"check", file});
     EXPECT_EQ(result.ExitStatus, 1);
     EXPECT_EQ(result.Out, expectedWithoutSheet);
@@ -143,20 +143,33 @@ TEST_F(TlstoolCommands, BadInputIsRefusedInOneLineAndTouchesNoOutput) {
     } cases[] = {
         {"no subcommand", [] { return std::vector<std::string>{}; },
          "A subcommand is required (tlstool --help shows the usage)"},
-        {"unknown option", [&] { return std::vector<std::string>{"export", goodSet_, "--fast"}; },
+        {"unknown option",
+         [&] {
+             return std::vector<std::string>{"export", goodSet_, "--fast"};
+         },
          "The following argument was not expected: --fast (tlstool --help shows the usage)"},
-        {"import without sheet", [&] { return std::vector<std::string>{"import", json, "-o", out}; },
+        {"import without sheet",
+         [&] {
+             return std::vector<std::string>{"import", json, "-o", out};
+         },
          "--sheet is required (tlstool --help shows the usage)"},
-        {"missing set", [&] { return std::vector<std::string>{"refresh", File("none.tls"), "--sheet", sheet_, "-o", out}; },
+        {"missing set",
+         [&] { return std::vector<std::string>{"refresh", File("none.tls"), "--sheet", sheet_, "-o", out}; },
          "cannot open " + File("none.tls") + ": No such file or directory"},
         {"set cut in its frame section",
          [&] { return std::vector<std::string>{"refresh", File("cut.tls"), "--sheet", sheet_, "-o", out}; },
          File("cut.tls") + " is not a complete tile set: the file ends at byte 100, but its frame section should "
                            "end at byte 231"},
-        {"set cut in its header", [&] { return std::vector<std::string>{"export", File("short.tls"), "-o", out}; },
+        {"set cut in its header",
+         [&] {
+             return std::vector<std::string>{"export", File("short.tls"), "-o", out};
+         },
          File("short.tls") + " is not a complete tile set: the file ends at byte 61, but its header should end at "
                              "byte 62"},
-        {"more tiles than a set holds", [&] { return std::vector<std::string>{"check", File("many.tls")}; },
+        {"more tiles than a set holds",
+         [&] {
+             return std::vector<std::string>{"check", File("many.tls")};
+         },
          File("many.tls") + " is not a tile set the editor can hold: its tile count 1202 is outside 1 to 1201"},
         {"sheet that is not one",
          [&] { return std::vector<std::string>{"refresh", goodSet_, "--sheet", File("notes.bmp"), "-o", out}; }, ""},
@@ -164,15 +177,21 @@ TEST_F(TlstoolCommands, BadInputIsRefusedInOneLineAndTouchesNoOutput) {
          json + ": line 1, column 13: syntax error while parsing value - unexpected end of input; expected '[', '{', "
                 "or a literal"},
         {"not an object", [&] { return import("[1]"); }, json + ": the document: must be an object, not a list"},
-        {"wrong format", [&] { return import("{ \"format\": \"tiles\", \"version\": 1, \"frame_count\": 4, \"tiles\": [] }"); },
+        {"wrong format",
+         [&] { return import("{ \"format\": \"tiles\", \"version\": 1, \"frame_count\": 4, \"tiles\": [] }"); },
          json + ": format: must be \"mosalind-tile-set\", not \"tiles\""},
-        {"later version", [&] { return import("{ \"format\": \"mosalind-tile-set\", \"version\": 2, \"frame_count\": 4, \"tiles\": [] }"); },
+        {"later version",
+         [&] {
+             return import("{ \"format\": \"mosalind-tile-set\", \"version\": 2, \"frame_count\": 4, \"tiles\": [] }");
+         },
          json + ": version: must be a whole number from 1 to 1, not 2"},
-        {"unknown field", [&] { return import(PlainJson(Tile("\"Kills\"", "{ \"blocking\": 1, \"slop\": [0, 4] }", "[0, 0, 0, 0]"))); },
+        {"unknown field",
+         [&] { return import(PlainJson(Tile("\"Kills\"", "{ \"blocking\": 1, \"slop\": [0, 4] }", "[0, 0, 0, 0]"))); },
          json + ": tiles[0].top: unknown field \"slop\""},
         {"missing field", [&] { return import(PlainJson("{ \"type\": \"Kills\" }")); },
          json + ": tiles[0]: has no field \"top\""},
-        {"unknown type name", [&] { return import(PlainJson(Tile("\"Door 5\"", "{ \"blocking\": 1 }", "[0, 0, 0, 0]"))); },
+        {"unknown type name",
+         [&] { return import(PlainJson(Tile("\"Door 5\"", "{ \"blocking\": 1 }", "[0, 0, 0, 0]"))); },
          json + ": tiles[0].type: no tile type is named \"Door 5\""},
         {"type out of range", [&] { return import(PlainJson(Tile("256", "{ \"blocking\": 1 }", "[0, 0, 0, 0]"))); },
          json + ": tiles[0].type: must be a whole number from 0 to 255, not 256"},
@@ -180,37 +199,55 @@ TEST_F(TlstoolCommands, BadInputIsRefusedInOneLineAndTouchesNoOutput) {
          json + ": tiles[0].top.blocking: must be a whole number from 0 to 3, not 4"},
         {"fractional value", [&] { return import(PlainJson(Tile("0", "{ \"blocking\": 1.5 }", "[0, 0, 0, 0]"))); },
          json + ": tiles[0].top.blocking: must be a whole number from 0 to 3, not 1.5"},
-        {"slope without encoding", [&] { return import(PlainJson(Tile("0", "{ \"blocking\": 0, \"slope\": [1, 4] }", "[0, 0, 0, 0]"))); },
+        {"slope without encoding",
+         [&] { return import(PlainJson(Tile("0", "{ \"blocking\": 0, \"slope\": [1, 4] }", "[0, 0, 0, 0]"))); },
          json + ": tiles[0].top.slope: levels 1 and 4 make no slope (they must differ by 1, 2 or 4)"},
-        {"bits not in bits 2-7", [&] { return import(PlainJson(Tile("0", "{ \"blocking\": 0, \"bits\": 13 }", "[0, 0, 0, 0]"))); },
+        {"bits not in bits 2-7",
+         [&] { return import(PlainJson(Tile("0", "{ \"blocking\": 0, \"bits\": 13 }", "[0, 0, 0, 0]"))); },
          json + ": tiles[0].top.bits: holds bits 2-7 of the side word, a multiple of 4, not 13"},
-        {"cell the file cannot hold", [&] { return import(PlainJson(Tile("0", "{ \"blocking\": 0 }", "[0, 1024, 0, 0]"))); },
+        {"cell the file cannot hold",
+         [&] { return import(PlainJson(Tile("0", "{ \"blocking\": 0 }", "[0, 1024, 0, 0]"))); },
          json + ": tiles[0].frames[1]: must be a whole number from -1024 to 1023, not 1024"},
         {"too few frames", [&] { return import(PlainJson(Tile("0", "{ \"blocking\": 0 }", "[0, 0, 0]"))); },
          json + ": tiles[0].frames: must be a list of 4 numbers, not a list of 3"},
         {"frame value in another cell",
-         [&] { return import(PlainJson(Tile("0", "{ \"blocking\": 0 }", "[0, 0, 0, 0]", ", \"frame_values\": [0, 40, 0, 0]"))); },
+         [&] {
+             return import(
+                 PlainJson(Tile("0", "{ \"blocking\": 0 }", "[0, 0, 0, 0]", ", \"frame_values\": [0, 40, 0, 0]")));
+         },
          json + ": tiles[0].frame_values[1]: 40 lies in cell 1, but frames[1] is 0"},
         {"reserved bytes cut short",
          [&] {
-             return import(PlainJson(kGoodTile, "\"header\": { \"plane_size\": 416, \"attribute_offset\": 64, "
-                                                "\"frame_offset\": 74, \"planes_offset\": 90, \"reserved\": \"00\" }, "));
+             return import(PlainJson(kGoodTile,
+                                     "\"header\": { \"plane_size\": 416, \"attribute_offset\": 64, "
+                                     "\"frame_offset\": 74, \"planes_offset\": 90, \"reserved\": \"00\" }, "));
          },
          json + ": header.reserved: must be a string of 88 hexadecimal digits, not \"00\""},
         {"offset out of range",
          [&] {
-             return import(PlainJson(kGoodTile, "\"header\": { \"plane_size\": 416, \"attribute_offset\": 2147483648, "
-                                                "\"frame_offset\": 74, \"planes_offset\": 90, \"reserved\": \"\" }, "));
+             return import(PlainJson(kGoodTile,
+                                     "\"header\": { \"plane_size\": 416, \"attribute_offset\": 2147483648, "
+                                     "\"frame_offset\": 74, \"planes_offset\": 90, \"reserved\": \"\" }, "));
          },
          json + ": header.attribute_offset: must be a whole number from -2147483648 to 2147483647, not 2147483648"},
-        {"no tiles", [&] { return import("{ \"format\": \"mosalind-tile-set\", \"version\": 1, \"frame_count\": 4, \"tiles\": [] }"); },
+        {"no tiles",
+         [&] {
+             return import("{ \"format\": \"mosalind-tile-set\", \"version\": 1, \"frame_count\": 4, \"tiles\": [] }");
+         },
          json + ": tiles: holds 0 tiles; a tile set holds 1 to 1201"},
         {"more tiles than the file holds", [&] { return import(tooMany); },
          json + ": tiles: holds 1202 tiles; a tile set holds 1 to 1201"},
         {"frame count New does not make",
-         [&] { return import("{ \"format\": \"mosalind-tile-set\", \"version\": 1, \"frame_count\": 3, \"tiles\": [] }"); },
+         [&] {
+             return import("{ \"format\": \"mosalind-tile-set\", \"version\": 1, \"frame_count\": 3, \"tiles\": [] }");
+         },
          json + ": frame_count: must be 4 or 8 in a set without \"header\", not 3"},
-        {"missing sheet", [&] { auto a = import(PlainJson(kGoodTile)); a[3] = File("none.bmp"); return a; },
+        {"missing sheet",
+         [&] {
+             auto a = import(PlainJson(kGoodTile));
+             a[3] = File("none.bmp");
+             return a;
+         },
          "cannot open " + File("none.bmp") + ": No such file or directory"},
     };
     for (const auto& c : cases) {

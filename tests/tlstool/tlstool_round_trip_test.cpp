@@ -31,10 +31,10 @@ RoundTripCase TwoTileCase() {
     // Tile 0: "Door 1", top blocking 1 with the slope from level 0 to 4 (bit 7, kind 0,
     // start 0), left blocking 2.
     set.Attributes[0] = {2, 77};
-    set.Attributes[1] = {129, 15};   // tile 1: blocking 3 and bits 2-3 without bit 7
-    set.Attributes[2] = {0, 176};    // bit 7 with slope kind 3, which has no level pair
-    set.Attributes[3] = {0, 204};    // bit 7, kind 4 (rising 4 levels), start 3: levels 4 to 0
-    set.Attributes[4] = {2, 255};    // kind 7 and blocking 3
+    set.Attributes[1] = {129, 15};  // tile 1: blocking 3 and bits 2-3 without bit 7
+    set.Attributes[2] = {0, 176};   // bit 7 with slope kind 3, which has no level pair
+    set.Attributes[3] = {0, 204};   // bit 7, kind 4 (rising 4 levels), start 3: levels 4 to 0
+    set.Attributes[4] = {2, 255};   // kind 7 and blocking 3
     set.StoredFrames = {{26 * 32, 40}, {169 * 32, -40}, {26 * 32, 0}, {26 * 32, 32767}};
     set.Planes = sheet.Planes;
     const std::string reserved = "ab" + std::string(84, '0') + "01";
@@ -50,7 +50,8 @@ RoundTripCase TwoTileCase() {
         "  \"tiles\": [\n"
         "    { \"type\": \"Door 1\", \"top\": { \"blocking\": 1, \"slope\": [0, 4] }, \"right\": { \"blocking\": 0 }, "
         "\"bottom\": { \"blocking\": 0 }, \"left\": { \"blocking\": 2 }, \"frames\": [26, 169, 26, 26] },\n"
-        "    { \"type\": 77, \"top\": { \"blocking\": 3, \"bits\": 12 }, \"right\": { \"blocking\": 0, \"bits\": 176 }, "
+        "    { \"type\": 77, \"top\": { \"blocking\": 3, \"bits\": 12 }, \"right\": { \"blocking\": 0, \"bits\": 176 "
+        "}, "
         "\"bottom\": { \"blocking\": 0, \"slope\": [4, 0] }, \"left\": { \"blocking\": 3, \"bits\": 252 }, "
         "\"frames\": [1, -1, 0, 1023], \"frame_values\": [40, -40, 0, 32767] }\n"
         "  ]\n"
