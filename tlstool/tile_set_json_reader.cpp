@@ -262,13 +262,22 @@ JsonTileSet TileSetFromJson(const std::string& text, const std::string& name) {
     json document;
     try {
         document = json::parse(text);
-    } catch (const json::parse_error& error) {
-        // "[json.exception.parse_error.101] parse error at line 1, column 2: what": the place
-        // and the reason, without the library's prefix.
+    } catch (const json::exception& error) {
+        // "[json.exception.parse_error.101] parse error at line 1, column 2: what", or a
+        // number too large for any value ("[json.exception.out_of_range.406] number
+        // overflow parsing '1E999'"): the place and the reason, without the library's prefix.
         std::string message = error.what();
-        const std::string::size_type at = message.find(" at ");
-        if (at != std::string::npos) {
-            message = message.substr(at + 4);
+        const std::string::size_type prefixEnd = message.find("] ");
+        if (prefixEnd != std::string::npos) {
+            message = message.substr(prefixEnd + 2);
+        }
+        const std::string parseError = "parse error at ";
+        if (message.rfind(parseError, 0) == 0) {
+            message = message.substr(parseError.size());
+        }
+        constexpr std::size_t kLongest = 200;
+        if (message.size() > kLongest) {
+            message = message.substr(0, kLongest) + "...";
         }
         throw RefusedError(name + ": " + message);
     }

@@ -32,20 +32,23 @@ void WriteTlsJsonSeeds(const std::filesystem::path& folder) {
         "  \"header\": { \"plane_size\": 1248, \"attribute_offset\": 64, \"frame_offset\": 79, \"planes_offset\": "
         "103, \"reserved\": \"" +
         std::string(86, '0') + "a5\" },\n";
-    const std::string tiles = Tile("\"Door 1\"", "{ \"blocking\": 1, \"slope\": [0, 4] }", "[26, 38, 26, 26]") +
-                              ",\n" + Tile("\"Foreground\"", "{ \"blocking\": 3, \"slope\": [4, 3] }", "[1, 2, 3, 4]") +
-                              ",\n" + Tile("\"Masked\"", "{ \"blocking\": 2, \"slope\": [2, 0] }", "[0, 0, 0, 0]");
+    const std::string tiles = Tile("\"Door 1\"", "{ \"blocking\": 1, \"slope\": [0, 4] }", "[26, 38, 26, 26]") + ",\n" +
+                              Tile("\"Foreground\"", "{ \"blocking\": 3, \"slope\": [4, 3] }", "[1, 2, 3, 4]") + ",\n" +
+                              Tile("\"Masked\"", "{ \"blocking\": 2, \"slope\": [2, 0] }", "[0, 0, 0, 0]");
     WriteText(folder, "with-header", Document(4, header, tiles));
     WriteText(folder, "without-header", Document(4, "", tiles));
-    WriteText(folder, "eight-frames",
-              Document(8, "", Tile("\"Teleporter\"", kPlainSide, "[0, 1, 2, 3, 4, 5, 6, 7]") + ",\n" +
-                                  Tile("\"---\"", "{ \"blocking\": 0, \"slope\": [1, 2] }", "[38, 37, 36, 35, 34, 33, 32, 31]")));
+    WriteText(
+        folder, "eight-frames",
+        Document(8, "",
+                 Tile("\"Teleporter\"", kPlainSide, "[0, 1, 2, 3, 4, 5, 6, 7]") + ",\n" +
+                     Tile("\"---\"", "{ \"blocking\": 0, \"slope\": [1, 2] }", "[38, 37, 36, 35, 34, 33, 32, 31]")));
     WriteText(folder, "foreign-values",
               Document(3,
                        "  \"header\": { \"plane_size\": -7, \"attribute_offset\": 1, \"frame_offset\": -2, "
                        "\"planes_offset\": 2147483647, \"reserved\": \"" +
                            std::string(88, 'f') + "\" },\n",
-                       Tile("77", "{ \"blocking\": 3, \"bits\": 12 }", "[1, -1, 1023]", ", \"frame_values\": [40, -40, 32767]") +
+                       Tile("77", "{ \"blocking\": 3, \"bits\": 12 }", "[1, -1, 1023]",
+                            ", \"frame_values\": [40, -40, 32767]") +
                            ",\n" + Tile("255", "{ \"blocking\": 0, \"bits\": 252 }", "[-1024, 0, 0]")));
 }
 

@@ -47,7 +47,8 @@ TEST_F(TlstoolMatchesEditor, RefreshWritesWhatLoadTilesOpenAndSaveWrite) {
             SCOPED_TRACE(sheet + " " + set);
             const Bytes expected = SavedByWindow(sheet, set);
 
-            const testing_support::ProgramResult result = Run({"refresh", set, "--sheet", sheet, "-o", File("out.tls")});
+            const testing_support::ProgramResult result =
+                Run({"refresh", set, "--sheet", sheet, "-o", File("out.tls")});
             ASSERT_EQ(result.ExitStatus, 0) << result.Err;
             EXPECT_EQ(result.Out + result.Err, "");
             EXPECT_EQ(dev_support::ReadFileBytes(File("out.tls")), expected);
@@ -63,12 +64,14 @@ TEST_F(TlstoolMatchesEditor, RefreshWritesWhatLoadTilesOpenAndSaveWrite) {
 TEST_F(TlstoolMatchesEditor, ImportWithoutHeaderWritesWhatNewAndSaveWrite) {
     // New's 910 tiles on the sample sheet's 260 cells: every attribute 0, the frames of tile
     // t on cell t mod 260.
-    std::string text = "{\n  \"format\": \"mosalind-tile-set\",\n  \"version\": 1,\n  \"frame_count\": 4,\n  \"tiles\": [\n";
+    std::string text =
+        "{\n  \"format\": \"mosalind-tile-set\",\n  \"version\": 1,\n  \"frame_count\": 4,\n  \"tiles\": [\n";
     for (int tile = 0; tile < 910; ++tile) {
         const std::string cell = std::to_string(tile % 260);
-        text += "    { \"type\": \"Nothing\", \"top\": { \"blocking\": 0 }, \"right\": { \"blocking\": 0 }, \"bottom\": "
-                "{ \"blocking\": 0 }, \"left\": { \"blocking\": 0 }, \"frames\": [" +
-                cell + ", " + cell + ", " + cell + ", " + cell + "] }" + (tile < 909 ? ",\n" : "\n");
+        text +=
+            "    { \"type\": \"Nothing\", \"top\": { \"blocking\": 0 }, \"right\": { \"blocking\": 0 }, \"bottom\": "
+            "{ \"blocking\": 0 }, \"left\": { \"blocking\": 0 }, \"frames\": [" +
+            cell + ", " + cell + ", " + cell + ", " + cell + "] }" + (tile < 909 ? ",\n" : "\n");
     }
     text += "  ]\n}\n";
     const std::string json = WriteText("new.json", text);
