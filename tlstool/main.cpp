@@ -65,14 +65,14 @@ int main(int argc, char* argv[]) {
 
     CLI::App* exportCommand = app.add_subcommand("export", "Write SET's text form (JSON), to standard output or FILE");
     exportCommand->set_help_flag("--help", "Show this help and exit");
-    exportCommand->add_option("SET", set, "The tile set file (.tls)")->required();
+    exportCommand->add_option("SET", set, "The tile set file (.tls)")->required()->type_name("");
     exportCommand->add_option("-o,--output", output, "Write FILE (replaced whole) instead of standard output")
         ->option_text("FILE");
 
     CLI::App* importCommand =
         app.add_subcommand("import", "Write the set that JSON describes, with the planes cut from SHEET");
     importCommand->set_help_flag("--help", "Show this help and exit");
-    importCommand->add_option("JSON", json, "The set's text form, as export writes it")->required();
+    importCommand->add_option("JSON", json, "The set's text form, as export writes it")->required()->type_name("");
     importCommand->add_option("--sheet", sheet, "The tile sheet (BMP or PNG), as Load Tiles reads it")
         ->option_text("SHEET")
         ->required();
@@ -83,7 +83,7 @@ int main(int argc, char* argv[]) {
     CLI::App* refreshCommand =
         app.add_subcommand("refresh", "Give SET the planes of SHEET, as Load Tiles, Open and Save in the editor do");
     refreshCommand->set_help_flag("--help", "Show this help and exit");
-    refreshCommand->add_option("SET", set, "The tile set file (.tls)")->required();
+    refreshCommand->add_option("SET", set, "The tile set file (.tls)")->required()->type_name("");
     refreshCommand->add_option("--sheet", sheet, "The tile sheet (BMP or PNG), as Load Tiles reads it")
         ->option_text("SHEET")
         ->required();
@@ -93,7 +93,7 @@ int main(int argc, char* argv[]) {
     CLI::App* checkCommand = app.add_subcommand(
         "check", "List what the game or the editor would trip over in SET; exit 1 if anything is listed");
     checkCommand->set_help_flag("--help", "Show this help and exit");
-    checkCommand->add_option("SET", set, "The tile set file (.tls)")->required();
+    checkCommand->add_option("SET", set, "The tile set file (.tls)")->required()->type_name("");
     checkCommand->add_option("--sheet", sheet, "Also check the frames' cells and the planes against this sheet")
         ->option_text("SHEET");
 
