@@ -2,7 +2,7 @@
 // accepts on a fresh window, as a user does it once a run, measured against the platform's
 // decoding of the same file alone (the classic file, the same sheet with the 124-byte
 // header paint programs write and as a 4-bit indexed PNG), and a full repaint of the
-// largest tile sheet.
+// largest tile sheet; and the sheet read again when its file changes.
 #include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QGroupBox>
@@ -134,6 +134,20 @@ void BM_LoadTilesTallestPngSheet(benchmark::State& state) {
     LoadTilesOnFreshWindows(state, QString::fromStdString(TallestPngSheetPath()));
 }
 
+// The sheet read again in a window that has it loaded already (F5, or its file changed):
+// the old sheet's memory is given back as the new one's is filled.
+void BM_ReloadTallestSheet(benchmark::State& state) {
+    ScriptedDialogs dialogs;
+    FrmMain window(&dialogs);
+    dialogs.AnswerNextFileDialog(QString::fromStdString(TallestSheetPath(40)));
+    window.cmdLoad_Click();
+    for (auto _ : state) {
+        if (window.ReloadSheet() || window.Graphics.BMPTileCount != 32760) {
+            state.SkipWithError("the sheet was not read again");
+        }
+    }
+}
+
 void BM_RepaintFullTileSheet(benchmark::State& state) {
     const std::string path = Folder().File("sheet.bmp");
     dev_support::WriteFileBytes(path, dev_support::EncodeBmp(Sheet(1472)));
@@ -159,6 +173,7 @@ BENCHMARK(BM_ReadAndCutTallestSheet)->Unit(benchmark::kMillisecond)->MinTime(1.0
 BENCHMARK(BM_LoadTilesTallestSheet)->Arg(40)->Arg(124)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(BM_QtDecodeTallestPngSheet)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(BM_LoadTilesTallestPngSheet)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_ReloadTallestSheet)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(BM_RepaintFullTileSheet)->Unit(benchmark::kMillisecond);
 
 // Keeps each benchmark's time per iteration so that main can print the ratio.
@@ -215,6 +230,14 @@ int main(int argc, char** argv) {
                 "Repaint of the visible tile sheet with the attribute overlay / without it (%s time): %.2f "
                 "(target at most 2)\n",
                 times == &reporter.RealTime ? "wall" : "CPU", overlay->second / plain->second);
+        }
+    }
+    for (const auto* times : {&reporter.RealTime, &reporter.CpuTime}) {
+        const auto reload = times->find("BM_ReloadTallestSheet");
+        const auto load = times->find("BM_LoadTilesTallestSheet/40");
+        if (reload != times->end() && load != times->end() && load->second > 0) {
+            std::printf("Reading the tallest sheet again / Load Tiles of it on a fresh window (%s time): %.2f\n",
+                        times == &reporter.RealTime ? "wall" : "CPU", reload->second / load->second);
         }
     }
     benchmark::Shutdown();

@@ -3,14 +3,13 @@
 #include <string>
 
 #include "document/refused_error.h"
+#include "document/tile_set_file_layout.h"
 
 namespace mosalind {
 
 namespace {
 
-constexpr std::int32_t kAttributeOffsetOfNewSet = 64;
-// The offsets count a 64-byte header though the file's header is 62 bytes long.
-constexpr std::int32_t kCountedHeaderBytes = 64;
+constexpr std::int32_t kAttributeOffsetOfNewSet = kCountedHeaderBytes;
 
 void CheckNewTileSet(std::int16_t tileCount, std::int16_t frameCount, std::int32_t bitmapWidth,
                      std::int32_t bitmapHeight) {

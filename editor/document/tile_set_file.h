@@ -1,6 +1,9 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "document/tile_set.h"
 #include "graphics/tile_graphics.h"
@@ -20,5 +23,27 @@ TileSet ReadTileSet(const std::string& path, const TileSet& current);
 // renames it over the target only when every byte was written. Throws RefusedError; the
 // target is then as it was.
 void WriteTileSet(const std::string& path, const TileSet& tileSet, const TileGraphics& graphics);
+
+// The frame section's values as the file stores them, [frame][tile]: the cell number x 32
+// in every file the editor writes, though a foreign file may hold any 16-bit value there
+// (the editor reads such a value as the cell it falls in, truncated toward zero).
+using StoredFrameValues = std::array<std::array<std::int16_t, kMaxTiles>, kMaxFrames>;
+
+// Everything a tile set file holds: the document as Open reads it, the frame values as
+// stored, and the bytes after the frame section (the planar graphics, if the file is whole).
+struct TileSetFileContents {
+    TileSet Document;
+    StoredFrameValues StoredFrames{};
+    std::vector<std::uint8_t> AfterFrames;
+};
+
+// Reads the whole file; refuses exactly what ReadTileSet refuses. The document's entries
+// beyond its TileCount and FrameCount are 0.
+TileSetFileContents ReadTileSetContents(const std::string& path);
+
+// WriteTileSet with the frame section taken from `storedFrames` rather than from the
+// document's cell numbers, so that a file's frame values are written back as they were.
+void WriteTileSetStored(const std::string& path, const TileSet& tileSet, const StoredFrameValues& storedFrames,
+                        const TileGraphics& graphics);
 
 }  // namespace mosalind

@@ -17,6 +17,10 @@ constexpr int kFrameValueScale = 32;
 constexpr int kLowestSavableCell = -32768 / kFrameValueScale;  // -1024
 constexpr int kHighestSavableCell = 32767 / kFrameValueScale;  // 1023
 
+// The header's offset fields count a 64-byte header, though the header is 62 bytes long:
+// each holds its section's place + 2.
+constexpr std::int32_t kCountedHeaderBytes = 64;
+
 inline std::int64_t FrameSectionStart(std::int64_t tileCount) {
     return kHeaderBytes + kAttributeBytesPerTile * tileCount;
 }

@@ -29,22 +29,21 @@ void CheckCounts(const std::string& path, const TileSetHeader& header) {
     }
 }
 
-}  // namespace
-
-TileSet ReadTileSet(const std::string& path, const TileSet& current) {
-    ByteFileReader file(path);
-
+// Reads the header, the attributes and the frame section into `result` (entries beyond the
+// file's counts keep their values) and, when `storedFrames` is given, the frame values as
+// stored. Leaves `file` right after the frame section.
+void ReadSections(ByteFileReader& file, const std::string& path, TileSet& result, StoredFrameValues* storedFrames) {
     std::uint8_t headerBytes[kHeaderBytes];
     const std::size_t headerGot = file.Read(headerBytes, kHeaderBytes);
     if (headerGot < static_cast<std::size_t>(kHeaderBytes)) {
         RefuseShortFile(path, headerGot, kHeaderBytes, "header");
     }
-    TileSet result = current;
-    DecodeHeader(headerBytes, result.Header);
-    CheckCounts(path, result.Header);
+    TileSetHeader header;
+    DecodeHeader(headerBytes, header);
+    CheckCounts(path, header);
 
-    const int tiles = result.Header.TileCount;
-    const int frames = result.Header.FrameCount;
+    const int tiles = header.TileCount;
+    const int frames = header.FrameCount;
     const auto sectionBytes = static_cast<std::size_t>(FrameSectionEnd(tiles, frames) - kHeaderBytes);
     std::vector<std::uint8_t> sections(sectionBytes);
     const std::size_t got = file.Read(sections.data(), sectionBytes);
@@ -52,6 +51,7 @@ TileSet ReadTileSet(const std::string& path, const TileSet& current) {
         RefuseShortFile(path, kHeaderBytes + got, FrameSectionEnd(tiles, frames), "frame section");
     }
 
+    result.Header = header;
     const std::uint8_t* attributes = sections.data();
     for (int slot = 0; slot < kAttributeSlots; ++slot) {
         for (int tile = 0; tile < tiles; ++tile) {
@@ -63,9 +63,38 @@ TileSet ReadTileSet(const std::string& path, const TileSet& current) {
         for (int tile = 0; tile < tiles; ++tile) {
             const std::int16_t stored = LoadLE16(frameValues + 2 * (frame * tiles + tile));
             result.TileFrames[frame][tile] = static_cast<std::int16_t>(stored / kFrameValueScale);
+            if (storedFrames != nullptr) {
+                (*storedFrames)[frame][tile] = stored;
+            }
         }
     }
+}
+
+}  // namespace
+
+TileSet ReadTileSet(const std::string& path, const TileSet& current) {
+    ByteFileReader file(path);
+    TileSet result = current;
+    ReadSections(file, path, result, nullptr);
     return result;
+}
+
+TileSetFileContents ReadTileSetContents(const std::string& path) {
+    ByteFileReader file(path);
+    TileSetFileContents contents;
+    ReadSections(file, path, contents.Document, &contents.StoredFrames);
+    // The rest of the file, in growing pieces: its length is not known up front.
+    constexpr std::size_t kPiece = 1 << 16;
+    for (;;) {
+        const std::size_t had = contents.AfterFrames.size();
+        contents.AfterFrames.resize(had + kPiece);
+        const std::size_t got = file.Read(contents.AfterFrames.data() + had, kPiece);
+        contents.AfterFrames.resize(had + got);
+        if (got < kPiece) {
+            break;
+        }
+    }
+    return contents;
 }
 
 }  // namespace mosalind

@@ -39,6 +39,10 @@ void CheckSavable(const std::string& path, const TileSet& tileSet, const TileGra
             }
         }
     }
+}
+
+void CheckSavableCells(const std::string& path, const TileSet& tileSet) {
+    const TileSetHeader& header = tileSet.Header;
     for (int frame = 0; frame < header.FrameCount; ++frame) {
         for (int tile = 0; tile < header.TileCount; ++tile) {
             const int cell = tileSet.TileFrames[frame][tile];
@@ -52,7 +56,8 @@ void CheckSavable(const std::string& path, const TileSet& tileSet, const TileGra
     }
 }
 
-std::vector<std::uint8_t> EncodeTileSet(const TileSet& tileSet, const TileGraphics& graphics) {
+std::vector<std::uint8_t> EncodeTileSet(const TileSet& tileSet, const StoredFrameValues& storedFrames,
+                                        const TileGraphics& graphics) {
     const int tiles = tileSet.Header.TileCount;
     const int frames = tileSet.Header.FrameCount;
     const std::size_t framesEnd = static_cast<std::size_t>(FrameSectionEnd(tiles, frames));
@@ -68,8 +73,7 @@ std::vector<std::uint8_t> EncodeTileSet(const TileSet& tileSet, const TileGraphi
     std::uint8_t* frameValues = attributes + kAttributeBytesPerTile * tiles;
     for (int frame = 0; frame < frames; ++frame) {
         for (int tile = 0; tile < tiles; ++tile) {
-            const int stored = tileSet.TileFrames[frame][tile] * kFrameValueScale;
-            StoreLE16(frameValues + 2 * (frame * tiles + tile), static_cast<std::int16_t>(stored));
+            StoreLE16(frameValues + 2 * (frame * tiles + tile), storedFrames[frame][tile]);
         }
     }
     // TilePlanes is already in file order: plane by plane, cell by cell, 32 bytes a cell.
@@ -81,7 +85,21 @@ std::vector<std::uint8_t> EncodeTileSet(const TileSet& tileSet, const TileGraphi
 
 void WriteTileSet(const std::string& path, const TileSet& tileSet, const TileGraphics& graphics) {
     CheckSavable(path, tileSet, graphics);
-    ReplaceFileContents(path, EncodeTileSet(tileSet, graphics));
+    CheckSavableCells(path, tileSet);
+    // The file stores each cell as its byte offset within one plane.
+    StoredFrameValues stored{};
+    for (int frame = 0; frame < tileSet.Header.FrameCount; ++frame) {
+        for (int tile = 0; tile < tileSet.Header.TileCount; ++tile) {
+            stored[frame][tile] = static_cast<std::int16_t>(tileSet.TileFrames[frame][tile] * kFrameValueScale);
+        }
+    }
+    ReplaceFileContents(path, EncodeTileSet(tileSet, stored, graphics));
+}
+
+void WriteTileSetStored(const std::string& path, const TileSet& tileSet, const StoredFrameValues& storedFrames,
+                        const TileGraphics& graphics) {
+    CheckSavable(path, tileSet, graphics);
+    ReplaceFileContents(path, EncodeTileSet(tileSet, storedFrames, graphics));
 }
 
 }  // namespace mosalind

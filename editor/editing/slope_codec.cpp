@@ -80,6 +80,18 @@ SideSlope DecodeSideSlope(std::int16_t sideWord, int left, int right) {
     return side;
 }
 
+std::optional<SlopeLevels> ReadableSlope(std::int16_t sideWord) {
+    const SideSlope side = DecodeSideSlope(sideWord, 0, 0);
+    if (!side.CarriesSlope) {
+        return std::nullopt;
+    }
+    const std::optional<std::uint8_t> encoded = EncodeSlope(side.Left, side.Right);
+    if (!encoded || *encoded != (sideWord & 0xFC)) {
+        return std::nullopt;
+    }
+    return SlopeLevels{side.Left, side.Right};
+}
+
 std::optional<int> LevelAtClick(double y, double scaleHeight) {
     const double height = std::nearbyint(scaleHeight);
     if (!(height >= 1) || !std::isfinite(y) || std::abs(y) > 1e6 || height > 1e6) {

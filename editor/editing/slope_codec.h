@@ -31,6 +31,16 @@ struct SideSlope {
 // 3 and 7 (never written by the editor) set the left level and keep the right one.
 SideSlope DecodeSideSlope(std::int16_t sideWord, int left, int right);
 
+// The (left, right) levels a side word's slope says, when it says any: bit 7 set and bits
+// 2-6 decoding to a pair of levels whose encoding gives those very bits back. Nothing for
+// a side without slope, and for bits no slope is encoded as (kinds 3 and 7, a level
+// outside 0 to 4), which the slope editor shows only in part.
+struct SlopeLevels {
+    int Left = 0;
+    int Right = 0;
+};
+std::optional<SlopeLevels> ReadableSlope(std::int16_t sideWord);
+
 // The level a click at height y picks in a view `scaleHeight` pixels high: 5y rounded
 // (halves to even), divided by the rounded height, truncated; kept within 0 to 4 so that
 // a press on the view's edge still picks the nearest level. Nothing for a view without

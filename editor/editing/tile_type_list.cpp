@@ -28,6 +28,11 @@ int RowForTileType(std::int16_t tileType, int rowCount) {
     return 0;
 }
 
+bool IsListedTileType(std::int16_t tileType) {
+    return (tileType >= 0 && tileType <= kLastNumberedTileType) || tileType == kMaskedTileType ||
+           tileType == kForegroundTileType;
+}
+
 int BlockingKindForRow(int row) {
     return (row < 0 || row > 3) ? 0 : row;
 }

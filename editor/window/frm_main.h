@@ -38,6 +38,7 @@ class QWheelEvent;
 
 namespace mosalind {
 
+class SheetWatch;
 class TileEditCommand;
 
 // The editor's one window. It owns, for the whole run, the tile set document and the
@@ -100,6 +101,11 @@ public:
     FileDialog cdlOpen;
     FileDialog cdlSave;
 
+    // The loaded sheet's file, read again when it changes, and F5, which reads it at once
+    // (graphics/frm_main_sheet_reload.cpp).
+    SheetWatch* SheetWatcher = nullptr;
+    QShortcut* ReloadKey = nullptr;
+
     // ---- Keys of the window, and what plays the animations (window/frm_main_keyboard.cpp) ----
     QShortcut* keyHelp = nullptr;             // F1
     QShortcut* keyAttributes = nullptr;       // F2
@@ -151,6 +157,8 @@ public:
     void picTilesScroller_Paint(QPainter& painter);
     void actUndo_Triggered();  // document/frm_main_history.cpp
     void actRedo_Triggered();
+    void SheetWatcher_Settled();  // graphics/frm_main_sheet_reload.cpp
+    void ReloadKey_Activated();
     bool picTilesScroller_KeyDown(int key, int shift);  // window/frm_main_keyboard.cpp
     bool picTiles_MouseWheel(QWheelEvent& event);       // window/frm_main_scrolling.cpp
     bool picBMP_MouseWheel(QWheelEvent& event);
@@ -164,8 +172,10 @@ public:
     void keyPasteWithFrames_Activated();
 
     // ---- Procedures ----
-    void EnableEditing();    // document/frm_main_document_commands.cpp
-    void SetScrollbarBMP();  // window/frm_main_scrolling.cpp
+    void LoadTilesFile(const QString& path);  // graphics/frm_main_load_tiles.cpp
+    std::optional<QString> ReloadSheet();     // graphics/frm_main_sheet_reload.cpp
+    void EnableEditing();                     // document/frm_main_document_commands.cpp
+    void SetScrollbarBMP();                   // window/frm_main_scrolling.cpp
     void SetScrollbarTiles();
     void SelectTile(std::int16_t tile);  // editing/frm_main_selection.cpp
     void ShowTileNumber(std::int16_t tile);
@@ -202,6 +212,7 @@ private:
     void ConnectHandlers();
     void BuildKeys();                                                    // window/frm_main_keys.cpp
     void WatchSessionEnd();                                              // document/frm_main_unsaved_work.cpp
+    void SetUpSheetReload();                                             // graphics/frm_main_sheet_reload.cpp
     void ConnectKeys();                                                  // window/frm_main_keyboard.cpp
     void DrawSheetMarks(QPainter& painter, int firstTile, int endTile);  // graphics/frm_main_attribute_overlay.cpp
 };

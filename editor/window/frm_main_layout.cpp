@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <QUndoStack>
 
+#include "editing/tile_type_list.h"
 #include "window/command_button.h"
 #include "window/drop_down_list.h"
 #include "window/frm_main.h"
@@ -90,6 +91,7 @@ FrmMain::FrmMain(UserDialogs* dialogs, QWidget* parent)
     History = new QUndoStack(this);
     BuildKeys();
     WatchSessionEnd();
+    SetUpSheetReload();
     ConnectKeys();
 }
 
@@ -199,14 +201,11 @@ void FrmMain::BuildLayout() {
     linSlope->Y2 = 80;
     linSlope->hide();
 
-    cboBehaviour =
-        MakeList(frmControls,
-                 {"Nothing",       "Kills",      "Door 1",       "Door 2",      "Door 3",    "Door 4",     "500 Points",
-                  "100 Points",    "200 Points", "1000 Points",  "5000 Points", "Joystick",  "Battery",    "Vaccuum",
-                  "Whiskey",       "Raygun",     "Pogo",         "Exit",        "Key 1",     "Key 2",      "Key 3",
-                  "Key 4",         "Message",    "Light Switch", "Teleporter",  "Switch On", "Switch Off", "Ankh",
-                  "Single Bullet", "---",        "Masked",       "Foreground"},
-                 560, 16, 129, 21);
+    QStringList behaviours;
+    for (const char* row : kTileTypeRows) {
+        behaviours.append(QString::fromLatin1(row));
+    }
+    cboBehaviour = MakeList(frmControls, behaviours, 560, 16, 129, 21);
 
     lblBMPNum = MakeLabel(frmControls, "Offset in Bitmap:", 8, 16, 137, 17);
     lblFrame = MakeLabel(frmControls, "Current Frame", 376, 16, 105, 17);

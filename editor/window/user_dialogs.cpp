@@ -31,9 +31,24 @@ QStringList QtNameFilters(const QString& filter) {
     return filters;
 }
 
+// The window a dialog belongs to: the active one, or, while none is active yet (a message
+// of the files named on the command line, shown as the window first appears), the
+// program's visible window, so that the dialog is centred over it.
+QWidget* DialogParent() {
+    if (QWidget* active = QApplication::activeWindow()) {
+        return active;
+    }
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && !window->parentWidget()) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
 std::optional<QString> RunFileDialog(QFileDialog::AcceptMode mode, const QString& filter, int flags,
                                      const QString& fileName) {
-    QFileDialog dialog(QApplication::activeWindow());
+    QFileDialog dialog(DialogParent());
     dialog.setAcceptMode(mode);
     // "Must exist" only makes sense for opening: a save dialog has to allow new names.
     dialog.setFileMode(mode == QFileDialog::AcceptOpen && (flags & kFileMustExist) ? QFileDialog::ExistingFile
@@ -64,7 +79,7 @@ std::optional<QString> QtUserDialogs::ShowSave(const QString& filter, int flags,
 }
 
 void QtUserDialogs::ShowMessage(const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, kTitle, text, QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(QMessageBox::NoIcon, kTitle, text, QMessageBox::Ok, DialogParent());
     box.exec();
 }
 

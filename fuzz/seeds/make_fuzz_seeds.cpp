@@ -36,6 +36,7 @@ int main(int argc, char* argv[]) {
         {"spacergen", fuzzing::WriteSpacergenSeeds},
         {"bitmap", fuzzing::WriteBitmapSeeds},
         {"png", fuzzing::WritePngSeeds},
+        {"tls_json", fuzzing::WriteTlsJsonSeeds},
     };
     for (const auto& corpus : corpora) {
         const std::filesystem::path folder = root / corpus.Target;

@@ -24,5 +24,6 @@ void WriteSegmendSeeds(const std::filesystem::path& folder);
 void WriteSpacergenSeeds(const std::filesystem::path& folder);
 void WriteBitmapSeeds(const std::filesystem::path& folder);
 void WritePngSeeds(const std::filesystem::path& folder);
+void WriteTlsJsonSeeds(const std::filesystem::path& folder);
 
 }  // namespace fuzzing

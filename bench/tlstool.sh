@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Times tlstool as whole processes on the largest tile set (1,201 tiles, 8 frames):
+#  - refresh with the tallest sheet (208 x 40,320) against cp copying the file it writes,
+#    and against cp followed by sync of the copy: refresh, like the editor's Save, has the
+#    new file on disk before it takes the old one's place;
+#  - export, and import (with a sheet of 1,209 cells), against jq . on the same JSON.
+# Usage: bench/tlstool.sh [BUILD_DIR]   (default: build/ in the repository; needs jq)
+set -euo pipefail
+repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="$(cd "${1:-$repo/build}" && pwd)"
+tlstool="$build/tlstool/tlstool"
+make_input="$build/bench/tlstool_bench_input"
+for program in "$tlstool" "$make_input"; do
+  [ -x "$program" ] || { echo "missing $program: build targets tlstool and tlstool_bench_input" >&2; exit 1; }
+done
+command -v jq >/dev/null || { echo "bench/tlstool.sh needs jq" >&2; exit 1; }
+
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+"$make_input" "$work"
+set_file="$work/largest.tls"
+"$tlstool" refresh "$set_file" --sheet "$work/tallest.bmp" -o "$work/refreshed.tls"
+"$tlstool" export "$set_file" -o "$work/largest.json"
+cat "$work"/* > /dev/null  # into the page cache
+
+# Best of five wall-clock runs, in nanoseconds.
+best_of_five() {
+  local best=0 start end elapsed
+  for _ in 1 2 3 4 5; do
+    start=$(date +%s%N)
+    "$@" > /dev/null
+    end=$(date +%s%N)
+    elapsed=$((end - start))
+    if [ "$best" -eq 0 ] || [ "$elapsed" -lt "$best" ]; then best=$elapsed; fi
+  done
+  echo "$best"
+}
+
+refresh_ns=$(best_of_five "$tlstool" refresh "$set_file" --sheet "$work/tallest.bmp" -o "$work/out.tls")
+cp_ns=$(best_of_five cp "$work/refreshed.tls" "$work/copy.tls")
+copy_and_sync() { cp "$work/refreshed.tls" "$work/copy.tls" && sync "$work/copy.tls"; }
+cp_sync_ns=$(best_of_five copy_and_sync)
+export_ns=$(best_of_five "$tlstool" export "$set_file" -o "$work/out.json")
+import_ns=$(best_of_five "$tlstool" import "$work/largest.json" --sheet "$work/set-sheet.bmp" -o "$work/imported.tls")
+jq_ns=$(best_of_five jq . "$work/largest.json")
+cmp -s "$work/out.tls" "$work/refreshed.tls" || { echo "refresh wrote different bytes" >&2; exit 1; }
+
+echo "refreshed set: $(stat -c %s "$work/refreshed.tls") bytes; JSON: $(stat -c %s "$work/largest.json") bytes"
+awk -v r="$refresh_ns" -v c="$cp_ns" -v cs="$cp_sync_ns" -v e="$export_ns" -v i="$import_ns" -v j="$jq_ns" 'BEGIN {
+  printf "refresh: %.1f ms   cp: %.1f ms   ratio refresh/cp: %.2f (target at most 3, moonshot 2)\n", r / 1e6, c / 1e6, r / c
+  printf "refresh: %.1f ms   cp + sync: %.1f ms   ratio refresh/(cp + sync): %.2f\n", r / 1e6, cs / 1e6, r / cs
+  printf "export:  %.1f ms   jq: %.1f ms   ratio export/jq: %.2f (target at most 3)\n", e / 1e6, j / 1e6, e / j
+  printf "import:  %.1f ms   jq: %.1f ms   ratio import/jq: %.2f (target at most 3)\n", i / 1e6, j / 1e6, i / j }'

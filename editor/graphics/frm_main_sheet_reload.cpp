@@ -1,0 +1,64 @@
+#include <QGroupBox>
+#include <QKeySequence>
+#include <QScrollBar>
+#include <QShortcut>
+#include <algorithm>
+
+#include "document/refused_error.h"
+#include "graphics/loaded_sheet.h"
+#include "graphics/sheet_watch.h"
+#include "window/frm_main.h"
+
+namespace mosalind {
+
+void FrmMain::SetUpSheetReload() {
+    SheetWatcher = new SheetWatch(this);
+    connect(SheetWatcher, &SheetWatch::Settled, this, [this] { SheetWatcher_Settled(); });
+    ReloadKey = new QShortcut(QKeySequence(Qt::Key_F5), this);
+    connect(ReloadKey, &QShortcut::activated, this, [this] { ReloadKey_Activated(); });
+}
+
+// A file that is refused may still be being written: the old sheet stays, and the next
+// change is read again.
+void FrmMain::SheetWatcher_Settled() {
+    static_cast<void>(ReloadSheet());
+}
+
+void FrmMain::ReloadKey_Activated() {
+    if (const std::optional<QString> refusal = ReloadSheet()) {
+        dialogs_->ShowMessage(*refusal);
+    }
+}
+
+// Reads the loaded sheet's file again with Load Tiles' readers. On success the pixels, the
+// cells and the picture are the new file's; the document, the editing cursor and both
+// scroll positions stay (the bitmap view's as far as the new sheet reaches). Frames may
+// name cells the new sheet does not have: they show the background, as they do after
+// Open. Returns the refusal's message, the old sheet staying as it was.
+std::optional<QString> FrmMain::ReloadSheet() {
+    if (SheetWatcher->Path().isEmpty()) {
+        return std::nullopt;  // nothing loaded yet
+    }
+    SheetWatcher->MarkRead();
+    LoadedSheet sheet;
+    try {
+        sheet = ReadLoadedSheet(SheetWatcher->Path());
+    } catch (const RefusedError& refusal) {
+        return QString::fromLocal8Bit(refusal.what());
+    }
+
+    LoadedBitmap = std::move(sheet.Pixels);
+    Graphics = std::move(sheet.Graphics);
+    BMPPicture = std::move(sheet.Picture);
+    const int bitmapScroll = scrBMP->value();
+    picBMPScroller->SetPicture(BMPPicture);
+    SetScrollbarBMP();
+    scrBMP->setValue(scrBMP->isEnabled() ? std::min(bitmapScroll, scrBMP->maximum()) : 0);
+    picBMPScroller->SetTop(-scrBMP->value());
+    if (frmControls->isEnabled()) {
+        RefreshViews();
+    }
+    return std::nullopt;
+}
+
+}  // namespace mosalind

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include "graphics/bitmap_reader.h"
+#include "graphics/tile_graphics.h"
+
+namespace mosalind {
+
+// A tile sheet as the window holds it: the pixels as read (BMPFileHeader, BMPInfoHeader,
+// BMPPalette, BMPPixels), every cell cut into planes (BMPTileCount, TilePlanes), and the
+// picture shown in the bitmap view, made from the very palette and pixels that are cut,
+// so that the view shows exactly the cells that Save writes.
+struct LoadedSheet {
+    Bitmap Pixels;
+    TileGraphics Graphics;
+    QImage Picture;
+};
+
+// Reads the tile sheet at `path` (BMP or PNG, told apart by the file's first bytes) and
+// cuts it. Throws RefusedError with the message to show: a file that is not a tile sheet,
+// cannot be read, or needs more memory than there is.
+LoadedSheet ReadLoadedSheet(const QString& path);
+
+}  // namespace mosalind

@@ -1,0 +1,280 @@
+// The commands as a user runs them: what check lists, how the usage is answered, and every
+// kind of bad input refused with one line, exit status 1 and the output file untouched.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "tlstool_run.h"
+
+namespace tlstool_test {
+namespace {
+
+// A set of one row's worth of tiles, as New makes it for the sheet `MakeSheet(1)`.
+std::string PlainJson(const std::string& firstTile, const std::string& header = "") {
+    std::string text = "{ \"format\": \"mosalind-tile-set\", \"version\": 1, \"frame_count\": 4, " + header +
+                       "\"tiles\": [" + firstTile;
+    text +=
+        ", { \"type\": \"Nothing\", \"top\": { \"blocking\": 0 }, \"right\": { \"blocking\": 0 }, "
+        "\"bottom\": { \"blocking\": 0 }, \"left\": { \"blocking\": 0 }, \"frames\": [1, 1, 1, 1] }] }";
+    return text;
+}
+
+std::string Tile(const std::string& type, const std::string& top, const std::string& frames,
+                 const std::string& extra = "") {
+    return "{ \"type\": " + type + ", \"top\": " + top +
+           ", \"right\": { \"blocking\": 0 }, \"bottom\": { \"blocking\": 0 }, \"left\": { \"blocking\": 0 }, "
+           "\"frames\": " +
+           frames + extra + " }";
+}
+
+const std::string kGoodTile = Tile("\"Kills\"", "{ \"blocking\": 1 }", "[0, 0, 0, 0]");
+
+class TlstoolCommands : public TlstoolProgram {
+protected:
+    void SetUp() override {
+        const TestSheet sheet = MakeSheet(1);
+        sheet_ = Write("sheet.bmp", sheet.Bmp);
+        RawTileSet set = RawTileSet::Plain(13, 4, 13);
+        set.Planes = sheet.Planes;
+        goodSet_ = Write("good.tls", set.FileBytes());
+    }
+    std::string sheet_;
+    std::string goodSet_;
+};
+
+TEST_F(TlstoolCommands, HelpAndVersionAnswerOnStandardOutput) {
+    const struct {
+        std::vector<std::string> Arguments;
+        std::string Start;
+    } cases[] = {
+        {{"--help"}, "Tile set files in the game's build"},
+        {{"--version"}, "tlstool (Mosalind) " MOSALIND_VERSION "\n"},
+        {{"export", "--help"}, "Write SET's text form"},
+        {{"import", "--help"}, "Write the set that JSON describes"},
+        {{"refresh", "--help"}, "Give SET the planes of SHEET"},
+        {{"check", "--help"}, "List what the game or the editor would trip over"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Arguments.front() + " " + c.Arguments.back());
+        const testing_support::ProgramResult result = Run(c.Arguments);
+        EXPECT_EQ(result.ExitStatus, 0);
+        EXPECT_EQ(result.Out.substr(0, c.Start.size()), c.Start);
+        EXPECT_EQ(result.Err, "");
+    }
+}
+
+// Each finding is one line on standard output, "file: place: what"; exit status 1.
+TEST_F(TlstoolCommands, CheckListsWhatTheGameWouldTripOver) {
+    const TestSheet sheet = MakeSheet(1);
+    RawTileSet set = RawTileSet::Plain(3, 3, 13);
+    set.FrameOffset = 80;               // 64 + 5 x 3 = 79
+    set.Attributes[0] = {29, 254, 0};   // 29 has no row ("---" stores 0); 254 is "Masked"
+    set.Attributes[1] = {12, 0, 0};     // slope bits without bit 7
+    set.Attributes[2] = {0, 176, 129};  // slope kind 3 does not decode; 129 is a slope from 0 to 4
+    set.StoredFrames[0] = {40, 32 * 13, 32 * 12};
+    set.Planes = sheet.Planes;
+    set.Planes.push_back(0);  // a byte past the last cell
+    const std::string file = Write("odd.tls", set.FileBytes());
+
+    const std::string expectedWithoutSheet =
+        file + ": header: the frame count 3 is neither 4 nor 8\n" + file +
+        ": header: the frame offset is 80, but 3 tiles of 3 frames put it at 79\n" + file +
+        ": length: the file is 1760 bytes long, leaving 1665 bytes after the frame "
+        "section, which is not a whole number of 128-byte cells\n" +
+        file + ": tile 0: type 29 has no row in the tile type list\n" + file +
+        ": tile 0, top side: slope bits 12 without bit 7 (the side's slope)\n" + file +
+        ": tile 0, frame 0: the stored value 40 is not a multiple of 32 (a cell's "
+        "offset)\n" +
+        file + ": tile 1, right side: slope bits 176 do not decode to a slope\n";
+    testing_support::ProgramResult result = Run({"check", file});
+    EXPECT_EQ(result.ExitStatus, 1);
+    EXPECT_EQ(result.Out, expectedWithoutSheet);
+    EXPECT_EQ(result.Err, "");
+
+    // Against the sheet: the cell past its 13 and planes that are not its own.
+    result = Run({"check", file, "--sheet", sheet_});
+    EXPECT_EQ(result.ExitStatus, 1);
+    EXPECT_NE(result.Out.find(file + ": planes: the planar graphics are not the sheet's (13 cells); tlstool refresh "
+                                     "writes them anew\n"),
+              std::string::npos)
+        << result.Out;
+    EXPECT_NE(result.Out.find(file + ": tile 1, frame 0: cell 13 is not one of the 13 cells of the sheet\n"),
+              std::string::npos)
+        << result.Out;
+
+    for (const auto& arguments : {std::vector<std::string>{"check", goodSet_},
+                                  std::vector<std::string>{"check", goodSet_, "--sheet", sheet_}}) {
+        result = Run(arguments);
+        EXPECT_EQ(result.ExitStatus, 0) << result.Out;
+        EXPECT_EQ(result.Out + result.Err, "");
+    }
+}
+
+TEST_F(TlstoolCommands, BadInputIsRefusedInOneLineAndTouchesNoOutput) {
+    RawTileSet cut = RawTileSet::Plain(13, 4, 13);
+    const Bytes cutBytes = cut.FileBytes();
+    Write("cut.tls", Bytes(cutBytes.begin(), cutBytes.begin() + 100));
+    Write("short.tls", Bytes(cutBytes.begin(), cutBytes.begin() + 61));
+    RawTileSet many = RawTileSet::Plain(13, 4, 13);
+    many.TileCount = 1202;
+    Write("many.tls", many.FileBytes());
+    WriteText("notes.bmp", "not a sheet");
+
+    const std::string json = File("set.json");
+    const std::string out = File("out.tls");
+    const auto import = [&](const std::string& text) {
+        WriteText("set.json", text);
+        return std::vector<std::string>{"import", json, "--sheet", sheet_, "-o", out};
+    };
+    const std::string tooMany = [] {
+        std::string tiles = kGoodTile;
+        for (int i = 1; i < 1202; ++i) {
+            tiles += ", " + kGoodTile;
+        }
+        return "{ \"format\": \"mosalind-tile-set\", \"version\": 1, \"frame_count\": 4, \"tiles\": [" + tiles + "] }";
+    }();
+
+    const struct {
+        const char* Name;
+        std::function<std::vector<std::string>()> Arguments;
+        std::string Expected;  // the whole line after "tlstool: "
+    } cases[] = {
+        {"no subcommand", [] { return std::vector<std::string>{}; },
+         "A subcommand is required (tlstool --help shows the usage)"},
+        {"unknown option",
+         [&] {
+             return std::vector<std::string>{"export", goodSet_, "--fast"};
+         },
+         "The following argument was not expected: --fast (tlstool --help shows the usage)"},
+        {"import without sheet",
+         [&] {
+             return std::vector<std::string>{"import", json, "-o", out};
+         },
+         "--sheet is required (tlstool --help shows the usage)"},
+        {"missing set",
+         [&] { return std::vector<std::string>{"refresh", File("none.tls"), "--sheet", sheet_, "-o", out}; },
+         "cannot open " + File("none.tls") + ": No such file or directory"},
+        {"set cut in its frame section",
+         [&] { return std::vector<std::string>{"refresh", File("cut.tls"), "--sheet", sheet_, "-o", out}; },
+         File("cut.tls") + " is not a complete tile set: the file ends at byte 100, but its frame section should "
+                           "end at byte 231"},
+        {"set cut in its header",
+         [&] {
+             return std::vector<std::string>{"export", File("short.tls"), "-o", out};
+         },
+         File("short.tls") + " is not a complete tile set: the file ends at byte 61, but its header should end at "
+                             "byte 62"},
+        {"more tiles than a set holds",
+         [&] {
+             return std::vector<std::string>{"check", File("many.tls")};
+         },
+         File("many.tls") + " is not a tile set the editor can hold: its tile count 1202 is outside 1 to 1201"},
+        {"sheet that is not one",
+         [&] { return std::vector<std::string>{"refresh", goodSet_, "--sheet", File("notes.bmp"), "-o", out}; }, ""},
+        {"malformed JSON", [&] { return import("{ \"format\": "); },
+         json + ": line 1, column 13: syntax error while parsing value - unexpected end of input; expected '[', '{', "
+                "or a literal"},
+        {"not an object", [&] { return import("[1]"); }, json + ": the document: must be an object, not a list"},
+        {"wrong format",
+         [&] { return import("{ \"format\": \"tiles\", \"version\": 1, \"frame_count\": 4, \"tiles\": [] }"); },
+         json + ": format: must be \"mosalind-tile-set\", not \"tiles\""},
+        {"later version",
+         [&] {
+             return import("{ \"format\": \"mosalind-tile-set\", \"version\": 2, \"frame_count\": 4, \"tiles\": [] }");
+         },
+         json + ": version: must be a whole number from 1 to 1, not 2"},
+        {"unknown field",
+         [&] { return import(PlainJson(Tile("\"Kills\"", "{ \"blocking\": 1, \"slop\": [0, 4] }", "[0, 0, 0, 0]"))); },
+         json + ": tiles[0].top: unknown field \"slop\""},
+        {"missing field", [&] { return import(PlainJson("{ \"type\": \"Kills\" }")); },
+         json + ": tiles[0]: has no field \"top\""},
+        {"unknown type name",
+         [&] { return import(PlainJson(Tile("\"Door 5\"", "{ \"blocking\": 1 }", "[0, 0, 0, 0]"))); },
+         json + ": tiles[0].type: no tile type is named \"Door 5\""},
+        {"type out of range", [&] { return import(PlainJson(Tile("256", "{ \"blocking\": 1 }", "[0, 0, 0, 0]"))); },
+         json + ": tiles[0].type: must be a whole number from 0 to 255, not 256"},
+        {"blocking out of range", [&] { return import(PlainJson(Tile("0", "{ \"blocking\": 4 }", "[0, 0, 0, 0]"))); },
+         json + ": tiles[0].top.blocking: must be a whole number from 0 to 3, not 4"},
+        {"fractional value", [&] { return import(PlainJson(Tile("0", "{ \"blocking\": 1.5 }", "[0, 0, 0, 0]"))); },
+         json + ": tiles[0].top.blocking: must be a whole number from 0 to 3, not 1.5"},
+        {"slope without encoding",
+         [&] { return import(PlainJson(Tile("0", "{ \"blocking\": 0, \"slope\": [1, 4] }", "[0, 0, 0, 0]"))); },
+         json + ": tiles[0].top.slope: levels 1 and 4 make no slope (they must differ by 1, 2 or 4)"},
+        {"bits not in bits 2-7",
+         [&] { return import(PlainJson(Tile("0", "{ \"blocking\": 0, \"bits\": 13 }", "[0, 0, 0, 0]"))); },
+         json + ": tiles[0].top.bits: holds bits 2-7 of the side word, a multiple of 4, not 13"},
+        {"cell the file cannot hold",
+         [&] { return import(PlainJson(Tile("0", "{ \"blocking\": 0 }", "[0, 1024, 0, 0]"))); },
+         json + ": tiles[0].frames[1]: must be a whole number from -1024 to 1023, not 1024"},
+        {"too few frames", [&] { return import(PlainJson(Tile("0", "{ \"blocking\": 0 }", "[0, 0, 0]"))); },
+         json + ": tiles[0].frames: must be a list of 4 numbers, not a list of 3"},
+        {"frame value in another cell",
+         [&] {
+             return import(
+                 PlainJson(Tile("0", "{ \"blocking\": 0 }", "[0, 0, 0, 0]", ", \"frame_values\": [0, 40, 0, 0]")));
+         },
+         json + ": tiles[0].frame_values[1]: 40 lies in cell 1, but frames[1] is 0"},
+        {"reserved bytes cut short",
+         [&] {
+             return import(PlainJson(kGoodTile,
+                                     "\"header\": { \"plane_size\": 416, \"attribute_offset\": 64, "
+                                     "\"frame_offset\": 74, \"planes_offset\": 90, \"reserved\": \"00\" }, "));
+         },
+         json + ": header.reserved: must be a string of 88 hexadecimal digits, not \"00\""},
+        {"offset out of range",
+         [&] {
+             return import(PlainJson(kGoodTile,
+                                     "\"header\": { \"plane_size\": 416, \"attribute_offset\": 2147483648, "
+                                     "\"frame_offset\": 74, \"planes_offset\": 90, \"reserved\": \"\" }, "));
+         },
+         json + ": header.attribute_offset: must be a whole number from -2147483648 to 2147483647, not 2147483648"},
+        {"no tiles",
+         [&] {
+             return import("{ \"format\": \"mosalind-tile-set\", \"version\": 1, \"frame_count\": 4, \"tiles\": [] }");
+         },
+         json + ": tiles: holds 0 tiles; a tile set holds 1 to 1201"},
+        {"more tiles than the file holds", [&] { return import(tooMany); },
+         json + ": tiles: holds 1202 tiles; a tile set holds 1 to 1201"},
+        {"frame count New does not make",
+         [&] {
+             return import("{ \"format\": \"mosalind-tile-set\", \"version\": 1, \"frame_count\": 3, \"tiles\": [] }");
+         },
+         json + ": frame_count: must be 4 or 8 in a set without \"header\", not 3"},
+        {"missing sheet",
+         [&] {
+             auto a = import(PlainJson(kGoodTile));
+             a[3] = File("none.bmp");
+             return a;
+         },
+         "cannot open " + File("none.bmp") + ": No such file or directory"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        dev_support::WriteFileText(out, "kept");
+        const testing_support::ProgramResult result = Run(c.Arguments());
+        EXPECT_EQ(result.ExitStatus, 1);
+        EXPECT_EQ(result.Out, "");
+        ASSERT_FALSE(result.Err.empty());
+        EXPECT_EQ(result.Err.find('\n'), result.Err.size() - 1) << result.Err;
+        EXPECT_EQ(result.Err.rfind("tlstool: ", 0), 0u) << result.Err;
+        if (!c.Expected.empty()) {
+            EXPECT_EQ(result.Err, "tlstool: " + c.Expected + "\n");
+        } else {
+            EXPECT_NE(result.Err.find("notes.bmp"), std::string::npos) << result.Err;
+        }
+        EXPECT_EQ(dev_support::ReadFileText(out), "kept");
+    }
+    // Nothing is left beside the output either.
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder_.Path())) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"cut.tls", "good.tls", "many.tls", "notes.bmp", "out.tls", "set.json",
+                                               "sheet.bmp", "short.tls"}));
+}
+
+}  // namespace
+}  // namespace tlstool_test

@@ -1,0 +1,139 @@
+// tlstool: tile set files in the game's build. export and import turn a set into its text
+// form and back, refresh gives a set the planes of a changed sheet, check lists what the
+// game or the editor would trip over.
+#include <CLI/CLI.hpp>
+
+#include <cstdio>
+#include <exception>
+#include <iostream>
+#include <new>
+#include <optional>
+#include <string>
+
+#include "document/refused_error.h"
+#include "tile_set_commands.h"
+
+namespace {
+
+// One line on standard error: "tlstool: " and the message, its control characters (which a
+// file name or a quoted field may hold) shown as '?'.
+int Fail(const std::string& message) {
+    std::string line = "tlstool: " + message;
+    for (char& c : line) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+            c = '?';
+        }
+    }
+    std::cerr << line << '\n';
+    return 1;
+}
+
+// The core's messages are sentences ("Cannot open ..."); after "tlstool: " they read on in
+// lower case, as the other lines do.
+int Refused(const std::string& message) {
+    std::string text = message;
+    if (text.size() >= 2 && text[0] >= 'A' && text[0] <= 'Z' && text[1] >= 'a' && text[1] <= 'z') {
+        text[0] = static_cast<char>(text[0] - 'A' + 'a');
+    }
+    return Fail(text);
+}
+
+int WriteOut(const std::string& text) {
+    std::cout << text;
+    if (std::cout.flush()) {
+        return 0;
+    }
+    return Fail("cannot write to standard output");
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    CLI::App app{
+        "Tile set files in the game's build: a text form to keep in version control, a refresh after\n"
+        "the sheet changes, and a check.",
+        "tlstool"};
+    app.set_version_flag("--version", "tlstool (Mosalind) " MOSALIND_VERSION, "Show the version and exit");
+    app.set_help_flag("--help", "Show this help and exit");
+    app.require_subcommand(1);
+    app.footer("Errors are one line on standard error and exit status 1; no output file is touched then.");
+
+    std::string set;
+    std::string json;
+    std::string sheet;
+    std::string output;
+
+    CLI::App* exportCommand = app.add_subcommand("export", "Write SET's text form (JSON), to standard output or FILE");
+    exportCommand->set_help_flag("--help", "Show this help and exit");
+    exportCommand->add_option("SET", set, "The tile set file (.tls)")->required()->type_name("");
+    exportCommand->add_option("-o,--output", output, "Write FILE (replaced whole) instead of standard output")
+        ->option_text("FILE");
+
+    CLI::App* importCommand =
+        app.add_subcommand("import", "Write the set that JSON describes, with the planes cut from SHEET");
+    importCommand->set_help_flag("--help", "Show this help and exit");
+    importCommand->add_option("JSON", json, "The set's text form, as export writes it")->required()->type_name("");
+    importCommand->add_option("--sheet", sheet, "The tile sheet (BMP or PNG), as Load Tiles reads it")
+        ->option_text("SHEET")
+        ->required();
+    importCommand->add_option("-o,--output", output, "The tile set file to write (replaced whole)")
+        ->option_text("SET")
+        ->required();
+
+    CLI::App* refreshCommand =
+        app.add_subcommand("refresh", "Give SET the planes of SHEET, as Load Tiles, Open and Save in the editor do");
+    refreshCommand->set_help_flag("--help", "Show this help and exit");
+    refreshCommand->add_option("SET", set, "The tile set file (.tls)")->required()->type_name("");
+    refreshCommand->add_option("--sheet", sheet, "The tile sheet (BMP or PNG), as Load Tiles reads it")
+        ->option_text("SHEET")
+        ->required();
+    refreshCommand->add_option("-o,--output", output, "Write OUT instead of replacing SET (in place, whole)")
+        ->option_text("OUT");
+
+    CLI::App* checkCommand = app.add_subcommand(
+        "check", "List what the game or the editor would trip over in SET; exit 1 if anything is listed");
+    checkCommand->set_help_flag("--help", "Show this help and exit");
+    checkCommand->add_option("SET", set, "The tile set file (.tls)")->required()->type_name("");
+    checkCommand->add_option("--sheet", sheet, "Also check the frames' cells and the planes against this sheet")
+        ->option_text("SHEET");
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& answer) {
+        return app.exit(answer);
+    } catch (const CLI::CallForVersion& answer) {
+        return app.exit(answer);
+    } catch (const CLI::ParseError& error) {
+        return Fail(std::string(error.what()) + " (tlstool --help shows the usage)");
+    }
+
+    try {
+        if (exportCommand->parsed()) {
+            const std::string text = tlstool::ExportTileSet(set);
+            if (output.empty()) {
+                return WriteOut(text);
+            }
+            tlstool::WriteTextFile(output, text);
+        } else if (importCommand->parsed()) {
+            tlstool::ImportTileSet(json, sheet, output);
+        } else if (refreshCommand->parsed()) {
+            tlstool::RefreshTileSet(set, sheet, output.empty() ? set : output);
+        } else if (checkCommand->parsed()) {
+            const auto lines =
+                tlstool::CheckTileSetFile(set, sheet.empty() ? std::nullopt : std::optional<std::string>(sheet));
+            std::string text;
+            for (const std::string& line : lines) {
+                text += line + '\n';
+            }
+            const int written = WriteOut(text);
+            return lines.empty() ? written : 1;
+        }
+    } catch (const mosalind::RefusedError& refusal) {
+        return Refused(refusal.what());
+    } catch (const std::bad_alloc&) {
+        return Fail("not enough memory");
+    } catch (const std::exception& error) {
+        return Fail(error.what());
+    }
+    return 0;
+}

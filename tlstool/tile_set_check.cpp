@@ -1,0 +1,133 @@
+#include "tile_set_check.h"
+
+#include <cstdint>
+
+#include "document/tile_set_file_layout.h"
+#include "editing/slope_codec.h"
+#include "editing/tile_type_list.h"
+#include "tile_set_json_fields.h"
+
+namespace tlstool {
+
+namespace {
+
+class Findings {
+public:
+    explicit Findings(const std::string& name) : name_(name) {}
+
+    void Add(const std::string& place, const std::string& what) {
+        lines_.push_back(name_ + ": " + place + ": " + what);
+    }
+    std::vector<std::string> Lines() && { return std::move(lines_); }
+
+private:
+    std::string name_;
+    std::vector<std::string> lines_;
+};
+
+std::string TilePlace(int tile) {
+    return "tile " + std::to_string(tile);
+}
+
+void CheckHeader(const mosalind::TileSetFileContents& contents, Findings& findings, std::int64_t& cellsInFile) {
+    const mosalind::TileSetHeader& header = contents.Document.Header;
+    const std::int64_t tiles = header.TileCount;
+    const std::int64_t frames = header.FrameCount;
+    if (frames != 4 && frames != 8) {
+        findings.Add("header", "the frame count " + std::to_string(frames) + " is neither 4 nor 8");
+    }
+    const struct {
+        const char* Name;
+        std::int64_t Value;
+        std::int64_t SectionStart;
+    } offsets[] = {
+        {"attribute offset", header.AttributeOffset, mosalind::kHeaderBytes},
+        {"frame offset", header.FrameOffset, mosalind::FrameSectionStart(tiles)},
+        {"planes offset", header.PlanesOffset, mosalind::FrameSectionEnd(tiles, frames)},
+    };
+    for (const auto& offset : offsets) {
+        const std::int64_t expected = offset.SectionStart + mosalind::kCountedHeaderBytes - mosalind::kHeaderBytes;
+        if (offset.Value != expected) {
+            findings.Add("header", std::string("the ") + offset.Name + " is " + std::to_string(offset.Value) +
+                                       ", but " + std::to_string(tiles) + " tiles of " + std::to_string(frames) +
+                                       " frames put it at " + std::to_string(expected));
+        }
+    }
+    const std::int64_t planarBytes = static_cast<std::int64_t>(contents.AfterFrames.size());
+    if (planarBytes % mosalind::kCellPlanarBytes != 0) {
+        findings.Add("length", "the file is " + std::to_string(mosalind::FrameSectionEnd(tiles, frames) + planarBytes) +
+                                   " bytes long, leaving " + std::to_string(planarBytes) +
+                                   " bytes after the frame section, which is not a whole number of 128-byte cells");
+        cellsInFile = -1;
+        return;
+    }
+    cellsInFile = planarBytes / mosalind::kCellPlanarBytes;
+    const std::int64_t planeBytes = cellsInFile * mosalind::kPlaneBytesPerCell;
+    if (header.PlaneSize != planeBytes) {
+        findings.Add("header", "the plane size is " + std::to_string(header.PlaneSize) + ", but the file's " +
+                                   std::to_string(cellsInFile) + " cells make planes of " + std::to_string(planeBytes) +
+                                   " bytes");
+    }
+}
+
+void CheckSides(const mosalind::TileSet& tileSet, int tile, Findings& findings) {
+    for (int side = 0; side < 4; ++side) {
+        const std::int16_t word = tileSet.TileAttributes[side + 1][tile];
+        const int slopeBits = word & kSlopeBitsMask;
+        if (slopeBits == 0 || mosalind::ReadableSlope(word)) {
+            continue;
+        }
+        const std::string place = TilePlace(tile) + ", " + kSideFields[side] + " side";
+        if ((word & mosalind::kSlopeCarriedBit) == 0) {
+            findings.Add(place, "slope bits " + std::to_string(slopeBits) + " without bit 7 (the side's slope)");
+        } else {
+            findings.Add(place, "slope bits " + std::to_string(slopeBits) + " do not decode to a slope");
+        }
+    }
+}
+
+void CheckFrames(const mosalind::TileSetFileContents& contents, int tile, std::int64_t cells, const char* whose,
+                 Findings& findings) {
+    const mosalind::TileSet& tileSet = contents.Document;
+    for (int frame = 0; frame < tileSet.Header.FrameCount; ++frame) {
+        const std::string place = TilePlace(tile) + ", frame " + std::to_string(frame);
+        const int stored = contents.StoredFrames[frame][tile];
+        if (stored % mosalind::kFrameValueScale != 0) {
+            findings.Add(place,
+                         "the stored value " + std::to_string(stored) + " is not a multiple of 32 (a cell's offset)");
+        }
+        const int cell = tileSet.TileFrames[frame][tile];
+        if (cells >= 0 && (cell < 0 || cell >= cells)) {
+            findings.Add(place, "cell " + std::to_string(cell) + " is not one of the " + std::to_string(cells) +
+                                    " cells " + whose);
+        }
+    }
+}
+
+}  // namespace
+
+std::vector<std::string> CheckTileSet(const mosalind::TileSetFileContents& contents, const std::string& name,
+                                      const mosalind::TileGraphics* sheet) {
+    Findings findings(name);
+    std::int64_t cellsInFile = -1;
+    CheckHeader(contents, findings, cellsInFile);
+    if (sheet != nullptr && contents.AfterFrames != sheet->TilePlanes) {
+        findings.Add("planes", "the planar graphics are not the sheet's (" + std::to_string(sheet->BMPTileCount) +
+                                   " cells); tlstool refresh writes them anew");
+    }
+
+    const mosalind::TileSet& tileSet = contents.Document;
+    const std::int64_t cells = sheet != nullptr ? sheet->BMPTileCount : cellsInFile;
+    const char* whose = sheet != nullptr ? "of the sheet" : "in the file's planar graphics";
+    for (int tile = 0; tile < tileSet.Header.TileCount; ++tile) {
+        const std::int16_t type = tileSet.TileAttributes[0][tile];
+        if (!mosalind::IsListedTileType(type)) {
+            findings.Add(TilePlace(tile), "type " + std::to_string(type) + " has no row in the tile type list");
+        }
+        CheckSides(tileSet, tile, findings);
+        CheckFrames(contents, tile, cells, whose, findings);
+    }
+    return std::move(findings).Lines();
+}
+
+}  // namespace tlstool
