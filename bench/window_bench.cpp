@@ -223,6 +223,16 @@ int main(int argc, char** argv) {
         }
     }
     for (const auto* times : {&reporter.RealTime, &reporter.CpuTime}) {
+        const auto plain = times->find("BM_RepaintSheet");
+        const auto overlay = times->find("BM_RepaintSheetWithOverlay");
+        if (plain != times->end() && overlay != times->end() && plain->second > 0) {
+            std::printf(
+                "Repaint of the visible tile sheet with the attribute overlay / without it (%s time): %.2f "
+                "(target at most 2)\n",
+                times == &reporter.RealTime ? "wall" : "CPU", overlay->second / plain->second);
+        }
+    }
+    for (const auto* times : {&reporter.RealTime, &reporter.CpuTime}) {
         const auto reload = times->find("BM_ReloadTallestSheet");
         const auto load = times->find("BM_LoadTilesTallestSheet/40");
         if (reload != times->end() && load != times->end() && load->second > 0) {

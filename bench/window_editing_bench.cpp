@@ -1,6 +1,8 @@
 // Editing on the largest tile set (1,201 tiles, 8 frames): selecting a tile, switching
-// the frame, undoing and redoing an edit, each with the repaint it asks for. The window is shown on the platform in
-// use (offscreen in the scripts), so the repaints really paint.
+// the frame, undoing and redoing an edit, an edit of every tile at once and its undo, each
+// with the repaint it asks for; the tile sheet repainted with and without the attribute
+// overlay. The window is shown on the platform in use (offscreen in the scripts), so the
+// repaints really paint.
 #include <benchmark/benchmark.h>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -127,5 +129,76 @@ void BM_RedoStep(benchmark::State& state) {
     benchmark::DoNotOptimize(editor.Window.Document.TileAttributes[0][1195]);
 }
 BENCHMARK(BM_RedoStep)->Unit(benchmark::kMicrosecond);
+
+// The visible part of the tile sheet repainted, without and with the attribute overlay,
+// every tile carrying a type, a blocking kind on each side and, every third tile, a slope:
+// the overlay's most to draw.
+void RepaintSheet(benchmark::State& state, bool overlay) {
+    LargestTileSet editor;
+    FrmMain& window = editor.Window;
+    for (int tile = 0; tile < 1201; ++tile) {
+        window.Document.TileAttributes[0][tile] = static_cast<std::int16_t>(1 + tile % 28);
+        for (int side = 1; side <= 4; ++side) {
+            const int slope = tile % 3 == 0 ? 0x80 | 0x10 : 0;
+            window.Document.TileAttributes[side][tile] = static_cast<std::int16_t>(slope | (1 + (tile + side) % 3));
+        }
+    }
+    window.AttributesShown = overlay;
+    for (auto _ : state) {
+        window.picTilesScroller->repaint();
+    }
+}
+
+void BM_RepaintSheet(benchmark::State& state) {
+    RepaintSheet(state, false);
+}
+BENCHMARK(BM_RepaintSheet)->Unit(benchmark::kMicrosecond);
+
+void BM_RepaintSheetWithOverlay(benchmark::State& state) {
+    RepaintSheet(state, true);
+}
+BENCHMARK(BM_RepaintSheetWithOverlay)->Unit(benchmark::kMicrosecond);
+
+// A tile type chosen with every one of the 1,201 tiles selected, and its undo: one step
+// of 1,201 tiles each, with the repaints they ask for.
+struct AllTilesSelected : LargestTileSet {
+    AllTilesSelected() {
+        Window.keySelectAll_Activated();
+        if (Window.EditedTiles().size() != 1201) {
+            throw std::runtime_error("the benchmark did not select every tile");
+        }
+    }
+    void ChooseType(int row) {
+        Window.cboBehaviour->setCurrentIndex(row);
+        Window.cboBehaviour_Click();
+    }
+};
+
+void BM_EditAllSelectedTiles(benchmark::State& state) {
+    AllTilesSelected editor;
+    int row = 1;
+    for (auto _ : state) {
+        row = row % 28 + 1;
+        editor.ChooseType(row);
+        state.PauseTiming();
+        editor.Window.History->clear();
+        state.ResumeTiming();
+    }
+    benchmark::DoNotOptimize(editor.Window.Document.TileAttributes[0][1200]);
+}
+BENCHMARK(BM_EditAllSelectedTiles)->Unit(benchmark::kMillisecond);
+
+void BM_UndoAllSelectedTiles(benchmark::State& state) {
+    AllTilesSelected editor;
+    editor.ChooseType(5);
+    for (auto _ : state) {
+        editor.Window.actUndo_Triggered();
+        state.PauseTiming();
+        editor.Window.actRedo_Triggered();
+        state.ResumeTiming();
+    }
+    benchmark::DoNotOptimize(editor.Window.Document.TileAttributes[0][1200]);
+}
+BENCHMARK(BM_UndoAllSelectedTiles)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -154,6 +154,7 @@ void FrmMain::EnableEditing() {
         optAnim[frame]->setEnabled(false);
     }
 
+    Selection.Reset(Document.Header.TileCount, wholeRows * kCellsPerRow);
     SlopeLeft = 0;
     SlopeRight = 0;
     SelectTile(0);

@@ -1,4 +1,5 @@
 #include <QUndoStack>
+#include <algorithm>
 
 #include "document/tile_edit_command.h"
 #include "document/tile_values.h"
@@ -7,15 +8,19 @@
 namespace mosalind {
 
 void FrmMain::actUndo_Triggered() {
+    StopAnimation();
     History->undo();
 }
 
 void FrmMain::actRedo_Triggered() {
+    StopAnimation();
     History->redo();
 }
 
 void FrmMain::EditTiles(std::unique_ptr<TileEditCommand> edit, const std::vector<std::int16_t>& tiles,
                         const std::function<void(TileValues&)>& change) {
+    // The edit applies to what the window showed before playing.
+    StopAnimation();
     std::vector<TileChange> changes;
     for (const std::int16_t tile : tiles) {
         if (tile < 0 || tile >= kMaxTiles) {
@@ -35,6 +40,14 @@ void FrmMain::EditTiles(std::unique_ptr<TileEditCommand> edit, const std::vector
     }
     edit->Record(std::move(changes), CurrentTile);
     History->push(edit.release());
+    // The overlay shows what changed; a current tile the edit left out (taken out of the
+    // selection with Ctrl) shows its own values again.
+    if (AttributesShown) {
+        picTilesScroller->update();
+    }
+    if (std::find(tiles.begin(), tiles.end(), CurrentTile) == tiles.end()) {
+        SelectTile(CurrentTile);
+    }
 }
 
 }  // namespace mosalind

@@ -44,4 +44,10 @@ private:
     std::int16_t frame_;
 };
 
+// Ctrl+V or Ctrl+Shift+V: the copied values written into every selected tile.
+class PasteCommand : public TileEditCommand {
+public:
+    explicit PasteCommand(FrmMain& window) : TileEditCommand(window, QStringLiteral("Paste")) {}
+};
+
 }  // namespace mosalind

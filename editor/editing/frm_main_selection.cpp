@@ -15,6 +15,7 @@ void FrmMain::SelectTile(std::int16_t tile) {
         return;
     }
     CurrentTile = tile;
+    Selection.Follow(tile);
     ShowTileNumber(tile);
     ShowBitmapOffset(Document.TileFrames[CurrentFrame][tile]);
     cboBehaviour->setCurrentIndex(RowForTileType(Document.TileAttributes[0][tile], cboBehaviour->count()));

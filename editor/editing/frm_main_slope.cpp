@@ -37,7 +37,7 @@ void FrmMain::cmdSetSlope_Click() {
     for (int side = 0; side < 4; ++side) {
         sloped[side] = chkSlope[side]->isChecked();
     }
-    EditTiles(std::make_unique<SlopeCommand>(*this), {CurrentTile}, [&sloped, slopeByte](TileValues& values) {
+    EditTiles(std::make_unique<SlopeCommand>(*this), EditedTiles(), [&sloped, slopeByte](TileValues& values) {
         for (int side = 0; side < 4; ++side) {
             values.Sides[side] = WithSlope(values.Sides[side], sloped[side], *slopeByte);
         }

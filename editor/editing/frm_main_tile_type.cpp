@@ -8,7 +8,7 @@ namespace mosalind {
 
 void FrmMain::cboBehaviour_Click() {
     const std::int16_t tileType = TileTypeForRow(cboBehaviour->currentIndex(), cboBehaviour->count());
-    EditTiles(std::make_unique<TileTypeCommand>(*this), {CurrentTile},
+    EditTiles(std::make_unique<TileTypeCommand>(*this), EditedTiles(),
               [tileType](TileValues& values) { values.TileType = tileType; });
 }
 
@@ -22,7 +22,7 @@ void FrmMain::cboBlocking_Click(int index) {
     if (kind != row) {
         list->setCurrentIndex(0);
     }
-    EditTiles(std::make_unique<BlockingKindCommand>(*this), {CurrentTile},
+    EditTiles(std::make_unique<BlockingKindCommand>(*this), EditedTiles(),
               [index, kind](TileValues& values) { values.Sides[index] = WithBlockingKind(values.Sides[index], kind); });
 }
 

@@ -26,7 +26,7 @@ void FrmMain::picTile_Paint(QPainter& painter) {
     if (!frmControls->isEnabled() || !CursorInRange(CurrentFrame, CurrentTile)) {
         return;
     }
-    const int cell = Document.TileFrames[CurrentFrame][CurrentTile];
+    const int cell = Document.TileFrames[ShownFrame(CurrentFrame)][CurrentTile];
     const QRectF wholeArea(0, 0, picTile->ScaleWidth(), picTile->ScaleHeight());
     picTile->PaintPicture(painter, picBMPScroller->Picture(), wholeArea, CellSquare(cell));
 }
@@ -36,7 +36,7 @@ void FrmMain::picAnim_Paint(int index, QPainter& painter) {
         return;
     }
     PictureBox* view = picAnim[index];
-    const int cell = Document.TileFrames[index][CurrentTile];
+    const int cell = Document.TileFrames[ShownFrame(index)][CurrentTile];
     view->PaintPicture(painter, BMPPicture, QRectF(0, 0, view->ScaleWidth(), view->ScaleHeight()), CellSquare(cell));
 }
 
@@ -45,7 +45,7 @@ void FrmMain::picTilesScroller_Paint(QPainter& painter) {
         return;
     }
     const QImage& sheet = picBMPScroller->Picture();
-    const auto& cells = Document.TileFrames[CurrentFrame];
+    const auto& cells = Document.TileFrames[ShownFrame(CurrentFrame)];
     const int tileCount = std::clamp<int>(Document.Header.TileCount, 0, kMaxTiles);
 
     // Only the rows that meet the area being repainted.
@@ -57,6 +57,7 @@ void FrmMain::picTilesScroller_Paint(QPainter& painter) {
         picTilesScroller->PaintPicture(painter, sheet, CellSquare(static_cast<std::int16_t>(tile)),
                                        CellSquare(cells[tile]));
     }
+    DrawSheetMarks(painter, firstTile, endTile);
 }
 
 }  // namespace mosalind

@@ -10,10 +10,13 @@
 #include <vector>
 
 #include "document/tile_set.h"
+#include "document/tile_values.h"
+#include "editing/tile_selection.h"
 #include "graphics/bitmap_reader.h"
 #include "graphics/tile_graphics.h"
 #include "window/file_dialog.h"
 #include "window/picture_box.h"
+#include "window/press_watcher.h"
 #include "window/rect_marker.h"
 #include "window/slope_line.h"
 #include "window/user_dialogs.h"
@@ -29,13 +32,14 @@ class QPainter;
 class QPushButton;
 class QScrollBar;
 class QShortcut;
+class QTimer;
 class QUndoStack;
+class QWheelEvent;
 
 namespace mosalind {
 
 class SheetWatch;
 class TileEditCommand;
-struct TileValues;
 
 // The editor's one window. It owns, for the whole run, the tile set document and the
 // editing cursor, the loaded tile bitmap and its planar graphics, the displayed picture
@@ -102,15 +106,30 @@ public:
     SheetWatch* SheetWatcher = nullptr;
     QShortcut* ReloadKey = nullptr;
 
+    // ---- Keys of the window, and what plays the animations (window/frm_main_keyboard.cpp) ----
+    QShortcut* keyHelp = nullptr;             // F1
+    QShortcut* keyAttributes = nullptr;       // F2
+    QShortcut* keyAnimate = nullptr;          // F3
+    QShortcut* keySelectAll = nullptr;        // Ctrl+A
+    QShortcut* keyCopy = nullptr;             // Ctrl+C
+    QShortcut* keyPaste = nullptr;            // Ctrl+V
+    QShortcut* keyPasteWithFrames = nullptr;  // Ctrl+Shift+V
+    QTimer* tmrAnimate = nullptr;             // a step of every animation, 8 a second while playing
+    PressWatcher* pressWatcher = nullptr;     // any click in the window stops the animations first
+
     // ---- State ----
     TileSet Document;  // the tile set
     std::int16_t CurrentTile = 0;
     std::int16_t CurrentFrame = 0;
     int SlopeLeft = 0;  // pending slope levels, 0 (top) to 4 (bottom)
     std::int16_t SlopeRight = 0;
-    Bitmap LoadedBitmap;    // BMPFileHeader, BMPInfoHeader, BMPPalette, BMPPixels
-    TileGraphics Graphics;  // BMPTileCount and TilePlanes
-    QImage BMPPicture;      // the cut pixels in the sheet's palette, shown in picBMPScroller
+    Bitmap LoadedBitmap;                     // BMPFileHeader, BMPInfoHeader, BMPPalette, BMPPixels
+    TileGraphics Graphics;                   // BMPTileCount and TilePlanes
+    QImage BMPPicture;                       // the cut pixels in the sheet's palette, shown in picBMPScroller
+    TileSelection Selection;                 // the tiles an edit writes; its current tile is CurrentTile
+    bool AttributesShown = false;            // the attribute overlay over the tile sheet
+    std::optional<TileValues> CopiedValues;  // Ctrl+C: the type, side words and frame cells copied
+    int AnimationStep = -1;                  // how many frames the animations are ahead; -1 while not playing
 
     QUndoStack* History = nullptr;  // the document's edits; clean while nothing is unsaved
     QString TileSetPath;            // the file the set was opened from or last saved to
@@ -140,6 +159,17 @@ public:
     void actRedo_Triggered();
     void SheetWatcher_Settled();  // graphics/frm_main_sheet_reload.cpp
     void ReloadKey_Activated();
+    bool picTilesScroller_KeyDown(int key, int shift);  // window/frm_main_keyboard.cpp
+    bool picTiles_MouseWheel(QWheelEvent& event);       // window/frm_main_scrolling.cpp
+    bool picBMP_MouseWheel(QWheelEvent& event);
+    void keyHelp_Activated();  // window/frm_main_keyboard.cpp
+    void keySelectAll_Activated();
+    void keyAttributes_Activated();  // graphics/frm_main_attribute_overlay.cpp
+    void keyAnimate_Activated();     // graphics/frm_main_animation.cpp
+    void tmrAnimate_Timer();
+    void keyCopy_Activated();  // editing/frm_main_copy_paste.cpp
+    void keyPaste_Activated();
+    void keyPasteWithFrames_Activated();
 
     // ---- Procedures ----
     void LoadTilesFile(const QString& path);  // graphics/frm_main_load_tiles.cpp
@@ -152,7 +182,14 @@ public:
     void ShowBitmapOffset(std::int16_t cell);
     void SelectFrame(std::int16_t frame);  // editing/frm_main_frames.cpp
     void AssignFrameOffset(std::int16_t cell);
-    void RefreshViews();  // editing/frm_main_slope.cpp
+    void RefreshViews();                         // editing/frm_main_slope.cpp
+    void ScrollTileIntoView(std::int16_t tile);  // window/frm_main_scrolling.cpp
+    void StopAnimation();                        // graphics/frm_main_animation.cpp
+    // The tiles an edit of the lists or SET SLOPE writes: the selected ones
+    // (window/frm_main_click_selection.cpp).
+    std::vector<std::int16_t> EditedTiles() const;
+    void PasteCopiedValues(bool withFrames);  // editing/frm_main_copy_paste.cpp
+    int ShownFrame(int frame) const;          // the frame a view of `frame` shows, playing or not
 
     // document/frm_main_document_commands.cpp: the tile set's own file.
     void OpenTileSetFile(const QString& path);
@@ -173,9 +210,11 @@ protected:
 private:
     void BuildLayout();  // window/frm_main_layout.cpp
     void ConnectHandlers();
-    void BuildKeys();         // window/frm_main_keys.cpp
-    void WatchSessionEnd();   // document/frm_main_unsaved_work.cpp
-    void SetUpSheetReload();  // graphics/frm_main_sheet_reload.cpp
+    void BuildKeys();                                                    // window/frm_main_keys.cpp
+    void WatchSessionEnd();                                              // document/frm_main_unsaved_work.cpp
+    void SetUpSheetReload();                                             // graphics/frm_main_sheet_reload.cpp
+    void ConnectKeys();                                                  // window/frm_main_keyboard.cpp
+    void DrawSheetMarks(QPainter& painter, int firstTile, int endTile);  // graphics/frm_main_attribute_overlay.cpp
 };
 
 }  // namespace mosalind

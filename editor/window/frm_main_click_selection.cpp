@@ -3,14 +3,45 @@
 
 namespace mosalind {
 
-void FrmMain::picTilesScroller_MouseDown(int, int, double x, double y) {
+namespace {
+
+constexpr int kShiftKey = 1;
+constexpr int kCtrlKey = 2;
+
+// Shift takes the rectangle from the anchor, Ctrl adds or removes; with neither, the
+// clicked tile is selected alone, and the click does what it always did.
+TileSelection::Click SelectionClick(int shift) {
+    const bool extend = (shift & kShiftKey) != 0;
+    const bool toggle = (shift & kCtrlKey) != 0;
+    if (extend) {
+        return toggle ? TileSelection::Click::Add : TileSelection::Click::Extend;
+    }
+    return toggle ? TileSelection::Click::Toggle : TileSelection::Click::Plain;
+}
+
+}  // namespace
+
+void FrmMain::picTilesScroller_MouseDown(int, int shift, double x, double y) {
     const std::optional<std::int16_t> tile = CellAtPixel(static_cast<float>(x), static_cast<float>(y));
     // The sheet shows only whole rows of tiles in use; anything else is no tile.
     if (!tile || *tile < 0 || *tile >= Document.Header.TileCount || *tile >= kMaxTiles) {
         return;
     }
+    Selection.ClickTile(*tile, SelectionClick(shift));
     CurrentTile = *tile;
     SelectTile(*tile);
+}
+
+// The selected tiles. The current tile alone when nothing is selected (its last tile was
+// taken out with Ctrl), and when the current tile was set without the sheet.
+std::vector<std::int16_t> FrmMain::EditedTiles() const {
+    if (Selection.Current() == CurrentTile) {
+        std::vector<std::int16_t> tiles = Selection.Tiles();
+        if (!tiles.empty()) {
+            return tiles;
+        }
+    }
+    return {CurrentTile};
 }
 
 void FrmMain::picBMPScroller_MouseDown(int, int, double x, double y) {

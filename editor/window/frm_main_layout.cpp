@@ -92,6 +92,7 @@ FrmMain::FrmMain(UserDialogs* dialogs, QWidget* parent)
     BuildKeys();
     WatchSessionEnd();
     SetUpSheetReload();
+    ConnectKeys();
 }
 
 FrmMain::~FrmMain() = default;

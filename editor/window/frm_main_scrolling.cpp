@@ -1,6 +1,9 @@
+#include <QApplication>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <cmath>
 
+#include "graphics/tile_graphics.h"
 #include "window/frm_main.h"
 
 namespace mosalind {
@@ -23,7 +26,41 @@ void SetUpScrollBar(QScrollBar* bar, PictureBox* content, double contentHeight, 
     }
 }
 
+// A turn of the wheel over a view moves its scroll bar as the same turn over the bar
+// itself would: by the bar's small step for every line the desktop scrolls per notch.
+bool ScrollByWheel(QScrollBar* bar, QWheelEvent& event) {
+    if (!bar->isEnabled()) {
+        return false;
+    }
+    QWheelEvent forwarded(event.position(), event.globalPosition(), event.pixelDelta(), event.angleDelta(),
+                          event.buttons(), event.modifiers(), event.phase(), event.inverted(), event.source());
+    QApplication::sendEvent(bar, &forwarded);
+    return true;
+}
+
 }  // namespace
+
+bool FrmMain::picTiles_MouseWheel(QWheelEvent& event) {
+    return ScrollByWheel(scrTiles, event);
+}
+
+bool FrmMain::picBMP_MouseWheel(QWheelEvent& event) {
+    return ScrollByWheel(scrBMP, event);
+}
+
+// Scrolls the tile sheet no more than needed to show the whole of `tile`.
+void FrmMain::ScrollTileIntoView(std::int16_t tile) {
+    if (!scrTiles->isEnabled() || tile < 0) {
+        return;
+    }
+    const int top = (tile / kCellsPerRow) * kCellSize;
+    const int viewportHeight = static_cast<int>(picTiles->ScaleHeight());
+    if (top < scrTiles->value()) {
+        scrTiles->setValue(top);
+    } else if (top + kCellSize > scrTiles->value() + viewportHeight) {
+        scrTiles->setValue(top + kCellSize - viewportHeight);
+    }
+}
 
 void FrmMain::scrBMP_Change() {
     picBMPScroller->SetTop(-scrBMP->value());

@@ -11,6 +11,7 @@
 
 #include "window/command_line.h"
 #include "window/frm_main.h"
+#include "window/screen_scale.h"
 
 namespace {
 
@@ -63,6 +64,7 @@ int main(int argc, char** argv) {
     }
     qtArgv.push_back(nullptr);
     int qtArgc = static_cast<int>(qtArguments.size());
+    mosalind::UseWholeScreenScale();
     QApplication app(qtArgc, qtArgv.data());
 
     // The desktop entry's icon, and its name so the desktop matches the window to it.

@@ -1,8 +1,10 @@
 #include "window/picture_box.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 namespace mosalind {
 
@@ -95,6 +97,15 @@ void PictureBox::paintEvent(QPaintEvent* event) {
     }
 }
 
+namespace {
+
+int ShiftState(Qt::KeyboardModifiers modifiers) {
+    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
+           (modifiers & Qt::AltModifier ? 4 : 0);
+}
+
+}  // namespace
+
 void PictureBox::mousePressEvent(QMouseEvent* event) {
     if (!MouseDown) {
         QFrame::mousePressEvent(event);
@@ -114,9 +125,7 @@ void PictureBox::mousePressEvent(QMouseEvent* event) {
         default:
             break;
     }
-    const Qt::KeyboardModifiers modifiers = event->modifiers();
-    const int shift = (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
-                      (modifiers & Qt::AltModifier ? 4 : 0);
+    const int shift = ShiftState(event->modifiers());
     const QRect inner = contentsRect();
     double x = event->position().x() - inner.left();
     double y = event->position().y() - inner.top();
@@ -126,6 +135,22 @@ void PictureBox::mousePressEvent(QMouseEvent* event) {
     }
     event->accept();
     MouseDown(button, shift, x, y);
+}
+
+void PictureBox::keyPressEvent(QKeyEvent* event) {
+    if (KeyDown && KeyDown(event->key(), ShiftState(event->modifiers()))) {
+        event->accept();
+        return;
+    }
+    QFrame::keyPressEvent(event);
+}
+
+void PictureBox::wheelEvent(QWheelEvent* event) {
+    if (MouseWheel && MouseWheel(*event)) {
+        event->accept();
+        return;
+    }
+    QFrame::wheelEvent(event);
 }
 
 void PictureBox::resizeEvent(QResizeEvent* event) {

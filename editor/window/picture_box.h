@@ -7,6 +7,7 @@
 #include <functional>
 
 class QPainter;
+class QWheelEvent;
 
 namespace mosalind {
 
@@ -55,10 +56,18 @@ public:
     // Runs on a press of any mouse button: button (1 left, 2 right, 4 middle), shift
     // state (1 shift, 2 ctrl, 4 alt), X and Y in the box's units.
     std::function<void(int button, int shift, double x, double y)> MouseDown;
+    // Runs on a key pressed while the box has the focus, with the key (Qt::Key) and the
+    // shift state as above; returns whether the key was used.
+    std::function<bool(int key, int shift)> KeyDown;
+    // Runs on a turn of the mouse wheel over the box or the boxes inside it; returns
+    // whether the turn was used.
+    std::function<bool(QWheelEvent& event)> MouseWheel;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:

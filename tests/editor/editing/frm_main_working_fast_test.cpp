@@ -1,0 +1,302 @@
+// Many tiles at once: what clicks with Shift and Ctrl, Ctrl+A and the sheet's keys select,
+// and the animations playing without touching the document.
+#include <QApplication>
+#include <QScrollBar>
+#include <QTimer>
+
+#include <array>
+#include <functional>
+#include <numeric>
+#include <vector>
+
+#include "editing/frm_main_editing_fixture.h"
+#include "window/window_test_support.h"
+
+namespace mosalind {
+namespace {
+
+using window_test_support::Render;
+
+class WorkingFast : public EditingWindow {
+protected:
+    void SetUp() override {
+        EditingWindow::SetUp();
+        QApplication::setActiveWindow(&window);
+        window.activateWindow();
+    }
+
+    void ClickTile(int tile, Qt::KeyboardModifiers modifiers) {
+        const QPointF local((tile % 13) * 16 + 8, (tile / 13) * 16 + 8);
+        const QPointF global = window.picTilesScroller->mapToGlobal(local);
+        QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, modifiers);
+        QApplication::sendEvent(window.picTilesScroller, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton, modifiers);
+        QApplication::sendEvent(window.picTilesScroller, &release);
+    }
+    void Key(QWidget* target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
+    }
+};
+
+std::vector<std::int16_t> Range(int first, int end) {
+    std::vector<std::int16_t> tiles(static_cast<std::size_t>(end - first));
+    std::iota(tiles.begin(), tiles.end(), static_cast<std::int16_t>(first));
+    return tiles;
+}
+
+TEST_F(WorkingFast, ClicksAndKeysSelectTheExpectedTiles) {
+    // An action on the sheet: a click on a tile or a key, with its modifiers.
+    struct Action {
+        int Tile;  // -1: a key
+        int Key;
+        Qt::KeyboardModifiers Modifiers;
+    };
+    const auto click = [](int tile, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        return Action{tile, 0, modifiers};
+    };
+    const auto key = [](int k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) { return Action{-1, k, modifiers}; };
+    const struct {
+        const char* Why;
+        std::vector<Action> Actions;
+        std::vector<std::int16_t> Selected;
+        int Current;
+    } cases[] = {
+        {"a plain click selects the tile alone", {click(5, Qt::ShiftModifier), click(28)}, {28}, 28},
+        {"Shift takes the rectangle across rows from the last plain click",
+         {click(15), click(43, Qt::ShiftModifier)},
+         {15, 16, 17, 28, 29, 30, 41, 42, 43},
+         43},
+        {"the rectangle's corners may lie either way round",
+         {click(17), click(41, Qt::ShiftModifier)},
+         {15, 16, 17, 28, 29, 30, 41, 42, 43},
+         41},
+        {"a second Shift click replaces the rectangle from the same anchor",
+         {click(15), click(43, Qt::ShiftModifier), click(16, Qt::ShiftModifier)},
+         {15, 16},
+         16},
+        {"Ctrl adds and removes one tile",
+         {click(3), click(7, Qt::ControlModifier), click(900, Qt::ControlModifier), click(3, Qt::ControlModifier)},
+         {7, 900},
+         3},
+        {"Ctrl+Shift adds a rectangle from the tile Ctrl clicked last",
+         {click(0), click(26, Qt::ControlModifier), click(27, Qt::ControlModifier | Qt::ShiftModifier)},
+         {0, 26, 27},
+         27},
+        {"Ctrl+A selects every tile of the set and keeps the current one",
+         {click(60), key(Qt::Key_A, Qt::ControlModifier)},
+         Range(0, kTiles),
+         60},
+        {"arrows move like plain clicks", {click(20), key(Qt::Key_Right), key(Qt::Key_Down)}, {34}, 34},
+        {"Shift+arrows extend the rectangle from the last tile reached without Shift",
+         {click(14), key(Qt::Key_Right, Qt::ShiftModifier), key(Qt::Key_Down, Qt::ShiftModifier)},
+         {14, 15, 27, 28},
+         28},
+        {"moves stop at the sheet's first and last tiles",
+         {click(2), key(Qt::Key_Up), key(Qt::Key_Left), key(Qt::Key_Left), key(Qt::Key_End), key(Qt::Key_Right)},
+         {909},
+         909},
+        {"Page Down moves a screen of 22 rows, Home goes back", {click(1), key(Qt::Key_PageDown)}, {1 + 22 * 13}, 287},
+        {"Shift+Home selects the rectangle up to the first tile",
+         {click(27), key(Qt::Key_Home, Qt::ShiftModifier)},
+         {0, 1, 13, 14, 26, 27},
+         0},
+    };
+    for (const auto& c : cases) {
+        for (const Action& action : c.Actions) {
+            if (action.Tile >= 0) {
+                ClickTile(action.Tile, action.Modifiers);
+            } else {
+                Key(action.Key == Qt::Key_A ? static_cast<QWidget*>(&window) : window.picTilesScroller, action.Key,
+                    action.Modifiers);
+            }
+        }
+        EXPECT_EQ(window.Selection.Tiles(), c.Selected) << c.Why;
+        EXPECT_EQ(window.CurrentTile, c.Current) << c.Why;
+        EXPECT_EQ(window.lblTileNum->text(), QString("Current Tile: %1").arg(c.Current)) << c.Why;
+    }
+}
+
+TEST_F(WorkingFast, KeysScrollTheCurrentTileIntoViewAndTheWheelMovesTheBar) {
+    ClickTile(0, Qt::NoModifier);
+    EXPECT_EQ(window.scrTiles->value(), 0);
+    Key(window.picTilesScroller, Qt::Key_End);
+    EXPECT_EQ(window.scrTiles->value(), 763);  // the last row's bottom meets the viewport's
+    Key(window.picTilesScroller, Qt::Key_PageUp);
+    // Tile 909 - 22 rows lies in row 47, at 752: just above the view from 763 down.
+    EXPECT_EQ(window.scrTiles->value(), 752);
+    Key(window.picTilesScroller, Qt::Key_Home);
+    EXPECT_EQ(window.scrTiles->value(), 0);
+    EXPECT_EQ(window.picTilesScroller->Top(), 0);
+
+    // One notch down over the sheet moves the bar as a notch over the bar does.
+    const int notch = QApplication::wheelScrollLines() * window.scrTiles->singleStep();
+    for (QWidget* over :
+         {static_cast<QWidget*>(window.picTilesScroller), static_cast<QWidget*>(window.picBMPScroller)}) {
+        QWheelEvent wheel(QPointF(20, 20), over->mapToGlobal(QPointF(20, 20)), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(over, &wheel);
+    }
+    EXPECT_EQ(window.scrTiles->value(), notch);
+    EXPECT_EQ(window.picTilesScroller->Top(), -notch);
+    EXPECT_EQ(window.scrBMP->value(), notch);
+    EXPECT_EQ(window.picBMPScroller->Top(), -notch);
+}
+
+// The side boxes and the pending levels set to the same state in either window.
+void SetSlopeControls(testing_support::WindowDriver& d, std::array<bool, 4> boxes, int left, int right) {
+    for (int side = 0; side < 4; ++side) {
+        if (d.Window.chkSlope[side]->isChecked() != boxes[side]) {
+            d.Click(d.Window.chkSlope[side]);
+        }
+    }
+    d.PickSlopeLevel(true, left);
+    d.PickSlopeLevel(false, right);
+}
+
+TEST_F(WorkingFast, EditsOverASelectionGiveTheBytesOfTheSameEditsTileByTileAndUndoWhole) {
+    testing_support::WindowDriver single;
+    single.LoadTiles(dir.File("tiles.bmp"));
+    single.New(1);
+    const std::vector<int> chosen{15, 16, 17, 28, 29, 30, 300};
+    for (FrmMain* w : {&window, &single.Window}) {
+        // Each chosen tile with a slope of its own on some sides, which a blocking choice
+        // keeps; tile 100, to copy, with values and frames of its own.
+        for (int tile : chosen) {
+            for (int side = 1; side <= 4; ++side) {
+                w->Document.TileAttributes[side][tile] = static_cast<std::int16_t>(
+                    (tile + side) % 2 == 0 ? 0x80 | ((tile % 3) << 2) | (side % 4) : side % 4);
+            }
+        }
+        w->Document.TileAttributes[0][100] = 24;
+        for (int side = 1; side <= 4; ++side) {
+            w->Document.TileAttributes[side][100] = static_cast<std::int16_t>(0x90 | side % 4);
+        }
+        for (int frame = 0; frame < 8; ++frame) {
+            w->Document.TileFrames[frame][100] = static_cast<std::int16_t>(500 + frame);
+        }
+    }
+    const auto savedBy = [this](testing_support::WindowDriver& d) {
+        const std::string path = dir.File("each.tls");
+        d.Save(path);
+        return dev_support::ReadFileBytes(path);
+    };
+    for (testing_support::WindowDriver* d : {&driver, &single}) {
+        d->SelectTile(100);
+        d->Press(QKeySequence(Qt::CTRL | Qt::Key_C));
+    }
+    ClickTile(15, Qt::NoModifier);
+    ClickTile(30, Qt::ShiftModifier);
+    ClickTile(300, Qt::ControlModifier);
+    ASSERT_EQ(window.Selection.Count(), 7);
+
+    const struct {
+        const char* Why;
+        std::function<void(testing_support::WindowDriver&)> Edit;
+    } edits[] = {
+        {"a tile type", [](auto& d) { d.Choose(d.Window.cboBehaviour, 24); }},
+        {"a blocking kind", [](auto& d) { d.Choose(d.Window.cboBlocking[3], 2); }},
+        {"SET SLOPE",
+         [](auto& d) {
+             SetSlopeControls(d, {true, false, false, true}, 4, 0);
+             d.Click(d.Window.cmdSetSlope);
+         }},
+        {"Ctrl+V", [](auto& d) { d.Press(QKeySequence(Qt::CTRL | Qt::Key_V)); }},
+        {"Ctrl+Shift+V", [](auto& d) { d.Press(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)); }},
+    };
+    std::vector<dev_support::Bytes> before;
+    for (const auto& edit : edits) {
+        before.push_back(Saved());
+        edit.Edit(driver);
+        for (int tile : chosen) {
+            single.SelectTile(tile);
+            edit.Edit(single);
+        }
+        const dev_support::Bytes after = Saved();
+        EXPECT_NE(after, before.back()) << edit.Why;
+        EXPECT_EQ(after, savedBy(single)) << edit.Why;
+        EXPECT_EQ(window.Selection.Count(), 7) << edit.Why;
+    }
+    for (std::size_t step = before.size(); step-- > 0;) {
+        driver.Press(QKeySequence(Qt::CTRL | Qt::Key_Z));
+        EXPECT_EQ(Saved(), before[step]) << "undoing " << edits[step].Why;
+    }
+}
+
+TEST_F(WorkingFast, PlayingAnimationsDrawsOnlyAndAClickStopsIt) {
+    // Tile 14 shows cell 40 + f in frame f; frame 3 is the current one.
+    for (int frame = 0; frame < 8; ++frame) {
+        window.Document.TileFrames[frame][14] = static_cast<std::int16_t>(40 + frame);
+    }
+    driver.SelectTile(14);
+    driver.ChooseFrame(3);
+    const TileSet before = window.Document;
+    const QImage still = Render(window.picTile);
+    const QImage sheetStill = Render(window.picTilesScroller);
+
+    Key(&window, Qt::Key_F3);
+    ASSERT_TRUE(window.tmrAnimate->isActive());
+    EXPECT_EQ(window.tmrAnimate->interval(), 125);  // 8 frames a second
+    std::vector<QImage> shown;
+    for (int step = 0; step < 8; ++step) {
+        window.tmrAnimate_Timer();
+        shown.push_back(Render(window.picTile));
+        if (step == 0) {
+            EXPECT_NE(Render(window.picTilesScroller), sheetStill);
+        }
+        EXPECT_EQ(window.CurrentFrame, 3);
+        EXPECT_TRUE(window.optAnim[3]->isChecked());
+        EXPECT_EQ(window.lblBMPNum->text(), "Offset in Bitmap: 43");
+    }
+    EXPECT_NE(shown[0], still);
+    EXPECT_EQ(shown[7], still);  // eight steps bring frame 3 round again
+    EXPECT_NE(shown[0], shown[1]);
+    EXPECT_TRUE(window.Document.TileAttributes == before.TileAttributes);
+    EXPECT_TRUE(window.Document.TileFrames == before.TileFrames);
+
+    // A click stops playing first; it then does what it does on the still window.
+    window.tmrAnimate_Timer();
+    driver.AssignCell(100);
+    EXPECT_FALSE(window.tmrAnimate->isActive());
+    EXPECT_EQ(window.Document.TileFrames[3][14], 100);
+    EXPECT_EQ(window.Document.TileFrames[4][14], 44);
+    EXPECT_EQ(window.CurrentFrame, 3);
+
+    // So does an edit from the keyboard.
+    Key(&window, Qt::Key_F3);
+    window.tmrAnimate_Timer();
+    driver.Press(QKeySequence(Qt::CTRL | Qt::Key_C));
+    driver.Press(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
+    EXPECT_FALSE(window.tmrAnimate->isActive());
+    EXPECT_EQ(window.AnimationStep, -1);
+}
+
+TEST_F(WorkingFast, OverlayAndHelpOnlyDraw) {
+    window.Document.TileAttributes[0][30] = 17;
+    window.Document.TileAttributes[1][30] = 0x81;
+    const TileSet before = window.Document;
+    const QImage plain = Render(window.picTilesScroller);
+    Key(&window, Qt::Key_F2);
+    const QImage overlay = Render(window.picTilesScroller);
+    // Tile 30 (x 64, y 32) gains its marks; tile 31, without attributes, stays as it was.
+    EXPECT_NE(overlay.copy(64, 32, 16, 16), plain.copy(64, 32, 16, 16));
+    EXPECT_EQ(overlay.copy(80, 32, 16, 16), plain.copy(80, 32, 16, 16));
+    // An edit shows at once: another type, on the same sides, gives another number.
+    driver.SelectTile(30);
+    driver.Choose(window.cboBehaviour, 18);
+    EXPECT_NE(Render(window.picTilesScroller).copy(64, 32, 16, 16), overlay.copy(64, 32, 16, 16));
+    driver.Press(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    Key(&window, Qt::Key_F2);
+    driver.SelectTile(0);  // the red frame where it was
+    EXPECT_EQ(Render(window.picTilesScroller), plain);
+    EXPECT_TRUE(window.Document.TileAttributes == before.TileAttributes);
+
+    Key(&window, Qt::Key_F1);
+    ASSERT_EQ(driver.Dialogs.Messages.size(), 1U);
+    for (const char* keys : {"Shift+Click", "Ctrl+A", "Ctrl+C", "Ctrl+Shift+V", "Alt+L", "Alt+O", "Alt+S", "Ctrl+Z",
+                             "Ctrl+Shift+Z, Ctrl+Y", "Ctrl+S", "F5", "F2", "F3"}) {
+        EXPECT_TRUE(driver.Dialogs.Messages[0].contains(keys)) << keys;
+    }
+}
+
+}  // namespace
+}  // namespace mosalind
