@@ -4,6 +4,7 @@
 
 #include "editing/cell_grid.h"
 #include "window/frm_main.h"
+#include "window/screen_scale.h"
 
 namespace mosalind {
 
@@ -28,7 +29,8 @@ void FrmMain::picTile_Paint(QPainter& painter) {
     }
     const int cell = Document.TileFrames[ShownFrame(CurrentFrame)][CurrentTile];
     const QRectF wholeArea(0, 0, picTile->ScaleWidth(), picTile->ScaleHeight());
-    picTile->PaintPicture(painter, picBMPScroller->Picture(), wholeArea, CellSquare(cell));
+    picTile->PaintPicture(painter, picBMPScroller->Picture(), WholeArtPixelArea(painter, wholeArea, kCellSize),
+                          CellSquare(cell));
 }
 
 void FrmMain::picAnim_Paint(int index, QPainter& painter) {
@@ -37,7 +39,8 @@ void FrmMain::picAnim_Paint(int index, QPainter& painter) {
     }
     PictureBox* view = picAnim[index];
     const int cell = Document.TileFrames[ShownFrame(index)][CurrentTile];
-    view->PaintPicture(painter, BMPPicture, QRectF(0, 0, view->ScaleWidth(), view->ScaleHeight()), CellSquare(cell));
+    const QRectF wholeArea(0, 0, view->ScaleWidth(), view->ScaleHeight());
+    view->PaintPicture(painter, BMPPicture, WholeArtPixelArea(painter, wholeArea, kCellSize), CellSquare(cell));
 }
 
 void FrmMain::picTilesScroller_Paint(QPainter& painter) {

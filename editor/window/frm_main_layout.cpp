@@ -195,6 +195,7 @@ void FrmMain::BuildLayout() {
     picTile->SetSunkenBorder(true);
     linSlope = new SlopeLine(kSlopeLineColour, picTile->Inner());
     linSlope->setGeometry(picTile->Inner()->rect());
+    linSlope->ArtPixels = kCellSize;
     linSlope->X1 = 0;
     linSlope->Y1 = 0;
     linSlope->X2 = 80;

@@ -1,6 +1,11 @@
 #include "window/screen_scale.h"
 
 #include <QGuiApplication>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QRectF>
+#include <QTransform>
+#include <algorithm>
 #include <cmath>
 
 namespace mosalind {
@@ -20,6 +25,31 @@ void UseWholeScreenScale() {
     if (isNumber) {
         qputenv("QT_SCALE_FACTOR", QByteArray::number(WholeScreenScale(asked)));
     }
+}
+
+QRectF WholeArtPixelArea(const QPainter& painter, const QRectF& area, int artPixels) {
+    const QPaintDevice* device = painter.device();
+    const double ratio = device != nullptr ? device->devicePixelRatioF() : 1.0;
+    const QTransform& toLogical = painter.worldTransform();
+    bool invertible = false;
+    const QTransform toUser = toLogical.inverted(&invertible);
+    if (ratio <= 1.0 || artPixels <= 0 || !invertible || toLogical.type() > QTransform::TxScale) {
+        return area;
+    }
+    // The area in screen pixels, and the largest whole number of them per art pixel.
+    const QRectF logical = toLogical.mapRect(area);
+    const QRectF onScreen(logical.topLeft() * ratio, logical.size() * ratio);
+    const double side = std::min(onScreen.width(), onScreen.height());
+    const int perArtPixel = static_cast<int>(std::floor(side / artPixels));
+    if (perArtPixel < 1) {
+        return area;
+    }
+    const double drawn = static_cast<double>(perArtPixel) * artPixels;
+    // Whole screen pixels at the corner too, so the art pixels' edges fall between them.
+    const QPointF corner(std::floor(onScreen.left() + (onScreen.width() - drawn) / 2),
+                         std::floor(onScreen.top() + (onScreen.height() - drawn) / 2));
+    const QRectF square(corner / ratio, QSizeF(drawn, drawn) / ratio);
+    return toUser.mapRect(square);
 }
 
 }  // namespace mosalind

@@ -1,5 +1,8 @@
 #pragma once
 
+class QPainter;
+class QRectF;
+
 namespace mosalind {
 
 // Every art pixel of the tile sheet and the bitmap covers whole screen pixels only when
@@ -11,5 +14,12 @@ void UseWholeScreenScale();
 // The whole scale used for a desktop scale factor: the nearest whole number, halves up,
 // at least 1.
 int WholeScreenScale(double factor);
+
+// Where a square picture of `artPixels` x `artPixels` is drawn into `area` (in the painter's
+// coordinates) so that each art pixel covers whole screen pixels. On a scaled screen the
+// large tile and frame views are not a whole number of screen pixels per art pixel wide, so
+// the picture shrinks to the largest whole multiple that fits, centred; at 1:1 the area is
+// used as it is and the picture fills it.
+QRectF WholeArtPixelArea(const QPainter& painter, const QRectF& area, int artPixels);
 
 }  // namespace mosalind

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include "window/screen_scale.h"
+
 namespace mosalind {
 
 namespace {
@@ -26,7 +28,18 @@ void SlopeLine::paintEvent(QPaintEvent*) {
     } else {
         painter.setPen(QPen(colour_, kLineWidth, Qt::SolidLine, Qt::FlatCap));
     }
-    painter.drawLine(X1, Y1, X2, Y2);
+    const QRectF view(rect());
+    const QRectF picture = ArtPixels > 0 ? WholeArtPixelArea(painter, view, ArtPixels) : view;
+    if (picture == view) {
+        painter.drawLine(X1, Y1, X2, Y2);
+        return;
+    }
+    const auto onPicture = [&](int x, int y) {
+        return QPointF(picture.left() + x * picture.width() / view.width(),
+                       picture.top() + y * picture.height() / view.height());
+    };
+    painter.setClipRect(picture);
+    painter.drawLine(onPicture(X1, Y1), onPicture(X2, Y2));
 }
 
 }  // namespace mosalind

@@ -18,6 +18,10 @@ public:
 
     int X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
     int DrawMode = kCopyPen;
+    // The side, in art pixels, of the square picture under the line. On a scaled screen the
+    // view draws that picture a little smaller than itself (whole screen pixels per art
+    // pixel), and the line is drawn over the picture in the same place; 0: over the view.
+    int ArtPixels = 0;
 
     // Repaints the line now.
     void Refresh();
