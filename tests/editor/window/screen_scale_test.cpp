@@ -1,8 +1,8 @@
 // The whole screen scale the window asks for, and where the large tile and frame views put
 // their 16 x 16 picture so that each art pixel covers whole screen pixels.
+#include <gtest/gtest.h>
 #include <QImage>
 #include <QPainter>
-#include <gtest/gtest.h>
 
 #include "window/screen_scale.h"
 
