@@ -53,7 +53,7 @@ int CreateTemporaryBeside(const std::filesystem::path& target, std::string& temp
 }
 
 // Returns 0 or the errno of the failing step.
-int WriteAll(int fd, const std::vector<std::uint8_t>& bytes) {
+int WriteAll(int fd, std::span<const std::uint8_t> bytes) {
     std::size_t done = 0;
     while (done < bytes.size()) {
         const ssize_t wrote = write(fd, bytes.data() + done, bytes.size() - done);
@@ -87,6 +87,10 @@ void SyncFolderOf(const std::filesystem::path& target) {
 }  // namespace
 
 void ReplaceFileContents(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    ReplaceFileContents(path, {std::span<const std::uint8_t>(bytes)});
+}
+
+void ReplaceFileContents(const std::string& path, std::initializer_list<std::span<const std::uint8_t>> pieces) {
     const std::filesystem::path target = ResolvedTarget(path);
     // The new contents arrive by a rename, which a read-only file would not stop; such a
     // file is refused as writing over it in place would be.
@@ -100,7 +104,12 @@ void ReplaceFileContents(const std::string& path, const std::vector<std::uint8_t
     }
     KeepPermissionsOf(target, fd);
 
-    int failure = WriteAll(fd, bytes);
+    int failure = 0;
+    for (const std::span<const std::uint8_t> piece : pieces) {
+        if (failure == 0) {
+            failure = WriteAll(fd, piece);
+        }
+    }
     if (failure == 0 && fsync(fd) != 0) {
         failure = errno;
     }

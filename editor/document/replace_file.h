@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -11,5 +13,9 @@ namespace mosalind {
 // renamed over `path`; any failure removes that file and throws RefusedError carrying the
 // system's reason and `path`. An existing target keeps its permission bits.
 void ReplaceFileContents(const std::string& path, const std::vector<std::uint8_t>& bytes);
+
+// The same, with the contents given as pieces written one after the other, so that a large
+// part the caller already holds (the tile set's planes) need not be copied into one buffer.
+void ReplaceFileContents(const std::string& path, std::initializer_list<std::span<const std::uint8_t>> pieces);
 
 }  // namespace mosalind

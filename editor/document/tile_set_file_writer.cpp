@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cstddef>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -56,12 +57,12 @@ void CheckSavableCells(const std::string& path, const TileSet& tileSet) {
     }
 }
 
-std::vector<std::uint8_t> EncodeTileSet(const TileSet& tileSet, const StoredFrameValues& storedFrames,
-                                        const TileGraphics& graphics) {
+// The header, the attributes and the frame section; the planes follow them in the file.
+std::vector<std::uint8_t> EncodeSections(const TileSet& tileSet, const StoredFrameValues& storedFrames) {
     const int tiles = tileSet.Header.TileCount;
     const int frames = tileSet.Header.FrameCount;
     const std::size_t framesEnd = static_cast<std::size_t>(FrameSectionEnd(tiles, frames));
-    std::vector<std::uint8_t> bytes(framesEnd + graphics.TilePlanes.size());
+    std::vector<std::uint8_t> bytes(framesEnd);
 
     EncodeHeader(tileSet.Header, bytes.data());
     std::uint8_t* attributes = bytes.data() + kHeaderBytes;
@@ -76,9 +77,15 @@ std::vector<std::uint8_t> EncodeTileSet(const TileSet& tileSet, const StoredFram
             StoreLE16(frameValues + 2 * (frame * tiles + tile), storedFrames[frame][tile]);
         }
     }
-    // TilePlanes is already in file order: plane by plane, cell by cell, 32 bytes a cell.
-    std::copy(graphics.TilePlanes.begin(), graphics.TilePlanes.end(), bytes.begin() + framesEnd);
     return bytes;
+}
+
+// TilePlanes is already in file order (plane by plane, cell by cell, 32 bytes a cell), so it
+// is written as it is, right after the sections.
+void WriteSectionsAndPlanes(const std::string& path, const std::vector<std::uint8_t>& sections,
+                            const TileGraphics& graphics) {
+    ReplaceFileContents(path,
+                        {std::span<const std::uint8_t>(sections), std::span<const std::uint8_t>(graphics.TilePlanes)});
 }
 
 }  // namespace
@@ -93,13 +100,13 @@ void WriteTileSet(const std::string& path, const TileSet& tileSet, const TileGra
             stored[frame][tile] = static_cast<std::int16_t>(tileSet.TileFrames[frame][tile] * kFrameValueScale);
         }
     }
-    ReplaceFileContents(path, EncodeTileSet(tileSet, stored, graphics));
+    WriteSectionsAndPlanes(path, EncodeSections(tileSet, stored), graphics);
 }
 
 void WriteTileSetStored(const std::string& path, const TileSet& tileSet, const StoredFrameValues& storedFrames,
                         const TileGraphics& graphics) {
     CheckSavable(path, tileSet, graphics);
-    ReplaceFileContents(path, EncodeTileSet(tileSet, storedFrames, graphics));
+    WriteSectionsAndPlanes(path, EncodeSections(tileSet, storedFrames), graphics);
 }
 
 }  // namespace mosalind
