@@ -1,8 +1,27 @@
 #include "window/drop_down_list.h"
 
+#include <QFontMetrics>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
 #include <QWheelEvent>
 
 namespace mosalind {
+
+namespace {
+
+// The longest start of `text` that is `room` pixels wide or less, ending between letters.
+QString WholeLettersThatFit(const QString& text, const QFontMetrics& metrics, int room) {
+    if (metrics.horizontalAdvance(text) <= room) {
+        return text;
+    }
+    QString shown = text;
+    while (!shown.isEmpty() && metrics.horizontalAdvance(shown) > room) {
+        shown.chop(1);
+    }
+    return shown;
+}
+
+}  // namespace
 
 DropDownList::DropDownList(QWidget* parent) : QComboBox(parent) {
     setFocusPolicy(Qt::StrongFocus);
@@ -14,6 +33,19 @@ void DropDownList::wheelEvent(QWheelEvent* event) {
         return;
     }
     QComboBox::wheelEvent(event);
+}
+
+// A closed list drawn as QComboBox draws it, its text cut back to whole letters first.
+void DropDownList::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    painter.setPen(palette().color(QPalette::Text));
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    // The label is drawn a pixel inside the field on either side.
+    option.currentText = WholeLettersThatFit(option.currentText, fontMetrics(), field.width() - 2);
+    painter.drawControl(QStyle::CE_ComboBoxLabel, option);
 }
 
 }  // namespace mosalind

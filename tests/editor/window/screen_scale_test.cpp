@@ -1,9 +1,14 @@
 // The whole screen scale the window asks for, and where the large tile and frame views put
 // their 16 x 16 picture so that each art pixel covers whole screen pixels.
 #include <gtest/gtest.h>
+#include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 
+#include "window/drop_down_list.h"
 #include "window/screen_scale.h"
 
 namespace {
@@ -46,6 +51,37 @@ TEST(ScreenScale, ArtPicturesFitWholeScreenPixels) {
         EXPECT_DOUBLE_EQ(area.top() * toScreen, c.Corner) << c.Why;
         EXPECT_DOUBLE_EQ(area.width() * toScreen, c.Side) << c.Why;
         EXPECT_DOUBLE_EQ(area.height() * toScreen, c.Side) << c.Why;
+    }
+}
+
+// A larger font on a scaled screen leaves the side lists too narrow for their rows: the
+// closed list shows the whole letters that fit, drawn exactly as a list holding just those.
+TEST(ScreenScale, ClosedListsShowWholeLetters) {
+    const QString row = QStringLiteral("1 - Blocking");
+    for (const int pointSize : {9, 11, 13}) {
+        QFont font;
+        font.setPointSize(pointSize);
+        mosalind::DropDownList list;
+        list.setFont(font);
+        list.addItem(row);
+        list.resize(70, 24);
+        QStyleOptionComboBox option;
+        option.initFrom(&list);
+        const int room =
+            list.style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &list).width() - 2;
+        const QFontMetrics metrics(font);
+        QString expected = row;
+        while (metrics.horizontalAdvance(expected) > room) {
+            expected.chop(1);
+        }
+        ASSERT_LT(expected.size(), row.size()) << "the row must not fit, at " << pointSize << " points";
+
+        mosalind::DropDownList shorter;
+        shorter.setFont(font);
+        shorter.addItem(expected);
+        shorter.resize(list.size());
+        EXPECT_EQ(list.grab().toImage(), shorter.grab().toImage())
+            << pointSize << " points, shown: " << expected.toStdString();
     }
 }
 
