@@ -10,6 +10,10 @@
 
 namespace mosalind {
 
+namespace {
+constexpr int kUnscaledDpi = 96;  // a screen at 100 %
+}  // namespace
+
 int WholeScreenScale(double factor) {
     if (!(factor >= 1)) {
         return 1;  // also NaN
@@ -33,7 +37,10 @@ QRectF WholeArtPixelArea(const QPainter& painter, const QRectF& area, int artPix
     const QTransform& toLogical = painter.worldTransform();
     bool invertible = false;
     const QTransform toUser = toLogical.inverted(&invertible);
-    if (ratio <= 1.0 || artPixels <= 0 || !invertible || toLogical.type() > QTransform::TxScale) {
+    // A screen set to 125 % is drawn at 1:1 with a larger font: its logical resolution
+    // says it is scaled.
+    const bool scaled = ratio > 1.0 || (device != nullptr && device->logicalDpiX() > kUnscaledDpi);
+    if (!scaled || artPixels <= 0 || !invertible || toLogical.type() > QTransform::TxScale) {
         return area;
     }
     // The area in screen pixels, and the largest whole number of them per art pixel.

@@ -18,8 +18,8 @@ int WholeScreenScale(double factor);
 // Where a square picture of `artPixels` x `artPixels` is drawn into `area` (in the painter's
 // coordinates) so that each art pixel covers whole screen pixels. On a scaled screen the
 // large tile and frame views are not a whole number of screen pixels per art pixel wide, so
-// the picture shrinks to the largest whole multiple that fits, centred; at 1:1 the area is
-// used as it is and the picture fills it.
+// the picture shrinks to the largest whole multiple that fits, centred; on an unscaled
+// screen (100 %) the area is used as it is and the picture fills it.
 QRectF WholeArtPixelArea(const QPainter& painter, const QRectF& area, int artPixels);
 
 }  // namespace mosalind

@@ -1,12 +1,14 @@
 // The whole screen scale the window asks for, and where the large tile and frame views put
 // their 16 x 16 picture so that each art pixel covers whole screen pixels.
 #include <gtest/gtest.h>
+
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionComboBox>
+#include <cmath>
 
 #include "window/drop_down_list.h"
 #include "window/screen_scale.h"
@@ -29,19 +31,25 @@ TEST(ScreenScale, ArtPicturesFitWholeScreenPixels) {
         double Ratio;      // screen pixels per window pixel
         int ViewPixels;    // the view's side in window pixels
         double UserScale;  // view units per window pixel (the frame views count in 15ths)
+        int LogicalDpi;    // 96 on a screen at 100 %; 120 at 125 %, drawn 1:1 with a larger font
         // Expected, in screen pixels: the picture's corner and side.
         int Corner;
         int Side;
     } cases[] = {
-        {"1:1 fills the view as it always did", 1.0, 77, 1.0, 0, 77},
-        {"large tile at 200 %: 154 screen pixels hold 9 per art pixel", 2.0, 77, 1.0, 5, 144},
-        {"frame view at 200 %, in its own units", 2.0, 37, 15.0, 5, 64},
-        {"large tile at 300 %: 231 hold 14 per art pixel", 3.0, 77, 1.0, 3, 224},
+        {"100 % fills the view as it always did", 1.0, 77, 1.0, 96, 0, 77},
+        {"large tile at 125 %: 77 screen pixels hold 4 per art pixel", 1.0, 77, 1.0, 120, 6, 64},
+        {"frame view at 125 %: 37 hold 2", 1.0, 37, 15.0, 120, 2, 32},
+        {"large tile at 200 %: 154 screen pixels hold 9 per art pixel", 2.0, 77, 1.0, 96, 5, 144},
+        {"frame view at 200 %, in its own units", 2.0, 37, 15.0, 96, 5, 64},
+        {"large tile at 300 %: 231 hold 14 per art pixel", 3.0, 77, 1.0, 96, 3, 224},
     };
     for (const Case& c : cases) {
         const int screenSide = static_cast<int>(c.ViewPixels * c.Ratio);
         QImage screen(screenSide, screenSide, QImage::Format_RGB32);
         screen.setDevicePixelRatio(c.Ratio);
+        const int dotsPerMeter = static_cast<int>(std::lround(c.LogicalDpi / 0.0254));
+        screen.setDotsPerMeterX(dotsPerMeter);
+        screen.setDotsPerMeterY(dotsPerMeter);
         QPainter painter(&screen);
         painter.scale(1.0 / c.UserScale, 1.0 / c.UserScale);
         const double side = c.ViewPixels * c.UserScale;
