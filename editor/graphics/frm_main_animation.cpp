@@ -1,53 +1,51 @@
 #include <QGroupBox>
-#include <QTimer>
 #include <algorithm>
 
+#include "graphics/animation_playback.h"
 #include "window/frm_main.h"
+#include "window/press_watcher.h"
 
 namespace mosalind {
+
+void FrmMain::SetUpAnimation() {
+    Playback = new AnimationPlayback(this);
+    Playback->OnStep = [this] {
+        const int framesInUse = std::clamp<int>(Document.Header.FrameCount, 1, kMaxFrames);
+        for (int frame = 0; frame < framesInUse; ++frame) {
+            picAnim[frame]->update();
+        }
+        picTile->update();
+        picTilesScroller->update();
+    };
+    // Any click in the window stops the animations before it does anything else.
+    auto* presses = new PressWatcher(this);
+    presses->OnPress = [this] { StopAnimation(); };
+    presses->Watch(this);
+}
 
 // Playing only draws: every view shows its tile's frames in turn, starting from what it
 // showed before, while CurrentFrame, the frame buttons and the document stay as they are.
 void FrmMain::keyAnimate_Activated() {
-    if (AnimationStep >= 0) {
+    if (Playback->IsPlaying()) {
         StopAnimation();
         return;
     }
     if (!frmControls->isEnabled() || Document.Header.FrameCount < 2) {
         return;
     }
-    AnimationStep = 0;
-    tmrAnimate->start();
-}
-
-void FrmMain::tmrAnimate_Timer() {
-    const int framesInUse = std::clamp<int>(Document.Header.FrameCount, 1, kMaxFrames);
-    if (AnimationStep < 0) {
-        return;
-    }
-    AnimationStep = (AnimationStep + 1) % framesInUse;
-    for (int frame = 0; frame < framesInUse; ++frame) {
-        picAnim[frame]->update();
-    }
-    picTile->update();
-    picTilesScroller->update();
+    Playback->Start();
 }
 
 void FrmMain::StopAnimation() {
-    if (AnimationStep < 0) {
+    if (!Playback->IsPlaying()) {
         return;
     }
-    tmrAnimate->stop();
-    AnimationStep = -1;
+    Playback->Stop();
     RefreshViews();
 }
 
 int FrmMain::ShownFrame(int frame) const {
-    const int framesInUse = std::clamp<int>(Document.Header.FrameCount, 0, kMaxFrames);
-    if (AnimationStep < 0 || frame < 0 || frame >= framesInUse) {
-        return frame;
-    }
-    return (frame + AnimationStep) % framesInUse;
+    return Playback->ShownFrame(frame, std::clamp<int>(Document.Header.FrameCount, 0, kMaxFrames));
 }
 
 }  // namespace mosalind

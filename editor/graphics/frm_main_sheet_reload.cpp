@@ -1,7 +1,5 @@
 #include <QGroupBox>
-#include <QKeySequence>
 #include <QScrollBar>
-#include <QShortcut>
 #include <algorithm>
 
 #include "document/refused_error.h"
@@ -14,8 +12,6 @@ namespace mosalind {
 void FrmMain::SetUpSheetReload() {
     SheetWatcher = new SheetWatch(this);
     connect(SheetWatcher, &SheetWatch::Settled, this, [this] { SheetWatcher_Settled(); });
-    ReloadKey = new QShortcut(QKeySequence(Qt::Key_F5), this);
-    connect(ReloadKey, &QShortcut::activated, this, [this] { ReloadKey_Activated(); });
 }
 
 // A file that is refused may still be being written: the old sheet stays, and the next
@@ -24,7 +20,7 @@ void FrmMain::SheetWatcher_Settled() {
     static_cast<void>(ReloadSheet());
 }
 
-void FrmMain::ReloadKey_Activated() {
+void FrmMain::keyReload_Activated() {
     if (const std::optional<QString> refusal = ReloadSheet()) {
         dialogs_->ShowMessage(*refusal);
     }

@@ -16,7 +16,6 @@
 #include "graphics/tile_graphics.h"
 #include "window/file_dialog.h"
 #include "window/picture_box.h"
-#include "window/press_watcher.h"
 #include "window/rect_marker.h"
 #include "window/slope_line.h"
 #include "window/user_dialogs.h"
@@ -31,13 +30,12 @@ class QLineEdit;
 class QPainter;
 class QPushButton;
 class QScrollBar;
-class QShortcut;
-class QTimer;
 class QUndoStack;
 class QWheelEvent;
 
 namespace mosalind {
 
+class AnimationPlayback;
 class SheetWatch;
 class TileEditCommand;
 
@@ -101,21 +99,10 @@ public:
     FileDialog cdlOpen;
     FileDialog cdlSave;
 
-    // The loaded sheet's file, read again when it changes, and F5, which reads it at once
-    // (graphics/frm_main_sheet_reload.cpp).
+    // The loaded sheet's file, read again when it changes (graphics/frm_main_sheet_reload.cpp).
     SheetWatch* SheetWatcher = nullptr;
-    QShortcut* ReloadKey = nullptr;
-
-    // ---- Keys of the window, and what plays the animations (window/frm_main_keyboard.cpp) ----
-    QShortcut* keyHelp = nullptr;             // F1
-    QShortcut* keyAttributes = nullptr;       // F2
-    QShortcut* keyAnimate = nullptr;          // F3
-    QShortcut* keySelectAll = nullptr;        // Ctrl+A
-    QShortcut* keyCopy = nullptr;             // Ctrl+C
-    QShortcut* keyPaste = nullptr;            // Ctrl+V
-    QShortcut* keyPasteWithFrames = nullptr;  // Ctrl+Shift+V
-    QTimer* tmrAnimate = nullptr;             // a step of every animation, 8 a second while playing
-    PressWatcher* pressWatcher = nullptr;     // any click in the window stops the animations first
+    // The animations playing, F3 (graphics/frm_main_animation.cpp).
+    AnimationPlayback* Playback = nullptr;
 
     // ---- State ----
     TileSet Document;  // the tile set
@@ -129,7 +116,6 @@ public:
     TileSelection Selection;                 // the tiles an edit writes; its current tile is CurrentTile
     bool AttributesShown = false;            // the attribute overlay over the tile sheet
     std::optional<TileValues> CopiedValues;  // Ctrl+C: the type, side words and frame cells copied
-    int AnimationStep = -1;                  // how many frames the animations are ahead; -1 while not playing
 
     QUndoStack* History = nullptr;  // the document's edits; clean while nothing is unsaved
     QString TileSetPath;            // the file the set was opened from or last saved to
@@ -158,7 +144,7 @@ public:
     void actUndo_Triggered();  // document/frm_main_history.cpp
     void actRedo_Triggered();
     void SheetWatcher_Settled();  // graphics/frm_main_sheet_reload.cpp
-    void ReloadKey_Activated();
+    void keyReload_Activated();
     bool picTilesScroller_KeyDown(int key, int shift);  // window/frm_main_keyboard.cpp
     bool picTiles_MouseWheel(QWheelEvent& event);       // window/frm_main_scrolling.cpp
     bool picBMP_MouseWheel(QWheelEvent& event);
@@ -166,8 +152,7 @@ public:
     void keySelectAll_Activated();
     void keyAttributes_Activated();  // graphics/frm_main_attribute_overlay.cpp
     void keyAnimate_Activated();     // graphics/frm_main_animation.cpp
-    void tmrAnimate_Timer();
-    void keyCopy_Activated();  // editing/frm_main_copy_paste.cpp
+    void keyCopy_Activated();        // editing/frm_main_copy_paste.cpp
     void keyPaste_Activated();
     void keyPasteWithFrames_Activated();
 
@@ -213,7 +198,7 @@ private:
     void BuildKeys();                                                    // window/frm_main_keys.cpp
     void WatchSessionEnd();                                              // document/frm_main_unsaved_work.cpp
     void SetUpSheetReload();                                             // graphics/frm_main_sheet_reload.cpp
-    void ConnectKeys();                                                  // window/frm_main_keyboard.cpp
+    void SetUpAnimation();                                               // graphics/frm_main_animation.cpp
     void DrawSheetMarks(QPainter& painter, int firstTile, int endTile);  // graphics/frm_main_attribute_overlay.cpp
 };
 

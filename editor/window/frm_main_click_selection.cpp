@@ -5,14 +5,11 @@ namespace mosalind {
 
 namespace {
 
-constexpr int kShiftKey = 1;
-constexpr int kCtrlKey = 2;
-
 // Shift takes the rectangle from the anchor, Ctrl adds or removes; with neither, the
 // clicked tile is selected alone, and the click does what it always did.
 TileSelection::Click SelectionClick(int shift) {
-    const bool extend = (shift & kShiftKey) != 0;
-    const bool toggle = (shift & kCtrlKey) != 0;
+    const bool extend = (shift & kShiftMask) != 0;
+    const bool toggle = (shift & kCtrlMask) != 0;
     if (extend) {
         return toggle ? TileSelection::Click::Add : TileSelection::Click::Extend;
     }

@@ -1,19 +1,11 @@
 #include <QGroupBox>
-#include <QKeySequence>
 #include <QScrollBar>
-#include <QShortcut>
-#include <QTimer>
 
 #include "window/frm_main.h"
 
 namespace mosalind {
 
 namespace {
-
-constexpr int kShiftKey = 1;
-constexpr int kCtrlKey = 2;
-constexpr int kAltKey = 4;
-constexpr int kAnimationStepMs = 125;  // 8 frames a second
 
 const char* const kKeysHelp =
     "Tile sheet\n"
@@ -53,43 +45,8 @@ const char* const kKeysHelp =
 
 }  // namespace
 
-void FrmMain::ConnectKeys() {
-    const auto windowKey = [this](const QKeySequence& keys, void (FrmMain::*handler)()) {
-        auto* shortcut = new QShortcut(keys, this);
-        shortcut->setContext(Qt::WindowShortcut);
-        connect(shortcut, &QShortcut::activated, this, handler);
-        return shortcut;
-    };
-    keyHelp = windowKey(QKeySequence(Qt::Key_F1), &FrmMain::keyHelp_Activated);
-    keyAttributes = windowKey(QKeySequence(Qt::Key_F2), &FrmMain::keyAttributes_Activated);
-    keyAnimate = windowKey(QKeySequence(Qt::Key_F3), &FrmMain::keyAnimate_Activated);
-    keySelectAll = windowKey(QKeySequence(Qt::CTRL | Qt::Key_A), &FrmMain::keySelectAll_Activated);
-    keyCopy = windowKey(QKeySequence(Qt::CTRL | Qt::Key_C), &FrmMain::keyCopy_Activated);
-    keyPaste = windowKey(QKeySequence(Qt::CTRL | Qt::Key_V), &FrmMain::keyPaste_Activated);
-    keyPasteWithFrames =
-        windowKey(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), &FrmMain::keyPasteWithFrames_Activated);
-
-    tmrAnimate = new QTimer(this);
-    tmrAnimate->setInterval(kAnimationStepMs);
-    connect(tmrAnimate, &QTimer::timeout, this, &FrmMain::tmrAnimate_Timer);
-    pressWatcher = new PressWatcher(this);
-    pressWatcher->OnPress = [this] { StopAnimation(); };
-    pressWatcher->Watch(this);
-
-    // A click on the sheet gives it the focus, and so the keys below.
-    picTilesScroller->setFocusPolicy(Qt::StrongFocus);
-    picTilesScroller->KeyDown = [this](int key, int shift) { return picTilesScroller_KeyDown(key, shift); };
-    // The wheel over a content or the rest of its viewport.
-    for (PictureBox* box : {picTiles, picTilesScroller}) {
-        box->MouseWheel = [this](QWheelEvent& event) { return picTiles_MouseWheel(event); };
-    }
-    for (PictureBox* box : {picBMP, picBMPScroller}) {
-        box->MouseWheel = [this](QWheelEvent& event) { return picBMP_MouseWheel(event); };
-    }
-}
-
 bool FrmMain::picTilesScroller_KeyDown(int key, int shift) {
-    if ((shift & (kCtrlKey | kAltKey)) != 0) {
+    if ((shift & (kCtrlMask | kAltMask)) != 0) {
         return false;
     }
     TileSelection::Move move{};
@@ -123,7 +80,7 @@ bool FrmMain::picTilesScroller_KeyDown(int key, int shift) {
     }
     // A screen is the rows the viewport shows whole.
     const int pageRows = static_cast<int>(picTiles->ScaleHeight()) / kCellSize;
-    if (!Selection.MoveCurrent(move, (shift & kShiftKey) != 0, pageRows)) {
+    if (!Selection.MoveCurrent(move, (shift & kShiftMask) != 0, pageRows)) {
         return true;
     }
     const auto tile = static_cast<std::int16_t>(Selection.Current());

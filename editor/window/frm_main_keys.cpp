@@ -7,26 +7,48 @@ namespace mosalind {
 
 namespace {
 
-QAction* AddKeys(QWidget* window, const QString& name, const QList<QKeySequence>& keys) {
-    auto* action = new QAction(name, window);
-    action->setShortcuts(keys);
-    action->setShortcutContext(Qt::WindowShortcut);
-    window->addAction(action);
-    return action;
-}
+// A key of the window: it works wherever the focus is in the window, as the buttons' Alt
+// mnemonics (Alt+L, Alt+N, Alt+O, Alt+S, Alt+1 to Alt+8) do. The sheet's own keys (arrows,
+// pages, Home, End) are its KeyDown.
+struct WindowKey {
+    const char* Name;
+    QList<QKeySequence> Keys;
+    void (FrmMain::*Handler)();
+    QAction* FrmMain::*Action;  // where the window keeps it, or nullptr
+};
 
 }  // namespace
 
-// The keys of the window, besides the buttons' Alt mnemonics (Alt+L, Alt+O, Alt+S):
-// Ctrl+Z undoes the last edit, Ctrl+Shift+Z and Ctrl+Y redo it, Ctrl+S saves.
 void FrmMain::BuildKeys() {
-    actUndo = AddKeys(this, QStringLiteral("Undo"), {QKeySequence(Qt::CTRL | Qt::Key_Z)});
-    actRedo = AddKeys(this, QStringLiteral("Redo"),
-                      {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    actSave = AddKeys(this, QStringLiteral("Save"), {QKeySequence(Qt::CTRL | Qt::Key_S)});
-    connect(actUndo, &QAction::triggered, this, [this] { actUndo_Triggered(); });
-    connect(actRedo, &QAction::triggered, this, [this] { actRedo_Triggered(); });
-    connect(actSave, &QAction::triggered, this, [this] { actSave_Triggered(); });
+    const WindowKey keys[] = {
+        {"Undo", {QKeySequence(Qt::CTRL | Qt::Key_Z)}, &FrmMain::actUndo_Triggered, &FrmMain::actUndo},
+        {"Redo",
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
+         &FrmMain::actRedo_Triggered,
+         &FrmMain::actRedo},
+        {"Save", {QKeySequence(Qt::CTRL | Qt::Key_S)}, &FrmMain::actSave_Triggered, &FrmMain::actSave},
+        {"Keys", {QKeySequence(Qt::Key_F1)}, &FrmMain::keyHelp_Activated, nullptr},
+        {"Attributes", {QKeySequence(Qt::Key_F2)}, &FrmMain::keyAttributes_Activated, nullptr},
+        {"Play", {QKeySequence(Qt::Key_F3)}, &FrmMain::keyAnimate_Activated, nullptr},
+        {"Reload Tiles", {QKeySequence(Qt::Key_F5)}, &FrmMain::keyReload_Activated, nullptr},
+        {"Select All", {QKeySequence(Qt::CTRL | Qt::Key_A)}, &FrmMain::keySelectAll_Activated, nullptr},
+        {"Copy", {QKeySequence(Qt::CTRL | Qt::Key_C)}, &FrmMain::keyCopy_Activated, nullptr},
+        {"Paste", {QKeySequence(Qt::CTRL | Qt::Key_V)}, &FrmMain::keyPaste_Activated, nullptr},
+        {"Paste With Frames",
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)},
+         &FrmMain::keyPasteWithFrames_Activated,
+         nullptr},
+    };
+    for (const WindowKey& key : keys) {
+        auto* action = new QAction(QString::fromLatin1(key.Name), this);
+        action->setShortcuts(key.Keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+        connect(action, &QAction::triggered, this, [this, handler = key.Handler] { (this->*handler)(); });
+        if (key.Action != nullptr) {
+            this->*key.Action = action;
+        }
+    }
 }
 
 }  // namespace mosalind

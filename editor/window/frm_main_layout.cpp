@@ -92,7 +92,7 @@ FrmMain::FrmMain(UserDialogs* dialogs, QWidget* parent)
     BuildKeys();
     WatchSessionEnd();
     SetUpSheetReload();
-    ConnectKeys();
+    SetUpAnimation();
 }
 
 FrmMain::~FrmMain() = default;
@@ -244,6 +244,16 @@ void FrmMain::ConnectHandlers() {
     };
     picTile->Paint = [this](QPainter& painter) { picTile_Paint(painter); };
     picTilesScroller->Paint = [this](QPainter& painter) { picTilesScroller_Paint(painter); };
+    // A click on the sheet gives it the focus, and so its keys.
+    picTilesScroller->setFocusPolicy(Qt::StrongFocus);
+    picTilesScroller->KeyDown = [this](int key, int shift) { return picTilesScroller_KeyDown(key, shift); };
+    // The wheel over a content or the rest of its viewport.
+    for (PictureBox* box : {picTiles, picTilesScroller}) {
+        box->MouseWheel = [this](QWheelEvent& event) { return picTiles_MouseWheel(event); };
+    }
+    for (PictureBox* box : {picBMP, picBMPScroller}) {
+        box->MouseWheel = [this](QWheelEvent& event) { return picBMP_MouseWheel(event); };
+    }
 
     connect(scrBMP, &QScrollBar::valueChanged, this, [this] { scrBMP_Change(); });
     connect(scrBMP, &QScrollBar::sliderMoved, this, [this] { scrBMP_Scroll(); });

@@ -11,6 +11,11 @@ class QWheelEvent;
 
 namespace mosalind {
 
+// The bits of the shift state a picture box reports with a mouse press or a key.
+constexpr int kShiftMask = 1;
+constexpr int kCtrlMask = 2;
+constexpr int kAltMask = 4;
+
 // A picture box: a drawing area that measures in pixels or in a user scale, may hold a
 // Picture (drawn first, at its own size), runs a paint handler over it and reports mouse
 // presses in its own units. It can contain other controls and be moved in its container.

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "editing/frm_main_editing_fixture.h"
+#include "graphics/animation_playback.h"
 #include "window/window_test_support.h"
 
 namespace mosalind {
@@ -234,11 +235,11 @@ TEST_F(WorkingFast, PlayingAnimationsDrawsOnlyAndAClickStopsIt) {
     const QImage sheetStill = Render(window.picTilesScroller);
 
     Key(&window, Qt::Key_F3);
-    ASSERT_TRUE(window.tmrAnimate->isActive());
-    EXPECT_EQ(window.tmrAnimate->interval(), 125);  // 8 frames a second
+    ASSERT_TRUE(window.Playback->Timer().isActive());
+    EXPECT_EQ(window.Playback->Timer().interval(), 125);  // 8 frames a second
     std::vector<QImage> shown;
     for (int step = 0; step < 8; ++step) {
-        window.tmrAnimate_Timer();
+        window.Playback->Step();
         shown.push_back(Render(window.picTile));
         if (step == 0) {
             EXPECT_NE(Render(window.picTilesScroller), sheetStill);
@@ -254,20 +255,20 @@ TEST_F(WorkingFast, PlayingAnimationsDrawsOnlyAndAClickStopsIt) {
     EXPECT_TRUE(window.Document.TileFrames == before.TileFrames);
 
     // A click stops playing first; it then does what it does on the still window.
-    window.tmrAnimate_Timer();
+    window.Playback->Step();
     driver.AssignCell(100);
-    EXPECT_FALSE(window.tmrAnimate->isActive());
+    EXPECT_FALSE(window.Playback->Timer().isActive());
     EXPECT_EQ(window.Document.TileFrames[3][14], 100);
     EXPECT_EQ(window.Document.TileFrames[4][14], 44);
     EXPECT_EQ(window.CurrentFrame, 3);
 
     // So does an edit from the keyboard.
     Key(&window, Qt::Key_F3);
-    window.tmrAnimate_Timer();
+    window.Playback->Step();
     driver.Press(QKeySequence(Qt::CTRL | Qt::Key_C));
     driver.Press(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
-    EXPECT_FALSE(window.tmrAnimate->isActive());
-    EXPECT_EQ(window.AnimationStep, -1);
+    EXPECT_FALSE(window.Playback->Timer().isActive());
+    EXPECT_FALSE(window.Playback->IsPlaying());
 }
 
 TEST_F(WorkingFast, OverlayAndHelpOnlyDraw) {
