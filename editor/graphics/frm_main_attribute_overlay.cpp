@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "editing/cell_grid.h"
+#include "editing/slope_codec.h"
 #include "graphics/attribute_marks.h"
 #include "window/frm_main.h"
 
@@ -75,8 +76,9 @@ void DrawMarks(QPainter& painter, const AttributeMarks& marks, QPoint corner) {
     }
     for (const AttributeMarks::Side& side : marks.Sides) {
         if (side.Sloped) {
-            // Levels 0 to 4 are a quarter of the tile apart; the last pixel row is level 4.
-            const auto row = [top](int level) { return top + std::clamp(level, 0, 4) * (kCellSize - 1) / 4; };
+            // Levels 0 to 4 are a quarter of the tile apart, as over the large tile; the last
+            // pixel row is level 4.
+            const auto row = [top](int level) { return top + LineRowForLevel(std::clamp(level, 0, 4), kCellSize - 1); };
             painter.setPen(kSlopeColour);
             painter.drawLine(left, row(side.SlopeLeft), left + kCellSize - 1, row(side.SlopeRight));
         }

@@ -31,7 +31,7 @@ protected:
 TEST_F(TlstoolMatchesEditor, RefreshWritesWhatLoadTilesOpenAndSaveWrite) {
     // A set whose frame values are not all cells x 32 and whose header nothing computed: the
     // editor reads each value as its cell and writes the cell x 32 back, as refresh must.
-    RawTileSet foreign = RawTileSet::Plain(300, 8, 260);
+    RawTileSet foreign = PlainTileSet(300, 8, 260);
     foreign.PlaneSize = 5;
     foreign.PlanesOffset = -1;
     foreign.Reserved[7] = 0x77;

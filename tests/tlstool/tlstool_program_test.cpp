@@ -36,7 +36,7 @@ protected:
     void SetUp() override {
         const TestSheet sheet = MakeSheet(1);
         sheet_ = Write("sheet.bmp", sheet.Bmp);
-        RawTileSet set = RawTileSet::Plain(13, 4, 13);
+        RawTileSet set = PlainTileSet(13, 4, 13);
         set.Planes = sheet.Planes;
         goodSet_ = Write("good.tls", set.FileBytes());
     }
@@ -68,7 +68,7 @@ TEST_F(TlstoolCommands, HelpAndVersionAnswerOnStandardOutput) {
 // Each finding is one line on standard output, "file: place: what"; exit status 1.
 TEST_F(TlstoolCommands, CheckListsWhatTheGameWouldTripOver) {
     const TestSheet sheet = MakeSheet(1);
-    RawTileSet set = RawTileSet::Plain(3, 3, 13);
+    RawTileSet set = PlainTileSet(3, 3, 13);
     set.FrameOffset = 80;               // 64 + 5 x 3 = 79
     set.Attributes[0] = {29, 254, 0};   // 29 has no row ("---" stores 0); 254 is "Masked"
     set.Attributes[1] = {12, 0, 0};     // slope bits without bit 7
@@ -113,11 +113,11 @@ TEST_F(TlstoolCommands, CheckListsWhatTheGameWouldTripOver) {
 }
 
 TEST_F(TlstoolCommands, BadInputIsRefusedInOneLineAndTouchesNoOutput) {
-    RawTileSet cut = RawTileSet::Plain(13, 4, 13);
+    RawTileSet cut = PlainTileSet(13, 4, 13);
     const Bytes cutBytes = cut.FileBytes();
     Write("cut.tls", Bytes(cutBytes.begin(), cutBytes.begin() + 100));
     Write("short.tls", Bytes(cutBytes.begin(), cutBytes.begin() + 61));
-    RawTileSet many = RawTileSet::Plain(13, 4, 13);
+    RawTileSet many = PlainTileSet(13, 4, 13);
     many.TileCount = 1202;
     Write("many.tls", many.FileBytes());
     WriteText("notes.bmp", "not a sheet");

@@ -25,7 +25,7 @@ struct RoundTripCase {
 // The issue's own example line, then a tile of everything the readable fields do not say.
 RoundTripCase TwoTileCase() {
     const TestSheet sheet = MakeSheet(1);
-    RawTileSet set = RawTileSet::Plain(2, 4, 13);
+    RawTileSet set = PlainTileSet(2, 4, 13);
     set.Reserved[0] = 0xAB;
     set.Reserved[43] = 0x01;
     // Tile 0: "Door 1", top blocking 1 with the slope from level 0 to 4 (bit 7, kind 0,
@@ -63,7 +63,7 @@ RoundTripCase TwoTileCase() {
 // every side word, frame values of every remainder.
 RoundTripCase ForeignCase() {
     const TestSheet sheet = MakeSheet(3);
-    RawTileSet set = RawTileSet::Plain(156, 3, 39);
+    RawTileSet set = PlainTileSet(156, 3, 39);
     set.PlaneSize = -7;
     set.AttributeOffset = 1;
     set.FrameOffset = -2;

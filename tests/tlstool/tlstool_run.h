@@ -21,60 +21,20 @@ namespace tlstool_test {
 using dev_support::Bytes;
 
 // A tile set file as it stands in bytes, frame values as stored (not cells).
-struct RawTileSet {
-    int TileCount = 0;
-    int FrameCount = 0;
-    int PlaneSize = 0;
-    std::int32_t AttributeOffset = 0;
-    std::int32_t FrameOffset = 0;
-    std::int32_t PlanesOffset = 0;
-    std::array<std::uint8_t, 44> Reserved{};
-    std::array<std::vector<std::uint8_t>, 5> Attributes;  // [slot][tile]
-    std::vector<std::vector<int>> StoredFrames;           // [frame][tile]
-    Bytes Planes;
+using RawTileSet = testing_support::TileSetContent;
 
-    // All attributes 0, every frame of tile t on cell t mod `cells`, the header as New makes it.
-    static RawTileSet Plain(int tiles, int frames, int cells) {
-        RawTileSet set;
-        set.TileCount = tiles;
-        set.FrameCount = frames;
-        set.PlaneSize = 32 * cells;
-        set.AttributeOffset = 64;
-        set.FrameOffset = 64 + 5 * tiles;
-        set.PlanesOffset = set.FrameOffset + 2 * tiles * frames;
-        for (auto& slot : set.Attributes) {
-            slot.assign(tiles, 0);
+// All attributes 0, every frame of tile t on cell t mod `cells`, the header as New makes
+// it, and the stored frame values filled in, for a test to change.
+inline RawTileSet PlainTileSet(int tiles, int frames, int cells) {
+    RawTileSet set = RawTileSet::Fresh(tiles, frames, 32 * cells, cells);
+    set.StoredFrames = set.Frames;
+    for (auto& row : set.StoredFrames) {
+        for (int& value : row) {
+            value *= 32;
         }
-        set.StoredFrames.assign(frames, std::vector<int>(tiles));
-        for (auto& row : set.StoredFrames) {
-            for (int tile = 0; tile < tiles; ++tile) {
-                row[tile] = 32 * (tile % cells);
-            }
-        }
-        return set;
     }
-
-    Bytes FileBytes() const {
-        Bytes bytes(62, 0);
-        dev_support::PutLE16(bytes, 0, static_cast<std::uint16_t>(TileCount));
-        dev_support::PutLE16(bytes, 2, static_cast<std::uint16_t>(FrameCount));
-        dev_support::PutLE16(bytes, 4, static_cast<std::uint16_t>(PlaneSize));
-        dev_support::PutLE32(bytes, 6, static_cast<std::uint32_t>(AttributeOffset));
-        dev_support::PutLE32(bytes, 10, static_cast<std::uint32_t>(FrameOffset));
-        dev_support::PutLE32(bytes, 14, static_cast<std::uint32_t>(PlanesOffset));
-        std::copy(Reserved.begin(), Reserved.end(), bytes.begin() + 18);
-        for (const auto& slot : Attributes) {
-            bytes.insert(bytes.end(), slot.begin(), slot.end());
-        }
-        for (const auto& row : StoredFrames) {
-            for (const int stored : row) {
-                dev_support::AppendLE16(bytes, static_cast<std::uint32_t>(stored));
-            }
-        }
-        bytes.insert(bytes.end(), Planes.begin(), Planes.end());
-        return bytes;
-    }
-};
+    return set;
+}
 
 // A sheet of `rows` rows of cells, each cell its own two colours, and its planes.
 struct TestSheet {

@@ -21,7 +21,10 @@ struct TileSetContent {
     std::array<std::uint8_t, 44> Reserved{};
     std::array<std::vector<std::uint8_t>, 5> Attributes;  // [slot][tile]
     std::vector<std::vector<int>> Frames;                 // [frame][tile]: cell numbers
-    dev_support::Bytes Planes;                            // the planar section as it stands
+    // [frame][tile]: the frame section's values as stored, for files whose values are not
+    // cell x 32; when empty, Frames x 32 is stored.
+    std::vector<std::vector<int>> StoredFrames;
+    dev_support::Bytes Planes;  // the planar section as it stands
 
     // A tile set as New makes it: every attribute 0, every frame of tile t on cell t,
     // wrapping after `cells`.
@@ -59,9 +62,10 @@ struct TileSetContent {
         for (const auto& row : Attributes) {
             bytes.insert(bytes.end(), row.begin(), row.end());
         }
-        for (const auto& row : Frames) {
-            for (int cell : row) {
-                const std::uint16_t stored = static_cast<std::uint16_t>(cell * 32);
+        for (std::size_t frame = 0; frame < Frames.size(); ++frame) {
+            for (std::size_t tile = 0; tile < Frames[frame].size(); ++tile) {
+                const int value = StoredFrames.empty() ? Frames[frame][tile] * 32 : StoredFrames[frame][tile];
+                const std::uint16_t stored = static_cast<std::uint16_t>(value);
                 bytes.push_back(static_cast<std::uint8_t>(stored & 0xFF));
                 bytes.push_back(static_cast<std::uint8_t>(stored >> 8));
             }
