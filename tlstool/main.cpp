@@ -63,39 +63,43 @@ int main(int argc, char* argv[]) {
     std::string sheet;
     std::string output;
 
-    CLI::App* exportCommand = app.add_subcommand("export", "Write SET's text form (JSON), to standard output or FILE");
-    exportCommand->set_help_flag("--help", "Show this help and exit");
-    exportCommand->add_option("SET", set, "The tile set file (.tls)")->required()->type_name("");
+    // What the subcommands share: their --help, the set they read, the sheet they cut.
+    const auto command = [&app](const char* name, const char* description) {
+        CLI::App* subcommand = app.add_subcommand(name, description);
+        subcommand->set_help_flag("--help", "Show this help and exit");
+        return subcommand;
+    };
+    const auto setArgument = [&set](CLI::App* subcommand) {
+        subcommand->add_option("SET", set, "The tile set file (.tls)")->required()->type_name("");
+    };
+    const auto sheetOption = [&sheet](CLI::App* subcommand, const char* description) {
+        return subcommand->add_option("--sheet", sheet, description)->option_text("SHEET");
+    };
+    constexpr const char* kSheetAsLoadTiles = "The tile sheet (BMP or PNG), as Load Tiles reads it";
+
+    CLI::App* exportCommand = command("export", "Write SET's text form (JSON), to standard output or FILE");
+    setArgument(exportCommand);
     exportCommand->add_option("-o,--output", output, "Write FILE (replaced whole) instead of standard output")
         ->option_text("FILE");
 
-    CLI::App* importCommand =
-        app.add_subcommand("import", "Write the set that JSON describes, with the planes cut from SHEET");
-    importCommand->set_help_flag("--help", "Show this help and exit");
+    CLI::App* importCommand = command("import", "Write the set that JSON describes, with the planes cut from SHEET");
     importCommand->add_option("JSON", json, "The set's text form, as export writes it")->required()->type_name("");
-    importCommand->add_option("--sheet", sheet, "The tile sheet (BMP or PNG), as Load Tiles reads it")
-        ->option_text("SHEET")
-        ->required();
+    sheetOption(importCommand, kSheetAsLoadTiles)->required();
     importCommand->add_option("-o,--output", output, "The tile set file to write (replaced whole)")
         ->option_text("SET")
         ->required();
 
     CLI::App* refreshCommand =
-        app.add_subcommand("refresh", "Give SET the planes of SHEET, as Load Tiles, Open and Save in the editor do");
-    refreshCommand->set_help_flag("--help", "Show this help and exit");
-    refreshCommand->add_option("SET", set, "The tile set file (.tls)")->required()->type_name("");
-    refreshCommand->add_option("--sheet", sheet, "The tile sheet (BMP or PNG), as Load Tiles reads it")
-        ->option_text("SHEET")
-        ->required();
+        command("refresh", "Give SET the planes of SHEET, as Load Tiles, Open and Save in the editor do");
+    setArgument(refreshCommand);
+    sheetOption(refreshCommand, kSheetAsLoadTiles)->required();
     refreshCommand->add_option("-o,--output", output, "Write OUT instead of replacing SET (in place, whole)")
         ->option_text("OUT");
 
-    CLI::App* checkCommand = app.add_subcommand(
-        "check", "List what the game or the editor would trip over in SET; exit 1 if anything is listed");
-    checkCommand->set_help_flag("--help", "Show this help and exit");
-    checkCommand->add_option("SET", set, "The tile set file (.tls)")->required()->type_name("");
-    checkCommand->add_option("--sheet", sheet, "Also check the frames' cells and the planes against this sheet")
-        ->option_text("SHEET");
+    CLI::App* checkCommand =
+        command("check", "List what the game or the editor would trip over in SET; exit 1 if anything is listed");
+    setArgument(checkCommand);
+    sheetOption(checkCommand, "Also check the frames' cells and the planes against this sheet");
 
     try {
         app.parse(argc, argv);

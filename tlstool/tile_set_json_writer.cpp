@@ -1,6 +1,8 @@
 #include <charconv>
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <utility>
 
 #include "document/tile_set_file_layout.h"
 #include "editing/slope_codec.h"
@@ -98,18 +100,15 @@ void AppendHeader(std::string& text, const mosalind::TileSetHeader& header) {
     text += "  ";
     AppendKey(text, kHeaderField);
     text += "{ ";
-    AppendKey(text, kPlaneSizeField);
-    AppendNumber(text, header.PlaneSize);
-    text += ", ";
-    AppendKey(text, kAttributeOffsetField);
-    AppendNumber(text, header.AttributeOffset);
-    text += ", ";
-    AppendKey(text, kFrameOffsetField);
-    AppendNumber(text, header.FrameOffset);
-    text += ", ";
-    AppendKey(text, kPlanesOffsetField);
-    AppendNumber(text, header.PlanesOffset);
-    text += ", ";
+    const std::pair<const char*, std::int32_t> numbers[] = {{kPlaneSizeField, header.PlaneSize},
+                                                            {kAttributeOffsetField, header.AttributeOffset},
+                                                            {kFrameOffsetField, header.FrameOffset},
+                                                            {kPlanesOffsetField, header.PlanesOffset}};
+    for (const auto& [field, value] : numbers) {
+        AppendKey(text, field);
+        AppendNumber(text, value);
+        text += ", ";
+    }
     AppendKey(text, kReservedField);
     text += '"';
     for (const std::uint8_t byte : header.Reserved) {

@@ -1,6 +1,10 @@
 #include <QGroupBox>
 #include <QScrollBar>
 
+#include <algorithm>
+#include <iterator>
+#include <utility>
+
 #include "window/frm_main.h"
 
 namespace mosalind {
@@ -49,35 +53,19 @@ bool FrmMain::picTilesScroller_KeyDown(int key, int shift) {
     if ((shift & (kCtrlMask | kAltMask)) != 0) {
         return false;
     }
-    TileSelection::Move move{};
-    switch (key) {
-        case Qt::Key_Left:
-            move = TileSelection::Move::Left;
-            break;
-        case Qt::Key_Right:
-            move = TileSelection::Move::Right;
-            break;
-        case Qt::Key_Up:
-            move = TileSelection::Move::Up;
-            break;
-        case Qt::Key_Down:
-            move = TileSelection::Move::Down;
-            break;
-        case Qt::Key_PageUp:
-            move = TileSelection::Move::PageUp;
-            break;
-        case Qt::Key_PageDown:
-            move = TileSelection::Move::PageDown;
-            break;
-        case Qt::Key_Home:
-            move = TileSelection::Move::First;
-            break;
-        case Qt::Key_End:
-            move = TileSelection::Move::Last;
-            break;
-        default:
-            return false;
+    // The sheet's keys and the moves of the current tile they make.
+    static constexpr std::pair<int, TileSelection::Move> kMoves[] = {
+        {Qt::Key_Left, TileSelection::Move::Left},     {Qt::Key_Right, TileSelection::Move::Right},
+        {Qt::Key_Up, TileSelection::Move::Up},         {Qt::Key_Down, TileSelection::Move::Down},
+        {Qt::Key_PageUp, TileSelection::Move::PageUp}, {Qt::Key_PageDown, TileSelection::Move::PageDown},
+        {Qt::Key_Home, TileSelection::Move::First},    {Qt::Key_End, TileSelection::Move::Last},
+    };
+    const auto found =
+        std::find_if(std::begin(kMoves), std::end(kMoves), [key](const auto& entry) { return entry.first == key; });
+    if (found == std::end(kMoves)) {
+        return false;
     }
+    const TileSelection::Move move = found->second;
     // A screen is the rows the viewport shows whole.
     const int pageRows = static_cast<int>(picTiles->ScaleHeight()) / kCellSize;
     if (!Selection.MoveCurrent(move, (shift & kShiftMask) != 0, pageRows)) {
