@@ -37,14 +37,19 @@ void FrmMain::LoadTilesFile(const QString& path) {
         return;
     }
 
+    TakeSheet(std::move(sheet));
+    fraIn->setEnabled(true);
+    cmdLoad->setEnabled(false);
+    SheetWatcher->Watch(path);
+}
+
+// The sheet's pixels, cells and picture become the window's; the bitmap view shows it.
+void FrmMain::TakeSheet(LoadedSheet sheet) {
     LoadedBitmap = std::move(sheet.Pixels);
     Graphics = std::move(sheet.Graphics);
     BMPPicture = std::move(sheet.Picture);
     picBMPScroller->SetPicture(BMPPicture);
     SetScrollbarBMP();
-    fraIn->setEnabled(true);
-    cmdLoad->setEnabled(false);
-    SheetWatcher->Watch(path);
 }
 
 }  // namespace mosalind

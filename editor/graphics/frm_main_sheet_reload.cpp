@@ -43,12 +43,8 @@ std::optional<QString> FrmMain::ReloadSheet() {
         return QString::fromLocal8Bit(refusal.what());
     }
 
-    LoadedBitmap = std::move(sheet.Pixels);
-    Graphics = std::move(sheet.Graphics);
-    BMPPicture = std::move(sheet.Picture);
     const int bitmapScroll = scrBMP->value();
-    picBMPScroller->SetPicture(BMPPicture);
-    SetScrollbarBMP();
+    TakeSheet(std::move(sheet));
     scrBMP->setValue(scrBMP->isEnabled() ? std::min(bitmapScroll, scrBMP->maximum()) : 0);
     picBMPScroller->SetTop(-scrBMP->value());
     if (frmControls->isEnabled()) {

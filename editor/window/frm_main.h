@@ -36,6 +36,7 @@ class QWheelEvent;
 namespace mosalind {
 
 class AnimationPlayback;
+struct LoadedSheet;
 class SheetWatch;
 class TileEditCommand;
 
@@ -158,9 +159,10 @@ public:
 
     // ---- Procedures ----
     void LoadTilesFile(const QString& path);  // graphics/frm_main_load_tiles.cpp
-    std::optional<QString> ReloadSheet();     // graphics/frm_main_sheet_reload.cpp
-    void EnableEditing();                     // document/frm_main_document_commands.cpp
-    void SetScrollbarBMP();                   // window/frm_main_scrolling.cpp
+    void TakeSheet(LoadedSheet sheet);
+    std::optional<QString> ReloadSheet();  // graphics/frm_main_sheet_reload.cpp
+    void EnableEditing();                  // document/frm_main_document_commands.cpp
+    void SetScrollbarBMP();                // window/frm_main_scrolling.cpp
     void SetScrollbarTiles();
     void SelectTile(std::int16_t tile);  // editing/frm_main_selection.cpp
     void ShowTileNumber(std::int16_t tile);
