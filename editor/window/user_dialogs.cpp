@@ -85,7 +85,7 @@ void QtUserDialogs::ShowMessage(const QString& text) {
 
 UnsavedWorkAnswer QtUserDialogs::AskAboutUnsavedWork() {
     QMessageBox box(QMessageBox::Warning, kTitle, UnsavedWorkQuestion(),
-                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QApplication::activeWindow());
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, DialogParent());
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
     switch (box.exec()) {
@@ -100,7 +100,7 @@ UnsavedWorkAnswer QtUserDialogs::AskAboutUnsavedWork() {
 
 bool QtUserDialogs::AskToReplace(const QString& path) {
     QMessageBox box(QMessageBox::Warning, kTitle, ReplaceQuestion(path), QMessageBox::Yes | QMessageBox::No,
-                    QApplication::activeWindow());
+                    DialogParent());
     box.setDefaultButton(QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
