@@ -159,6 +159,7 @@ void BM_RepaintFullTileSheet(benchmark::State& state) {
     for (int t = 0; t < kLargestTileSet; ++t) {
         window.Document.TileFrames[0][t] = static_cast<std::int16_t>(kLargestTileSet - 1 - t);
     }
+    window.Session.StartEditing({});
     window.picTilesScroller->resize(kSheetWidth, (kLargestTileSet + 12) / 13 * 16);
     window.frmControls->setEnabled(true);
     QImage target(window.picTilesScroller->size(), QImage::Format_RGB32);

@@ -17,6 +17,7 @@
 #include "dev_support/temp_folder.h"
 #include "document/new_tile_set.h"
 #include "document/tile_set_file.h"
+#include "window/edit_history.h"
 #include "window/frm_main.h"
 #include "window/scripted_dialogs.h"
 
@@ -77,7 +78,7 @@ void BM_SelectTile(benchmark::State& state) {
         tile = (tile + 97) % 1196;  // whole rows only: the sheet shows 92 rows of 13
         editor.Window.picTilesScroller_MouseDown(1, 0, (tile % 13) * 16 + 8, (tile / 13) * 16 + 8);
     }
-    benchmark::DoNotOptimize(editor.Window.CurrentTile);
+    benchmark::DoNotOptimize(editor.Window.CurrentTile());
 }
 BENCHMARK(BM_SelectTile)->Unit(benchmark::kMicrosecond);
 
@@ -88,7 +89,7 @@ void BM_SwitchFrame(benchmark::State& state) {
         frame = (frame + 1) % 8;
         editor.Window.optAnim_Click(frame);
     }
-    benchmark::DoNotOptimize(editor.Window.CurrentFrame);
+    benchmark::DoNotOptimize(editor.Window.CurrentFrame());
 }
 BENCHMARK(BM_SwitchFrame)->Unit(benchmark::kMicrosecond);
 
@@ -164,7 +165,7 @@ BENCHMARK(BM_RepaintSheetWithOverlay)->Unit(benchmark::kMicrosecond);
 struct AllTilesSelected : LargestTileSet {
     AllTilesSelected() {
         Window.keySelectAll_Activated();
-        if (Window.EditedTiles().size() != 1201) {
+        if (Window.Session.EditedTiles().size() != 1201) {
             throw std::runtime_error("the benchmark did not select every tile");
         }
     }

@@ -4,7 +4,6 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QUndoStack>
 
 #include <algorithm>
 #include <cmath>
@@ -14,6 +13,7 @@
 #include "document/refused_error.h"
 #include "document/tile_count_text.h"
 #include "document/tile_set_file.h"
+#include "window/edit_history.h"
 #include "window/frm_main.h"
 
 namespace mosalind {
@@ -37,6 +37,10 @@ std::int32_t PixelCount(double size) {
 QString FileProblem(const QString& path, const std::exception& error) {
     const QString reason = QString::fromLocal8Bit(error.what());
     return reason.contains(path) ? reason : path + QStringLiteral(": ") + reason;
+}
+
+QString FilePath(const std::string& encoded) {
+    return QFile::decodeName(QByteArray::fromStdString(encoded));
 }
 
 // Whether two names are one file: the same name, or links to the same existing file.
@@ -75,9 +79,9 @@ void FrmMain::cmdNew_Click() {
         dialogs_->ShowMessage(QString::fromLocal8Bit(error.what()));
         return;
     }
-    EnableEditing();
+    Session.StartEditing({});
     History->clear();
-    TileSetPath.clear();
+    EnableEditing();
 }
 
 void FrmMain::cmdOpen_Click() {
@@ -95,9 +99,9 @@ void FrmMain::OpenTileSetFile(const QString& path) {
         dialogs_->ShowMessage(FileProblem(path, error));
         return;
     }
-    EnableEditing();
+    Session.StartEditing(QFile::encodeName(path).toStdString());
     History->clear();
-    TileSetPath = path;
+    EnableEditing();
 }
 
 void FrmMain::cmdSave_Click() {
@@ -119,25 +123,25 @@ bool FrmMain::ChooseFileAndSave() {
     const QString path = cdlSave.FileName;
     // Another file of that name is the user's work too; the set's own file is not asked
     // about, as saving it again is what the user expects.
-    if (QFileInfo::exists(path) && !SameFile(path, TileSetPath) && !dialogs_->AskToReplace(path)) {
+    if (QFileInfo::exists(path) && !SameFile(path, FilePath(Session.OwnFile())) && !dialogs_->AskToReplace(path)) {
         return false;
     }
     return SaveTileSetFile(path);
 }
 
 bool FrmMain::SaveToOwnFile() {
-    return TileSetPath.isEmpty() ? ChooseFileAndSave() : SaveTileSetFile(TileSetPath);
+    return Session.OwnFile().empty() ? ChooseFileAndSave() : SaveTileSetFile(FilePath(Session.OwnFile()));
 }
 
 bool FrmMain::SaveTileSetFile(const QString& path) {
+    const std::string file = QFile::encodeName(path).toStdString();
     try {
-        WriteTileSet(QFile::encodeName(path).toStdString(), Document, Graphics);
+        WriteTileSet(file, Document, Graphics);
     } catch (const std::exception& error) {
         dialogs_->ShowMessage(FileProblem(path, error));
         return false;
     }
-    TileSetPath = path;
-    History->setClean();
+    Session.MarkSaved(file);
     return true;
 }
 
@@ -150,11 +154,10 @@ void FrmMain::EnableEditing() {
     picTilesScroller->resize(picTilesScroller->width(), wholeRows * kCellSize);
     SetScrollbarTiles();
 
-    for (int frame = std::clamp<int>(Document.Header.FrameCount, 0, kMaxFrames); frame < kMaxFrames; ++frame) {
+    for (int frame = FramesInUse(Document); frame < kMaxFrames; ++frame) {
         optAnim[frame]->setEnabled(false);
     }
 
-    Selection.Reset(Document.Header.TileCount, wholeRows * kCellsPerRow);
     SlopeLeft = 0;
     SlopeRight = 0;
     SelectTile(0);

@@ -1,8 +1,6 @@
 #include <QUndoStack>
-#include <algorithm>
 
-#include "document/tile_edit_command.h"
-#include "document/tile_values.h"
+#include "window/edit_history.h"
 #include "window/frm_main.h"
 
 namespace mosalind {
@@ -17,36 +15,31 @@ void FrmMain::actRedo_Triggered() {
     History->redo();
 }
 
-void FrmMain::EditTiles(std::unique_ptr<TileEditCommand> edit, const std::vector<std::int16_t>& tiles,
-                        const std::function<void(TileValues&)>& change) {
+void FrmMain::PushEdit(TileEdit edit) {
     // The edit applies to what the window showed before playing.
     StopAnimation();
-    std::vector<TileChange> changes;
-    for (const std::int16_t tile : tiles) {
-        if (tile < 0 || tile >= kMaxTiles) {
-            continue;
-        }
-        TileChange tileChange{tile, ReadTileValues(Document, tile), {}};
-        tileChange.After = tileChange.Before;
-        change(tileChange.After);
-        WriteTileValues(Document, tile, tileChange.After);
-        if (tileChange.After != tileChange.Before) {
-            changes.push_back(tileChange);
-        }
-    }
-    // Choosing the value a tile already has is no step: there would be nothing to undo.
-    if (changes.empty()) {
+    const bool frameCell = edit.Frame.has_value();
+    if (!History->Push(std::move(edit))) {
         return;
     }
-    edit->Record(std::move(changes), CurrentTile);
-    History->push(edit.release());
-    // The overlay shows what changed; a current tile the edit left out (taken out of the
-    // selection with Ctrl) shows its own values again.
+    // The overlay shows what changed; a current tile the selection left out (taken out of
+    // it with Ctrl) shows its own values again.
     if (AttributesShown) {
         picTilesScroller->update();
     }
-    if (std::find(tiles.begin(), tiles.end(), CurrentTile) == tiles.end()) {
-        SelectTile(CurrentTile);
+    const TileSelection& selection = Session.Selection();
+    if (!frameCell && selection.Count() > 0 && !selection.Contains(CurrentTile())) {
+        SelectTile(CurrentTile());
+    }
+}
+
+// An undone or redone step shows the tile that was current at the edit, as a click on it
+// would, and a frame's cell also its frame, so that "Offset in Bitmap" tells the cell put
+// back.
+void FrmMain::ShowStep(const TileEdit& step) {
+    SelectTile(CurrentTile());
+    if (step.Frame) {
+        SelectFrame(CurrentFrame());
     }
 }
 

@@ -1,6 +1,5 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QUndoStack>
 #if QT_CONFIG(sessionmanager)
 #include <QSessionManager>
 #endif
@@ -10,9 +9,9 @@
 namespace mosalind {
 
 // Work is unsaved while the document differs from what New made, Open read or Save last
-// wrote: History is clean exactly then, also after undoing back to that point.
+// wrote; undoing back to that point leaves nothing unsaved.
 bool FrmMain::SettleUnsavedWork() {
-    if (History->isClean()) {
+    if (!Session.IsUnsaved()) {
         return true;
     }
     switch (dialogs_->AskAboutUnsavedWork()) {
@@ -41,7 +40,7 @@ void FrmMain::closeEvent(QCloseEvent* event) {
 void FrmMain::WatchSessionEnd() {
 #if QT_CONFIG(sessionmanager)
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
-        if (History->isClean() || !manager.allowsInteraction()) {
+        if (!Session.IsUnsaved() || !manager.allowsInteraction()) {
             return;
         }
         const bool settled = SettleUnsavedWork();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -33,5 +34,10 @@ struct TileSet {
     // [frame 0..7][tile]: the bitmap cell number each frame shows.
     std::array<std::array<std::int16_t, kMaxTiles>, kMaxFrames> TileFrames{};
 };
+
+// The frames the set uses: its FrameCount, kept within the tables.
+inline int FramesInUse(const TileSet& tileSet) {
+    return std::clamp<int>(tileSet.Header.FrameCount, 0, kMaxFrames);
+}
 
 }  // namespace mosalind

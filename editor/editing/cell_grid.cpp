@@ -4,7 +4,6 @@
 #include <limits>
 
 #include "document/tile_set_file_layout.h"
-#include "graphics/tile_graphics.h"
 
 namespace mosalind {
 namespace {

@@ -8,6 +8,9 @@ namespace mosalind {
 
 // The tile sheet and the tile bitmap are grids of 16 x 16 pixel cells, 13 to a row:
 // cell n lies at ((n mod 13) x 16, (n div 13) x 16).
+constexpr int kCellSize = 16;
+constexpr int kCellsPerRow = 13;
+
 struct CellOrigin {
     int Left = 0;
     int Top = 0;

@@ -1,45 +1,34 @@
-#include <QGroupBox>
-#include <algorithm>
-#include <memory>
-
-#include "document/tile_edit_commands.h"
-#include "document/tile_values.h"
 #include "window/frm_main.h"
 
 namespace mosalind {
 
-void FrmMain::keyCopy_Activated() {
-    if (!frmControls->isEnabled()) {
-        return;
-    }
-    CopiedValues = ReadTileValues(Document, CurrentTile);
-}
-
-void FrmMain::keyPaste_Activated() {
-    PasteCopiedValues(false);
-}
-
-void FrmMain::keyPasteWithFrames_Activated() {
-    PasteCopiedValues(true);
-}
+namespace {
 
 // The copied type and side words, and with `withFrames` the cells of the frames in use,
 // written into every selected tile as one step; nothing before a copy.
-void FrmMain::PasteCopiedValues(bool withFrames) {
-    if (!frmControls->isEnabled() || !CopiedValues) {
+void PasteCopiedValues(FrmMain& window, bool withFrames) {
+    if (!window.SetIsOpen() || !window.Session.CopiedValues()) {
         return;
     }
-    const TileValues copied = *CopiedValues;
-    const int framesInUse = std::clamp<int>(Document.Header.FrameCount, 0, kMaxFrames);
-    EditTiles(std::make_unique<PasteCommand>(*this), EditedTiles(), [&](TileValues& values) {
-        values.TileType = copied.TileType;
-        values.Sides = copied.Sides;
-        if (withFrames) {
-            std::copy_n(copied.Frames.begin(), framesInUse, values.Frames.begin());
-        }
-    });
+    window.PushEdit(window.Session.PasteEdit(withFrames));
     // The controls show the current tile's new values.
-    SelectTile(CurrentTile);
+    window.SelectTile(window.CurrentTile());
+}
+
+}  // namespace
+
+void FrmMain::keyCopy_Activated() {
+    if (SetIsOpen()) {
+        Session.CopyCurrentTile();
+    }
+}
+
+void FrmMain::keyPaste_Activated() {
+    PasteCopiedValues(*this, false);
+}
+
+void FrmMain::keyPasteWithFrames_Activated() {
+    PasteCopiedValues(*this, true);
 }
 
 }  // namespace mosalind

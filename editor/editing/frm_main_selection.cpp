@@ -14,10 +14,12 @@ void FrmMain::SelectTile(std::int16_t tile) {
     if (tile < 0 || tile >= kMaxTiles) {
         return;
     }
-    CurrentTile = tile;
-    Selection.Follow(tile);
+    // The session makes the tile current (a tile outside the set stays no tile); what is
+    // shown is what it holds.
+    Session.SetCurrentTile(tile);
+    tile = CurrentTile();
     ShowTileNumber(tile);
-    ShowBitmapOffset(Document.TileFrames[CurrentFrame][tile]);
+    ShowBitmapOffset(Document.TileFrames[CurrentFrame()][tile]);
     cboBehaviour->setCurrentIndex(RowForTileType(Document.TileAttributes[0][tile], cboBehaviour->count()));
 
     int left = SlopeLeft;
@@ -31,7 +33,7 @@ void FrmMain::SelectTile(std::int16_t tile) {
         right = slope.Right;
     }
     SlopeLeft = left;
-    SlopeRight = static_cast<std::int16_t>(right);
+    SlopeRight = right;
 
     linSlope->DrawMode = SlopeLine::kCopyPen;
     RefreshViews();

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "graphics/tile_graphics.h"
+#include "editing/cell_grid.h"
 
 namespace mosalind {
 

@@ -1,7 +1,4 @@
-#include <QGroupBox>
-#include <algorithm>
-
-#include "graphics/animation_playback.h"
+#include "window/animation_playback.h"
 #include "window/frm_main.h"
 #include "window/press_watcher.h"
 
@@ -10,8 +7,7 @@ namespace mosalind {
 void FrmMain::SetUpAnimation() {
     Playback = new AnimationPlayback(this);
     Playback->OnStep = [this] {
-        const int framesInUse = std::clamp<int>(Document.Header.FrameCount, 1, kMaxFrames);
-        for (int frame = 0; frame < framesInUse; ++frame) {
+        for (int frame = 0; frame < FramesInUse(Document); ++frame) {
             picAnim[frame]->update();
         }
         picTile->update();
@@ -30,7 +26,7 @@ void FrmMain::keyAnimate_Activated() {
         StopAnimation();
         return;
     }
-    if (!frmControls->isEnabled() || Document.Header.FrameCount < 2) {
+    if (!SetIsOpen() || FramesInUse(Document) < 2) {
         return;
     }
     Playback->Start();
@@ -45,7 +41,7 @@ void FrmMain::StopAnimation() {
 }
 
 int FrmMain::ShownFrame(int frame) const {
-    return Playback->ShownFrame(frame, std::clamp<int>(Document.Header.FrameCount, 0, kMaxFrames));
+    return Playback->ShownFrame(frame, FramesInUse(Document));
 }
 
 }  // namespace mosalind

@@ -1,4 +1,3 @@
-#include <QGroupBox>
 #include <QPainter>
 #include <algorithm>
 #include <array>
@@ -119,7 +118,7 @@ const QImage& MarksImage(const TileSet& tileSet, int tile) {
 }  // namespace
 
 void FrmMain::keyAttributes_Activated() {
-    if (!frmControls->isEnabled()) {
+    if (!SetIsOpen()) {
         return;
     }
     AttributesShown = !AttributesShown;
@@ -129,7 +128,8 @@ void FrmMain::keyAttributes_Activated() {
 // Drawn over the tiles of the sheet only: the tiles' squares, the document and what Save
 // writes stay as they are.
 void FrmMain::DrawSheetMarks(QPainter& painter, int firstTile, int endTile) {
-    const bool severalSelected = Selection.Count() > 1 || !Selection.Contains(CurrentTile);
+    const TileSelection& selection = Session.Selection();
+    const bool severalSelected = selection.Count() > 1 || !selection.Contains(CurrentTile());
     if (!severalSelected && !AttributesShown) {
         return;
     }
@@ -137,7 +137,7 @@ void FrmMain::DrawSheetMarks(QPainter& painter, int firstTile, int endTile) {
     for (int tile = firstTile; tile < endTile; ++tile) {
         const CellOrigin origin = CellOriginOf(static_cast<std::int16_t>(tile));
         const QPoint corner(origin.Left, origin.Top);
-        if (severalSelected && tile != CurrentTile && Selection.Contains(tile)) {
+        if (severalSelected && tile != CurrentTile() && selection.Contains(tile)) {
             painter.fillRect(QRect(corner, QSize(kCellSize, kCellSize)), kSelectionTint);
             painter.setPen(kSelectionEdge);
             painter.drawRect(QRect(corner, QSize(kCellSize - 1, kCellSize - 1)));

@@ -2,9 +2,9 @@
 #include <QPushButton>
 
 #include "document/refused_error.h"
-#include "graphics/loaded_sheet.h"
-#include "graphics/sheet_watch.h"
 #include "window/frm_main.h"
+#include "window/loaded_sheet.h"
+#include "window/sheet_watch.h"
 
 namespace mosalind {
 

@@ -1,8 +1,9 @@
-#include <QGroupBox>
 #include <QPainter>
+#include <QPushButton>
 #include <algorithm>
 
 #include "editing/cell_grid.h"
+#include "editing/slope_codec.h"
 #include "window/frm_main.h"
 #include "window/screen_scale.h"
 
@@ -24,31 +25,31 @@ bool CursorInRange(int frame, int tile) {
 }  // namespace
 
 void FrmMain::picTile_Paint(QPainter& painter) {
-    if (!frmControls->isEnabled() || !CursorInRange(CurrentFrame, CurrentTile)) {
+    if (!SetIsOpen() || !CursorInRange(CurrentFrame(), CurrentTile())) {
         return;
     }
-    const int cell = Document.TileFrames[ShownFrame(CurrentFrame)][CurrentTile];
+    const int cell = Document.TileFrames[ShownFrame(CurrentFrame())][CurrentTile()];
     const QRectF wholeArea(0, 0, picTile->ScaleWidth(), picTile->ScaleHeight());
     picTile->PaintPicture(painter, picBMPScroller->Picture(), WholeArtPixelArea(painter, wholeArea, kCellSize),
                           CellSquare(cell));
 }
 
 void FrmMain::picAnim_Paint(int index, QPainter& painter) {
-    if (!frmControls->isEnabled() || !CursorInRange(index, CurrentTile)) {
+    if (!SetIsOpen() || !CursorInRange(index, CurrentTile())) {
         return;
     }
     PictureBox* view = picAnim[index];
-    const int cell = Document.TileFrames[ShownFrame(index)][CurrentTile];
+    const int cell = Document.TileFrames[ShownFrame(index)][CurrentTile()];
     const QRectF wholeArea(0, 0, view->ScaleWidth(), view->ScaleHeight());
     view->PaintPicture(painter, BMPPicture, WholeArtPixelArea(painter, wholeArea, kCellSize), CellSquare(cell));
 }
 
 void FrmMain::picTilesScroller_Paint(QPainter& painter) {
-    if (!frmControls->isEnabled() || CurrentFrame < 0 || CurrentFrame >= kMaxFrames) {
+    if (!SetIsOpen()) {
         return;
     }
     const QImage& sheet = picBMPScroller->Picture();
-    const auto& cells = Document.TileFrames[ShownFrame(CurrentFrame)];
+    const auto& cells = Document.TileFrames[ShownFrame(CurrentFrame())];
     const int tileCount = std::clamp<int>(Document.Header.TileCount, 0, kMaxTiles);
 
     // Only the rows that meet the area being repainted.
@@ -61,6 +62,24 @@ void FrmMain::picTilesScroller_Paint(QPainter& painter) {
                                        CellSquare(cells[tile]));
     }
     DrawSheetMarks(painter, firstTile, endTile);
+}
+
+// Asks every view that shows the current tile or frame to repaint, and places the slope
+// line over the large tile.
+void FrmMain::RefreshViews() {
+    for (int frame = 0; frame < FramesInUse(Document); ++frame) {
+        picAnim[frame]->Refresh();
+    }
+    picTile->Refresh();
+    picTilesScroller->Refresh();
+
+    const double height = picTile->ScaleHeight();
+    linSlope->Y1 = LineRowForLevel(SlopeLeft, height);
+    linSlope->Y2 = LineRowForLevel(SlopeRight, height);
+    const bool anySideSloped =
+        std::any_of(chkSlope.begin(), chkSlope.end(), [](const QPushButton* box) { return box->isChecked(); });
+    linSlope->setVisible(anySideSloped);
+    linSlope->Refresh();
 }
 
 }  // namespace mosalind

@@ -1,11 +1,10 @@
-#include <QGroupBox>
 #include <QScrollBar>
 #include <algorithm>
 
 #include "document/refused_error.h"
-#include "graphics/loaded_sheet.h"
-#include "graphics/sheet_watch.h"
 #include "window/frm_main.h"
+#include "window/loaded_sheet.h"
+#include "window/sheet_watch.h"
 
 namespace mosalind {
 
@@ -47,7 +46,7 @@ std::optional<QString> FrmMain::ReloadSheet() {
     TakeSheet(std::move(sheet));
     scrBMP->setValue(scrBMP->isEnabled() ? std::min(bitmapScroll, scrBMP->maximum()) : 0);
     picBMPScroller->SetTop(-scrBMP->value());
-    if (frmControls->isEnabled()) {
+    if (SetIsOpen()) {
         RefreshViews();
     }
     return std::nullopt;

@@ -4,12 +4,11 @@
 #include <cstdint>
 #include <vector>
 
+#include "editing/cell_grid.h"
 #include "graphics/bitmap_reader.h"
 
 namespace mosalind {
 
-constexpr int kCellSize = 16;
-constexpr int kCellsPerRow = 13;
 constexpr int kPlaneCount = 4;
 constexpr int kPlaneBytesPerCell = 32;
 

@@ -4,14 +4,12 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <optional>
-#include <vector>
 
+#include "document/editing_session.h"
+#include "document/tile_edit.h"
 #include "document/tile_set.h"
-#include "document/tile_values.h"
-#include "editing/tile_selection.h"
 #include "graphics/bitmap_reader.h"
 #include "graphics/tile_graphics.h"
 #include "window/file_dialog.h"
@@ -30,20 +28,19 @@ class QLineEdit;
 class QPainter;
 class QPushButton;
 class QScrollBar;
-class QUndoStack;
 class QWheelEvent;
 
 namespace mosalind {
 
 class AnimationPlayback;
+class EditHistory;
 struct LoadedSheet;
 class SheetWatch;
-class TileEditCommand;
 
-// The editor's one window. It owns, for the whole run, the tile set document and the
-// editing cursor, the loaded tile bitmap and its planar graphics, the displayed picture
-// and every control. Its handlers are named by control and event; they live beside the
-// rules they drive (frm_main_*.cpp in the subsystem folders).
+// The editor's one window: its controls and views, which show the editing session, and
+// the loaded tile bitmap with its planar graphics and displayed picture. Its handlers are
+// named by control and event and live beside the rules they drive (frm_main_*.cpp in the
+// subsystem folders); they turn the user's actions into the session's operations.
 //
 // Controls and state are public so that tests and scripts can drive the window as a
 // user would and read what it shows.
@@ -100,26 +97,23 @@ public:
     FileDialog cdlOpen;
     FileDialog cdlSave;
 
-    // The loaded sheet's file, read again when it changes (graphics/frm_main_sheet_reload.cpp).
-    SheetWatch* SheetWatcher = nullptr;
-    // The animations playing, F3 (graphics/frm_main_animation.cpp).
-    AnimationPlayback* Playback = nullptr;
+    SheetWatch* SheetWatcher = nullptr;     // the loaded sheet's file, read again when it changes
+    AnimationPlayback* Playback = nullptr;  // the animations playing, F3
+    EditHistory* History = nullptr;         // the document's edits, undone and redone
 
     // ---- State ----
-    TileSet Document;  // the tile set
-    std::int16_t CurrentTile = 0;
-    std::int16_t CurrentFrame = 0;
-    int SlopeLeft = 0;  // pending slope levels, 0 (top) to 4 (bottom)
-    std::int16_t SlopeRight = 0;
-    Bitmap LoadedBitmap;                     // BMPFileHeader, BMPInfoHeader, BMPPalette, BMPPixels
-    TileGraphics Graphics;                   // BMPTileCount and TilePlanes
-    QImage BMPPicture;                       // the cut pixels in the sheet's palette, shown in picBMPScroller
-    TileSelection Selection;                 // the tiles an edit writes; its current tile is CurrentTile
-    bool AttributesShown = false;            // the attribute overlay over the tile sheet
-    std::optional<TileValues> CopiedValues;  // Ctrl+C: the type, side words and frame cells copied
+    EditingSession Session;                // the tile set, the current tile and frame, the selection
+    TileSet& Document = Session.Document;  // the tile set
+    int SlopeLeft = 0;                     // pending slope levels, 0 (top) to 4 (bottom)
+    int SlopeRight = 0;
+    Bitmap LoadedBitmap;           // BMPFileHeader, BMPInfoHeader, BMPPalette, BMPPixels
+    TileGraphics Graphics;         // BMPTileCount and TilePlanes
+    QImage BMPPicture;             // the cut pixels in the sheet's palette, shown in picBMPScroller
+    bool AttributesShown = false;  // the attribute overlay over the tile sheet
 
-    QUndoStack* History = nullptr;  // the document's edits; clean while nothing is unsaved
-    QString TileSetPath;            // the file the set was opened from or last saved to
+    std::int16_t CurrentTile() const { return Session.CurrentTile(); }
+    std::int16_t CurrentFrame() const { return Session.CurrentFrame(); }
+    bool SetIsOpen() const { return Session.IsOpen(); }
 
     // ---- Handlers (the user's actions) ----
     void cmdLoad_Click();  // graphics/frm_main_load_tiles.cpp
@@ -164,29 +158,21 @@ public:
     void EnableEditing();                  // document/frm_main_document_commands.cpp
     void SetScrollbarBMP();                // window/frm_main_scrolling.cpp
     void SetScrollbarTiles();
+    void ScrollTileIntoView(std::int16_t tile);
     void SelectTile(std::int16_t tile);  // editing/frm_main_selection.cpp
     void ShowTileNumber(std::int16_t tile);
     void ShowBitmapOffset(std::int16_t cell);
     void SelectFrame(std::int16_t frame);  // editing/frm_main_frames.cpp
     void AssignFrameOffset(std::int16_t cell);
-    void RefreshViews();                         // editing/frm_main_slope.cpp
-    void ScrollTileIntoView(std::int16_t tile);  // window/frm_main_scrolling.cpp
-    void StopAnimation();                        // graphics/frm_main_animation.cpp
-    // The tiles an edit of the lists or SET SLOPE writes: the selected ones
-    // (window/frm_main_click_selection.cpp).
-    std::vector<std::int16_t> EditedTiles() const;
-    void PasteCopiedValues(bool withFrames);  // editing/frm_main_copy_paste.cpp
-    int ShownFrame(int frame) const;          // the frame a view of `frame` shows, playing or not
-
-    // document/frm_main_document_commands.cpp: the tile set's own file.
-    void OpenTileSetFile(const QString& path);
+    void RefreshViews();                        // graphics/frm_main_paint.cpp
+    void StopAnimation();                       // graphics/frm_main_animation.cpp
+    int ShownFrame(int frame) const;            // the frame a view of `frame` shows, playing or not
+    void OpenTileSetFile(const QString& path);  // document/frm_main_document_commands.cpp
     bool SaveTileSetFile(const QString& path);  // false when refused
     bool ChooseFileAndSave();                   // false when cancelled or refused
     bool SaveToOwnFile();                       // without a dialog once there is the file
-    // Writes `change` into the values of each of `tiles` at once and records the edit as
-    // one step of History (document/frm_main_history.cpp).
-    void EditTiles(std::unique_ptr<TileEditCommand> edit, const std::vector<std::int16_t>& tiles,
-                   const std::function<void(TileValues&)>& change);
+    // Pushes `edit` as one step of History, which writes it (document/frm_main_history.cpp).
+    void PushEdit(TileEdit edit);
     // Asks what to do with unsaved changes; true when nothing is left unsaved, it was
     // saved or the user discards it (document/frm_main_unsaved_work.cpp).
     bool SettleUnsavedWork();
@@ -201,6 +187,7 @@ private:
     void WatchSessionEnd();                                              // document/frm_main_unsaved_work.cpp
     void SetUpSheetReload();                                             // graphics/frm_main_sheet_reload.cpp
     void SetUpAnimation();                                               // graphics/frm_main_animation.cpp
+    void ShowStep(const TileEdit& step);                                 // document/frm_main_history.cpp
     void DrawSheetMarks(QPainter& painter, int firstTile, int endTile);  // graphics/frm_main_attribute_overlay.cpp
 };
 

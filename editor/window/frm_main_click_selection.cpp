@@ -24,21 +24,8 @@ void FrmMain::picTilesScroller_MouseDown(int, int shift, double x, double y) {
     if (!tile || *tile < 0 || *tile >= Document.Header.TileCount || *tile >= kMaxTiles) {
         return;
     }
-    Selection.ClickTile(*tile, SelectionClick(shift));
-    CurrentTile = *tile;
-    SelectTile(*tile);
-}
-
-// The selected tiles. The current tile alone when nothing is selected (its last tile was
-// taken out with Ctrl), and when the current tile was set without the sheet.
-std::vector<std::int16_t> FrmMain::EditedTiles() const {
-    if (Selection.Current() == CurrentTile) {
-        std::vector<std::int16_t> tiles = Selection.Tiles();
-        if (!tiles.empty()) {
-            return tiles;
-        }
-    }
-    return {CurrentTile};
+    Session.ClickTile(*tile, SelectionClick(shift));
+    SelectTile(CurrentTile());
 }
 
 void FrmMain::picBMPScroller_MouseDown(int, int, double x, double y) {

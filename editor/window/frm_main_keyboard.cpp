@@ -1,10 +1,10 @@
-#include <QGroupBox>
 #include <QScrollBar>
 
 #include <algorithm>
 #include <iterator>
 #include <utility>
 
+#include "editing/cell_grid.h"
 #include "window/frm_main.h"
 
 namespace mosalind {
@@ -68,21 +68,19 @@ bool FrmMain::picTilesScroller_KeyDown(int key, int shift) {
     const TileSelection::Move move = found->second;
     // A screen is the rows the viewport shows whole.
     const int pageRows = static_cast<int>(picTiles->ScaleHeight()) / kCellSize;
-    if (!Selection.MoveCurrent(move, (shift & kShiftMask) != 0, pageRows)) {
+    if (!Session.MoveCurrent(move, (shift & kShiftMask) != 0, pageRows)) {
         return true;
     }
-    const auto tile = static_cast<std::int16_t>(Selection.Current());
-    CurrentTile = tile;
-    SelectTile(tile);
-    ScrollTileIntoView(tile);
+    SelectTile(CurrentTile());
+    ScrollTileIntoView(CurrentTile());
     return true;
 }
 
 void FrmMain::keySelectAll_Activated() {
-    if (!frmControls->isEnabled()) {
+    if (!SetIsOpen()) {
         return;
     }
-    Selection.SelectAll();
+    Session.SelectAll();
     picTilesScroller->Refresh();
 }
 

@@ -5,11 +5,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QUndoStack>
 
 #include "editing/tile_type_list.h"
 #include "window/command_button.h"
 #include "window/drop_down_list.h"
+#include "window/edit_history.h"
 #include "window/frm_main.h"
 #include "window/list_tool_tip.h"
 
@@ -88,7 +88,8 @@ FrmMain::FrmMain(UserDialogs* dialogs, QWidget* parent)
       cdlSave(*dialogs_) {
     BuildLayout();
     ConnectHandlers();
-    History = new QUndoStack(this);
+    History = new EditHistory(Session, this);
+    History->ShowStep = [this](const TileEdit& step) { ShowStep(step); };
     BuildKeys();
     WatchSessionEnd();
     SetUpSheetReload();

@@ -1,115 +1,44 @@
-// The history as a property: any sequence of edits, undone step by step, gives back the
-// bytes Save wrote before each edit, and redone gives back those after it.
+// The history in the window: the keys, what an undone step shows, and the wheel that must
+// not make steps. The steps themselves are the session's (editing_session_test.cpp).
 #include <gtest/gtest.h>
-#include <QUndoStack>
 #include <QWheelEvent>
 
-#include <random>
-
 #include "editing/frm_main_editing_fixture.h"
+#include "window/edit_history.h"
 
 namespace mosalind {
 namespace {
 
-using dev_support::Bytes;
+using History = EditingWindow;
 
-class History : public EditingWindow {
-protected:
-    // One random user action on a random tile: a tile type, a blocking kind, SET SLOPE
-    // with random side boxes and levels (sometimes an invalid slope), or a frame's cell.
-    void RandomEdit() {
-        driver.SelectTile(Pick(0, kTiles - 1));
-        switch (Pick(0, 3)) {
-            case 0:
-                driver.Choose(window.cboBehaviour, Pick(0, window.cboBehaviour->count() - 1));
-                break;
-            case 1:
-                driver.Choose(window.cboBlocking[Pick(0, 3)], Pick(0, 3));
-                break;
-            case 2:
-                for (QPushButton* box : window.chkSlope) {
-                    if (Pick(0, 1) == 1) {
-                        driver.Click(box);
-                    }
-                }
-                driver.PickSlopeLevel(true, Pick(0, 4));
-                driver.PickSlopeLevel(false, Pick(0, 4));
-                driver.Click(window.cmdSetSlope);
-                break;
-            default:
-                driver.ChooseFrame(Pick(0, 7));
-                driver.AssignCell(Pick(0, kTiles - 1));
-                break;
-        }
-    }
+// The keys reach the history, and a step undone or redone shows the tile it changed (and a
+// frame's cell its frame), wherever the user has gone since.
+TEST_F(History, KeysUndoAndRedoAndShowTheStepsTile) {
+    driver.SelectTile(40);
+    driver.Choose(window.cboBehaviour, 17);
+    driver.SelectTile(41);
+    driver.ChooseFrame(2);
+    driver.AssignCell(300);
+    driver.ChooseFrame(0);
+    driver.SelectTile(500);
+    ASSERT_EQ(window.History->count(), 2);
 
-    int Pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); }
+    driver.Press(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    EXPECT_EQ(driver.Frame(2, 41), 41);
+    EXPECT_EQ(window.lblTileNum->text(), "Current Tile: 41");
+    EXPECT_TRUE(window.optAnim[2]->isChecked());
+    EXPECT_EQ(window.lblBMPNum->text(), "Offset in Bitmap: 41");
+    driver.Press(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    EXPECT_EQ(driver.Attribute(0, 40), 0);
+    EXPECT_EQ(window.lblTileNum->text(), "Current Tile: 40");
+    EXPECT_EQ(window.cboBehaviour->currentText(), "Nothing");
 
-    std::mt19937 random{20261208};
-};
-
-TEST_F(History, UndoAndRedoGiveBackTheBytesOfEveryStep) {
-    // saved[i]: what Save writes with i steps in the history; tiles[i]: the tile of step i + 1.
-    std::vector<Bytes> saved{Saved()};
-    std::vector<std::int16_t> tiles;
-    for (int action = 0; action < 300; ++action) {
-        const int before = window.History->count();
-        RandomEdit();
-        const Bytes now = Saved();
-        if (window.History->count() == before) {
-            EXPECT_EQ(now, saved.back()) << "an action that is no step changed the document, action " << action;
-            continue;
-        }
-        ASSERT_EQ(window.History->count(), before + 1) << action;
-        EXPECT_NE(now, saved.back()) << action;
-        saved.push_back(now);
-        tiles.push_back(window.CurrentTile);
-    }
-    const int steps = window.History->count();
-    ASSERT_GT(steps, 150);  // the seed gives many steps of every kind
-
-    // The keys for the first and last steps, the actions for the rest.
-    for (int step = steps; step > 0; --step) {
-        if (step > steps - 3 || step < 3) {
-            driver.Press(QKeySequence(Qt::CTRL | Qt::Key_Z));
-        } else {
-            window.actUndo->trigger();
-        }
-        ASSERT_EQ(window.History->index(), step - 1);
-        EXPECT_EQ(window.CurrentTile, tiles[step - 1]) << step;
-        EXPECT_EQ(Saved(), saved[step - 1]) << "undoing step " << step;
-    }
-    window.actUndo->trigger();  // nothing left to undo
-    EXPECT_EQ(Saved(), saved[0]);
-
-    for (int step = 1; step <= steps; ++step) {
-        if (step < 3) {
-            driver.Press(QKeySequence(step == 1 ? Qt::CTRL | Qt::Key_Y : Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
-        } else {
-            window.actRedo->trigger();
-        }
-        ASSERT_EQ(window.History->index(), step);
-        EXPECT_EQ(window.CurrentTile, tiles[step - 1]) << step;
-        EXPECT_EQ(Saved(), saved[step]) << "redoing step " << step;
-    }
-
-    // A new edit after undoing half drops the steps that could have been redone.
-    const int half = steps / 2;
-    while (window.History->index() > half) {
-        window.actUndo->trigger();
-    }
-    const std::int16_t tile = tiles[half];
-    driver.SelectTile(tile);
-    const int row = window.cboBehaviour->currentIndex() == 1 ? 2 : 1;
-    driver.Choose(window.cboBehaviour, row);
-    EXPECT_EQ(window.History->count(), half + 1);
-    EXPECT_FALSE(window.History->canRedo());
-    const Bytes edited = Saved();
-    EXPECT_EQ(AttributeByte(edited, 0, tile), row);
-    window.actRedo->trigger();
-    EXPECT_EQ(Saved(), edited);
-    window.actUndo->trigger();
-    EXPECT_EQ(Saved(), saved[half]);
+    driver.Press(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    EXPECT_EQ(window.cboBehaviour->currentText(), "Exit");
+    driver.Press(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    EXPECT_EQ(driver.Frame(2, 41), 300);
+    EXPECT_EQ(window.lblBMPNum->text(), "Offset in Bitmap: 300");
+    EXPECT_EQ(window.History->index(), 2);
 }
 
 TEST_F(History, TheWheelLeavesAListWithoutTheFocusAlone) {
@@ -127,7 +56,7 @@ TEST_F(History, TheWheelLeavesAListWithoutTheFocusAlone) {
         const bool changed = list->currentIndex() != 1;
         EXPECT_EQ(changed, withFocus != nullptr);
         EXPECT_EQ(window.History->count(), steps + (changed ? 1 : 0));
-        EXPECT_EQ(driver.Attribute(1, window.CurrentTile) & 3, list->currentIndex());
+        EXPECT_EQ(driver.Attribute(1, window.CurrentTile()) & 3, list->currentIndex());
     }
 }
 

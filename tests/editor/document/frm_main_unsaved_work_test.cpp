@@ -65,7 +65,7 @@ TEST_F(UnsavedWork, ClosingAsksOnlyWhileChangesAreUnsaved) {
             EXPECT_EQ(ReadFileBytes(path).at(62 + 0 * kTiles + 0), 5);
         }
         EXPECT_EQ(editor.Attribute(0, 0), row.Made == Edits::One ? 5 : 0);  // the document is never changed
-        EXPECT_EQ(editor.Window.History->isClean(), row.Made != Edits::One || row.Writes);
+        EXPECT_EQ(!editor.Window.Session.IsUnsaved(), row.Made != Edits::One || row.Writes);
     }
 }
 
@@ -94,7 +94,7 @@ TEST_F(UnsavedWork, SaveAsksBeforeReplacingAnotherFileButNotTheSetsOwn) {
     driver.Press(QKeySequence(Qt::CTRL | Qt::Key_S));
     EXPECT_EQ(driver.Dialogs.FileRequests.size(), dialogs);
     EXPECT_EQ(AttributeByte(ReadFileBytes(own), 0, 0), 9);
-    EXPECT_TRUE(window.History->isClean());
+    EXPECT_FALSE(window.Session.IsUnsaved());
 
     driver.Dialogs.AnswerNextReplaceQuestion(true);
     driver.Save(other);

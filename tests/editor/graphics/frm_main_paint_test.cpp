@@ -31,6 +31,7 @@ protected:
                 window.Document.TileFrames[f][t] = static_cast<std::int16_t>(t + f);
             }
         }
+        window.Session.StartEditing({});
         window.picTilesScroller->resize(208, 1120);
         window.frmControls->setEnabled(true);
     }
@@ -55,14 +56,14 @@ protected:
 };
 
 TEST_F(FrmMainPaintTest, TileViewShowsTheCurrentTilesCellInTheCurrentFrameMagnified) {
-    window.CurrentTile = 28;
-    window.CurrentFrame = 3;
+    window.Session.SetCurrentTile(28);
+    window.Session.SetCurrentFrame(3);
     ExpectMagnifiedCell(Render(window.picTile), QPoint(2, 2), 77, 31);
 }
 
 TEST_F(FrmMainPaintTest, FrameViewShowsItsFramesCellOfTheCurrentTile) {
-    window.CurrentTile = 100;
-    window.CurrentFrame = 0;
+    window.Session.SetCurrentTile(100);
+    window.Session.SetCurrentFrame(0);
     ExpectMagnifiedCell(Render(window.picAnim[5]), QPoint(2, 2), 37, 105);
     // Frames beyond a tile set's frame count still show the cells they name.
     window.Document.Header.FrameCount = 4;
@@ -70,7 +71,7 @@ TEST_F(FrmMainPaintTest, FrameViewShowsItsFramesCellOfTheCurrentTile) {
 }
 
 TEST_F(FrmMainPaintTest, SheetPlacesEveryTileFromItsCellInTheCurrentFrame) {
-    window.CurrentFrame = 2;
+    window.Session.SetCurrentFrame(2);
     window.Document.TileFrames[2][30] = 41;
     const QImage sheet = Render(window.picTilesScroller);
     // Tile 30 at (64, 32), copied 1:1 from cell 41 at (32, 48).
@@ -85,15 +86,17 @@ TEST_F(FrmMainPaintTest, SheetPlacesEveryTileFromItsCellInTheCurrentFrame) {
     EXPECT_EQ(PixelAt(sheet, 160 + 15, 1104 + 15), SheetColour(CellCorner(909).x() + 15, CellCorner(909).y() + 15));
     EXPECT_EQ(PixelAt(sheet, 207, 1119), window.picTilesScroller->BackColor());
 
-    window.CurrentFrame = 5;  // a new frame repaints every tile from that frame's cells
+    window.Session.SetCurrentFrame(5);  // a new frame repaints every tile from that frame's cells
     const QImage other = Render(window.picTilesScroller);
     EXPECT_EQ(PixelAt(other, 64, 32), SheetColour(CellCorner(35).x(), CellCorner(35).y()));
 }
 
-TEST_F(FrmMainPaintTest, NothingIsDrawnWhileTheEditingPanelIsDisabled) {
-    window.frmControls->setEnabled(false);
-    for (QWidget* view : {static_cast<QWidget*>(window.picTile), static_cast<QWidget*>(window.picAnim[0]),
-                          static_cast<QWidget*>(window.picTilesScroller)}) {
+TEST_F(FrmMainPaintTest, NothingIsDrawnBeforeNewOrOpen) {
+    FrmMain loaded{&dialogs};
+    LoadTiles(loaded, dialogs, dir.File("tiles.bmp"));
+    loaded.picTilesScroller->resize(208, 1120);
+    for (QWidget* view : {static_cast<QWidget*>(loaded.picTile), static_cast<QWidget*>(loaded.picAnim[0]),
+                          static_cast<QWidget*>(loaded.picTilesScroller)}) {
         const PictureBox* box = static_cast<PictureBox*>(view);
         const QImage image = Render(view);
         const QRect inner = box->contentsRect();
@@ -106,8 +109,8 @@ TEST_F(FrmMainPaintTest, NothingIsDrawnWhileTheEditingPanelIsDisabled) {
 }
 
 TEST_F(FrmMainPaintTest, CellOutsideThePictureShowsBackground) {
-    window.CurrentTile = 0;
-    window.CurrentFrame = 0;
+    window.Session.SetCurrentTile(0);
+    window.Session.SetCurrentFrame(0);
     window.Document.TileFrames[0][0] = 910;  // first cell below the last row
     window.Document.TileFrames[0][1] = -1;   // a negative entry read from a file
     window.Document.TileFrames[0][2] = 32767;
@@ -125,8 +128,8 @@ TEST_F(FrmMainPaintTest, CellOutsideThePictureShowsBackground) {
 }
 
 TEST_F(FrmMainPaintTest, SlopeLineIsDrawnInRedOrInvertsTheTileBeneath) {
-    window.CurrentTile = 5;
-    window.CurrentFrame = 0;
+    window.Session.SetCurrentTile(5);
+    window.Session.SetCurrentFrame(0);
     window.linSlope->Y1 = 0;
     window.linSlope->Y2 = 80;
     const QImage plain = Render(window.picTile);

@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <string>
 
-#include "graphics/sheet_watch.h"
 #include "support/test_files.h"
 #include "support/window_driver.h"
+#include "window/sheet_watch.h"
 #include "window/window_test_support.h"
 
 namespace mosalind {
@@ -80,8 +80,8 @@ TEST(FrmMainSheetReload, ChangedFileIsReadOnceSettledRefusedFileStaysQuietF5Read
     EXPECT_EQ(window.scrBMP->value(), window.scrBMP->maximum());
     EXPECT_EQ(window.picBMPScroller->Top(), -window.scrBMP->value());
     EXPECT_EQ(window.scrTiles->value(), 64);
-    EXPECT_EQ(window.CurrentTile, 30);
-    EXPECT_EQ(window.CurrentFrame, 1);
+    EXPECT_EQ(window.CurrentTile(), 30);
+    EXPECT_EQ(window.CurrentFrame(), 1);
     EXPECT_EQ(window.Document.TileAttributes, document.TileAttributes);
     EXPECT_EQ(window.Document.TileFrames, document.TileFrames);
     // Frames still naming cells 390 and beyond paint without reading outside the picture.

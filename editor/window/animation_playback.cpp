@@ -1,4 +1,4 @@
-#include "graphics/animation_playback.h"
+#include "window/animation_playback.h"
 
 namespace mosalind {
 

@@ -1,4 +1,4 @@
-#include "graphics/sheet_watch.h"
+#include "window/sheet_watch.h"
 
 #include <QFileInfo>
 

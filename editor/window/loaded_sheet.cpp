@@ -1,4 +1,4 @@
-#include "graphics/loaded_sheet.h"
+#include "window/loaded_sheet.h"
 
 #include <QDir>
 #include <QFile>

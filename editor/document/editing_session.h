@@ -1,0 +1,108 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "document/tile_edit.h"
+#include "document/tile_set.h"
+#include "document/tile_values.h"
+#include "editing/tile_selection.h"
+
+namespace mosalind {
+
+// The editor's state for the tile set being edited, as plain data and rules: the document,
+// the current tile and frame, the selected tiles, the values copied for pasting, the set's
+// own file and whether the document differs from what was last saved. The window shows
+// it and turns the user's actions into its operations; it is the one writer of the
+// current tile.
+//
+// An edit is made in two steps: one of the edits below works out the values every tile
+// has before and after it, without changing anything, and Apply then writes it (the
+// history's redo); Revert writes the values before it back (undo).
+class EditingSession {
+public:
+    TileSet Document;
+
+    // ---- The set ----
+    // The document, just filled by New or read by Open, becomes the set being edited:
+    // tile 0 current and alone selected, frame 0 current, nothing unsaved. `ownFile` is the
+    // file it was read from, empty for a new set.
+    void StartEditing(std::string ownFile);
+    bool IsOpen() const { return open_; }
+    // The tiles the tile sheet shows: its whole rows of 13.
+    int ShownTiles() const;
+
+    // ---- The current tile and frame, and the selection ----
+    std::int16_t CurrentTile() const { return static_cast<std::int16_t>(selection_.Current()); }
+    std::int16_t CurrentFrame() const { return currentFrame_; }
+    const TileSelection& Selection() const { return selection_; }
+
+    // A click on `tile` of the tile sheet; a tile outside the set is no tile.
+    void ClickTile(int tile, TileSelection::Click kind);
+    // An arrow, page or Home/End key on the sheet; false when no tile could be reached.
+    bool MoveCurrent(TileSelection::Move move, bool extend, int pageRows);
+    void SelectAll();
+    // Makes a tile of the set current without the sheet (an undo showing the tile it
+    // changed); a tile outside the selection is then selected alone.
+    void SetCurrentTile(int tile);
+    // Makes frame 0 to 7 current; any other number is ignored.
+    void SetCurrentFrame(int frame);
+
+    // The tiles an edit of the lists, SET SLOPE or a paste writes: the selected ones; the
+    // current tile alone when none is selected (its last one was taken out with Ctrl).
+    std::vector<std::int16_t> EditedTiles() const;
+
+    // ---- Edits: each gives the values before and after, changing nothing yet ----
+    TileEdit TileTypeEdit(std::int16_t tileType) const;
+    // The blocking kind (bits 0-1) of side 0 to 3; the slope bits stay.
+    TileEdit BlockingEdit(int side, int kind) const;
+    // SET SLOPE: `slopeByte` on the sides marked in `sloped`, the slope cleared on the others.
+    TileEdit SlopeEdit(const std::array<bool, 4>& sloped, std::uint8_t slopeByte) const;
+    // The current frame of the current tile shows `cell`.
+    TileEdit FrameCellEdit(std::int16_t cell) const;
+    // The copied type and side words, with `withFrames` also the cells of the frames in
+    // use; an edit that changes nothing before a copy.
+    TileEdit PasteEdit(bool withFrames) const;
+    // Any edit of `tiles`: `change` turns a tile's values into those after the edit.
+    TileEdit MakeEdit(std::string text, const std::vector<std::int16_t>& tiles,
+                      const std::function<void(TileValues&)>& change) const;
+
+    // Writes the values after the edit (before it, for Revert) and makes the edit's tile,
+    // and for a frame's cell its frame, current again. The document's revision becomes the
+    // one after (before) the edit.
+    void Apply(const TileEdit& edit);
+    void Revert(const TileEdit& edit);
+
+    // ---- Copy ----
+    void CopyCurrentTile();
+    const std::optional<TileValues>& CopiedValues() const { return copied_; }
+
+    // ---- Saving ----
+    // The file the set was opened from or last saved to; empty before either.
+    const std::string& OwnFile() const { return ownFile_; }
+    // The document as it is now was written to `file`, which becomes the set's own.
+    void MarkSaved(std::string file);
+    // Whether the document differs from what New made, Open read or Save last wrote;
+    // undoing back to that point makes it so again.
+    bool IsUnsaved() const { return revision_ != savedRevision_; }
+    // Tells one state of the document from another: every edit makes a new revision, undo
+    // and redo go back to the revision before or after a step.
+    std::uint64_t Revision() const { return revision_; }
+
+private:
+    bool open_ = false;
+    TileSelection selection_;
+    std::int16_t currentFrame_ = 0;
+    std::optional<TileValues> copied_;
+    std::string ownFile_;
+    std::uint64_t revision_ = 0;
+    std::uint64_t savedRevision_ = 0;
+    // The last revision given out; an edit made but never applied wastes one, harmlessly.
+    mutable std::uint64_t lastRevision_ = 0;
+};
+
+}  // namespace mosalind

@@ -1,0 +1,138 @@
+// The session's edits as a property: any sequence of edits, undone step by step, gives back
+// the bytes Save wrote before each edit, and redone gives back those after it; the tile
+// (and frame) each step shows and whether anything is unsaved follow the steps.
+#include "document/editing_session.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <vector>
+
+#include "dev_support/temp_folder.h"
+#include "document/new_tile_set.h"
+#include "document/tile_set_file.h"
+#include "editing/slope_codec.h"
+
+namespace mosalind {
+namespace {
+
+using dev_support::Bytes;
+
+constexpr int kTiles = 910;
+
+class SessionHistory : public ::testing::Test {
+protected:
+    void SetUp() override {
+        FillNewTileSet(session.Document, kTiles, 8, 208, 1120);
+        session.StartEditing({});
+    }
+
+    Bytes Saved() {
+        const std::string path = dir.File("saved.tls");
+        WriteTileSet(path, session.Document, TileGraphics{});
+        return dev_support::ReadFileBytes(path);
+    }
+
+    // One random user action: a click with or without Shift and Ctrl, sometimes a copy,
+    // then one of the edits the window offers, made but not yet applied.
+    TileEdit RandomEdit() {
+        session.ClickTile(Pick(0, kTiles - 1), static_cast<TileSelection::Click>(Pick(0, 3)));
+        if (Pick(0, 5) == 0) {
+            session.CopyCurrentTile();
+        }
+        switch (Pick(0, 4)) {
+            case 0:
+                return session.TileTypeEdit(static_cast<std::int16_t>(Pick(0, 3) == 0 ? 255 : Pick(0, 28)));
+            case 1:
+                return session.BlockingEdit(Pick(0, 3), Pick(0, 3));
+            case 2: {
+                std::array<bool, 4> sloped{};
+                for (bool& side : sloped) {
+                    side = Pick(0, 1) == 1;
+                }
+                const std::optional<std::uint8_t> byte = EncodeSlope(Pick(0, 4), Pick(0, 4));
+                return session.SlopeEdit(sloped, byte.value_or(0x80));
+            }
+            case 3:
+                session.SetCurrentFrame(Pick(0, 7));
+                return session.FrameCellEdit(static_cast<std::int16_t>(Pick(0, 1023)));
+            default:
+                return session.PasteEdit(Pick(0, 1) == 1);
+        }
+    }
+
+    int Pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); }
+
+    dev_support::TempDir dir;
+    EditingSession session;
+    std::mt19937 random{20261209};
+};
+
+TEST_F(SessionHistory, UndoAndRedoGiveBackTheBytesOfEveryStepAndShowItsTile) {
+    // saved[i]: what Save writes with i steps applied; steps[i]: step i + 1.
+    std::vector<Bytes> saved{Saved()};
+    std::vector<TileEdit> steps;
+    for (int action = 0; action < 400; ++action) {
+        const TileEdit edit = RandomEdit();
+        EXPECT_EQ(Saved(), saved.back()) << "making an edit wrote it, action " << action;
+        if (edit.ChangesNothing()) {
+            continue;
+        }
+        EXPECT_EQ(edit.CurrentTile, session.CurrentTile());
+        session.Apply(edit);
+        saved.push_back(Saved());
+        EXPECT_NE(saved.back(), saved[saved.size() - 2]) << action;
+        steps.push_back(edit);
+    }
+    ASSERT_GT(steps.size(), 250U);  // the seed gives many steps of every kind
+
+    for (std::size_t step = steps.size(); step > 0; --step) {
+        session.ClickTile(Pick(0, kTiles - 1), TileSelection::Click::Plain);  // the user looks elsewhere
+        const TileEdit& edit = steps[step - 1];
+        session.Revert(edit);
+        ASSERT_EQ(Saved(), saved[step - 1]) << "undoing step " << step;
+        EXPECT_EQ(session.CurrentTile(), edit.CurrentTile) << step;
+        if (edit.Frame) {
+            EXPECT_EQ(session.CurrentFrame(), *edit.Frame) << step;
+        }
+    }
+    for (std::size_t step = 1; step <= steps.size(); ++step) {
+        session.Apply(steps[step - 1]);
+        ASSERT_EQ(Saved(), saved[step]) << "redoing step " << step;
+        EXPECT_EQ(session.CurrentTile(), steps[step - 1].CurrentTile) << step;
+        EXPECT_TRUE(session.Selection().Contains(session.CurrentTile())) << step;
+    }
+}
+
+TEST_F(SessionHistory, UnsavedFollowsTheStepsFromTheSavedOne) {
+    EXPECT_FALSE(session.IsUnsaved());
+    const auto edit = [this](int tile, std::int16_t type) {
+        session.ClickTile(tile, TileSelection::Click::Plain);
+        TileEdit made = session.TileTypeEdit(type);
+        session.Apply(made);
+        return made;
+    };
+    const TileEdit first = edit(3, 5);
+    EXPECT_TRUE(session.IsUnsaved());
+    session.Revert(first);
+    EXPECT_FALSE(session.IsUnsaved()) << "undone back to what New made";
+    session.Apply(first);
+    const TileEdit second = edit(4, 6);
+    session.MarkSaved("/tmp/set.tls");
+    EXPECT_EQ(session.OwnFile(), "/tmp/set.tls");
+    EXPECT_FALSE(session.IsUnsaved());
+
+    session.Revert(second);
+    EXPECT_TRUE(session.IsUnsaved());
+    // Another edit in place of the undone one gives another document at the same depth.
+    const TileEdit other = edit(4, 7);
+    EXPECT_TRUE(session.IsUnsaved());
+    session.Revert(other);
+    session.Apply(second);
+    EXPECT_FALSE(session.IsUnsaved()) << "redone to what Save wrote";
+
+    EXPECT_TRUE(session.TileTypeEdit(6).ChangesNothing()) << "the type tile 4 already has";
+}
+
+}  // namespace
+}  // namespace mosalind
