@@ -1,6 +1,7 @@
 #include "document/editing_session.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <utility>
 
 #include "editing/cell_grid.h"
@@ -34,6 +35,10 @@ void EditingSession::SelectAll() {
     selection_.SelectAll();
 }
 
+void EditingSession::SelectTiles(const std::vector<std::int16_t>& tiles) {
+    selection_.SelectTiles(tiles);
+}
+
 void EditingSession::SetCurrentTile(int tile) {
     selection_.Follow(tile);
 }
@@ -53,7 +58,7 @@ std::vector<std::int16_t> EditingSession::EditedTiles() const {
 }
 
 TileEdit EditingSession::MakeEdit(std::string text, const std::vector<std::int16_t>& tiles,
-                                  const std::function<void(TileValues&)>& change) const {
+                                  const std::function<void(std::int16_t, TileValues&)>& change) const {
     TileEdit edit;
     edit.Text = std::move(text);
     edit.CurrentTile = CurrentTile();
@@ -63,7 +68,7 @@ TileEdit EditingSession::MakeEdit(std::string text, const std::vector<std::int16
         }
         TileChange tileChange{tile, ReadTileValues(Document, tile), {}};
         tileChange.After = tileChange.Before;
-        change(tileChange.After);
+        change(tile, tileChange.After);
         if (tileChange.After != tileChange.Before) {
             edit.Changes.push_back(tileChange);
         }
@@ -76,20 +81,21 @@ TileEdit EditingSession::MakeEdit(std::string text, const std::vector<std::int16
 }
 
 TileEdit EditingSession::TileTypeEdit(std::int16_t tileType) const {
-    return MakeEdit("Tile Type", EditedTiles(), [tileType](TileValues& values) { values.TileType = tileType; });
+    return MakeEdit("Tile Type", EditedTiles(),
+                    [tileType](std::int16_t, TileValues& values) { values.TileType = tileType; });
 }
 
 TileEdit EditingSession::BlockingEdit(int side, int kind) const {
     if (side < 0 || side > 3) {
         return {};
     }
-    return MakeEdit("Blocking", EditedTiles(), [side, kind](TileValues& values) {
+    return MakeEdit("Blocking", EditedTiles(), [side, kind](std::int16_t, TileValues& values) {
         values.Sides[side] = WithBlockingKind(values.Sides[side], kind);
     });
 }
 
 TileEdit EditingSession::SlopeEdit(const std::array<bool, 4>& sloped, std::uint8_t slopeByte) const {
-    return MakeEdit("Set Slope", EditedTiles(), [&sloped, slopeByte](TileValues& values) {
+    return MakeEdit("Set Slope", EditedTiles(), [&sloped, slopeByte](std::int16_t, TileValues& values) {
         for (int side = 0; side < 4; ++side) {
             values.Sides[side] = WithSlope(values.Sides[side], sloped[side], slopeByte);
         }
@@ -98,9 +104,32 @@ TileEdit EditingSession::SlopeEdit(const std::array<bool, 4>& sloped, std::uint8
 
 TileEdit EditingSession::FrameCellEdit(std::int16_t cell) const {
     const std::int16_t frame = currentFrame_;
-    TileEdit edit =
-        MakeEdit("Frame Cell", {CurrentTile()}, [frame, cell](TileValues& values) { values.Frames[frame] = cell; });
+    TileEdit edit = MakeEdit("Frame Cell", {CurrentTile()},
+                             [frame, cell](std::int16_t, TileValues& values) { values.Frames[frame] = cell; });
     edit.Frame = frame;
+    return edit;
+}
+
+std::vector<int> EditingSession::FrameRunCells(std::int16_t firstCell, int step) const {
+    std::vector<int> cells;
+    for (int frame = currentFrame_; frame < FramesInUse(Document); ++frame) {
+        cells.push_back(firstCell + (frame - currentFrame_) * step);
+    }
+    return cells;
+}
+
+TileEdit EditingSession::FrameRunEdit(std::int16_t firstCell, int step) const {
+    const std::int16_t first = currentFrame_;
+    const std::vector<int> cells = FrameRunCells(firstCell, step);
+    if (std::any_of(cells.begin(), cells.end(), [](int cell) { return cell < 0 || cell > INT16_MAX; })) {
+        return {};
+    }
+    TileEdit edit = MakeEdit("Frame Cells", {CurrentTile()}, [first, &cells](std::int16_t, TileValues& values) {
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            values.Frames[first + i] = static_cast<std::int16_t>(cells[i]);
+        }
+    });
+    edit.Frame = first;
     return edit;
 }
 
@@ -110,12 +139,26 @@ TileEdit EditingSession::PasteEdit(bool withFrames) const {
     }
     const TileValues copied = *copied_;
     const int framesInUse = FramesInUse(Document);
-    return MakeEdit("Paste", EditedTiles(), [&copied, withFrames, framesInUse](TileValues& values) {
+    return MakeEdit("Paste", EditedTiles(), [&copied, withFrames, framesInUse](std::int16_t, TileValues& values) {
         values.TileType = copied.TileType;
         values.Sides = copied.Sides;
         if (withFrames) {
             std::copy_n(copied.Frames.begin(), framesInUse, values.Frames.begin());
         }
+    });
+}
+
+TileEdit EditingSession::AcceptSuggestionsEdit(const SetSuggestions& suggestions) const {
+    std::vector<std::int16_t> tiles;
+    for (const std::int16_t tile : EditedTiles()) {
+        if (suggestions.Differs(tile)) {
+            tiles.push_back(tile);
+        }
+    }
+    return MakeEdit("Accept Suggestions", tiles, [&suggestions](std::int16_t tile, TileValues& values) {
+        const TileSuggestion suggestion = *suggestions.For(tile);
+        values.TileType = suggestion.TileType;
+        values.Sides = suggestion.Sides;
     });
 }
 

@@ -10,6 +10,7 @@
 #include "document/tile_edit.h"
 #include "document/tile_set.h"
 #include "document/tile_values.h"
+#include "editing/set_suggestions.h"
 #include "editing/tile_selection.h"
 
 namespace mosalind {
@@ -46,6 +47,9 @@ public:
     // An arrow, page or Home/End key on the sheet; false when no tile could be reached.
     bool MoveCurrent(TileSelection::Move move, bool extend, int pageRows);
     void SelectAll();
+    // Selects exactly `tiles` (a search's or the suggestions' result); the current tile
+    // stays if it is one of them, else the first one becomes current.
+    void SelectTiles(const std::vector<std::int16_t>& tiles);
     // Makes a tile of the set current without the sheet (an undo showing the tile it
     // changed); a tile outside the selection is then selected alone.
     void SetCurrentTile(int tile);
@@ -64,12 +68,19 @@ public:
     TileEdit SlopeEdit(const std::array<bool, 4>& sloped, std::uint8_t slopeByte) const;
     // The current frame of the current tile shows `cell`.
     TileEdit FrameCellEdit(std::int16_t cell) const;
+    // The current tile's frames from the current one to the last in use show a run of
+    // cells: `firstCell`, then each `step` cells on (1 along a sheet row, 13 down a column).
+    TileEdit FrameRunEdit(std::int16_t firstCell, int step) const;
+    // The cells FrameRunEdit would give, in frame order.
+    std::vector<int> FrameRunCells(std::int16_t firstCell, int step) const;
     // The copied type and side words, with `withFrames` also the cells of the frames in
     // use; an edit that changes nothing before a copy.
     TileEdit PasteEdit(bool withFrames) const;
+    // Accept: the suggested type and side words written into the selected tiles that differ.
+    TileEdit AcceptSuggestionsEdit(const SetSuggestions& suggestions) const;
     // Any edit of `tiles`: `change` turns a tile's values into those after the edit.
     TileEdit MakeEdit(std::string text, const std::vector<std::int16_t>& tiles,
-                      const std::function<void(TileValues&)>& change) const;
+                      const std::function<void(std::int16_t tile, TileValues& values)>& change) const;
 
     // Writes the values after the edit (before it, for Revert) and makes the edit's tile,
     // and for a frame's cell its frame, current again. The document's revision becomes the

@@ -1,5 +1,6 @@
 #include "editing/cell_grid.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -46,6 +47,19 @@ std::optional<std::string> FrameCellRefusal(std::int16_t cell) {
     }
     return "Cell " + std::to_string(cell) + " cannot be given to a frame: a tile set file keeps cells up to " +
            std::to_string(kHighestSavableCell);
+}
+
+std::optional<std::string> FrameRunRefusal(const std::vector<int>& cells, int sheetCells) {
+    for (const int cell : cells) {
+        if (cell > kHighestSavableCell) {
+            return FrameCellRefusal(static_cast<std::int16_t>(std::min(cell, 32767)));
+        }
+        if (cell >= sheetCells) {
+            return "Cell " + std::to_string(cell) + " cannot be given to a frame: the tile sheet's last cell is " +
+                   std::to_string(sheetCells - 1);
+        }
+    }
+    return std::nullopt;
 }
 
 std::string TileNumberText(std::int16_t tile) {

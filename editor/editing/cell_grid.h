@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace mosalind {
 
@@ -28,6 +29,11 @@ CellOrigin SelectionMarkerOrigin(std::int16_t cell);
 // The message refusing a bitmap click that would give a frame a cell above the highest one
 // a tile set file keeps (1023); nothing for a cell the file can hold.
 std::optional<std::string> FrameCellRefusal(std::int16_t cell);
+
+// The message refusing a run of cells for a tile's frames (a Shift+click on the bitmap)
+// when one of them is past the sheet's `sheetCells` cells or above 1023; nothing when the
+// file and the sheet can hold them all.
+std::optional<std::string> FrameRunRefusal(const std::vector<int>& cells, int sheetCells);
 
 // Label texts of the selection display.
 std::string TileNumberText(std::int16_t tile);    // "Current Tile: 27"

@@ -34,4 +34,16 @@ void FrmMain::AssignFrameOffset(std::int16_t cell) {
     RefreshViews();
 }
 
+void FrmMain::AssignFrameRun(std::int16_t cell, int step) {
+    // Any cell of the run the file or the sheet cannot hold refuses the whole run.
+    if (const std::optional<std::string> refusal =
+            FrameRunRefusal(Session.FrameRunCells(cell, step), Graphics.BMPTileCount)) {
+        dialogs_->ShowMessage(QString::fromStdString(*refusal));
+        return;
+    }
+    ShowBitmapOffset(cell);
+    PushEdit(Session.FrameRunEdit(cell, step));
+    RefreshViews();
+}
+
 }  // namespace mosalind

@@ -36,6 +36,12 @@ void TileSelection::ClickTile(int tile, Click kind) {
         case Click::Add:
             SelectRectangle(anchor_, tile);
             break;
+        case Click::Run:
+            selected_.reset();
+            for (int run = std::min(anchor_, tile); run <= std::max(anchor_, tile); ++run) {
+                selected_.set(run);
+            }
+            break;
     }
     current_ = tile;
 }
@@ -43,6 +49,24 @@ void TileSelection::ClickTile(int tile, Click kind) {
 void TileSelection::SelectAll() {
     for (int tile = 0; tile < tileCount_; ++tile) {
         selected_.set(tile);
+    }
+}
+
+void TileSelection::SelectTiles(const std::vector<std::int16_t>& tiles) {
+    std::bitset<kMaxTiles> chosen;
+    for (const std::int16_t tile : tiles) {
+        if (tile >= 0 && tile < tileCount_) {
+            chosen.set(tile);
+        }
+    }
+    if (chosen.none()) {
+        return;
+    }
+    selected_ = chosen;
+    if (!selected_.test(current_)) {
+        for (current_ = 0; !selected_.test(current_); ++current_) {
+        }
+        anchor_ = current_;
     }
 }
 

@@ -19,6 +19,7 @@ public:
         Extend,  // Shift: the rectangle from the anchor to the clicked tile
         Toggle,  // Ctrl: the clicked tile added or removed
         Add,     // Ctrl+Shift: the rectangle added to what is selected
+        Run,     // Alt+Shift: the tiles from the anchor to the clicked one in reading order
     };
     enum class Move { Left, Right, Up, Down, PageUp, PageDown, First, Last };
 
@@ -30,6 +31,9 @@ public:
     void ClickTile(int tile, Click kind);
     // Every tile of the set; the current tile and the anchor stay.
     void SelectAll();
+    // Exactly `tiles` (those of the set); the current tile stays when it is one of them,
+    // else the first becomes current and the anchor. Nothing changes when none is.
+    void SelectTiles(const std::vector<std::int16_t>& tiles);
     // A key that moves the current tile among the shown tiles; `pageRows` rows make a
     // page. Without `extend` the tile reached is selected alone and becomes the anchor;
     // with it the rectangle from the anchor to that tile is selected. Returns whether a

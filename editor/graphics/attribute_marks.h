@@ -21,6 +21,9 @@ struct AttributeMarks {
     int TileType = 0;             // 0 draws no number
 };
 
+// The marks of a tile type and four side words (top, right, bottom, left).
+AttributeMarks AttributeMarksOf(std::int16_t tileType, const std::array<std::int16_t, 4>& sideWords);
+
 // The marks of `tile`, which must be below kMaxTiles.
 AttributeMarks AttributeMarksOf(const TileSet& tileSet, int tile);
 

@@ -50,6 +50,7 @@ void FrmMain::TakeSheet(LoadedSheet sheet) {
     BMPPicture = std::move(sheet.Picture);
     picBMPScroller->SetPicture(BMPPicture);
     SetScrollbarBMP();
+    UpdateSuggestions();
 }
 
 }  // namespace mosalind

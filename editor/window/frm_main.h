@@ -36,6 +36,7 @@ class AnimationPlayback;
 class EditHistory;
 struct LoadedSheet;
 class SheetWatch;
+class SuggestionsBox;
 
 // The editor's one window: its controls and views, which show the editing session, and
 // the loaded tile bitmap with its planar graphics and displayed picture. Its handlers are
@@ -97,9 +98,10 @@ public:
     FileDialog cdlOpen;
     FileDialog cdlSave;
 
-    SheetWatch* SheetWatcher = nullptr;     // the loaded sheet's file, read again when it changes
-    AnimationPlayback* Playback = nullptr;  // the animations playing, F3
-    EditHistory* History = nullptr;         // the document's edits, undone and redone
+    SheetWatch* SheetWatcher = nullptr;       // the loaded sheet's file, read again when it changes
+    AnimationPlayback* Playback = nullptr;    // the animations playing, F3
+    EditHistory* History = nullptr;           // the document's edits, undone and redone
+    SuggestionsBox* SuggestionBox = nullptr;  // F6, made at its first use
 
     // ---- State ----
     EditingSession Session;                // the tile set, the current tile and frame, the selection
@@ -110,6 +112,7 @@ public:
     TileGraphics Graphics;         // BMPTileCount and TilePlanes
     QImage BMPPicture;             // the cut pixels in the sheet's palette, shown in picBMPScroller
     bool AttributesShown = false;  // the attribute overlay over the tile sheet
+    SetSuggestions Suggested;      // what the art suggests, while SuggestionBox is open
 
     std::int16_t CurrentTile() const { return Session.CurrentTile(); }
     std::int16_t CurrentFrame() const { return Session.CurrentFrame(); }
@@ -150,6 +153,12 @@ public:
     void keyCopy_Activated();        // editing/frm_main_copy_paste.cpp
     void keyPaste_Activated();
     void keyPasteWithFrames_Activated();
+    void keySuggestions_Activated();  // editing/frm_main_suggestions.cpp
+    void SuggestionBox_Colours(const EmptyColours& empty);
+    void SuggestionBox_SelectThem();
+    void SuggestionBox_Accept();
+    void keySameArt_Activated();
+    void keySameValues_Activated();
 
     // ---- Procedures ----
     void LoadTilesFile(const QString& path);  // graphics/frm_main_load_tiles.cpp
@@ -164,9 +173,12 @@ public:
     void ShowBitmapOffset(std::int16_t cell);
     void SelectFrame(std::int16_t frame);  // editing/frm_main_frames.cpp
     void AssignFrameOffset(std::int16_t cell);
-    void RefreshViews();                        // graphics/frm_main_paint.cpp
-    void StopAnimation();                       // graphics/frm_main_animation.cpp
-    int ShownFrame(int frame) const;            // the frame a view of `frame` shows, playing or not
+    void AssignFrameRun(std::int16_t cell, int step);  // from the current frame to the last
+    void RefreshViews();                               // graphics/frm_main_paint.cpp
+    void StopAnimation();                              // graphics/frm_main_animation.cpp
+    int ShownFrame(int frame) const;                   // the frame a view of `frame` shows, playing or not
+    bool SuggestionsShown() const;                     // editing/frm_main_suggestions.cpp
+    void UpdateSuggestions();
     void OpenTileSetFile(const QString& path);  // document/frm_main_document_commands.cpp
     bool SaveTileSetFile(const QString& path);  // false when refused
     bool ChooseFileAndSave();                   // false when cancelled or refused
@@ -188,6 +200,7 @@ private:
     void SetUpSheetReload();                                             // graphics/frm_main_sheet_reload.cpp
     void SetUpAnimation();                                               // graphics/frm_main_animation.cpp
     void ShowStep(const TileEdit& step);                                 // document/frm_main_history.cpp
+    void SetUpSuggestions();                                             // editing/frm_main_suggestions.cpp
     void DrawSheetMarks(QPainter& painter, int firstTile, int endTile);  // graphics/frm_main_attribute_overlay.cpp
 };
 

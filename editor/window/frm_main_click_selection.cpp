@@ -5,11 +5,15 @@ namespace mosalind {
 
 namespace {
 
-// Shift takes the rectangle from the anchor, Ctrl adds or removes; with neither, the
-// clicked tile is selected alone, and the click does what it always did.
+// Shift takes the rectangle from the anchor, Alt+Shift the run in reading order, Ctrl adds
+// or removes; with neither, the clicked tile is selected alone, and the click does what it
+// always did.
 TileSelection::Click SelectionClick(int shift) {
     const bool extend = (shift & kShiftMask) != 0;
     const bool toggle = (shift & kCtrlMask) != 0;
+    if (extend && (shift & kAltMask) != 0) {
+        return TileSelection::Click::Run;
+    }
     if (extend) {
         return toggle ? TileSelection::Click::Add : TileSelection::Click::Extend;
     }
@@ -28,9 +32,15 @@ void FrmMain::picTilesScroller_MouseDown(int, int shift, double x, double y) {
     SelectTile(CurrentTile());
 }
 
-void FrmMain::picBMPScroller_MouseDown(int, int, double x, double y) {
+void FrmMain::picBMPScroller_MouseDown(int, int shift, double x, double y) {
     const std::optional<std::int16_t> cell = CellAtPixel(static_cast<float>(x), static_cast<float>(y));
     if (!cell || *cell < 0) {
+        return;
+    }
+    // Shift: the current frame and the ones after it get a run of cells, along the sheet's
+    // row, or with Ctrl down its column.
+    if ((shift & kShiftMask) != 0) {
+        AssignFrameRun(*cell, (shift & kCtrlMask) != 0 ? kCellsPerRow : 1);
         return;
     }
     // Taken, such a cell would make every later Save fail; the frame keeps its cell.

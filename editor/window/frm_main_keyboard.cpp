@@ -16,7 +16,10 @@ const char* const kKeysHelp =
     "Click: choose the tile (it alone is selected)\n"
     "Shift+Click: select the rectangle from the tile clicked last without Shift\n"
     "Ctrl+Click: add or remove one tile\n"
+    "Alt+Shift+Click: select the run of tiles, in reading order, from the tile clicked last\n"
     "Ctrl+A: select every tile of the set\n"
+    "Ctrl+Shift+A: select every tile with the current tile's art\n"
+    "Ctrl+Shift+T: select every tile with the current tile's type and sides\n"
     "Arrow keys: one tile left or right, one row up or down\n"
     "Page Up, Page Down: a screen of rows up or down\n"
     "Home, End: the first or the last tile\n"
@@ -27,6 +30,8 @@ const char* const kKeysHelp =
     "Editing\n"
     "Tile type, blocking, SET SLOPE: write every selected tile\n"
     "Click on the bitmap: the current frame of the current tile\n"
+    "Shift+Click on the bitmap: the current frame and the ones after it, cell after cell\n"
+    "Ctrl+Shift+Click on the bitmap: the same, down the bitmap's column\n"
     "Ctrl+C: copy the current tile's type, blocking and slopes\n"
     "Ctrl+V: paste them into every selected tile\n"
     "Ctrl+Shift+V: paste them with the frame cells\n"
@@ -45,7 +50,17 @@ const char* const kKeysHelp =
     "View\n"
     "F1: this list\n"
     "F2: the attributes over the tile sheet, on or off\n"
-    "F3: play the animations, or stop them";
+    "F3: play the animations, or stop them\n"
+    "F6: suggestions from the tiles' art (Accept writes them into the selected tiles)\n"
+    "\n"
+    "Attributes (F2)\n"
+    "A bar along a side: it blocks; yellow 1 Blocking, cyan 2 Slippery (2 - x),\n"
+    "  magenta 3 Icy (3 - x)\n"
+    "An orange line: the side's slope\n"
+    "A number: the tile type's row in the list (1 Kills, 2 Door 1 ... 28 Single Bullet);\n"
+    "  M Masked, F Foreground\n"
+    "With F6 open, a white corner: the tile differs from its suggestion, whose blocking\n"
+    "  sides and slope are the dotted lines";
 
 }  // namespace
 

@@ -38,6 +38,12 @@ void FrmMain::BuildKeys() {
          {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)},
          &FrmMain::keyPasteWithFrames_Activated,
          nullptr},
+        {"Suggestions", {QKeySequence(Qt::Key_F6)}, &FrmMain::keySuggestions_Activated, nullptr},
+        {"Select Same Art", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A)}, &FrmMain::keySameArt_Activated, nullptr},
+        {"Select Same Values",
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T)},
+         &FrmMain::keySameValues_Activated,
+         nullptr},
     };
     for (const WindowKey& key : keys) {
         auto* action = new QAction(QString::fromLatin1(key.Name), this);

@@ -94,9 +94,14 @@ FrmMain::FrmMain(UserDialogs* dialogs, QWidget* parent)
     WatchSessionEnd();
     SetUpSheetReload();
     SetUpAnimation();
+    SetUpSuggestions();
 }
 
-FrmMain::~FrmMain() = default;
+// The history is a child, so it outlives the members it reports to: it must report no
+// more once they are gone (a stack being destroyed reports its index as it empties).
+FrmMain::~FrmMain() {
+    History->disconnect(this);
+}
 
 void FrmMain::BuildLayout() {
     setWindowTitle("Mosalind");

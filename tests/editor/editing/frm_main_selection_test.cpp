@@ -2,6 +2,7 @@
 
 #include "editing/frm_main_editing_fixture.h"
 #include "support/tile_set_bytes.h"
+#include "window/edit_history.h"
 
 namespace mosalind {
 namespace {
@@ -95,8 +96,17 @@ TEST_F(SelectionDisplay, BitmapClicksAssignCellsToTheCurrentFrame) {
 
     driver.ChooseFrame(1);
     driver.AssignCell(600);
+    // A run that would reach past the sheet's last cell (909) writes nothing; one that fits
+    // fills the frames from the current one on.
+    driver.ChooseFrame(4);
+    driver.AssignCell(907, Qt::ShiftModifier);
+    EXPECT_EQ(driver.Dialogs.Messages,
+              std::vector<QString>{"Cell 910 cannot be given to a frame: the tile sheet's last cell is 909"});
+    driver.ChooseFrame(6);
+    driver.AssignCell(908, Qt::ShiftModifier);
+    const std::array<int, 8> cells{14, 600, 2, 2, 2, 2, 908, 909};
     for (int frame = 0; frame < 8; ++frame) {
-        EXPECT_EQ(driver.Frame(frame, 2), frame == 0 ? 14 : frame == 1 ? 600 : 2) << frame;
+        EXPECT_EQ(driver.Frame(frame, 2), cells[frame]) << frame;
     }
     EXPECT_EQ(driver.Frame(1, 3), 3);
 
@@ -120,20 +130,40 @@ TEST_F(SelectionDisplay, BitmapClicksOnCellsAFileCannotKeepAreRefused) {
     ASSERT_TRUE(tall.Window.frmControls->isEnabled());
     tall.Window.scrBMP->setValue(tall.Window.scrBMP->maximum());
 
+    // Shift gives the frames from the current one (the first here) to the last the cells
+    // after the clicked one, Ctrl+Shift those below it; a run reaching past 1023 writes
+    // nothing.
+    const auto shift = Qt::ShiftModifier;
+    const auto down = Qt::ControlModifier | Qt::ShiftModifier;
     const struct {
-        int Cell, FrameAfter;
+        int Cell;
+        Qt::KeyboardModifiers Modifiers;
+        std::array<int, 4> FramesAfter;
         const char* Message;
     } clicks[] = {
-        {1023, 1023, nullptr},
-        {1024, 1023, "Cell 1024 cannot be given to a frame: a tile set file keeps cells up to 1023"},
-        {1039, 1023, "Cell 1039 cannot be given to a frame: a tile set file keeps cells up to 1023"},
-        {1014, 1014, nullptr},
+        {1023, {}, {1023, 0, 0, 0}, nullptr},
+        {1024, {}, {1023, 0, 0, 0}, "Cell 1024 cannot be given to a frame: a tile set file keeps cells up to 1023"},
+        {1039, {}, {1023, 0, 0, 0}, "Cell 1039 cannot be given to a frame: a tile set file keeps cells up to 1023"},
+        {1014, {}, {1014, 0, 0, 0}, nullptr},
+        {1020, shift, {1020, 1021, 1022, 1023}, nullptr},
+        {1021,
+         shift,
+         {1020, 1021, 1022, 1023},
+         "Cell 1024 cannot be given to a frame: a tile set file keeps cells up to 1023"},
+        {990,
+         down,
+         {1020, 1021, 1022, 1023},
+         "Cell 1029 cannot be given to a frame: a tile set file keeps cells up to 1023"},
+        {975, down, {975, 988, 1001, 1014}, nullptr},
     };
     for (const auto& click : clicks) {
         tall.Dialogs.Messages.clear();
-        tall.AssignCell(click.Cell);
-        EXPECT_EQ(tall.Frame(0, 0), click.FrameAfter) << click.Cell;
-        EXPECT_EQ(tall.Window.lblBMPNum->text(), QString("Offset in Bitmap: %1").arg(click.FrameAfter));
+        const int steps = tall.Window.History->count();
+        tall.AssignCell(click.Cell, click.Modifiers);
+        for (int frame = 0; frame < 4; ++frame) {
+            EXPECT_EQ(tall.Frame(frame, 0), click.FramesAfter[frame]) << click.Cell << ", frame " << frame;
+        }
+        EXPECT_EQ(tall.Window.History->count(), steps + (click.Message ? 0 : 1)) << "one step a click";
         EXPECT_EQ(tall.Dialogs.Messages, click.Message ? std::vector<QString>{click.Message} : std::vector<QString>{});
     }
 }

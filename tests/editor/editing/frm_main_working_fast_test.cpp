@@ -84,14 +84,27 @@ TEST_F(WorkingFast, ClicksAndKeysSelectTheExpectedTiles) {
          {14, 15, 27, 28},
          28},
         {"Page Down moves a screen of 22 rows", {click(1), key(Qt::Key_PageDown)}, {1 + 22 * 13}, 287},
+        {"Alt+Shift takes the run in reading order",
+         {click(11), click(15, Qt::AltModifier | Qt::ShiftModifier)},
+         Range(11, 16),
+         15},
+        {"Ctrl+Shift+A selects the tiles of the same art: the sheet's pattern repeats every 240 cells",
+         {click(5), key(Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier)},
+         {5, 245, 485, 725},
+         5},
+        {"Ctrl+Shift+T selects the tiles of the same values: all are blank",
+         {click(7), key(Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier)},
+         Range(0, kTiles),
+         7},
     };
     for (const auto& c : cases) {
         for (const Action& action : c.Actions) {
             if (action.Tile >= 0) {
                 ClickTile(action.Tile, action.Modifiers);
             } else {
-                Key(action.Key == Qt::Key_A ? static_cast<QWidget*>(&window) : window.picTilesScroller, action.Key,
-                    action.Modifiers);
+                // The window's own keys have Ctrl; the sheet's keys go to the sheet.
+                Key(action.Modifiers & Qt::ControlModifier ? static_cast<QWidget*>(&window) : window.picTilesScroller,
+                    action.Key, action.Modifiers);
             }
         }
         EXPECT_EQ(window.Session.Selection().Tiles(), c.Selected) << c.Why;

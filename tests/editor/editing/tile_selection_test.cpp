@@ -26,7 +26,10 @@ struct SelectAll {};
 struct FollowTo {
     int Tile;
 };
-using Action = std::variant<ClickOn, Key, SelectAll, FollowTo>;
+struct Choose {
+    std::vector<std::int16_t> Tiles;
+};
+using Action = std::variant<ClickOn, Key, SelectAll, FollowTo, Choose>;
 
 std::vector<std::int16_t> Range(int first, int end) {
     std::vector<std::int16_t> tiles(static_cast<std::size_t>(end - first));
@@ -63,6 +66,17 @@ TEST(TileSelection, ClicksAndMovesSelectTheExpectedTiles) {
          {ClickOn{0}, ClickOn{26, Click::Toggle}, ClickOn{27, Click::Add}},
          {0, 26, 27},
          27},
+        {"Alt+Shift takes the run in reading order, across rows",
+         {ClickOn{11}, ClickOn{15, Click::Run}},
+         {11, 12, 13, 14, 15},
+         15},
+        {"the run goes either way from the anchor", {ClickOn{15}, ClickOn{11, Click::Run}}, {11, 12, 13, 14, 15}, 11},
+        {"chosen tiles keep the current one among them",
+         {ClickOn{40}, Choose{{3, 40, 914, 915, -1}}},
+         {3, 40, 914},
+         40},
+        {"chosen tiles without the current one make the first current", {ClickOn{40}, Choose{{700, 3}}}, {3, 700}, 3},
+        {"choosing no tile of the set changes nothing", {ClickOn{40}, Choose{{915}}}, {40}, 40},
         {"a click past the set is no click", {ClickOn{8}, ClickOn{915}, ClickOn{-1}}, {8}, 8},
         {"a tile of the partial last row can be clicked", {ClickOn{912}}, {912}, 912},
         {"Ctrl+A selects every tile of the set and keeps the current one",
@@ -81,10 +95,7 @@ TEST(TileSelection, ClicksAndMovesSelectTheExpectedTiles) {
         {"Right past the last shown tile stays on it", {Key{Move::Last}, Key{Move::Right}}, {909}, 909},
         {"Down in the last row stays in its column", {ClickOn{900}, Key{Move::Down}}, {900}, 900},
         {"Page Down moves 22 rows", {ClickOn{1}, Key{Move::PageDown}}, {287}, 287},
-        {"Page Down past the end stops in the last row, same column",
-         {ClickOn{800}, Key{Move::PageDown}},
-         {904},
-         904},
+        {"Page Down past the end stops in the last row, same column", {ClickOn{800}, Key{Move::PageDown}}, {904}, 904},
         {"Page Up past the top stops in the first row, same column", {ClickOn{40}, Key{Move::PageUp}}, {1}, 1},
         {"Shift+Home selects the rectangle up to the first tile",
          {ClickOn{27}, Key{Move::First, true}},
@@ -109,6 +120,8 @@ TEST(TileSelection, ClicksAndMovesSelectTheExpectedTiles) {
                 EXPECT_TRUE(selection.MoveCurrent(key->Where, key->Extend, 22)) << c.Why;
             } else if (const auto* follow = std::get_if<FollowTo>(&action)) {
                 selection.Follow(follow->Tile);
+            } else if (const auto* choose = std::get_if<Choose>(&action)) {
+                selection.SelectTiles(choose->Tiles);
             } else {
                 selection.SelectAll();
             }

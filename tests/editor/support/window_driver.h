@@ -70,12 +70,13 @@ public:
 
     // A press and release at a pixel of the widget (QTest would move a click at (0, 0) to
     // the widget's centre).
-    static void ClickAt(QWidget* box, int x, int y, Qt::MouseButton button = Qt::LeftButton) {
+    static void ClickAt(QWidget* box, int x, int y, Qt::MouseButton button = Qt::LeftButton,
+                        Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         const QPointF local(x, y);
         const QPointF global = box->mapToGlobal(local);
-        QMouseEvent press(QEvent::MouseButtonPress, local, global, button, button, Qt::NoModifier);
+        QMouseEvent press(QEvent::MouseButtonPress, local, global, button, button, modifiers);
         QApplication::sendEvent(box, &press);
-        QMouseEvent release(QEvent::MouseButtonRelease, local, global, button, Qt::NoButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, local, global, button, Qt::NoButton, modifiers);
         QApplication::sendEvent(box, &release);
     }
 
@@ -83,7 +84,9 @@ public:
     void ClickTileSheet(int x, int y, Qt::MouseButton button = Qt::LeftButton) {
         ClickAt(Window.picTilesScroller, x, y, button);
     }
-    void ClickBitmap(int x, int y) { ClickAt(Window.picBMPScroller, x, y); }
+    void ClickBitmap(int x, int y, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        ClickAt(Window.picBMPScroller, x, y, Qt::LeftButton, modifiers);
+    }
     void ClickTileView(int x, int y) {
         const QPoint inner = Window.picTile->contentsRect().topLeft();
         ClickAt(Window.picTile, inner.x() + x, inner.y() + y);
@@ -100,7 +103,9 @@ public:
 
     void SelectTile(int tile) { ClickTileSheet((tile % 13) * 16 + 8, (tile / 13) * 16 + 8); }
     void ChooseFrame(int frame) { Click(Window.optAnim[frame]); }
-    void AssignCell(int cell) { ClickBitmap((cell % 13) * 16 + 5, (cell / 13) * 16 + 5); }
+    void AssignCell(int cell, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        ClickBitmap((cell % 13) * 16 + 5, (cell / 13) * 16 + 5, modifiers);
+    }
 
     std::int16_t Attribute(int slot, int tile) const { return Window.Document.TileAttributes[slot][tile]; }
     std::int16_t Frame(int frame, int tile) const { return Window.Document.TileFrames[frame][tile]; }

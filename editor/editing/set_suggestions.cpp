@@ -1,0 +1,21 @@
+#include "editing/set_suggestions.h"
+
+namespace mosalind {
+
+void SetSuggestions::Update(const TileSet& tileSet, const TileGraphics& graphics) {
+    byTile_ = SuggestTiles(tileSet, graphics, Empty);
+    differing_ = TilesDifferingFromSuggestions(tileSet, byTile_);
+    differs_.reset();
+    for (const std::int16_t tile : differing_) {
+        differs_.set(tile);
+    }
+}
+
+std::optional<TileSuggestion> SetSuggestions::For(int tile) const {
+    if (tile < 0 || static_cast<std::size_t>(tile) >= byTile_.size()) {
+        return std::nullopt;
+    }
+    return byTile_[static_cast<std::size_t>(tile)];
+}
+
+}  // namespace mosalind

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <bitset>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "document/tile_set.h"
+#include "editing/suggestion_rules.h"
+#include "graphics/tile_graphics.h"
+
+namespace mosalind {
+
+// The suggestions for a whole set as the window shows them: worked out again (Update)
+// whenever the set, its sheet or the empty colours change.
+class SetSuggestions {
+public:
+    EmptyColours Empty;
+
+    void Update(const TileSet& tileSet, const TileGraphics& graphics);
+
+    // The suggestion for `tile`; nothing for a tile without art or past the set.
+    std::optional<TileSuggestion> For(int tile) const;
+    bool Differs(int tile) const { return tile >= 0 && tile < kMaxTiles && differs_.test(tile); }
+    // The tiles whose values differ from their suggestion, in increasing order.
+    const std::vector<std::int16_t>& DifferingTiles() const { return differing_; }
+
+private:
+    std::vector<std::optional<TileSuggestion>> byTile_;
+    std::vector<std::int16_t> differing_;
+    std::bitset<kMaxTiles> differs_;
+};
+
+}  // namespace mosalind

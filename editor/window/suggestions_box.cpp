@@ -1,0 +1,127 @@
+#include "window/suggestions_box.h"
+
+#include <QGridLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace mosalind {
+
+namespace {
+
+constexpr int kColours = 16;
+const QSize kSwatchSize(22, 16);
+constexpr int kGap = 8;  // between the window and the box
+
+// A colour as a swatch: plain while solid; struck through with a hatch while empty.
+QIcon SwatchIcon(QRgb colour) {
+    QPixmap solid(kSwatchSize);
+    solid.fill(QColor(colour));
+    QPixmap empty = solid;
+    QPainter painter(&empty);
+    painter.fillRect(empty.rect(), QBrush(qGray(colour) < 128 ? Qt::white : Qt::black, Qt::BDiagPattern));
+    painter.setPen(Qt::black);
+    painter.drawRect(empty.rect().adjusted(0, 0, -1, -1));
+    painter.end();
+    QIcon icon;
+    icon.addPixmap(solid, QIcon::Normal, QIcon::Off);
+    icon.addPixmap(empty, QIcon::Normal, QIcon::On);
+    return icon;
+}
+
+}  // namespace
+
+SuggestionsBox::SuggestionsBox(QWidget* parent) : QDialog(parent, Qt::Tool) {
+    setWindowTitle("Suggestions");
+    setModal(false);
+
+    auto* layout = new QVBoxLayout(this);
+    auto* help = new QLabel("Pressed colours are empty (sky, background); the others are solid.", this);
+    help->setWordWrap(true);
+    layout->addWidget(help);
+
+    auto* swatches = new QGridLayout;
+    swatches->setSpacing(2);
+    for (int colour = 0; colour < kColours; ++colour) {
+        QToolButton* swatch = new QToolButton(this);
+        swatch->setCheckable(true);
+        swatch->setIconSize(kSwatchSize);
+        swatch->setToolTip(QString("Colour %1").arg(colour));
+        swatches->addWidget(swatch, colour / 8, colour % 8);
+        connect(swatch, &QToolButton::clicked, this, [this] {
+            if (!EmptyColoursChosen) {
+                return;
+            }
+            EmptyColours empty;
+            for (int c = 0; c < kColours; ++c) {
+                empty.set(static_cast<std::size_t>(c), Swatches[static_cast<std::size_t>(c)]->isChecked());
+            }
+            EmptyColoursChosen(empty);
+        });
+        Swatches[static_cast<std::size_t>(colour)] = swatch;
+    }
+    layout->addLayout(swatches);
+
+    Differing = new QLabel(this);
+    layout->addWidget(Differing);
+    auto* buttons = new QHBoxLayout;
+    SelectThem = new QPushButton("Select them", this);
+    Accept = new QPushButton("Accept for the selection", this);
+    for (QPushButton* button : {SelectThem, Accept}) {
+        button->setAutoDefault(false);
+        buttons->addWidget(button);
+    }
+    connect(SelectThem, &QPushButton::clicked, this, [this] {
+        if (SelectThemClicked) {
+            SelectThemClicked();
+        }
+    });
+    connect(Accept, &QPushButton::clicked, this, [this] {
+        if (AcceptClicked) {
+            AcceptClicked();
+        }
+    });
+    layout->addLayout(buttons);
+    connect(this, &QDialog::finished, this, [this] {
+        if (Closed) {
+            Closed();
+        }
+    });
+}
+
+void SuggestionsBox::ShowColours(const QList<QRgb>& colours, const EmptyColours& empty) {
+    for (int colour = 0; colour < kColours; ++colour) {
+        QToolButton* swatch = Swatches[static_cast<std::size_t>(colour)];
+        const bool inPalette = colour < colours.size();
+        swatch->setIcon(SwatchIcon(inPalette ? colours[colour] : qRgb(0, 0, 0)));
+        swatch->setChecked(empty.test(static_cast<std::size_t>(colour)));
+    }
+}
+
+void SuggestionsBox::ShowDiffering(int tiles) {
+    Differing->setText(tiles == 0   ? QString("No tile differs from its suggestion")
+                       : tiles == 1 ? QString("1 tile differs from its suggestion")
+                                    : QString("%1 tiles differ from their suggestions").arg(tiles));
+    SelectThem->setEnabled(tiles > 0);
+    Accept->setEnabled(tiles > 0);
+}
+
+void SuggestionsBox::PlaceBeside(const QWidget& window) {
+    adjustSize();
+    const QRect frame = window.frameGeometry();
+    const QScreen* screen = window.screen();
+    const QRect room = screen ? screen->availableGeometry() : QRect(frame.topLeft(), frame.size() * 3);
+    QPoint corner(frame.right() + kGap, frame.top());
+    if (corner.x() + frameGeometry().width() > room.right()) {
+        corner.setX(std::max(room.left(), frame.left() - kGap - frameGeometry().width()));
+    }
+    move(corner);
+}
+
+
+}  // namespace mosalind

@@ -1,0 +1,168 @@
+// The side words a cell's art suggests, on drawn cells, and what the rules make of a set:
+// the same art spreading a tile's values, the default empty colour.
+#include "editing/suggestion_rules.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace mosalind {
+namespace {
+
+constexpr int kSky = 0;
+constexpr int kRock = 5;
+
+using Drawing = std::function<bool(int x, int y)>;  // whether pixel (x, y) is rock
+
+CellPixels Draw(const Drawing& rock) {
+    CellPixels pixels{};
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 16; ++x) {
+            pixels[static_cast<std::size_t>(16 * y + x)] = rock(x, y) ? kRock : kSky;
+        }
+    }
+    return pixels;
+}
+
+// The first rock row of column x under a line from level `left` at the tile's left edge
+// to level `right` at its right edge (4 pixels a level): the row whose middle lies below
+// the line at the column's middle.
+int RowUnderLine(int left, int right, int x) {
+    const double line = 4 * left + (right - left) * (2 * x + 1) / 8.0;
+    return static_cast<int>(std::ceil(line - 0.5));
+}
+
+// The sixteen level pairs a slope can hold, with the slope bytes the game reads.
+constexpr struct {
+    int Left, Right, Byte;
+} kSlopes[] = {{0, 1, 0xA0}, {0, 2, 0x90}, {0, 4, 0x80}, {1, 0, 0xE0}, {1, 2, 0xA4}, {1, 3, 0x94},
+               {2, 0, 0xD4}, {2, 1, 0xE4}, {2, 3, 0xA8}, {2, 4, 0x98}, {3, 1, 0xD8}, {3, 2, 0xE8},
+               {3, 4, 0xAC}, {4, 0, 0xCC}, {4, 2, 0xDC}, {4, 3, 0xEC}};
+
+using Sides = std::array<std::int16_t, 4>;
+
+TEST(SuggestionRules, DrawnCellsGiveTheirSideWords) {
+    struct Row {
+        std::string Why;
+        Drawing Rock;
+        Sides Expected;
+    };
+    std::vector<Row> rows = {
+        {"sky", [](int, int) { return false; }, {0, 0, 0, 0}},
+        {"a solid block", [](int, int) { return true; }, {1, 1, 1, 1}},
+        {"a ledge: rock in the top four rows", [](int, int y) { return y < 4; }, {1, 0, 0, 0}},
+        {"a wall: rock in the left four columns", [](int x, int) { return x < 4; }, {0, 0, 0, 1}},
+        {"a floor: rock in the bottom four rows", [](int, int y) { return y >= 12; }, {0, 0, 1, 0}},
+        {"a floor rising one pixel, no level apart", [](int x, int y) { return y >= (x < 8 ? 12 : 11); }, {0, 0, 1, 0}},
+        {"a decoration touching no edge", [](int x, int y) { return x >= 5 && x < 11 && y >= 4 && y < 10; },
+         {0, 0, 0, 0}},
+        {"twelve rock pixels on the right edge block, eleven do not",
+         [](int x, int y) { return (x == 15 && y < 12) || (x == 0 && y < 11); },
+         {0, 1, 0, 0}},
+        {"a ground slope with a hole under its surface too big for 7/8",
+         [](int x, int y) { return y >= RowUnderLine(0, 4, x) && !(x == 3 && y >= 8 && y < 12); },
+         {0, 0, 1, 1}},
+    };
+    // Each pair as ground, rock under the line, and as ceiling, rock over it, each with a
+    // stray rock pixel against its surface in column 8. A ground slope's side edges have
+    // 12 or more rock pixels at levels 0 and 1, a ceiling's at levels 3 and 4; the far
+    // edge is all rock.
+    for (const auto& slope : kSlopes) {
+        const int l = slope.Left;
+        const int r = slope.Right;
+        const auto name = [&](const char* kind) {
+            return std::string(kind) + " slope " + std::to_string(l) + " to " + std::to_string(r);
+        };
+        rows.push_back({name("ground"),
+                        [l, r](int x, int y) { return y >= RowUnderLine(l, r, x) || (x == 8 && y == RowUnderLine(l, r, x) - 1); },
+                        {static_cast<std::int16_t>(slope.Byte | 1), r <= 1, 1, l <= 1}});
+        rows.push_back({name("ceiling"),
+                        [l, r](int x, int y) { return y < RowUnderLine(l, r, x) || (x == 8 && y == RowUnderLine(l, r, x)); },
+                        {1, r >= 3, static_cast<std::int16_t>(slope.Byte | 1), l >= 3}});
+    }
+    EmptyColours sky;
+    sky.set(kSky);
+    for (const Row& row : rows) {
+        EXPECT_EQ(SidesFromArt(Draw(row.Rock), sky), row.Expected) << row.Why;
+    }
+
+    // The same art with rock counted as empty too is all sky.
+    EmptyColours both = sky;
+    both.set(kRock);
+    EXPECT_EQ(SidesFromArt(Draw([](int x, int) { return x < 4; }), both), (Sides{0, 0, 0, 0}));
+}
+
+// Planes for cells drawn in one colour each, written as the file keeps them: plane p holds
+// bit p of each pixel, byte 2y + x / 8, leftmost pixel in bit 7.
+TileGraphics Graphics(const std::vector<std::function<int(int, int)>>& cells) {
+    TileGraphics graphics;
+    graphics.BMPTileCount = static_cast<std::int16_t>(cells.size());
+    graphics.TilePlanes.assign(cells.size() * 128, 0);
+    for (int cell = 0; cell < graphics.BMPTileCount; ++cell) {
+        for (int y = 0; y < 16; ++y) {
+            for (int x = 0; x < 16; ++x) {
+                const int colour = cells[static_cast<std::size_t>(cell)](x, y);
+                for (int plane = 0; plane < 4; ++plane) {
+                    if ((colour >> plane) & 1) {
+                        graphics.PlaneByte(plane, cell, 2 * y + x / 8) |= static_cast<std::uint8_t>(0x80 >> (x % 8));
+                    }
+                }
+            }
+        }
+    }
+    return graphics;
+}
+
+TEST(SuggestionRules, TheSameArtSpreadsATilesValuesAndStoredKindsStay) {
+    const auto block = [](int, int) { return kRock; };
+    const auto ledge = [](int, int y) { return y < 4 ? 9 : kSky; };
+    // Cells 0 and 2 hold the same ledge; cell 1 a block; cell 3 the ledge in another colour.
+    const TileGraphics graphics = Graphics({ledge, block, ledge, [](int, int y) { return y < 4 ? 10 : kSky; }});
+    TileSet tileSet;
+    tileSet.Header.TileCount = 6;
+    const int cells[] = {0, 1, 2, 3, 1, 7};  // tile 5 shows a cell the sheet does not have
+    for (int tile = 0; tile < 6; ++tile) {
+        tileSet.TileFrames[0][tile] = static_cast<std::int16_t>(cells[tile]);
+    }
+    tileSet.TileAttributes[0][0] = 22;                  // tile 0, the ledge: a message, blocking on its left
+    tileSet.TileAttributes[4][0] = 1;
+    tileSet.TileAttributes[1][4] = 3;                   // tile 4, a block: icy on top
+    tileSet.TileAttributes[2][4] = 0x80;                // and a slope on its right side
+    EmptyColours sky;
+    sky.set(kSky);
+    const auto suggestions = SuggestTiles(tileSet, graphics, sky);
+
+    ASSERT_EQ(suggestions.size(), 6U);
+    const std::optional<TileSuggestion> expected[] = {
+        TileSuggestion{22, {1, 0, 0, 0}},  // its own type, the ledge's sides
+        TileSuggestion{0, {3, 0x80, 0, 0}},  // blank, with tile 4's art: tile 4's values
+        TileSuggestion{22, {0, 0, 0, 1}},    // blank, with tile 0's art: tile 0's values
+        TileSuggestion{0, {1, 0, 0, 0}},   // another colour is other art
+        TileSuggestion{0, {3, 1, 1, 1}},   // icy stays icy; the slope the art lacks goes
+        std::nullopt,
+    };
+    for (int tile = 0; tile < 6; ++tile) {
+        EXPECT_EQ(suggestions[tile], expected[tile]) << "tile " << tile;
+    }
+    EXPECT_EQ(TilesDifferingFromSuggestions(tileSet, suggestions), (std::vector<std::int16_t>{0, 1, 2, 3, 4}));
+}
+
+TEST(SuggestionRules, TheDefaultEmptyColourFillsTheMostCellsAlone) {
+    const auto plain = [](int colour) { return [colour](int, int) { return colour; }; };
+    const auto mixed = [](int x, int) { return x < 8 ? 3 : 7; };
+    EmptyColours seven;
+    seven.set(7);
+    EXPECT_EQ(DefaultEmptyColours(Graphics({plain(2), plain(7), mixed, plain(7), plain(2), plain(7), mixed})), seven);
+    EmptyColours two;
+    two.set(2);
+    EXPECT_EQ(DefaultEmptyColours(Graphics({plain(7), plain(2), plain(2), plain(7)})), two) << "the lower of equals";
+    EmptyColours zero;
+    zero.set(0);
+    EXPECT_EQ(DefaultEmptyColours(Graphics({mixed, mixed})), zero) << "no cell of one colour";
+}
+
+}  // namespace
+}  // namespace mosalind
