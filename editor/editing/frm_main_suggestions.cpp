@@ -30,7 +30,6 @@ void FrmMain::keySuggestions_Activated() {
     }
     // The overlay shows which tiles differ and what is suggested for them.
     AttributesShown = true;
-    SuggestionBox->ShowColours(BMPPicture.colorTable(), Suggested.Empty);
     SuggestionBox->PlaceBeside(*this);
     SuggestionBox->show();
     UpdateSuggestions();
@@ -45,6 +44,8 @@ void FrmMain::UpdateSuggestions() {
         return;
     }
     Suggested.Update(Document, Graphics);
+    // The sheet read again may have new colours.
+    SuggestionBox->ShowColours(BMPPicture.colorTable(), Suggested.Empty);
     SuggestionBox->ShowDiffering(static_cast<int>(Suggested.DifferingTiles().size()));
     picTilesScroller->update();
 }
