@@ -138,11 +138,10 @@ int main(int argc, char* argv[]) {
         if (exportCommand->parsed() && tsxOption->count() > 0) {
             return Warn(tlstool::ExportTileSetTsx(set, sheet, tsx));
         } else if (exportCommand->parsed()) {
-            const std::string text = tlstool::ExportTileSet(set);
-            if (output.empty()) {
-                return WriteOut(text);
+            if (exportOutput->count() == 0) {
+                return WriteOut(tlstool::ExportTileSet(set));
             }
-            tlstool::WriteTextFile(output, text);
+            tlstool::ExportTileSetTo(set, output);
         } else if (importCommand->parsed()) {
             return Warn(tlstool::ImportTileSet(json, sheet, output));
         } else if (refreshCommand->parsed()) {

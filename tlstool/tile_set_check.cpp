@@ -131,8 +131,9 @@ std::vector<std::string> CheckTileSet(const mosalind::TileSetFileContents& conte
 
     const mosalind::TileSet& tileSet = contents.Document;
     const std::int64_t cells = sheet != nullptr ? sheet->BMPTileCount : cellsInFile;
-    const std::string whose = sheet != nullptr ? "the sheet's " + std::to_string(cells) + " cells"
-                                               : "the " + std::to_string(cells) + " cells in the file's planar graphics";
+    const std::string whose = sheet != nullptr
+                                  ? "the sheet's " + std::to_string(cells) + " cells"
+                                  : "the " + std::to_string(cells) + " cells in the file's planar graphics";
     for (int tile = 0; tile < tileSet.Header.TileCount; ++tile) {
         const std::int16_t type = tileSet.TileAttributes[0][tile];
         if (!mosalind::IsListedTileType(type)) {

@@ -11,9 +11,9 @@
 #include "document/refused_error.h"
 #include "document/replace_file.h"
 #include "document/tile_set_file.h"
+#include "file_kind.h"
 #include "graphics/tile_graphics.h"
 #include "graphics/tile_sheet_reader.h"
-#include "file_kind.h"
 #include "missing_cells.h"
 #include "printable_text.h"
 #include "sheet_png.h"
@@ -86,6 +86,15 @@ std::vector<std::string> MissingCellWarnings(const mosalind::TileSet& tileSet, c
     return warnings;
 }
 
+// A file the command reads is never the one it writes (a sheet named as the tileset's
+// picture, a text form given as -o): refused before anything is read or written.
+void RefuseWritingOver(const std::string& outPath, const std::string& inputPath, const char* what) {
+    std::error_code error;
+    if (std::filesystem::equivalent(outPath, inputPath, error)) {
+        throw mosalind::RefusedError(outPath + " is the " + what + " this command reads; it is not written over");
+    }
+}
+
 // The picture beside a tileset: the same name, ending in .png.
 std::string PicturePath(const std::string& tsxPath) {
     std::filesystem::path picture = tsxPath;
@@ -113,9 +122,18 @@ std::string ExportTileSet(const std::string& setPath) {
     return TileSetToJson(contents.Document, contents.StoredFrames);
 }
 
+void ExportTileSetTo(const std::string& setPath, const std::string& outPath) {
+    RefuseWritingOver(outPath, setPath, "tile set");
+    WriteTextFile(outPath, ExportTileSet(setPath));
+}
+
 std::vector<std::string> ExportTileSetTsx(const std::string& setPath, const std::string& sheetPath,
                                           const std::string& tsxPath) {
     const std::string picturePath = PicturePath(tsxPath);
+    for (const std::string& written : {tsxPath, picturePath}) {
+        RefuseWritingOver(written, setPath, "tile set");
+        RefuseWritingOver(written, sheetPath, "sheet");
+    }
     const mosalind::TileSet tileSet = ReadSet(setPath);
     const mosalind::Bitmap sheet = mosalind::ReadTileSheet(sheetPath);
 
@@ -150,6 +168,8 @@ std::vector<std::string> ExportTileSetTsx(const std::string& setPath, const std:
 
 std::vector<std::string> ImportTileSet(const std::string& jsonPath, const std::string& sheetPath,
                                        const std::string& outPath) {
+    RefuseWritingOver(outPath, jsonPath, "text form");
+    RefuseWritingOver(outPath, sheetPath, "sheet");
     const std::string text = ReadWholeFile(jsonPath);
     JsonTileSet set;
     try {
@@ -188,6 +208,7 @@ std::vector<std::string> ImportTileSet(const std::string& jsonPath, const std::s
 
 std::vector<std::string> RefreshTileSet(const std::string& setPath, const std::string& sheetPath,
                                         const std::string& outPath) {
+    RefuseWritingOver(outPath, sheetPath, "sheet");
     std::int32_t width = 0;
     std::int32_t height = 0;
     const mosalind::TileGraphics graphics = CutSheet(sheetPath, width, height);

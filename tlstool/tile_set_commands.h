@@ -1,5 +1,6 @@
 // The commands of tlstool, each a whole run on its files. Each throws RefusedError with one
-// line naming the file, the place and what is wrong, and then has written nothing. A
+// line naming the file, the place and what is wrong, and then has written nothing; a file a
+// command reads is never one it writes (but refresh's set, replaced in place). A
 // command that writes returns the warnings of a finished run, one line each, "warning:
 // file: place: what": what it wrote as asked but the game or the map editor cannot show.
 #pragma once
@@ -12,6 +13,9 @@ namespace tlstool {
 
 // The set's text form.
 std::string ExportTileSet(const std::string& setPath);
+
+// Gives the file `outPath` the set's text form, replacing it whole or not at all.
+void ExportTileSetTo(const std::string& setPath, const std::string& outPath);
 
 // Writes the map editor's tileset of the set on the sheet (see TileSetToTsx) to `tsxPath`,
 // whose name ends in .tsx, and the sheet as an indexed PNG beside it (the same name ending

@@ -68,8 +68,8 @@ Line SlopeLine(const mosalind::SlopeLevels& levels) {
 }
 
 void AppendObject(std::string& text, int id, const std::string& name, int kind, const Line& line) {
-    text += "   <object" + Attribute("id", id) + Attribute("name", name) + Attribute("type", kind) +
-            " x=\"0\" y=\"0\">\n";
+    text +=
+        "   <object" + Attribute("id", id) + Attribute("name", name) + Attribute("type", kind) + " x=\"0\" y=\"0\">\n";
     text += "    <polyline points=\"" + std::to_string(line.X1) + "," + std::to_string(line.Y1) + " " +
             std::to_string(line.X2) + "," + std::to_string(line.Y2) + "\"/>\n";
     text += "   </object>\n";
@@ -157,8 +157,9 @@ void AppendTile(std::string& out, const mosalind::TileSet& tileSet, int tile, in
 
 std::string TileSetToTsx(const mosalind::TileSet& tileSet, const TsxSheet& sheet) {
     std::string text = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
-    text += "<tileset" + Attribute("name", sheet.Name) + Attribute("tilewidth", kSize) + Attribute("tileheight", kSize) +
-            Attribute("tilecount", sheet.Cells) + Attribute("columns", mosalind::kCellsPerRow) + ">\n";
+    text += "<tileset" + Attribute("name", sheet.Name) + Attribute("tilewidth", kSize) +
+            Attribute("tileheight", kSize) + Attribute("tilecount", sheet.Cells) +
+            Attribute("columns", mosalind::kCellsPerRow) + ">\n";
     text += " <image" + Attribute("source", sheet.ImageSource) + Attribute("width", mosalind::kCellsPerRow * kSize) +
             Attribute("height", sheet.Height) + "/>\n";
     const int tiles = std::min<int>(tileSet.Header.TileCount, sheet.Cells);

@@ -128,6 +128,7 @@ TEST_F(TlstoolCommands, BadInputIsRefusedInOneLineAndTouchesNoOutput) {
     WriteText("levels.json", PlainJson(kGoodTile));
     Write("binary.json", Bytes{0xB1, 0x04, 0x1B, '[', '2', 'J', 0xFF});
     std::filesystem::create_directory(folder_.Path() / "folder.tsx");
+    const std::string pngNamedSheet = Write("art.png", MakeSheet(1).Bmp);
 
     const std::string json = File("set.json");
     const std::string out = File("out.tls");
@@ -150,7 +151,10 @@ TEST_F(TlstoolCommands, BadInputIsRefusedInOneLineAndTouchesNoOutput) {
     } cases[] = {
         {"no subcommand", [] { return std::vector<std::string>{}; },
          "a subcommand is required (export, import, refresh and check; tlstool --help shows the usage)"},
-        {"unknown subcommand", [] { return std::vector<std::string>{"frobnicate", "x.tls"}; },
+        {"unknown subcommand",
+         [] {
+             return std::vector<std::string>{"frobnicate", "x.tls"};
+         },
          "\"frobnicate\" is not a subcommand (export, import, refresh and check; tlstool --help shows the usage)"},
         {"-o not given",
          [&] {
@@ -169,38 +173,45 @@ TEST_F(TlstoolCommands, BadInputIsRefusedInOneLineAndTouchesNoOutput) {
          File("levels.json") + " is a tile set's text form (JSON), not a tile set file (.tls); tlstool import makes "
                                "the .tls from it"},
         {"a .tls where the text form is read",
-         [&] {
-             return std::vector<std::string>{"import", goodSet_, "--sheet", sheet_, "-o", out};
-         },
+         [&] { return std::vector<std::string>{"import", goodSet_, "--sheet", sheet_, "-o", out}; },
          goodSet_ + " is a tile set file (.tls), not a tile set's text form (JSON); tlstool export writes the text "
                     "form"},
         {"bytes that are not text",
-         [&] {
-             return std::vector<std::string>{"import", File("binary.json"), "--sheet", sheet_, "-o", out};
-         },
-         File("binary.json") + ": line 1, column 1: syntax error while parsing value - invalid literal; last read: '?'"},
+         [&] { return std::vector<std::string>{"import", File("binary.json"), "--sheet", sheet_, "-o", out}; },
+         File("binary.json") +
+             ": line 1, column 1: syntax error while parsing value - invalid literal; last read: '?'"},
         {"--tsx without --sheet",
          [&] {
              return std::vector<std::string>{"export", goodSet_, "--tsx", File("levels.tsx")};
          },
          "--tsx requires --sheet (tlstool --help shows the usage)"},
-        {"--tsx and -o", [&] { return std::vector<std::string>{"export", goodSet_, "--sheet", sheet_, "--tsx",
-                                                               File("levels.tsx"), "-o", out}; },
+        {"--tsx and -o",
+         [&] {
+             return std::vector<std::string>{"export", goodSet_,           "--sheet", sheet_,
+                                             "--tsx",  File("levels.tsx"), "-o",      out};
+         },
          "-o excludes --tsx (tlstool --help shows the usage)"},
         {"--tsx not ending in .tsx",
-         [&] {
-             return std::vector<std::string>{"export", goodSet_, "--sheet", sheet_, "--tsx", File("levels.png")};
-         },
+         [&] { return std::vector<std::string>{"export", goodSet_, "--sheet", sheet_, "--tsx", File("levels.png")}; },
          File("levels.png") + ": the map editor reads a tileset from a file whose name ends in .tsx"},
         {"--tsx naming a folder",
-         [&] {
-             return std::vector<std::string>{"export", goodSet_, "--sheet", sheet_, "--tsx", File("folder.tsx")};
-         },
+         [&] { return std::vector<std::string>{"export", goodSet_, "--sheet", sheet_, "--tsx", File("folder.tsx")}; },
          "cannot save " + File("folder.tsx") + ": Is a directory"},
+        {"the tileset's picture over the sheet",
+         [&] {
+             return std::vector<std::string>{"export", goodSet_, "--sheet", pngNamedSheet, "--tsx", File("art.tsx")};
+         },
+         pngNamedSheet + " is the sheet this command reads; it is not written over"},
+        {"-o over the text form",
+         [&] {
+             return std::vector<std::string>{"import", File("levels.json"), "--sheet", sheet_,
+                                             "-o",     File("levels.json")};
+         },
+         File("levels.json") + " is the text form this command reads; it is not written over"},
         {"--tsx on a sheet that is not one",
          [&] {
-             return std::vector<std::string>{"export", goodSet_, "--sheet", File("notes.bmp"), "--tsx",
-                                             File("levels.tsx")};
+             return std::vector<std::string>{"export",          goodSet_, "--sheet",
+                                             File("notes.bmp"), "--tsx",  File("levels.tsx")};
          },
          ""},
         {"unknown option",
@@ -333,10 +344,13 @@ TEST_F(TlstoolCommands, BadInputIsRefusedInOneLineAndTouchesNoOutput) {
     }
     std::sort(names.begin(), names.end());
     // No tileset nor its picture either.
-    EXPECT_EQ(names, (std::vector<std::string>{"binary.json", "cut.tls", "folder.tsx", "good.tls", "levels.json",
-                                               "many.tls", "notes.bmp", "out.tls", "set.json", "sheet.bmp",
-                                               "short.tls"}));
+    EXPECT_EQ(names,
+              (std::vector<std::string>{"art.png", "binary.json", "cut.tls", "folder.tsx", "good.tls", "levels.json",
+                                        "many.tls", "notes.bmp", "out.tls", "set.json", "sheet.bmp", "short.tls"}));
     EXPECT_TRUE(std::filesystem::is_empty(folder_.Path() / "folder.tsx"));
+    // The inputs named as outputs are as they were.
+    EXPECT_EQ(dev_support::ReadFileText(File("levels.json")), PlainJson(kGoodTile));
+    EXPECT_EQ(dev_support::ReadFileBytes(pngNamedSheet), MakeSheet(1).Bmp);
 }
 
 }  // namespace

@@ -118,8 +118,10 @@ TEST_F(TlstoolTsx, TheMapEditorReadsTheTilesetAsTheSetSaysIt) {
                               File("levels.tsx") +
                               " leaves them out of the animation\n"
                               "tlstool: warning: " +
-                              setFile + ": tiles 26 to 29 (4 tiles) lie past the sheet's 26 cells; the map editor has "
-                              "no tile for them, so " + File("levels.tsx") + " leaves them out\n");
+                              setFile +
+                              ": tiles 26 to 29 (4 tiles) lie past the sheet's 26 cells; the map editor has "
+                              "no tile for them, so " +
+                              File("levels.tsx") + " leaves them out\n");
     const std::string tsx = dev_support::ReadFileText(File("levels.tsx"));
     ASSERT_FALSE(tsx.empty());
     EXPECT_EQ(tsx.back(), '\n');
