@@ -57,13 +57,15 @@ int WriteOut(const std::string& text) {
 
 int main(int argc, char* argv[]) {
     CLI::App app{
-        "Tile set files in the game's build: a text form to keep in version control, a refresh after\n"
-        "the sheet changes, and a check.",
+        "Tile set files in the game's build: a text form to keep in version control, the map editor's\n"
+        "tileset, a refresh after the sheet changes, and a check.",
         "tlstool"};
     app.set_version_flag("--version", "tlstool (Mosalind) " MOSALIND_VERSION, "Show the version and exit");
     app.set_help_flag("--help", "Show this help and exit");
     app.require_subcommand(1);
-    app.footer("Errors are one line on standard error and exit status 1; no output file is touched then.");
+    app.footer(
+        "Errors are one line on standard error and exit status 1; no output file is touched then. Warnings\n"
+        "(\"tlstool: warning: ...\") name what was written as asked but cannot be shown; the exit status stays 0.");
 
     std::string set;
     std::string json;
