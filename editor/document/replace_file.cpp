@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
@@ -160,8 +161,14 @@ void ReplaceFilesContents(const std::vector<FileReplacement>& files) {
             RefuseSave(prepared[i].Path, failure);
         }
     }
+    // Each folder once: a tileset and its picture share theirs.
+    std::vector<std::filesystem::path> folders;
     for (const Prepared& file : prepared) {
-        SyncFolderOf(file.Target);
+        const std::filesystem::path folder = file.Target.parent_path();
+        if (std::find(folders.begin(), folders.end(), folder) == folders.end()) {
+            folders.push_back(folder);
+            SyncFolderOf(file.Target);
+        }
     }
 }
 
