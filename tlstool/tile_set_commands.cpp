@@ -72,16 +72,21 @@ std::string SheetCells(std::int64_t cells) {
 }
 
 // A warning for each of the first `tiles` tiles whose frames show cells the sheet lacks, its
-// frames counted from 1.
+// frames counted from 1; with `tsxPath`, that the tileset's animation leaves them out.
 std::vector<std::string> MissingCellWarnings(const mosalind::TileSet& tileSet, const std::string& setPath,
-                                             std::int64_t cells, int tiles, const std::string& after = "") {
+                                             std::int64_t cells, int tiles, const std::string& tsxPath = "") {
     std::vector<std::string> warnings;
     for (int tile = 0; tile < tiles; ++tile) {
         const std::vector<FrameCell> missing = FramesShowingMissingCells(tileSet, tile, cells);
-        if (!missing.empty()) {
-            warnings.push_back("warning: " + setPath + ": tile " + std::to_string(tile) + ": " +
-                               DescribeMissingCells(missing, SheetCells(cells)) + after);
+        if (missing.empty()) {
+            continue;
         }
+        std::string line = "warning: " + setPath + ": tile " + std::to_string(tile) + ": " +
+                           DescribeMissingCells(missing, SheetCells(cells));
+        if (!tsxPath.empty()) {
+            line += "; " + tsxPath + (missing.size() == 1 ? " leaves it" : " leaves them") + " out of the animation";
+        }
+        warnings.push_back(line);
     }
     return warnings;
 }
@@ -151,8 +156,7 @@ std::vector<std::string> ExportTileSetTsx(const std::string& setPath, const std:
     const int tiles = tileSet.Header.TileCount;
     const int cells = shown.Cells;
     // The tiles past the sheet's cells are left out whole: one line says so for all of them.
-    std::vector<std::string> warnings = MissingCellWarnings(tileSet, setPath, cells, std::min(tiles, cells),
-                                                            "; " + tsxPath + " leaves them out of the animation");
+    std::vector<std::string> warnings = MissingCellWarnings(tileSet, setPath, cells, std::min(tiles, cells), tsxPath);
     if (tiles > cells) {
         const int past = tiles - cells;
         warnings.push_back("warning: " + setPath + ": " +

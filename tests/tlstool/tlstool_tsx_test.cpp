@@ -116,7 +116,7 @@ TEST_F(TlstoolTsx, TheMapEditorReadsTheTilesetAsTheSetSaysIt) {
     EXPECT_EQ(result.Err, "tlstool: warning: " + setFile +
                               ": tile 9: frame 2 shows cell 40, which is not among the sheet's 26 cells; " +
                               File("levels.tsx") +
-                              " leaves them out of the animation\n"
+                              " leaves it out of the animation\n"
                               "tlstool: warning: " +
                               setFile +
                               ": tiles 26 to 29 (4 tiles) lie past the sheet's 26 cells; the map editor has "
