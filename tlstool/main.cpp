@@ -1,6 +1,6 @@
 // tlstool: tile set files in the game's build. export and import turn a set into its text
-// form and back, refresh gives a set the planes of a changed sheet, check lists what the
-// game or the editor would trip over.
+// form and back, export --tsx writes the map editor's tileset, refresh gives a set the planes
+// of a changed sheet, check lists what the game or the editor would trip over.
 #include <CLI/CLI.hpp>
 
 #include <cstdio>
@@ -11,20 +11,20 @@
 #include <string>
 
 #include "document/refused_error.h"
+#include "printable_text.h"
 #include "tile_set_commands.h"
+#include "usage_error.h"
 
 namespace {
 
-// One line on standard error: "tlstool: " and the message, its control characters (which a
-// file name or a quoted field may hold) shown as '?'.
+// One line on standard error: "tlstool: " and the message, with what is not text (which a
+// file name or a quoted byte may hold) shown as '?'.
+void Say(const std::string& message) {
+    std::cerr << tlstool::PrintableText("tlstool: " + message) << '\n';
+}
+
 int Fail(const std::string& message) {
-    std::string line = "tlstool: " + message;
-    for (char& c : line) {
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
-            c = '?';
-        }
-    }
-    std::cerr << line << '\n';
+    Say(message);
     return 1;
 }
 
@@ -36,6 +36,13 @@ int Refused(const std::string& message) {
         text[0] = static_cast<char>(text[0] - 'A' + 'a');
     }
     return Fail(text);
+}
+
+int Warn(const std::vector<std::string>& warnings) {
+    for (const std::string& warning : warnings) {
+        Say(warning);
+    }
+    return 0;
 }
 
 int WriteOut(const std::string& text) {
@@ -50,18 +57,21 @@ int WriteOut(const std::string& text) {
 
 int main(int argc, char* argv[]) {
     CLI::App app{
-        "Tile set files in the game's build: a text form to keep in version control, a refresh after\n"
-        "the sheet changes, and a check.",
+        "Tile set files in the game's build: a text form to keep in version control, the map editor's\n"
+        "tileset, a refresh after the sheet changes, and a check.",
         "tlstool"};
     app.set_version_flag("--version", "tlstool (Mosalind) " MOSALIND_VERSION, "Show the version and exit");
     app.set_help_flag("--help", "Show this help and exit");
     app.require_subcommand(1);
-    app.footer("Errors are one line on standard error and exit status 1; no output file is touched then.");
+    app.footer(
+        "Errors are one line on standard error and exit status 1; no output file is touched then. Warnings\n"
+        "(\"tlstool: warning: ...\") name what was written as asked but cannot be shown; the exit status stays 0.");
 
     std::string set;
     std::string json;
     std::string sheet;
     std::string output;
+    std::string tsx;
 
     // What the subcommands share: their --help, the set they read, the sheet they cut.
     const auto command = [&app](const char* name, const char* description) {
@@ -77,10 +87,21 @@ int main(int argc, char* argv[]) {
     };
     constexpr const char* kSheetAsLoadTiles = "The tile sheet (BMP or PNG), as Load Tiles reads it";
 
-    CLI::App* exportCommand = command("export", "Write SET's text form (JSON), to standard output or FILE");
+    CLI::App* exportCommand = command(
+        "export", "Write SET's text form (JSON), to standard output or FILE, or with --tsx the map editor's tileset");
     setArgument(exportCommand);
-    exportCommand->add_option("-o,--output", output, "Write FILE (replaced whole) instead of standard output")
-        ->option_text("FILE");
+    CLI::Option* exportOutput =
+        exportCommand->add_option("-o,--output", output, "Write FILE (replaced whole) instead of standard output")
+            ->option_text("FILE");
+    CLI::Option* tsxOption =
+        exportCommand
+            ->add_option("--tsx", tsx,
+                         "Write the map editor's tileset of SET on SHEET to OUT.tsx and the sheet to OUT.png beside "
+                         "it (both replaced whole)")
+            ->option_text("OUT.tsx")
+            ->excludes(exportOutput);
+    sheetOption(exportCommand, "With --tsx: the tile sheet (BMP or PNG) the tileset shows")->needs(tsxOption);
+    tsxOption->needs(exportCommand->get_option("--sheet"));
 
     CLI::App* importCommand = command("import", "Write the set that JSON describes, with the planes cut from SHEET");
     importCommand->add_option("JSON", json, "The set's text form, as export writes it")->required()->type_name("");
@@ -101,6 +122,10 @@ int main(int argc, char* argv[]) {
     setArgument(checkCommand);
     sheetOption(checkCommand, "Also check the frames' cells and the planes against this sheet");
 
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    if (const std::optional<std::string> problem = tlstool::SubcommandProblem(arguments)) {
+        return Fail(*problem);
+    }
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& answer) {
@@ -108,26 +133,27 @@ int main(int argc, char* argv[]) {
     } catch (const CLI::CallForVersion& answer) {
         return app.exit(answer);
     } catch (const CLI::ParseError& error) {
-        return Fail(std::string(error.what()) + " (tlstool --help shows the usage)");
+        return Fail(tlstool::NamedAsTyped(error.what(), arguments) + " (tlstool --help shows the usage)");
     }
 
     try {
-        if (exportCommand->parsed()) {
-            const std::string text = tlstool::ExportTileSet(set);
-            if (output.empty()) {
-                return WriteOut(text);
+        if (exportCommand->parsed() && tsxOption->count() > 0) {
+            return Warn(tlstool::ExportTileSetTsx(set, sheet, tsx));
+        } else if (exportCommand->parsed()) {
+            if (exportOutput->count() == 0) {
+                return WriteOut(tlstool::ExportTileSet(set));
             }
-            tlstool::WriteTextFile(output, text);
+            tlstool::ExportTileSetTo(set, output);
         } else if (importCommand->parsed()) {
-            tlstool::ImportTileSet(json, sheet, output);
+            return Warn(tlstool::ImportTileSet(json, sheet, output));
         } else if (refreshCommand->parsed()) {
-            tlstool::RefreshTileSet(set, sheet, output.empty() ? set : output);
+            return Warn(tlstool::RefreshTileSet(set, sheet, output.empty() ? set : output));
         } else if (checkCommand->parsed()) {
             const auto lines =
                 tlstool::CheckTileSetFile(set, sheet.empty() ? std::nullopt : std::optional<std::string>(sheet));
             std::string text;
             for (const std::string& line : lines) {
-                text += line + '\n';
+                text += tlstool::PrintableText(line) + '\n';
             }
             const int written = WriteOut(text);
             return lines.empty() ? written : 1;

@@ -5,7 +5,9 @@
 #include "document/tile_set_file_layout.h"
 #include "editing/slope_codec.h"
 #include "editing/tile_type_list.h"
+#include "missing_cells.h"
 #include "tile_set_json_fields.h"
+#include "word_list.h"
 
 namespace tlstool {
 
@@ -86,20 +88,31 @@ void CheckSides(const mosalind::TileSet& tileSet, int tile, Findings& findings) 
     }
 }
 
-void CheckFrames(const mosalind::TileSetFileContents& contents, int tile, std::int64_t cells, const char* whose,
+// One line for the tile's stored values that are not a cell's offset, one for its frames
+// that show a cell the sheet lacks; frames counted from 1, as the window's buttons are.
+void CheckFrames(const mosalind::TileSetFileContents& contents, int tile, std::int64_t cells, const std::string& whose,
                  Findings& findings) {
     const mosalind::TileSet& tileSet = contents.Document;
+    std::vector<std::string> frames;
+    std::vector<std::string> values;
     for (int frame = 0; frame < tileSet.Header.FrameCount; ++frame) {
-        const std::string place = TilePlace(tile) + ", frame " + std::to_string(frame);
         const int stored = contents.StoredFrames[frame][tile];
         if (stored % mosalind::kFrameValueScale != 0) {
-            findings.Add(place,
-                         "the stored value " + std::to_string(stored) + " is not a multiple of 32 (a cell's offset)");
+            frames.push_back(std::to_string(frame + 1));
+            values.push_back(std::to_string(stored));
         }
-        const int cell = tileSet.TileFrames[frame][tile];
-        if (cells >= 0 && (cell < 0 || cell >= cells)) {
-            findings.Add(place, "cell " + std::to_string(cell) + " is not one of the " + std::to_string(cells) +
-                                    " cells " + whose);
+    }
+    if (frames.size() == 1) {
+        findings.Add(TilePlace(tile), "frame " + frames[0] + " stores " + values[0] +
+                                          ", which is not a multiple of 32 (a cell's offset)");
+    } else if (!frames.empty()) {
+        findings.Add(TilePlace(tile), "frames " + WordList(frames) + " store " + WordList(values) +
+                                          ", which are not multiples of 32 (a cell's offset)");
+    }
+    if (cells >= 0) {
+        const std::vector<FrameCell> missing = FramesShowingMissingCells(tileSet, tile, cells);
+        if (!missing.empty()) {
+            findings.Add(TilePlace(tile), DescribeMissingCells(missing, whose));
         }
     }
 }
@@ -118,7 +131,9 @@ std::vector<std::string> CheckTileSet(const mosalind::TileSetFileContents& conte
 
     const mosalind::TileSet& tileSet = contents.Document;
     const std::int64_t cells = sheet != nullptr ? sheet->BMPTileCount : cellsInFile;
-    const char* whose = sheet != nullptr ? "of the sheet" : "in the file's planar graphics";
+    const std::string whose = sheet != nullptr
+                                  ? "the sheet's " + std::to_string(cells) + " cells"
+                                  : "the " + std::to_string(cells) + " cells in the file's planar graphics";
     for (int tile = 0; tile < tileSet.Header.TileCount; ++tile) {
         const std::int16_t type = tileSet.TileAttributes[0][tile];
         if (!mosalind::IsListedTileType(type)) {

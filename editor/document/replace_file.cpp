@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
@@ -84,28 +85,36 @@ void SyncFolderOf(const std::filesystem::path& target) {
     }
 }
 
-}  // namespace
+// A new file written whole beside its target, not yet in the target's place.
+struct Prepared {
+    std::string Path;
+    std::filesystem::path Target;
+    std::string Temporary;
+};
 
-void ReplaceFileContents(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    ReplaceFileContents(path, {std::span<const std::uint8_t>(bytes)});
-}
-
-void ReplaceFileContents(const std::string& path, std::initializer_list<std::span<const std::uint8_t>> pieces) {
-    const std::filesystem::path target = ResolvedTarget(path);
+// Writes the new file for `replacement`; returns 0 or the errno of the failing step, having
+// then removed what it created.
+int Prepare(const FileReplacement& replacement, Prepared& prepared) {
+    prepared.Path = replacement.Path;
+    prepared.Target = ResolvedTarget(replacement.Path);
     // The new contents arrive by a rename, which a read-only file would not stop; such a
-    // file is refused as writing over it in place would be.
-    if (access(target.c_str(), F_OK) == 0 && access(target.c_str(), W_OK) != 0) {
-        RefuseSave(path, errno);
+    // file is refused as writing over it in place would be. A folder cannot be replaced by
+    // a file: refused before anything is written.
+    if (access(prepared.Target.c_str(), F_OK) == 0 && access(prepared.Target.c_str(), W_OK) != 0) {
+        return errno;
     }
-    std::string temporaryPath;
-    const int fd = CreateTemporaryBeside(target, temporaryPath);
+    struct stat existing {};
+    if (stat(prepared.Target.c_str(), &existing) == 0 && S_ISDIR(existing.st_mode)) {
+        return EISDIR;
+    }
+    const int fd = CreateTemporaryBeside(prepared.Target, prepared.Temporary);
     if (fd < 0) {
-        RefuseSave(path, errno);
+        return errno;
     }
-    KeepPermissionsOf(target, fd);
+    KeepPermissionsOf(prepared.Target, fd);
 
     int failure = 0;
-    for (const std::span<const std::uint8_t> piece : pieces) {
+    for (const std::span<const std::uint8_t> piece : replacement.Pieces) {
         if (failure == 0) {
             failure = WriteAll(fd, piece);
         }
@@ -116,14 +125,51 @@ void ReplaceFileContents(const std::string& path, std::initializer_list<std::spa
     if (close(fd) != 0 && failure == 0) {
         failure = errno;
     }
-    if (failure == 0 && std::rename(temporaryPath.c_str(), target.c_str()) != 0) {
-        failure = errno;
-    }
     if (failure != 0) {
-        unlink(temporaryPath.c_str());
-        RefuseSave(path, failure);
+        unlink(prepared.Temporary.c_str());
     }
-    SyncFolderOf(target);
+    return failure;
+}
+
+}  // namespace
+
+void ReplaceFileContents(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    ReplaceFileContents(path, {std::span<const std::uint8_t>(bytes)});
+}
+
+void ReplaceFileContents(const std::string& path, std::initializer_list<std::span<const std::uint8_t>> pieces) {
+    ReplaceFilesContents({FileReplacement{path, std::vector<std::span<const std::uint8_t>>(pieces)}});
+}
+
+void ReplaceFilesContents(const std::vector<FileReplacement>& files) {
+    std::vector<Prepared> prepared(files.size());
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const int failure = Prepare(files[i], prepared[i]);
+        if (failure != 0) {
+            for (std::size_t done = 0; done < i; ++done) {
+                unlink(prepared[done].Temporary.c_str());
+            }
+            RefuseSave(files[i].Path, failure);
+        }
+    }
+    for (std::size_t i = 0; i < prepared.size(); ++i) {
+        if (std::rename(prepared[i].Temporary.c_str(), prepared[i].Target.c_str()) != 0) {
+            const int failure = errno;
+            for (std::size_t rest = i; rest < prepared.size(); ++rest) {
+                unlink(prepared[rest].Temporary.c_str());
+            }
+            RefuseSave(prepared[i].Path, failure);
+        }
+    }
+    // Each folder once: a tileset and its picture share theirs.
+    std::vector<std::filesystem::path> folders;
+    for (const Prepared& file : prepared) {
+        const std::filesystem::path folder = file.Target.parent_path();
+        if (std::find(folders.begin(), folders.end(), folder) == folders.end()) {
+            folders.push_back(folder);
+            SyncFolderOf(file.Target);
+        }
+    }
 }
 
 }  // namespace mosalind

@@ -18,4 +18,17 @@ void ReplaceFileContents(const std::string& path, const std::vector<std::uint8_t
 // part the caller already holds (the tile set's planes) need not be copied into one buffer.
 void ReplaceFileContents(const std::string& path, std::initializer_list<std::span<const std::uint8_t>> pieces);
 
+// One file's new contents for ReplaceFilesContents, as pieces written one after the other.
+struct FileReplacement {
+    std::string Path;
+    std::vector<std::span<const std::uint8_t>> Pieces;
+};
+
+// Gives several files their contents together (a tileset and its picture): every new file
+// is written whole and flushed beside its target before the first of them takes its
+// target's place, so a failure in writing any of them (a full disk, a folder that cannot be
+// written, a target that is a folder) leaves every target as it was. Only the renames at
+// the end, which need no room on the disk, come one after the other.
+void ReplaceFilesContents(const std::vector<FileReplacement>& files);
+
 }  // namespace mosalind

@@ -74,6 +74,8 @@ TEST_F(TlstoolCommands, CheckListsWhatTheGameWouldTripOver) {
     set.Attributes[1] = {12, 0, 0};     // slope bits without bit 7
     set.Attributes[2] = {0, 176, 129};  // slope kind 3 does not decode; 129 is a slope from 0 to 4
     set.StoredFrames[0] = {40, 32 * 13, 32 * 12};
+    set.StoredFrames[1] = {-40, 32 * 12, 32 * 12};
+    set.StoredFrames[2] = {0, -32, 32 * 12};
     set.Planes = sheet.Planes;
     set.Planes.push_back(0);  // a byte past the last cell
     const std::string file = Write("odd.tls", set.FileBytes());
@@ -85,9 +87,8 @@ TEST_F(TlstoolCommands, CheckListsWhatTheGameWouldTripOver) {
         "section, which is not a whole number of 128-byte cells\n" +
         file + ": tile 0: type 29 has no row in the tile type list\n" + file +
         ": tile 0, top side: slope bits 12 without bit 7 (the side's slope)\n" + file +
-        ": tile 0, frame 0: the stored value 40 is not a multiple of 32 (a cell's "
-        "offset)\n" +
-        file + ": tile 1, right side: slope bits 176 do not decode to a slope\n";
+        ": tile 0: frames 1 and 2 store 40 and -40, which are not multiples of 32 (a cell's offset)\n" + file +
+        ": tile 1, right side: slope bits 176 do not decode to a slope\n";
     testing_support::ProgramResult result = Run({"check", file});
     EXPECT_EQ(result.ExitStatus, 1);
     EXPECT_EQ(result.Out, expectedWithoutSheet);
@@ -100,9 +101,12 @@ TEST_F(TlstoolCommands, CheckListsWhatTheGameWouldTripOver) {
                                      "writes them anew\n"),
               std::string::npos)
         << result.Out;
-    EXPECT_NE(result.Out.find(file + ": tile 1, frame 0: cell 13 is not one of the 13 cells of the sheet\n"),
+    // One line a tile, its frames counted from 1 as the window's buttons count them.
+    EXPECT_NE(result.Out.find(file + ": tile 1: frames 1 and 3 show cells 13 and -1, which are not among the sheet's "
+                                     "13 cells\n"),
               std::string::npos)
         << result.Out;
+    EXPECT_EQ(result.Out.find("tile 1: frame"), result.Out.rfind("tile 1: frame")) << result.Out;
 
     for (const auto& arguments : {std::vector<std::string>{"check", goodSet_},
                                   std::vector<std::string>{"check", goodSet_, "--sheet", sheet_}}) {
@@ -121,6 +125,10 @@ TEST_F(TlstoolCommands, BadInputIsRefusedInOneLineAndTouchesNoOutput) {
     many.TileCount = 1202;
     Write("many.tls", many.FileBytes());
     WriteText("notes.bmp", "not a sheet");
+    WriteText("levels.json", PlainJson(kGoodTile));
+    Write("binary.json", Bytes{0xB1, 0x04, 0x1B, '[', '2', 'J', 0xFF});
+    std::filesystem::create_directory(folder_.Path() / "folder.tsx");
+    const std::string pngNamedSheet = Write("art.png", MakeSheet(1).Bmp);
 
     const std::string json = File("set.json");
     const std::string out = File("out.tls");
@@ -142,7 +150,70 @@ TEST_F(TlstoolCommands, BadInputIsRefusedInOneLineAndTouchesNoOutput) {
         std::string Expected;  // the whole line after "tlstool: "
     } cases[] = {
         {"no subcommand", [] { return std::vector<std::string>{}; },
-         "A subcommand is required (tlstool --help shows the usage)"},
+         "a subcommand is required (export, import, refresh and check; tlstool --help shows the usage)"},
+        {"unknown subcommand",
+         [] {
+             return std::vector<std::string>{"frobnicate", "x.tls"};
+         },
+         "\"frobnicate\" is not a subcommand (export, import, refresh and check; tlstool --help shows the usage)"},
+        {"-o not given",
+         [&] {
+             return std::vector<std::string>{"import", json, "--sheet", sheet_};
+         },
+         "-o/--output is required (tlstool --help shows the usage)"},
+        {"-o without its value",
+         [&] {
+             return std::vector<std::string>{"refresh", goodSet_, "--sheet", sheet_, "-o"};
+         },
+         "-o needs a value (tlstool --help shows the usage)"},
+        {"the text form where a .tls is read",
+         [&] {
+             return std::vector<std::string>{"export", File("levels.json"), "-o", out};
+         },
+         File("levels.json") + " is a tile set's text form (JSON), not a tile set file (.tls); tlstool import makes "
+                               "the .tls from it"},
+        {"a .tls where the text form is read",
+         [&] { return std::vector<std::string>{"import", goodSet_, "--sheet", sheet_, "-o", out}; },
+         goodSet_ + " is a tile set file (.tls), not a tile set's text form (JSON); tlstool export writes the text "
+                    "form"},
+        {"bytes that are not text",
+         [&] { return std::vector<std::string>{"import", File("binary.json"), "--sheet", sheet_, "-o", out}; },
+         File("binary.json") +
+             ": line 1, column 1: syntax error while parsing value - invalid literal; last read: '?'"},
+        {"--tsx without --sheet",
+         [&] {
+             return std::vector<std::string>{"export", goodSet_, "--tsx", File("levels.tsx")};
+         },
+         "--tsx requires --sheet (tlstool --help shows the usage)"},
+        {"--tsx and -o",
+         [&] {
+             return std::vector<std::string>{"export", goodSet_,           "--sheet", sheet_,
+                                             "--tsx",  File("levels.tsx"), "-o",      out};
+         },
+         "-o excludes --tsx (tlstool --help shows the usage)"},
+        {"--tsx not ending in .tsx",
+         [&] { return std::vector<std::string>{"export", goodSet_, "--sheet", sheet_, "--tsx", File("levels.png")}; },
+         File("levels.png") + ": the map editor reads a tileset from a file whose name ends in .tsx"},
+        {"--tsx naming a folder",
+         [&] { return std::vector<std::string>{"export", goodSet_, "--sheet", sheet_, "--tsx", File("folder.tsx")}; },
+         "cannot save " + File("folder.tsx") + ": Is a directory"},
+        {"the tileset's picture over the sheet",
+         [&] {
+             return std::vector<std::string>{"export", goodSet_, "--sheet", pngNamedSheet, "--tsx", File("art.tsx")};
+         },
+         pngNamedSheet + " is the sheet this command reads; it is not written over"},
+        {"-o over the text form",
+         [&] {
+             return std::vector<std::string>{"import", File("levels.json"), "--sheet", sheet_,
+                                             "-o",     File("levels.json")};
+         },
+         File("levels.json") + " is the text form this command reads; it is not written over"},
+        {"--tsx on a sheet that is not one",
+         [&] {
+             return std::vector<std::string>{"export",          goodSet_, "--sheet",
+                                             File("notes.bmp"), "--tsx",  File("levels.tsx")};
+         },
+         ""},
         {"unknown option",
          [&] {
              return std::vector<std::string>{"export", goodSet_, "--fast"};
@@ -272,8 +343,14 @@ TEST_F(TlstoolCommands, BadInputIsRefusedInOneLineAndTouchesNoOutput) {
         names.push_back(entry.path().filename().string());
     }
     std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{"cut.tls", "good.tls", "many.tls", "notes.bmp", "out.tls", "set.json",
-                                               "sheet.bmp", "short.tls"}));
+    // No tileset nor its picture either.
+    EXPECT_EQ(names,
+              (std::vector<std::string>{"art.png", "binary.json", "cut.tls", "folder.tsx", "good.tls", "levels.json",
+                                        "many.tls", "notes.bmp", "out.tls", "set.json", "sheet.bmp", "short.tls"}));
+    EXPECT_TRUE(std::filesystem::is_empty(folder_.Path() / "folder.tsx"));
+    // The inputs named as outputs are as they were.
+    EXPECT_EQ(dev_support::ReadFileText(File("levels.json")), PlainJson(kGoodTile));
+    EXPECT_EQ(dev_support::ReadFileBytes(pngNamedSheet), MakeSheet(1).Bmp);
 }
 
 }  // namespace

@@ -1,0 +1,50 @@
+#include "file_kind.h"
+
+#include <cstdint>
+
+#include "document/byte_file_reader.h"
+#include "document/little_endian.h"
+#include "document/refused_error.h"
+#include "document/tile_set_file_layout.h"
+
+namespace tlstool {
+
+void RefuseIfTextForm(const std::string& path) {
+    std::uint8_t head[256];
+    std::size_t got = 0;
+    try {
+        mosalind::ByteFileReader file(path);
+        got = file.Read(head, sizeof head);
+    } catch (const mosalind::RefusedError&) {
+        return;  // the reader's own refusal says why
+    }
+    std::size_t at = 0;
+    if (got >= 3 && head[0] == 0xEF && head[1] == 0xBB && head[2] == 0xBF) {
+        at = 3;  // a byte order mark some editors put before the text
+    }
+    while (at < got && (head[at] == ' ' || head[at] == '\t' || head[at] == '\n' || head[at] == '\r')) {
+        ++at;
+    }
+    if (at < got && head[at] == '{') {
+        throw mosalind::RefusedError(path +
+                                     " is a tile set's text form (JSON), not a tile set file (.tls); tlstool import "
+                                     "makes the .tls from it");
+    }
+}
+
+void RefuseIfTileSetFile(const std::string& bytes, const std::string& name) {
+    if (bytes.size() < static_cast<std::size_t>(mosalind::kHeaderBytes)) {
+        return;
+    }
+    const auto* head = reinterpret_cast<const std::uint8_t*>(bytes.data());
+    const std::int16_t tiles = mosalind::LoadLE16(head);
+    const std::int16_t frames = mosalind::LoadLE16(head + 2);
+    if (tiles < 1 || tiles > mosalind::kMaxTiles || frames < 1 || frames > mosalind::kMaxFrames ||
+        static_cast<std::int64_t>(bytes.size()) < mosalind::FrameSectionEnd(tiles, frames)) {
+        return;
+    }
+    throw mosalind::RefusedError(
+        name + " is a tile set file (.tls), not a tile set's text form (JSON); tlstool export writes the text form");
+}
+
+}  // namespace tlstool
