@@ -5,7 +5,8 @@
 #    conv=fsync): refresh, like the editor's Save, has the new file on disk before it takes
 #    the old one's place;
 #  - export --tsx of the set on the tallest sheet (the tileset and the sheet as a PNG)
-#    against refresh of the same files;
+#    against refresh of the same files, and suggest (the rules' values for every blank
+#    tile, written into a copy) against refresh too;
 #  - export, and import (with a sheet of 1,209 cells), against jq . on the same JSON.
 # Usage: bench/tlstool.sh [BUILD_DIR]   (default: build/ in the repository; needs jq)
 set -euo pipefail
@@ -47,6 +48,7 @@ cp_ns=$(best_of_nine cp "$work/refreshed.tls" "$work/copy.tls")
 copy_and_sync() { cp "$work/refreshed.tls" "$work/copy.tls" && sync "$work/copy.tls"; }
 cp_sync_ns=$(best_of_nine copy_and_sync)
 dd_ns=$(best_of_nine dd if="$work/refreshed.tls" of="$work/copy.tls" bs=4M conv=fsync status=none)
+suggest_ns=$(best_of_nine "$tlstool" suggest "$set_file" --sheet "$work/tallest.bmp" -o "$work/suggested.tls")
 tsx_ns=$(best_of_nine "$tlstool" export "$set_file" --sheet "$work/tallest.bmp" --tsx "$work/largest.tsx")
 export_ns=$(best_of_nine "$tlstool" export "$set_file" -o "$work/out.json")
 import_ns=$(best_of_nine "$tlstool" import "$work/largest.json" --sheet "$work/set-sheet.bmp" -o "$work/imported.tls")
@@ -58,11 +60,12 @@ cmp -s "$work/first-tsx" "$work/largest.tsx" && cmp -s "$work/first-png" "$work/
   { echo "export --tsx wrote different bytes" >&2; exit 1; }
 
 echo "tileset: $(stat -c %s "$work/largest.tsx") bytes; its picture: $(stat -c %s "$work/largest.png") bytes"
-awk -v r="$refresh_ns" -v c="$cp_ns" -v cs="$cp_sync_ns" -v d="$dd_ns" -v t="$tsx_ns" -v e="$export_ns" \
+awk -v r="$refresh_ns" -v c="$cp_ns" -v cs="$cp_sync_ns" -v d="$dd_ns" -v t="$tsx_ns" -v s="$suggest_ns" -v e="$export_ns" \
     -v i="$import_ns" -v j="$jq_ns" 'BEGIN {
   printf "refresh: %.1f ms   cp: %.1f ms   ratio refresh/cp: %.2f (target at most 3, moonshot 2)\n", r / 1e6, c / 1e6, r / c
   printf "refresh: %.1f ms   cp + sync: %.1f ms   ratio refresh/(cp + sync): %.2f\n", r / 1e6, cs / 1e6, r / cs
   printf "refresh: %.1f ms   dd conv=fsync: %.1f ms   ratio refresh/dd: %.2f (goal at most 1.5)\n", r / 1e6, d / 1e6, r / d
   printf "export --tsx: %.1f ms   refresh: %.1f ms   ratio tsx/refresh: %.2f (target at most 2)\n", t / 1e6, r / 1e6, t / r
+  printf "suggest: %.1f ms   refresh: %.1f ms   ratio suggest/refresh: %.2f (target at most 1.5)\n", s / 1e6, r / 1e6, s / r
   printf "export:  %.1f ms   jq: %.1f ms   ratio export/jq: %.2f (target at most 3)\n", e / 1e6, j / 1e6, e / j
   printf "import:  %.1f ms   jq: %.1f ms   ratio import/jq: %.2f (target at most 3)\n", i / 1e6, j / 1e6, i / j }'

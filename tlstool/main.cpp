@@ -1,6 +1,7 @@
 // tlstool: tile set files in the game's build. export and import turn a set into its text
 // form and back, export --tsx writes the map editor's tileset, refresh gives a set the planes
-// of a changed sheet, check lists what the game or the editor would trip over.
+// of a changed sheet, suggest gives blank tiles the values their art suggests, check lists
+// what the game or the editor would trip over.
 #include <CLI/CLI.hpp>
 
 #include <cstdio>
@@ -13,6 +14,7 @@
 #include "document/refused_error.h"
 #include "printable_text.h"
 #include "tile_set_commands.h"
+#include "tile_set_suggest.h"
 #include "usage_error.h"
 
 namespace {
@@ -58,7 +60,7 @@ int WriteOut(const std::string& text) {
 int main(int argc, char* argv[]) {
     CLI::App app{
         "Tile set files in the game's build: a text form to keep in version control, the map editor's\n"
-        "tileset, a refresh after the sheet changes, and a check.",
+        "tileset, a refresh after the sheet changes, values suggested from the art, and a check.",
         "tlstool"};
     app.set_version_flag("--version", "tlstool (Mosalind) " MOSALIND_VERSION, "Show the version and exit");
     app.set_help_flag("--help", "Show this help and exit");
@@ -117,6 +119,26 @@ int main(int argc, char* argv[]) {
     refreshCommand->add_option("-o,--output", output, "Write OUT instead of replacing SET (in place, whole)")
         ->option_text("OUT");
 
+    std::string emptyList;
+    bool allTiles = false;
+    bool listOnly = false;
+    CLI::App* suggestCommand = command(
+        "suggest", "Give SET's blank tiles the blocking, slopes and values their art on SHEET suggests, as F6 does");
+    setArgument(suggestCommand);
+    sheetOption(suggestCommand, kSheetAsLoadTiles)->required();
+    CLI::Option* emptyOption =
+        suggestCommand
+            ->add_option("--empty", emptyList,
+                         "The colours that count as nothing there, 0 to 15, comma-separated (default: the colour that "
+                         "fills the most cells alone)")
+            ->option_text("LIST");
+    suggestCommand->add_flag("--all", allTiles, "Give every tile the sides its art suggests (types kept)");
+    CLI::Option* listOption = suggestCommand->add_flag(
+        "--list", listOnly, "Only list the tiles that would change; exit 1 if there are any, 0 otherwise");
+    suggestCommand->add_option("-o,--output", output, "Write OUT instead of replacing SET (in place, whole)")
+        ->option_text("OUT")
+        ->excludes(listOption);
+
     CLI::App* checkCommand =
         command("check", "List what the game or the editor would trip over in SET; exit 1 if anything is listed");
     setArgument(checkCommand);
@@ -148,6 +170,20 @@ int main(int argc, char* argv[]) {
             return Warn(tlstool::ImportTileSet(json, sheet, output));
         } else if (refreshCommand->parsed()) {
             return Warn(tlstool::RefreshTileSet(set, sheet, output.empty() ? set : output));
+        } else if (suggestCommand->parsed()) {
+            tlstool::SuggestRun run;
+            run.AllTiles = allTiles;
+            run.ListOnly = listOnly;
+            if (emptyOption->count() > 0) {
+                run.Empty = tlstool::ReadEmptyColours(emptyList);
+            }
+            const auto lines = tlstool::SuggestTileSet(set, sheet, output.empty() ? set : output, run);
+            std::string text;
+            for (const std::string& line : lines) {
+                text += tlstool::PrintableText(line) + '\n';
+            }
+            const int written = WriteOut(text);
+            return listOnly && !lines.empty() ? 1 : written;
         } else if (checkCommand->parsed()) {
             const auto lines =
                 tlstool::CheckTileSetFile(set, sheet.empty() ? std::nullopt : std::optional<std::string>(sheet));

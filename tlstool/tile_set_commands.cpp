@@ -91,15 +91,6 @@ std::vector<std::string> MissingCellWarnings(const mosalind::TileSet& tileSet, c
     return warnings;
 }
 
-// A file the command reads is never the one it writes (a sheet named as the tileset's
-// picture, a text form given as -o): refused before anything is read or written.
-void RefuseWritingOver(const std::string& outPath, const std::string& inputPath, const char* what) {
-    std::error_code error;
-    if (std::filesystem::equivalent(outPath, inputPath, error)) {
-        throw mosalind::RefusedError(outPath + " is the " + what + " this command reads; it is not written over");
-    }
-}
-
 // The picture beside a tileset: the same name, ending in .png.
 std::string PicturePath(const std::string& tsxPath) {
     std::filesystem::path picture = tsxPath;
@@ -121,6 +112,13 @@ std::string PicturePath(const std::string& tsxPath) {
 }
 
 }  // namespace
+
+void RefuseWritingOver(const std::string& outPath, const std::string& inputPath, const char* what) {
+    std::error_code error;
+    if (std::filesystem::equivalent(outPath, inputPath, error)) {
+        throw mosalind::RefusedError(outPath + " is the " + what + " this command reads; it is not written over");
+    }
+}
 
 std::string ExportTileSet(const std::string& setPath) {
     const mosalind::TileSetFileContents contents = ReadSetContents(setPath);

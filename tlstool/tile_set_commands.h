@@ -39,6 +39,11 @@ std::vector<std::string> RefreshTileSet(const std::string& setPath, const std::s
 // The lines of CheckTileSet for the file, against the sheet when one is given.
 std::vector<std::string> CheckTileSetFile(const std::string& setPath, const std::optional<std::string>& sheetPath);
 
+// A file the command reads is never the one it writes (a sheet named as the tileset's
+// picture, a text form given as -o): refused before anything is read or written, naming
+// `what` the input is ("sheet").
+void RefuseWritingOver(const std::string& outPath, const std::string& inputPath, const char* what);
+
 // Gives the file `path` the text, replacing it whole or not at all.
 void WriteTextFile(const std::string& path, const std::string& text);
 

@@ -11,8 +11,8 @@ namespace mosalind {
 
 namespace {
 
-constexpr int kSide = kCellSize;     // 16 pixels a side
-constexpr int kBlocksAtEdge = 12;    // solid edge pixels that make a side block
+constexpr int kSide = kCellSize;   // 16 pixels a side
+constexpr int kBlocksAtEdge = 12;  // solid edge pixels that make a side block
 constexpr int kBlocking = 1;
 constexpr int kTop = 0;
 constexpr int kRight = 1;
@@ -105,7 +105,7 @@ EmptyColours DefaultEmptyColours(const TileGraphics& graphics) {
 std::array<std::int16_t, 4> SidesFromArt(const CellPixels& art, const EmptyColours& empty) {
     const auto solid = [&](int x, int y) { return !empty.test(art[static_cast<std::size_t>(kSide * y + x)]); };
 
-    std::array<int, kSide> surfaces{};  // ground: the first solid row of each column
+    std::array<int, kSide> surfaces{};    // ground: the first solid row of each column
     std::array<int, kSide> undersides{};  // ceiling: the row below the lowest solid one
     bool ground = true;
     bool ceiling = true;
@@ -177,7 +177,8 @@ std::vector<std::optional<TileSuggestion>> SuggestTiles(const TileSet& tileSet, 
         }
         TileSuggestion suggestion;
         const bool blank = IsBlank(tileSet, tile);
-        const auto twin = blank && !valuedArt.empty() ? valuedArt.find(CellPlaneBytes(graphics, cell)) : valuedArt.end();
+        const auto twin =
+            blank && !valuedArt.empty() ? valuedArt.find(CellPlaneBytes(graphics, cell)) : valuedArt.end();
         if (twin != valuedArt.end()) {
             suggestion.TileType = tileSet.TileAttributes[0][twin->second];
             for (int side = 0; side < 4; ++side) {

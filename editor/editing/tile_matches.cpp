@@ -28,9 +28,9 @@ std::vector<std::int16_t> TilesWithSameArt(const TileSet& tileSet, const TileGra
     const auto art = inSheet ? CellPlaneBytes(graphics, cell) : decltype(CellPlaneBytes(graphics, 0)){};
     for (int other = 0; other < TilesInUse(tileSet); ++other) {
         const int otherCell = tileSet.TileFrames[0][other];
-        const bool same = inSheet ? InSheet(graphics, otherCell) && (otherCell == cell ||
-                                                                       CellPlaneBytes(graphics, otherCell) == art)
-                                  : otherCell == cell;
+        const bool same =
+            inSheet ? InSheet(graphics, otherCell) && (otherCell == cell || CellPlaneBytes(graphics, otherCell) == art)
+                    : otherCell == cell;
         if (same) {
             tiles.push_back(static_cast<std::int16_t>(other));
         }

@@ -26,8 +26,8 @@ std::array<std::uint8_t, kPlaneCount * kPlaneBytesPerCell> CellPlaneBytes(const 
     std::array<std::uint8_t, kPlaneCount * kPlaneBytesPerCell> bytes{};
     for (int plane = 0; plane < kPlaneCount; ++plane) {
         const auto first = graphics.TilePlanes.begin() +
-                           static_cast<std::ptrdiff_t>((static_cast<std::size_t>(plane) * graphics.BMPTileCount + cell) *
-                                                       kPlaneBytesPerCell);
+                           static_cast<std::ptrdiff_t>(
+                               (static_cast<std::size_t>(plane) * graphics.BMPTileCount + cell) * kPlaneBytesPerCell);
         std::copy_n(first, kPlaneBytesPerCell, bytes.begin() + plane * kPlaneBytesPerCell);
     }
     return bytes;

@@ -123,5 +123,4 @@ void SuggestionsBox::PlaceBeside(const QWidget& window) {
     move(corner);
 }
 
-
 }  // namespace mosalind

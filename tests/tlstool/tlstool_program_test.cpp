@@ -54,6 +54,7 @@ TEST_F(TlstoolCommands, HelpAndVersionAnswerOnStandardOutput) {
         {{"export", "--help"}, "Write SET's text form"},
         {{"import", "--help"}, "Write the set that JSON describes"},
         {{"refresh", "--help"}, "Give SET the planes of SHEET"},
+        {{"suggest", "--help"}, "Give SET's blank tiles the blocking"},
         {{"check", "--help"}, "List what the game or the editor would trip over"},
     };
     for (const auto& c : cases) {
@@ -116,6 +117,36 @@ TEST_F(TlstoolCommands, CheckListsWhatTheGameWouldTripOver) {
     }
 }
 
+// Each cell of the sheet has its left half in colour n + 1 and its right half in colour 0,
+// the one counted empty when no cell is of one colour: every tile's left side blocks.
+TEST_F(TlstoolCommands, SuggestGivesBlankTilesWhatTheirArtSuggests) {
+    const Bytes before = dev_support::ReadFileBytes(goodSet_);
+    testing_support::ProgramResult result = Run({"suggest", goodSet_, "--sheet", sheet_, "--empty", "0,1", "--list"});
+    EXPECT_EQ(result.ExitStatus, 1) << "--list with tiles to change";
+    std::string expected;
+    for (int tile = 1; tile < 13; ++tile) {  // tile 0's colours 1 and 0 are both empty
+        expected += goodSet_ + ": tile " + std::to_string(tile) + ": left 0 -> 1\n";
+    }
+    EXPECT_EQ(result.Out, expected);
+    EXPECT_EQ(dev_support::ReadFileBytes(goodSet_), before);
+
+    result = Run({"suggest", goodSet_, "--sheet", sheet_, "--empty", "0,1"});
+    EXPECT_EQ(result.ExitStatus, 0);
+    EXPECT_EQ(result.Out, expected);
+    Bytes after = before;
+    for (int tile = 1; tile < 13; ++tile) {
+        after[62 + 4 * 13 + tile] = 1;  // the left sides' row of the attribute section
+    }
+    EXPECT_EQ(dev_support::ReadFileBytes(goodSet_), after);
+
+    result = Run({"suggest", goodSet_, "--sheet", sheet_, "--all", "--list"});
+    EXPECT_EQ(result.ExitStatus, 1);
+    EXPECT_EQ(result.Out, goodSet_ + ": tile 0: left 0 -> 1\n") << "with colour 1 solid, tile 0 blocks too";
+    result = Run({"suggest", goodSet_, "--sheet", sheet_, "--empty", "0,1", "--all", "--list"});
+    EXPECT_EQ(result.ExitStatus, 0);
+    EXPECT_EQ(result.Out + result.Err, "");
+}
+
 TEST_F(TlstoolCommands, BadInputIsRefusedInOneLineAndTouchesNoOutput) {
     RawTileSet cut = PlainTileSet(13, 4, 13);
     const Bytes cutBytes = cut.FileBytes();
@@ -150,12 +181,13 @@ TEST_F(TlstoolCommands, BadInputIsRefusedInOneLineAndTouchesNoOutput) {
         std::string Expected;  // the whole line after "tlstool: "
     } cases[] = {
         {"no subcommand", [] { return std::vector<std::string>{}; },
-         "a subcommand is required (export, import, refresh and check; tlstool --help shows the usage)"},
+         "a subcommand is required (export, import, refresh, suggest and check; tlstool --help shows the usage)"},
         {"unknown subcommand",
          [] {
              return std::vector<std::string>{"frobnicate", "x.tls"};
          },
-         "\"frobnicate\" is not a subcommand (export, import, refresh and check; tlstool --help shows the usage)"},
+         "\"frobnicate\" is not a subcommand (export, import, refresh, suggest and check; tlstool --help shows the "
+         "usage)"},
         {"-o not given",
          [&] {
              return std::vector<std::string>{"import", json, "--sheet", sheet_};
@@ -214,6 +246,12 @@ TEST_F(TlstoolCommands, BadInputIsRefusedInOneLineAndTouchesNoOutput) {
                                              File("notes.bmp"), "--tsx",  File("levels.tsx")};
          },
          ""},
+        {"a colour past 15 for --empty",
+         [&] { return std::vector<std::string>{"suggest", goodSet_, "--sheet", sheet_, "--empty", "0,16", "-o", out}; },
+         "--empty: colours are numbers from 0 to 15, comma-separated, not '16'"},
+        {"suggest over its sheet",
+         [&] { return std::vector<std::string>{"suggest", goodSet_, "--sheet", sheet_, "-o", sheet_}; },
+         sheet_ + " is the sheet this command reads; it is not written over"},
         {"unknown option",
          [&] {
              return std::vector<std::string>{"export", goodSet_, "--fast"};

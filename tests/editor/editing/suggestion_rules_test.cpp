@@ -57,7 +57,8 @@ TEST(SuggestionRules, DrawnCellsGiveTheirSideWords) {
         {"a wall: rock in the left four columns", [](int x, int) { return x < 4; }, {0, 0, 0, 1}},
         {"a floor: rock in the bottom four rows", [](int, int y) { return y >= 12; }, {0, 0, 1, 0}},
         {"a floor rising one pixel, no level apart", [](int x, int y) { return y >= (x < 8 ? 12 : 11); }, {0, 0, 1, 0}},
-        {"a decoration touching no edge", [](int x, int y) { return x >= 5 && x < 11 && y >= 4 && y < 10; },
+        {"a decoration touching no edge",
+         [](int x, int y) { return x >= 5 && x < 11 && y >= 4 && y < 10; },
          {0, 0, 0, 0}},
         {"twelve rock pixels on the right edge block, eleven do not",
          [](int x, int y) { return (x == 15 && y < 12) || (x == 0 && y < 11); },
@@ -76,12 +77,14 @@ TEST(SuggestionRules, DrawnCellsGiveTheirSideWords) {
         const auto name = [&](const char* kind) {
             return std::string(kind) + " slope " + std::to_string(l) + " to " + std::to_string(r);
         };
-        rows.push_back({name("ground"),
-                        [l, r](int x, int y) { return y >= RowUnderLine(l, r, x) || (x == 8 && y == RowUnderLine(l, r, x) - 1); },
-                        {static_cast<std::int16_t>(slope.Byte | 1), r <= 1, 1, l <= 1}});
-        rows.push_back({name("ceiling"),
-                        [l, r](int x, int y) { return y < RowUnderLine(l, r, x) || (x == 8 && y == RowUnderLine(l, r, x)); },
-                        {1, r >= 3, static_cast<std::int16_t>(slope.Byte | 1), l >= 3}});
+        rows.push_back(
+            {name("ground"),
+             [l, r](int x, int y) { return y >= RowUnderLine(l, r, x) || (x == 8 && y == RowUnderLine(l, r, x) - 1); },
+             {static_cast<std::int16_t>(slope.Byte | 1), r <= 1, 1, l <= 1}});
+        rows.push_back(
+            {name("ceiling"),
+             [l, r](int x, int y) { return y < RowUnderLine(l, r, x) || (x == 8 && y == RowUnderLine(l, r, x)); },
+             {1, r >= 3, static_cast<std::int16_t>(slope.Byte | 1), l >= 3}});
     }
     EmptyColours sky;
     sky.set(kSky);
@@ -127,21 +130,21 @@ TEST(SuggestionRules, TheSameArtSpreadsATilesValuesAndStoredKindsStay) {
     for (int tile = 0; tile < 6; ++tile) {
         tileSet.TileFrames[0][tile] = static_cast<std::int16_t>(cells[tile]);
     }
-    tileSet.TileAttributes[0][0] = 22;                  // tile 0, the ledge: a message, blocking on its left
+    tileSet.TileAttributes[0][0] = 22;  // tile 0, the ledge: a message, blocking on its left
     tileSet.TileAttributes[4][0] = 1;
-    tileSet.TileAttributes[1][4] = 3;                   // tile 4, a block: icy on top
-    tileSet.TileAttributes[2][4] = 0x80;                // and a slope on its right side
+    tileSet.TileAttributes[1][4] = 3;     // tile 4, a block: icy on top
+    tileSet.TileAttributes[2][4] = 0x80;  // and a slope on its right side
     EmptyColours sky;
     sky.set(kSky);
     const auto suggestions = SuggestTiles(tileSet, graphics, sky);
 
     ASSERT_EQ(suggestions.size(), 6U);
     const std::optional<TileSuggestion> expected[] = {
-        TileSuggestion{22, {1, 0, 0, 0}},  // its own type, the ledge's sides
+        TileSuggestion{22, {1, 0, 0, 0}},    // its own type, the ledge's sides
         TileSuggestion{0, {3, 0x80, 0, 0}},  // blank, with tile 4's art: tile 4's values
         TileSuggestion{22, {0, 0, 0, 1}},    // blank, with tile 0's art: tile 0's values
-        TileSuggestion{0, {1, 0, 0, 0}},   // another colour is other art
-        TileSuggestion{0, {3, 1, 1, 1}},   // icy stays icy; the slope the art lacks goes
+        TileSuggestion{0, {1, 0, 0, 0}},     // another colour is other art
+        TileSuggestion{0, {3, 1, 1, 1}},     // icy stays icy; the slope the art lacks goes
         std::nullopt,
     };
     for (int tile = 0; tile < 6; ++tile) {

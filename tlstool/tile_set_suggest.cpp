@@ -1,0 +1,148 @@
+#include "tile_set_suggest.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "document/byte_file_reader.h"
+#include "document/refused_error.h"
+#include "document/replace_file.h"
+#include "document/tile_set_file.h"
+#include "editing/slope_codec.h"
+#include "editing/tile_type_list.h"
+#include "file_kind.h"
+#include "tile_set_commands.h"
+#include "graphics/tile_graphics.h"
+#include "graphics/tile_sheet_reader.h"
+
+namespace tlstool {
+
+namespace {
+
+constexpr const char* kSideNames[4] = {"top", "right", "bottom", "left"};
+
+// A side word as the editor shows it: the blocking kind, and a slope's levels.
+std::string SideText(std::int16_t sideWord) {
+    std::string text = std::to_string(sideWord & 3);
+    if (const std::optional<mosalind::SlopeLevels> slope = mosalind::ReadableSlope(sideWord)) {
+        text += " slope " + std::to_string(slope->Left) + "," + std::to_string(slope->Right);
+    } else if (sideWord >= mosalind::kSlopeCarriedBit) {
+        text += " bits " + std::to_string(sideWord & 0xFC);
+    }
+    return text;
+}
+
+std::string TypeText(std::int16_t tileType) {
+    if (mosalind::IsListedTileType(tileType)) {
+        const int row = mosalind::RowForTileType(tileType, mosalind::kTileTypeRowCount);
+        return std::to_string(tileType) + " (" + mosalind::kTileTypeRows[static_cast<std::size_t>(row)] + ")";
+    }
+    return std::to_string(tileType);
+}
+
+bool IsBlank(const mosalind::TileSet& tileSet, int tile) {
+    for (int slot = 0; slot < mosalind::kAttributeSlots; ++slot) {
+        if (tileSet.TileAttributes[slot][tile] != 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::vector<std::uint8_t> ReadWholeFile(const std::string& path) {
+    mosalind::ByteFileReader file(path);
+    std::vector<std::uint8_t> bytes;
+    constexpr std::size_t kPiece = 1 << 16;
+    for (;;) {
+        const std::size_t had = bytes.size();
+        bytes.resize(had + kPiece);
+        const std::size_t got = file.Read(bytes.data() + had, kPiece);
+        bytes.resize(had + got);
+        if (got < kPiece) {
+            return bytes;
+        }
+    }
+}
+
+}  // namespace
+
+mosalind::EmptyColours ReadEmptyColours(const std::string& list) {
+    mosalind::EmptyColours empty;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t comma = std::min(list.find(',', start), list.size());
+        const std::string item = list.substr(start, comma - start);
+        const bool number = !item.empty() && item.size() <= 2 &&
+                            std::all_of(item.begin(), item.end(), [](char c) { return c >= '0' && c <= '9'; });
+        if (!number || std::stoi(item) > 15) {
+            throw mosalind::RefusedError("--empty: colours are numbers from 0 to 15, comma-separated, not '" + item +
+                                         "'");
+        }
+        empty.set(static_cast<std::size_t>(std::stoi(item)));
+        if (comma == list.size()) {
+            return empty;
+        }
+        start = comma + 1;
+    }
+}
+
+std::vector<std::string> SuggestTileSet(const std::string& setPath, const std::string& sheetPath,
+                                        const std::string& outPath, const SuggestRun& run) {
+    RefuseWritingOver(outPath, sheetPath, "sheet");
+    mosalind::TileSet tileSet;
+    try {
+        tileSet = mosalind::ReadTileSet(setPath, mosalind::TileSet{});
+    } catch (const mosalind::RefusedError&) {
+        RefuseIfTextForm(setPath);
+        throw;
+    }
+    const mosalind::TileGraphics graphics = mosalind::CutTiles(mosalind::ReadTileSheet(sheetPath));
+    const mosalind::EmptyColours empty = run.Empty.value_or(mosalind::DefaultEmptyColours(graphics));
+    const auto suggestions = mosalind::SuggestTiles(tileSet, graphics, empty);
+
+    mosalind::TileSet suggested = tileSet;
+    std::vector<std::string> lines;
+    for (std::size_t index = 0; index < suggestions.size(); ++index) {
+        const int tile = static_cast<int>(index);
+        const bool blank = IsBlank(tileSet, tile);
+        if (!suggestions[index] || (!blank && !run.AllTiles)) {
+            continue;
+        }
+        std::vector<std::string> changes;
+        if (blank && suggestions[index]->TileType != 0) {
+            suggested.TileAttributes[0][tile] = suggestions[index]->TileType;
+            changes.push_back("type 0 -> " + TypeText(suggestions[index]->TileType));
+        }
+        for (int side = 0; side < 4; ++side) {
+            const std::int16_t before = tileSet.TileAttributes[side + 1][tile];
+            const std::int16_t after = suggestions[index]->Sides[side];
+            if (before != after) {
+                suggested.TileAttributes[side + 1][tile] = after;
+                changes.push_back(std::string(kSideNames[side]) + " " + SideText(before) + " -> " + SideText(after));
+            }
+        }
+        if (!changes.empty()) {
+            std::string line = setPath + ": tile " + std::to_string(tile) + ": " + changes.front();
+            for (std::size_t i = 1; i < changes.size(); ++i) {
+                line += ", " + changes[i];
+            }
+            lines.push_back(line);
+        }
+    }
+    if (run.ListOnly) {
+        return lines;
+    }
+
+    // Only the attribute section changes: one byte a tile and slot, right after the header.
+    std::vector<std::uint8_t> bytes = ReadWholeFile(setPath);
+    const int tiles = tileSet.Header.TileCount;
+    for (int slot = 0; slot < mosalind::kAttributeSlots; ++slot) {
+        for (int tile = 0; tile < tiles; ++tile) {
+            bytes[static_cast<std::size_t>(mosalind::kHeaderBytes + slot * tiles + tile)] =
+                static_cast<std::uint8_t>(suggested.TileAttributes[slot][tile]);
+        }
+    }
+    mosalind::ReplaceFileContents(outPath, bytes);
+    return lines;
+}
+
+}  // namespace tlstool

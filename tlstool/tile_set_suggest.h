@@ -1,0 +1,30 @@
+// tlstool suggest: the editor's suggestions from the tiles' art, written into a set file.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "editing/suggestion_rules.h"
+
+namespace tlstool {
+
+// The empty colours a --empty list names ("0,11": colours 0 to 15, comma-separated).
+// Throws RefusedError naming the option and what is wrong.
+mosalind::EmptyColours ReadEmptyColours(const std::string& list);
+
+struct SuggestRun {
+    bool AllTiles = false;  // --all: also the tiles that have values (their types kept)
+    bool ListOnly = false;  // --list: write nothing
+    std::optional<mosalind::EmptyColours> Empty;  // --empty; else the sheet's default
+};
+
+// Works out the suggestions for the set on the sheet and gives every blank tile (with
+// AllTiles every tile, types kept) its suggestion. Returns one line a tile it changes,
+// "SET: tile N: what changes". Unless ListOnly, writes the set to `outPath` (which may be
+// `setPath`), replaced whole or not at all, with only the attribute section changed: the
+// header, frames and planes keep their bytes. Throws RefusedError, writing nothing.
+std::vector<std::string> SuggestTileSet(const std::string& setPath, const std::string& sheetPath,
+                                        const std::string& outPath, const SuggestRun& run);
+
+}  // namespace tlstool
