@@ -230,6 +230,15 @@ void FrmMain::ConnectHandlers() {
         connect(cboBlocking[i], &QComboBox::activated, this, [this, i] { cboBlocking_Click(i); });
         connect(chkSlope[i], &QPushButton::clicked, this, [this, i] { chkSlope_Click(i); });
     }
+    // A row clicked in the list gives the keys back to the tile sheet, so that the arrows
+    // go on moving the current tile; a list reached with Tab keeps them.
+    for (QComboBox* list : {cboBehaviour, cboBlocking[0], cboBlocking[1], cboBlocking[2], cboBlocking[3]}) {
+        connect(list, &QComboBox::activated, this, [this, list] {
+            if (static_cast<DropDownList*>(list)->ChosenWithMouse()) {
+                picTilesScroller->setFocus(Qt::MouseFocusReason);
+            }
+        });
+    }
     connect(cmdSetSlope, &QPushButton::clicked, this, [this] { cmdSetSlope_Click(); });
     for (int i = 0; i < 8; ++i) {
         connect(optAnim[i], &QPushButton::clicked, this, [this, i] { optAnim_Click(i); });
