@@ -17,7 +17,8 @@ namespace mosalind {
 
 namespace {
 
-// The window's fixed client size and the design's colours (&H00BBGGRR in the design).
+// The window's client size as laid out, also its smallest, and the design's colours
+// (&H00BBGGRR in the design).
 constexpr int kClientWidth = 727;
 constexpr int kClientHeight = 503;
 const QColor kTileMarkerColour(255, 0, 0);
@@ -88,6 +89,7 @@ FrmMain::FrmMain(UserDialogs* dialogs, QWidget* parent)
       cdlSave(*dialogs_) {
     BuildLayout();
     ConnectHandlers();
+    SetUpZoom();
     History = new EditHistory(Session, this);
     History->ShowStep = [this](const TileEdit& step) { ShowStep(step); };
     BuildKeys();
@@ -104,7 +106,8 @@ void FrmMain::BuildLayout() {
     windowFont.setFamilies(kFontFamilies);
     windowFont.setPixelSize(kFontPixelSize);
     setFont(windowFont);
-    setFixedSize(kClientWidth, kClientHeight);
+    setMinimumSize(kClientWidth, kClientHeight);
+    resize(kClientWidth, kClientHeight);
 
     // Controls in the order of the design, containers before their contents.
     txtTileCount = new QLineEdit("910", this);
