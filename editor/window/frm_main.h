@@ -34,9 +34,9 @@ namespace mosalind {
 
 class AnimationPlayback;
 class EditHistory;
+class ZoomedView;
 struct LoadedSheet;
 class SheetWatch;
-class ZoomedView;
 
 // The editor's one window: its controls and views, which show the editing session, and
 // the loaded tile bitmap with its planar graphics and displayed picture. Its handlers are

@@ -45,8 +45,7 @@ void ShowSpan(QScrollBar* bar, int start, int length, int visible) {
 
 }  // namespace
 
-ZoomedView::ZoomedView(PictureBox* viewport, PictureBox* content, QScrollBar* down, RectMarker* marker,
-                       QObject* parent)
+ZoomedView::ZoomedView(PictureBox* viewport, PictureBox* content, QScrollBar* down, RectMarker* marker, QObject* parent)
     : QObject(parent),
       viewport_(viewport),
       content_(content),
