@@ -57,7 +57,7 @@ public:
     void SetCurrentFrame(int frame);
 
     // The tiles an edit of the lists, SET SLOPE or a paste writes: the selected ones; the
-    // current tile alone when none is selected (its last one was taken out with Ctrl).
+    // current tile alone when none is selected.
     std::vector<std::int16_t> EditedTiles() const;
 
     // ---- Edits: each gives the values before and after, changing nothing yet ----

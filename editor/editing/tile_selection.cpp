@@ -30,8 +30,15 @@ void TileSelection::ClickTile(int tile, Click kind) {
             SelectRectangle(anchor_, tile);
             break;
         case Click::Toggle:
-            selected_.flip(tile);
             anchor_ = tile;
+            if (selected_.test(tile) && selected_.count() > 1) {
+                // The current tile is always one of the selected: the nearest one left takes
+                // its place. Taking out the last one leaves it selected, as a plain click.
+                selected_.reset(tile);
+                current_ = NearestSelected(tile);
+                return;
+            }
+            selected_.set(tile);
             break;
         case Click::Add:
             SelectRectangle(anchor_, tile);
@@ -137,6 +144,19 @@ std::vector<std::int16_t> TileSelection::Tiles() const {
         }
     }
     return tiles;
+}
+
+int TileSelection::NearestSelected(int tile) const {
+    for (int distance = 1; distance < tileCount_; ++distance) {
+        // Of two as near, the one after it.
+        if (Contains(tile + distance)) {
+            return tile + distance;
+        }
+        if (Contains(tile - distance)) {
+            return tile - distance;
+        }
+    }
+    return tile;
 }
 
 void TileSelection::SelectRectangle(int from, int to) {

@@ -27,7 +27,9 @@ public:
     // (its whole rows): tile 0 alone is selected and current.
     void Reset(int tileCount, int shownCount);
 
-    // A click on `tile` of the sheet; the tile becomes current.
+    // A click on `tile` of the sheet; the tile becomes current, except when Ctrl takes it
+    // out of the selection: the nearest selected tile (in reading order, of two as near
+    // the one after it) becomes current then, so that the current tile is always selected.
     void ClickTile(int tile, Click kind);
     // Every tile of the set; the current tile and the anchor stay.
     void SelectAll();
@@ -53,6 +55,7 @@ public:
 
 private:
     void SelectRectangle(int from, int to);
+    int NearestSelected(int tile) const;
 
     std::bitset<kMaxTiles> selected_;
     int tileCount_ = 0;

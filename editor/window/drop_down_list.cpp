@@ -1,6 +1,8 @@
 #include "window/drop_down_list.h"
 
+#include <QAbstractItemView>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
 #include <QWheelEvent>
@@ -25,6 +27,28 @@ QString WholeLettersThatFit(const QString& text, const QFontMetrics& metrics, in
 
 DropDownList::DropDownList(QWidget* parent) : QComboBox(parent) {
     setFocusPolicy(Qt::StrongFocus);
+    // Seen before the open list acts on the release or the key that chooses a row.
+    view()->installEventFilter(this);
+    view()->viewport()->installEventFilter(this);
+}
+
+void DropDownList::showPopup() {
+    chosenWithMouse_ = false;
+    QComboBox::showPopup();
+}
+
+bool DropDownList::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease) {
+        chosenWithMouse_ = true;
+    } else if (event->type() == QEvent::KeyPress) {
+        chosenWithMouse_ = false;
+    }
+    return QComboBox::eventFilter(watched, event);
+}
+
+void DropDownList::keyPressEvent(QKeyEvent* event) {
+    chosenWithMouse_ = false;
+    QComboBox::keyPressEvent(event);
 }
 
 void DropDownList::wheelEvent(QWheelEvent* event) {
@@ -32,6 +56,7 @@ void DropDownList::wheelEvent(QWheelEvent* event) {
         event->ignore();  // passed on to the parent
         return;
     }
+    chosenWithMouse_ = false;
     QComboBox::wheelEvent(event);
 }
 

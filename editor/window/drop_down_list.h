@@ -14,9 +14,20 @@ class DropDownList : public QComboBox {
 public:
     explicit DropDownList(QWidget* parent = nullptr);
 
+    // Whether the row last chosen was clicked in the open list (not reached with the keys
+    // or the wheel); read while its `activated` runs.
+    bool ChosenWithMouse() const { return chosenWithMouse_; }
+
+    void showPopup() override;
+
 protected:
     void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool chosenWithMouse_ = false;
 };
 
 }  // namespace mosalind

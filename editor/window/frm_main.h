@@ -34,6 +34,7 @@ namespace mosalind {
 
 class AnimationPlayback;
 class EditHistory;
+class ZoomedView;
 struct LoadedSheet;
 class SheetWatch;
 class SuggestionsBox;
@@ -94,6 +95,9 @@ public:
     QAction* actRedo = nullptr;
     QAction* actSave = nullptr;
 
+    ZoomedView* BMPZoom = nullptr;    // the bitmap view's zoom and scroll bars (window/zoomed_view.h)
+    ZoomedView* TilesZoom = nullptr;  // the tile sheet's
+
     FileDialog cdlLoad;
     FileDialog cdlOpen;
     FileDialog cdlSave;
@@ -146,6 +150,10 @@ public:
     bool picTilesScroller_KeyDown(int key, int shift);  // window/frm_main_keyboard.cpp
     bool picTiles_MouseWheel(QWheelEvent& event);       // window/frm_main_scrolling.cpp
     bool picBMP_MouseWheel(QWheelEvent& event);
+    bool ZoomByWheel(ZoomedView& view, QWheelEvent& event);  // window/frm_main_zoom.cpp
+    void keyZoomIn_Activated();
+    void keyZoomOut_Activated();
+    void keyZoomReset_Activated();
     void keyHelp_Activated();  // window/frm_main_keyboard.cpp
     void keySelectAll_Activated();
     void keyAttributes_Activated();  // graphics/frm_main_attribute_overlay.cpp
@@ -188,6 +196,8 @@ public:
     // Asks what to do with unsaved changes; true when nothing is left unsaved, it was
     // saved or the user discards it (document/frm_main_unsaved_work.cpp).
     bool SettleUnsavedWork();
+    // Shows `view` at `zoom` (1 to 4) with what it marks in view (window/frm_main_zoom.cpp).
+    void ZoomView(ZoomedView& view, int zoom);
 
 protected:
     void closeEvent(QCloseEvent* event) override;  // document/frm_main_unsaved_work.cpp
@@ -195,6 +205,7 @@ protected:
 private:
     void BuildLayout();  // window/frm_main_layout.cpp
     void ConnectHandlers();
+    void SetUpZoom();                                                    // window/frm_main_zoom.cpp
     void BuildKeys();                                                    // window/frm_main_keys.cpp
     void WatchSessionEnd();                                              // document/frm_main_unsaved_work.cpp
     void SetUpSheetReload();                                             // graphics/frm_main_sheet_reload.cpp

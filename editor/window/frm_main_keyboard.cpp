@@ -6,6 +6,7 @@
 
 #include "editing/cell_grid.h"
 #include "window/frm_main.h"
+#include "window/zoomed_view.h"
 
 namespace mosalind {
 
@@ -26,6 +27,10 @@ const char* const kKeysHelp =
     "Shift with these keys: extend the rectangle\n"
     "(the keys work once a click has put the focus on the sheet)\n"
     "Mouse wheel: scroll the tile sheet or the bitmap\n"
+    "Ctrl++ (or Ctrl+=), Ctrl+-: zoom the tile sheet or the bitmap in or out, 1x to 4x\n"
+    "  (the one with the focus; a click on the bitmap puts it there)\n"
+    "Ctrl+0: back to 1x\n"
+    "Ctrl+mouse wheel: zoom the view under the mouse\n"
     "\n"
     "Editing\n"
     "Tile type, blocking, SET SLOPE: write every selected tile\n"
@@ -82,7 +87,7 @@ bool FrmMain::picTilesScroller_KeyDown(int key, int shift) {
     }
     const TileSelection::Move move = found->second;
     // A screen is the rows the viewport shows whole.
-    const int pageRows = static_cast<int>(picTiles->ScaleHeight()) / kCellSize;
+    const int pageRows = TilesZoom->VisibleHeight() / (kCellSize * TilesZoom->Zoom());
     if (!Session.MoveCurrent(move, (shift & kShiftMask) != 0, pageRows)) {
         return true;
     }

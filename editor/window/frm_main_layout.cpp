@@ -17,7 +17,8 @@ namespace mosalind {
 
 namespace {
 
-// The window's fixed client size and the design's colours (&H00BBGGRR in the design).
+// The window's client size as laid out, also its smallest, and the design's colours
+// (&H00BBGGRR in the design).
 constexpr int kClientWidth = 727;
 constexpr int kClientHeight = 503;
 const QColor kTileMarkerColour(255, 0, 0);
@@ -88,6 +89,7 @@ FrmMain::FrmMain(UserDialogs* dialogs, QWidget* parent)
       cdlSave(*dialogs_) {
     BuildLayout();
     ConnectHandlers();
+    SetUpZoom();
     History = new EditHistory(Session, this);
     History->ShowStep = [this](const TileEdit& step) { ShowStep(step); };
     BuildKeys();
@@ -109,7 +111,8 @@ void FrmMain::BuildLayout() {
     windowFont.setFamilies(kFontFamilies);
     windowFont.setPixelSize(kFontPixelSize);
     setFont(windowFont);
-    setFixedSize(kClientWidth, kClientHeight);
+    setMinimumSize(kClientWidth, kClientHeight);
+    resize(kClientWidth, kClientHeight);
 
     // Controls in the order of the design, containers before their contents.
     txtTileCount = new QLineEdit("910", this);
@@ -234,6 +237,15 @@ void FrmMain::ConnectHandlers() {
     for (int i = 0; i < 4; ++i) {
         connect(cboBlocking[i], &QComboBox::activated, this, [this, i] { cboBlocking_Click(i); });
         connect(chkSlope[i], &QPushButton::clicked, this, [this, i] { chkSlope_Click(i); });
+    }
+    // A row clicked in the list gives the keys back to the tile sheet, so that the arrows
+    // go on moving the current tile; a list reached with Tab keeps them.
+    for (QComboBox* list : {cboBehaviour, cboBlocking[0], cboBlocking[1], cboBlocking[2], cboBlocking[3]}) {
+        connect(list, &QComboBox::activated, this, [this, list] {
+            if (static_cast<DropDownList*>(list)->ChosenWithMouse()) {
+                picTilesScroller->setFocus(Qt::MouseFocusReason);
+            }
+        });
     }
     connect(cmdSetSlope, &QPushButton::clicked, this, [this] { cmdSetSlope_Click(); });
     for (int i = 0; i < 8; ++i) {

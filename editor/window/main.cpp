@@ -5,8 +5,12 @@
 #include <QIcon>
 #include <QPushButton>
 #include <QString>
+#include <QTimer>
+#include <QWindow>
 #include <cstdio>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "window/command_line.h"
@@ -35,6 +39,34 @@ int Answer(const char* text) {
     }
     std::fputs("mosalind: cannot write to standard output\n", stderr);
     return 1;
+}
+
+// Runs `work` once, from the event loop, after the window was first drawn on the screen:
+// by then the desktop has placed it, and a dialog's parent has its place.
+void WhenShown(QWidget& window, std::function<void()> work) {
+    class FirstExpose : public QObject {
+    public:
+        FirstExpose(std::function<void()> work, QObject* parent) : QObject(parent), work_(std::move(work)) {}
+
+    protected:
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            const auto* shown = qobject_cast<QWindow*>(watched);
+            if (event->type() == QEvent::Expose && shown != nullptr && shown->isExposed() && work_) {
+                QTimer::singleShot(0, shown, std::exchange(work_, nullptr));
+                deleteLater();
+            }
+            return false;
+        }
+
+    private:
+        std::function<void()> work_;
+    };
+    QWindow* handle = window.windowHandle();
+    if (handle == nullptr || handle->isExposed()) {
+        QTimer::singleShot(0, &window, std::move(work));
+        return;
+    }
+    handle->installEventFilter(new FirstExpose(std::move(work), handle));
 }
 
 }  // namespace
@@ -78,12 +110,15 @@ int main(int argc, char** argv) {
     window.show();
 
     // The buttons' own commands, each only where the window would let the user press it:
-    // a refused sheet leaves Open unavailable, as it is after a refused Load Tiles.
-    if (line.SheetPath) {
-        window.LoadTilesFile(QFile::decodeName(QByteArray::fromStdString(*line.SheetPath)));
-    }
-    if (line.SetPath && window.cmdOpen->isEnabled()) {
-        window.OpenTileSetFile(QFile::decodeName(QByteArray::fromStdString(*line.SetPath)));
-    }
+    // a refused sheet leaves Open unavailable, as it is after a refused Load Tiles. They run
+    // once the window is on the screen, so that a message about a file is centred over it.
+    WhenShown(window, [&window, &line] {
+        if (line.SheetPath) {
+            window.LoadTilesFile(QFile::decodeName(QByteArray::fromStdString(*line.SheetPath)));
+        }
+        if (line.SetPath && window.cmdOpen->isEnabled()) {
+            window.OpenTileSetFile(QFile::decodeName(QByteArray::fromStdString(*line.SetPath)));
+        }
+    });
     return app.exec();
 }

@@ -5,6 +5,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QWheelEvent>
+#include <cmath>
 
 namespace mosalind {
 
@@ -38,11 +39,22 @@ void PictureBox::SetUserScale(double width, double height) {
 }
 
 double PictureBox::ScaleWidth() const {
-    return userWidth_ > 0 ? userWidth_ : contentsRect().width();
+    return userWidth_ > 0 ? userWidth_ : contentsRect().width() / zoom_;
 }
 
 double PictureBox::ScaleHeight() const {
-    return userHeight_ > 0 ? userHeight_ : contentsRect().height();
+    return userHeight_ > 0 ? userHeight_ : contentsRect().height() / zoom_;
+}
+
+void PictureBox::SetZoom(int zoom) {
+    if (zoom < 1 || zoom == zoom_) {
+        return;
+    }
+    const QSize border = size() - contentsRect().size();
+    const QSize units = contentsRect().size() / zoom_;
+    zoom_ = zoom;
+    resize(units * zoom_ + border);
+    update();
 }
 
 void PictureBox::SetTop(int top) {
@@ -53,7 +65,7 @@ void PictureBox::SetPicture(const QImage& picture) {
     picture_ = picture;
     if (autoSize_ && !picture_.isNull()) {
         const QSize border = size() - contentsRect().size();
-        resize(picture_.size() + border);
+        resize(picture_.size() * zoom_ + border);
     }
     update();
 }
@@ -85,8 +97,10 @@ void PictureBox::paintEvent(QPaintEvent* event) {
     }
     painter.setClipRect(dirty);
     painter.translate(inner.topLeft());
+    // Zoomed, each pixel of the picture is a square of whole screen pixels, never smoothed.
+    painter.scale(zoom_, zoom_);
     if (!picture_.isNull()) {
-        const QRect area = dirty.translated(-inner.topLeft()) & picture_.rect();
+        const QRect area = painter.clipBoundingRect().toAlignedRect() & picture_.rect();
         painter.drawImage(area.topLeft(), picture_, area);
     }
     if (Paint) {
@@ -132,6 +146,11 @@ void PictureBox::mousePressEvent(QMouseEvent* event) {
     if (userWidth_ > 0 && userHeight_ > 0 && inner.width() > 0 && inner.height() > 0) {
         x = x * userWidth_ / inner.width();
         y = y * userHeight_ / inner.height();
+    } else if (zoom_ > 1) {
+        // The whole unit drawn under the mouse, so that a press anywhere on a zoomed pixel
+        // of the picture reports that pixel.
+        x = std::floor(x / zoom_);
+        y = std::floor(y / zoom_);
     }
     event->accept();
     MouseDown(button, shift, x, y);

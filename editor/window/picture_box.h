@@ -37,11 +37,19 @@ public:
     double ScaleWidth() const;
     double ScaleHeight() const;
 
+    // Zoom: the picture and the Paint handler are drawn `zoom` x `zoom` screen pixels to a
+    // unit, and a press is reported at the whole unit under the mouse; ScaleWidth and
+    // ScaleHeight count units, while Top and Height stay in pixels of the container. The
+    // box keeps its size in units. 1, the default, draws and reports pixel for pixel.
+    void SetZoom(int zoom);
+    int Zoom() const { return zoom_; }
+
     int Top() const { return y(); }
     void SetTop(int top);
     int Height() const { return height(); }
 
-    // With AutoSize set, assigning a picture resizes the box to the picture's size.
+    // With AutoSize set, assigning a picture resizes the box to the picture's size (at the
+    // zoom).
     void SetAutoSize(bool autoSize) { autoSize_ = autoSize; }
     void SetPicture(const QImage& picture);
     const QImage& Picture() const { return picture_; }
@@ -81,6 +89,7 @@ private:
     bool autoSize_ = false;
     double userWidth_ = 0;
     double userHeight_ = 0;
+    int zoom_ = 1;
 };
 
 }  // namespace mosalind

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QStringList>
 
@@ -10,6 +12,7 @@ namespace mosalind {
 namespace {
 
 const char* const kTitle = "Mosalind";
+constexpr int kTitleBarButtonsWidth = 160;
 
 // "Bitmap Files (*.bmp)|*.bmp|All Files (*.*)|*.*" -> {"Bitmap Files (*.bmp)", ...}:
 // Qt takes the patterns from the description, so every second part is dropped. A
@@ -46,6 +49,20 @@ QWidget* DialogParent() {
     return nullptr;
 }
 
+// A message box at least as wide as its title bar needs to show "Mosalind" whole beside the
+// desktop's buttons: a short text ("Invalid Slope!") would make it narrower. Title bars
+// use a larger, bolder font than the box and draw an icon and up to three buttons.
+void WidenForTitle(QMessageBox& box) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (grid == nullptr) {
+        return;
+    }
+    const int titleWidth = QFontMetrics(box.font()).horizontalAdvance(box.windowTitle());
+    const int width = 2 * titleWidth + kTitleBarButtonsWidth;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                  grid->columnCount());
+}
+
 std::optional<QString> RunFileDialog(QFileDialog::AcceptMode mode, const QString& filter, int flags,
                                      const QString& fileName) {
     QFileDialog dialog(DialogParent());
@@ -80,6 +97,7 @@ std::optional<QString> QtUserDialogs::ShowSave(const QString& filter, int flags,
 
 void QtUserDialogs::ShowMessage(const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, kTitle, text, QMessageBox::Ok, DialogParent());
+    WidenForTitle(box);
     box.exec();
 }
 
@@ -88,6 +106,7 @@ UnsavedWorkAnswer QtUserDialogs::AskAboutUnsavedWork() {
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, DialogParent());
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
+    WidenForTitle(box);
     switch (box.exec()) {
         case QMessageBox::Save:
             return UnsavedWorkAnswer::Save;
@@ -103,6 +122,7 @@ bool QtUserDialogs::AskToReplace(const QString& path) {
                     DialogParent());
     box.setDefaultButton(QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
+    WidenForTitle(box);
     return box.exec() == QMessageBox::Yes;
 }
 

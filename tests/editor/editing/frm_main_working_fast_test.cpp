@@ -1,6 +1,8 @@
 // Many tiles at once: what clicks with Shift and Ctrl, Ctrl+A and the sheet's keys select,
 // and the animations playing without touching the document.
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QScrollBar>
 #include <QTimer>
 
@@ -37,6 +39,14 @@ protected:
     void Key(QWidget* target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
     }
+    // A click on the list, which opens it, then on a row.
+    void ClickRow(QComboBox* list, int row) {
+        list->setFocus(Qt::MouseFocusReason);
+        list->showPopup();
+        QAbstractItemView* rows = list->view();
+        QTest::mouseClick(rows->viewport(), Qt::LeftButton, {},
+                          rows->visualRect(rows->model()->index(row, 0)).center());
+    }
 };
 
 std::vector<std::int16_t> Range(int first, int end) {
@@ -46,16 +56,21 @@ std::vector<std::int16_t> Range(int first, int end) {
 }
 
 TEST_F(WorkingFast, ClicksAndKeysSelectTheExpectedTiles) {
-    // An action on the sheet: a click on a tile or a key, with its modifiers.
+    // An action on the sheet: a click on a tile, a key with its modifiers (to the sheet, or
+    // wherever the focus is), or a row clicked in an open list.
+    constexpr int kToFocus = -2;
     struct Action {
-        int Tile;  // -1: a key
-        int Key;
+        int Tile;  // -1: a key or a row; kToFocus: a key
+        int Key;   // the row in List
         Qt::KeyboardModifiers Modifiers;
+        QComboBox* List = nullptr;
     };
     const auto click = [](int tile, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         return Action{tile, 0, modifiers};
     };
     const auto key = [](int k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) { return Action{-1, k, modifiers}; };
+    const auto rowClicked = [](QComboBox* list, int row) { return Action{-1, row, Qt::NoModifier, list}; };
+    const auto keyToFocus = [](int k) { return Action{kToFocus, k, Qt::NoModifier}; };
     const struct {
         const char* Why;
         std::vector<Action> Actions;
@@ -67,10 +82,10 @@ TEST_F(WorkingFast, ClicksAndKeysSelectTheExpectedTiles) {
          {click(15), click(29, Qt::ShiftModifier)},
          {15, 16, 28, 29},
          29},
-        {"Ctrl adds and removes one tile",
+        {"Ctrl adds and removes one tile; the nearest selected tile is current then",
          {click(3), click(7, Qt::ControlModifier), click(900, Qt::ControlModifier), click(3, Qt::ControlModifier)},
          {7, 900},
-         3},
+         7},
         {"Ctrl+Shift adds a rectangle",
          {click(0), click(26, Qt::ControlModifier), click(27, Qt::ControlModifier | Qt::ShiftModifier)},
          {0, 26, 27},
@@ -83,6 +98,10 @@ TEST_F(WorkingFast, ClicksAndKeysSelectTheExpectedTiles) {
          {click(14), key(Qt::Key_Right, Qt::ShiftModifier), key(Qt::Key_Down, Qt::ShiftModifier)},
          {14, 15, 27, 28},
          28},
+        {"a row clicked in a list gives the arrows back to the sheet",
+         {click(20), rowClicked(window.cboBlocking[2], 1), keyToFocus(Qt::Key_Right)},
+         {21},
+         21},
         {"Page Down moves a screen of 22 rows", {click(1), key(Qt::Key_PageDown)}, {1 + 22 * 13}, 287},
         {"Alt+Shift takes the run in reading order",
          {click(11), click(15, Qt::AltModifier | Qt::ShiftModifier)},
@@ -97,10 +116,17 @@ TEST_F(WorkingFast, ClicksAndKeysSelectTheExpectedTiles) {
          Range(0, kTiles),
          7},
     };
+    // As a first click on the sheet does (the clicks here are not the desktop's own).
+    window.picTilesScroller->setFocus(Qt::MouseFocusReason);
     for (const auto& c : cases) {
         for (const Action& action : c.Actions) {
             if (action.Tile >= 0) {
                 ClickTile(action.Tile, action.Modifiers);
+            } else if (action.List != nullptr) {
+                ClickRow(action.List, action.Key);
+            } else if (action.Tile == kToFocus) {
+                ASSERT_NE(window.focusWidget(), nullptr) << c.Why;
+                Key(window.focusWidget(), action.Key, action.Modifiers);
             } else {
                 // The window's own keys have Ctrl; the sheet's keys go to the sheet.
                 Key(action.Modifiers & Qt::ControlModifier ? static_cast<QWidget*>(&window) : window.picTilesScroller,
@@ -290,7 +316,7 @@ TEST_F(WorkingFast, OverlayAndHelpOnlyDraw) {
     Key(&window, Qt::Key_F1);
     ASSERT_EQ(driver.Dialogs.Messages.size(), 1U);
     for (const char* keys : {"Shift+Click", "Ctrl+A", "Ctrl+C", "Ctrl+Shift+V", "Alt+L", "Alt+O", "Alt+S", "Ctrl+Z",
-                             "Ctrl+Shift+Z, Ctrl+Y", "Ctrl+S", "F5", "F2", "F3"}) {
+                             "Ctrl+Shift+Z, Ctrl+Y", "Ctrl+S", "F5", "F2", "F3", "Ctrl+0"}) {
         EXPECT_TRUE(driver.Dialogs.Messages[0].contains(keys)) << keys;
     }
 }
