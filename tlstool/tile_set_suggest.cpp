@@ -10,9 +10,9 @@
 #include "editing/slope_codec.h"
 #include "editing/tile_type_list.h"
 #include "file_kind.h"
-#include "tile_set_commands.h"
 #include "graphics/tile_graphics.h"
 #include "graphics/tile_sheet_reader.h"
+#include "tile_set_commands.h"
 
 namespace tlstool {
 

@@ -14,8 +14,8 @@ namespace tlstool {
 mosalind::EmptyColours ReadEmptyColours(const std::string& list);
 
 struct SuggestRun {
-    bool AllTiles = false;  // --all: also the tiles that have values (their types kept)
-    bool ListOnly = false;  // --list: write nothing
+    bool AllTiles = false;                        // --all: also the tiles that have values (their types kept)
+    bool ListOnly = false;                        // --list: write nothing
     std::optional<mosalind::EmptyColours> Empty;  // --empty; else the sheet's default
 };
 
