@@ -10,7 +10,10 @@ namespace mosalind {
 class TileEditStep : public QUndoCommand {
 public:
     TileEditStep(EditHistory& history, EditingSession& session, TileEdit edit)
-        : QUndoCommand(QString::fromStdString(edit.Text)), history_(history), session_(session), edit_(std::move(edit)) {}
+        : QUndoCommand(QString::fromStdString(edit.Text)),
+          history_(history),
+          session_(session),
+          edit_(std::move(edit)) {}
 
     void redo() override {
         session_.Apply(edit_);
