@@ -35,6 +35,7 @@ namespace mosalind {
 class AnimationPlayback;
 class EditHistory;
 struct LoadedSheet;
+class RecoveryKeeper;
 class SheetWatch;
 
 // The editor's one window: its controls and views, which show the editing session, and
@@ -97,9 +98,10 @@ public:
     FileDialog cdlOpen;
     FileDialog cdlSave;
 
-    SheetWatch* SheetWatcher = nullptr;     // the loaded sheet's file, read again when it changes
-    AnimationPlayback* Playback = nullptr;  // the animations playing, F3
-    EditHistory* History = nullptr;         // the document's edits, undone and redone
+    SheetWatch* SheetWatcher = nullptr;        // the loaded sheet's file, read again when it changes
+    AnimationPlayback* Playback = nullptr;     // the animations playing, F3
+    EditHistory* History = nullptr;            // the document's edits, undone and redone
+    std::unique_ptr<RecoveryKeeper> Recovery;  // the unsaved edits kept on disk, once KeepRecoveryFile ran
 
     // ---- State ----
     EditingSession Session;                // the tile set, the current tile and frame, the selection
@@ -176,6 +178,11 @@ public:
     // Asks what to do with unsaved changes; true when nothing is left unsaved, it was
     // saved or the user discards it (document/frm_main_unsaved_work.cpp).
     bool SettleUnsavedWork();
+    // Keeps the unsaved edits in a recovery file in `folder`; offers back, at the start, those
+    // of editors that ended without saving them (true: one was restored). In
+    // document/frm_main_recovery.cpp.
+    void KeepRecoveryFile(const QString& folder);
+    bool OfferRecovery();
 
 protected:
     void closeEvent(QCloseEvent* event) override;  // document/frm_main_unsaved_work.cpp

@@ -11,6 +11,7 @@
 
 #include "window/command_line.h"
 #include "window/frm_main.h"
+#include "window/recovery_keeper.h"
 #include "window/screen_scale.h"
 
 namespace {
@@ -76,6 +77,13 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral(MOSALIND_APP_ID));
     mosalind::FrmMain window;
     window.show();
+
+    // Edits that an editor which ended without saving them kept are offered first; restored,
+    // they take the place of the command line's files.
+    window.KeepRecoveryFile(mosalind::RecoveryFolder());
+    if (window.OfferRecovery()) {
+        return app.exec();
+    }
 
     // The buttons' own commands, each only where the window would let the user press it:
     // a refused sheet leaves Open unavailable, as it is after a refused Load Tiles.
