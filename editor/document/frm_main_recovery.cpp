@@ -36,7 +36,8 @@ std::string AbsolutePath(const std::string& path) {
 // The kept set becomes the window's as if Load Tiles had read its sheet and Open its file,
 // but unsaved and with nothing to undo. A sheet that is gone or refused gives way to the
 // planes kept with the edits, and the refusal is shown.
-void RestoreKeptSet(FrmMain& window, UserDialogs& dialogs, RecoveredSet kept) {
+void RestoreKeptSet(FrmMain& window, UserDialogs& dialogs, const AbandonedRecovery& found) {
+    const RecoveredSet& kept = found.Set;
     const QString sheetPath = FilePath(kept.Note.SheetPath);
     std::optional<QString> refusal;
     LoadedSheet sheet;
@@ -44,7 +45,8 @@ void RestoreKeptSet(FrmMain& window, UserDialogs& dialogs, RecoveredSet kept) {
         sheet = ReadLoadedSheet(sheetPath);
     } catch (const RefusedError& error) {
         refusal = QString::fromLocal8Bit(error.what());
-        sheet = LoadedSheetFromPlanes(std::move(kept.Graphics), kept.Note.Palette);
+        sheet =
+            LoadedSheetFromPlanes(ReadRecoveryPlanes(QFile::encodeName(found.Path).toStdString()), kept.Note.Palette);
     }
     window.TakeSheet(std::move(sheet));
     window.cmdLoad->setEnabled(false);
@@ -70,14 +72,14 @@ void FrmMain::KeepRecoveryFile(const QString& folder) {
         return;
     }
     Recovery = std::make_unique<RecoveryKeeper>(folder, Session);
-    Recovery->Snapshot = [this](const std::string& path) {
+    Recovery->Snapshot = [this](const std::string& path, SharedPlanes planes) {
         RecoveryNote note;
         note.KeptAt = QDateTime::currentMSecsSinceEpoch();
         note.SheetPath = QFile::encodeName(SheetWatcher->Path()).toStdString();
         note.OwnFile = Session.OwnFile().empty() ? std::string() : AbsolutePath(Session.OwnFile());
-        std::copy_n(LoadedBitmap.Palette.begin(), std::min<std::size_t>(LoadedBitmap.Palette.size(), kSheetPaletteEntries),
-                    note.Palette.begin());
-        return MakeRecoverySnapshot(path, note, Document, Graphics);
+        std::copy_n(LoadedBitmap.Palette.begin(),
+                    std::min<std::size_t>(LoadedBitmap.Palette.size(), kSheetPaletteEntries), note.Palette.begin());
+        return MakeRecoverySnapshot(path, note, Document, Graphics, std::move(planes));
     };
     connect(History, &QUndoStack::indexChanged, Recovery.get(), [this] { Recovery->SessionChanged(); });
 }
@@ -98,9 +100,10 @@ bool FrmMain::OfferRecovery() {
             continue;
         }
         try {
-            RestoreKeptSet(*this, *dialogs_, std::move(kept.Set));
+            RestoreKeptSet(*this, *dialogs_, kept);
         } catch (const std::exception& error) {
-            // Nothing has changed yet: the file stays for a later start.
+            // Neither the sheet nor the kept planes: nothing has changed, and the file stays
+            // for a later start.
             dialogs_->ShowMessage(QString::fromLocal8Bit(error.what()));
             return false;
         }

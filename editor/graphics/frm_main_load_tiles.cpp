@@ -4,6 +4,7 @@
 #include "document/refused_error.h"
 #include "window/frm_main.h"
 #include "window/loaded_sheet.h"
+#include "window/recovery_keeper.h"
 #include "window/sheet_watch.h"
 
 namespace mosalind {
@@ -50,6 +51,9 @@ void FrmMain::TakeSheet(LoadedSheet sheet) {
     BMPPicture = std::move(sheet.Picture);
     picBMPScroller->SetPicture(BMPPicture);
     SetScrollbarBMP();
+    if (Recovery) {
+        Recovery->SheetChanged();
+    }
 }
 
 }  // namespace mosalind

@@ -22,7 +22,8 @@ Bitmap SheetFromPlanes(const TileGraphics& graphics, std::span<const BMPPaletteE
     sheet.InfoHeader.Height = height;
     sheet.InfoHeader.Planes = 1;
     sheet.InfoHeader.BitCount = 4;
-    sheet.Palette.assign(palette.begin(), palette.begin() + std::min<std::size_t>(palette.size(), kSheetPaletteEntries));
+    sheet.Palette.assign(palette.begin(),
+                         palette.begin() + std::min<std::size_t>(palette.size(), kSheetPaletteEntries));
     sheet.Palette.resize(kSheetPaletteEntries);
     sheet.Pixels.assign(static_cast<std::size_t>(height) * kSheetBytesPerRow, 0);
 
@@ -31,7 +32,8 @@ Bitmap SheetFromPlanes(const TileGraphics& graphics, std::span<const BMPPaletteE
         const int top = cell / kCellsPerRow * kCellSize;
         for (int y = 0; y < kCellSize; ++y) {
             // Rows are stored bottom first, two pixels a byte, the left one in the high nibble.
-            std::uint8_t* row = sheet.Pixels.data() + static_cast<std::size_t>(height - 1 - top - y) * kSheetBytesPerRow;
+            std::uint8_t* row =
+                sheet.Pixels.data() + static_cast<std::size_t>(height - 1 - top - y) * kSheetBytesPerRow;
             for (int x = 0; x < kCellSize; ++x) {
                 int colour = 0;
                 for (int plane = 0; plane < kPlaneCount; ++plane) {

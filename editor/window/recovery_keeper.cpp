@@ -1,11 +1,11 @@
 #include "window/recovery_keeper.h"
 
+#include <unistd.h>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
@@ -93,7 +93,8 @@ RecoveryKeeper::RecoveryKeeper(const QString& folder, const EditingSession& sess
       path_(QDir(folder).filePath(name_ + kRecoverySuffix)),
       lock_(QDir(folder).filePath(name_ + kLockSuffix)),
       folderBytes_(Encoded(folder)),
-      pathBytes_(Encoded(path_)) {
+      pathBytes_(Encoded(path_)),
+      writer_(pathBytes_) {
     lock_.setStaleLockTime(0);
     delay_.setSingleShot(true);
     delay_.setInterval(kDelayMilliseconds);
@@ -144,6 +145,12 @@ void RecoveryKeeper::SessionChanged() {
     }
 }
 
+void RecoveryKeeper::SheetChanged() {
+    planes_.reset();
+    settled_.reset();
+    SessionChanged();
+}
+
 void RecoveryKeeper::Clear() {
     delay_.stop();
     settled_ = session_.Revision();
@@ -162,7 +169,7 @@ void RecoveryKeeper::WriteDue() {
     }
     Job job;
     try {
-        job.Snapshot = Snapshot(pathBytes_);
+        job.Snapshot = Snapshot(pathBytes_, planes_);
     } catch (const std::exception& error) {
         if (!snapshotReported_) {
             snapshotReported_ = true;
@@ -170,6 +177,7 @@ void RecoveryKeeper::WriteDue() {
         }
         return;
     }
+    planes_ = job.Snapshot.Planes;
     settled_ = session_.Revision();
     Post(std::move(job));
 }
@@ -220,7 +228,7 @@ void RecoveryKeeper::Do(const Job& job) {
         if (!MakeFolder(folderBytes_, error)) {
             throw std::runtime_error("Cannot make the folder " + folderBytes_ + ": " + error.message());
         }
-        WriteRecoveryFile(pathBytes_, job.Snapshot);
+        writer_.Write(job.Snapshot);
         writeReported_ = false;
     } catch (const std::exception& error) {
         if (!writeReported_) {

@@ -49,13 +49,17 @@ public:
     RecoveryKeeper(const RecoveryKeeper&) = delete;
     RecoveryKeeper& operator=(const RecoveryKeeper&) = delete;
 
-    // The document's snapshot as it is now, for the file at `path`; called on the window's
-    // thread when a write is due. May throw RefusedError (the write is then left out).
-    std::function<RecoverySnapshot(const std::string& path)> Snapshot;
+    // The document's snapshot as it is now, for the file at `path`, sharing `planes` (those
+    // of the last snapshot) when they are still the sheet's; called on the window's thread
+    // when a write is due. May throw RefusedError (the write is then left out).
+    std::function<RecoverySnapshot(const std::string& path, SharedPlanes planes)> Snapshot;
 
     // The session changed (an edit, an undo or redo, a Save): unsaved, its file is written
     // within the delay; with nothing unsaved, the file is removed.
     void SessionChanged();
+    // The sheet was read anew: the next snapshot copies its planes, and an unsaved set's
+    // file is written again with them.
+    void SheetChanged();
     // The user discarded the unsaved edits: the file is removed, and written again only
     // after the next change.
     void Clear();
@@ -99,6 +103,7 @@ private:
     // The revision the file stands for: the one it holds (or is being written with), or one
     // for which no file is wanted (saved, or discarded by the user).
     std::optional<std::uint64_t> settled_;
+    SharedPlanes planes_;  // the last snapshot's, until the sheet changes
     bool lockReported_ = false;
     bool snapshotReported_ = false;
 
@@ -113,6 +118,7 @@ private:
     // The writing thread only (the strings are fixed before it starts).
     std::string folderBytes_;
     std::string pathBytes_;
+    RecoveryFileWriter writer_;
     bool writeReported_ = false;
     std::thread worker_;
 };

@@ -37,8 +37,8 @@ std::vector<std::string> FilesEndingIn(const std::string& folder, const std::str
 class Recovery : public ::testing::Test {
 protected:
     void SetUp() override {
-        WriteFileBytes(sheet, dev_support::EncodeBmp(testing_support::TestPicture(
-                                  208, 1120, testing_support::CellPatternColour)));
+        WriteFileBytes(
+            sheet, dev_support::EncodeBmp(testing_support::TestPicture(208, 1120, testing_support::CellPatternColour)));
         WriteFileBytes(set, testing_support::TileSetContent::Fresh(910, 4, 29120, 910).FileBytes());
     }
 

@@ -37,10 +37,13 @@ void AppendText(Bytes& bytes, const std::string& text) {
     bytes.insert(bytes.end(), text.begin(), text.end());
 }
 
-// Mends the last four bytes into the CRC-32 of the bytes before them.
-void MendChecksum(Bytes& bytes) {
-    const std::size_t end = bytes.size() - 4;
-    PutLE32(bytes, end, static_cast<std::uint32_t>(crc32(0, bytes.data(), static_cast<uInt>(end))));
+// Mends the last eight bytes into the CRC-32 of the bytes before the planes, then that of
+// the `planes` bytes before the checksums.
+void MendChecksums(Bytes& bytes, std::size_t planes) {
+    const std::size_t end = bytes.size() - 8;
+    const std::size_t planesAt = end - planes;
+    PutLE32(bytes, end, static_cast<std::uint32_t>(crc32(0, bytes.data(), static_cast<uInt>(planesAt))));
+    PutLE32(bytes, end + 4, static_cast<std::uint32_t>(crc32(0, bytes.data() + planesAt, static_cast<uInt>(planes))));
 }
 
 void Write(const std::string& path, const RecoveryNote& note, const TileSet& set, const TileGraphics& graphics) {
@@ -52,7 +55,14 @@ TEST(RecoveryFile, HoldsTheSetAsSaveWritesItAndGivesItBack) {
     const TileSet set = PatternedTileSet(1201, 8);
     const TileGraphics graphics = PatternedGraphics(26);
     const RecoveryNote note = Note();
-    Write(dir.File("kept.recovery"), note, set, graphics);
+    // A second snapshot of the same sheet shares the first one's planes.
+    const std::string path = dir.File("kept.recovery");
+    RecoveryFileWriter writer(path);
+    const RecoverySnapshot first = MakeRecoverySnapshot(path, RecoveryNote{}, PatternedTileSet(910, 4), graphics);
+    writer.Write(first);
+    const RecoverySnapshot second = MakeRecoverySnapshot(path, note, set, graphics, first.Planes);
+    EXPECT_EQ(second.Planes, first.Planes);
+    writer.Write(second);
     WriteTileSet(dir.File("saved.tls"), set, graphics);
     const Bytes saved = ReadFileBytes(dir.File("saved.tls"));
 
@@ -70,11 +80,11 @@ TEST(RecoveryFile, HoldsTheSetAsSaveWritesItAndGivesItBack) {
     AppendText(expected, note.SheetPath);
     AppendText(expected, note.OwnFile);
     expected.insert(expected.end(), saved.begin(), saved.end());
-    expected.resize(expected.size() + 4);
-    MendChecksum(expected);
-    EXPECT_EQ(ReadFileBytes(dir.File("kept.recovery")), expected);
+    expected.resize(expected.size() + 8);
+    MendChecksums(expected, 26 * 128);
+    EXPECT_EQ(ReadFileBytes(path), expected);
 
-    const RecoveredSet back = ReadRecoveryFile(dir.File("kept.recovery"));
+    const RecoveredSet back = ReadRecoveryFile(path);
     EXPECT_EQ(back.Note.KeptAt, note.KeptAt);
     EXPECT_EQ(back.Note.SheetPath, note.SheetPath);
     EXPECT_EQ(back.Note.OwnFile, note.OwnFile);
@@ -82,8 +92,10 @@ TEST(RecoveryFile, HoldsTheSetAsSaveWritesItAndGivesItBack) {
         EXPECT_EQ(back.Note.Palette[i].Green, note.Palette[i].Green);
     }
     EXPECT_TRUE(SameDocument(back.Document, set));
-    EXPECT_EQ(back.Graphics.BMPTileCount, 26);
-    EXPECT_EQ(back.Graphics.TilePlanes, graphics.TilePlanes);
+    EXPECT_EQ(back.PlaneCells, 26);
+    const TileGraphics planes = ReadRecoveryPlanes(path);
+    EXPECT_EQ(planes.BMPTileCount, 26);
+    EXPECT_EQ(planes.TilePlanes, graphics.TilePlanes);
 }
 
 TEST(RecoveryFile, RefusesWhatIsCutDamagedOrNotItsOwnWithAReason) {
@@ -94,6 +106,7 @@ TEST(RecoveryFile, RefusesWhatIsCutDamagedOrNotItsOwnWithAReason) {
     Write(path, note, PatternedTileSet(13, 4), PatternedGraphics(13));
     const Bytes good = ReadFileBytes(path);
     ASSERT_NO_THROW(ReadRecoveryFile(path));
+    ASSERT_NO_THROW(ReadRecoveryPlanes(path));
 
     // A new file each time: a file written over is flushed to disk first, which is slow.
     int written = 0;
@@ -102,6 +115,7 @@ TEST(RecoveryFile, RefusesWhatIsCutDamagedOrNotItsOwnWithAReason) {
         WriteFileBytes(file, bytes);
         try {
             ReadRecoveryFile(file);
+            ReadRecoveryPlanes(file);
         } catch (const RefusedError& error) {
             return error.what();
         }
@@ -121,16 +135,19 @@ TEST(RecoveryFile, RefusesWhatIsCutDamagedOrNotItsOwnWithAReason) {
     const std::size_t tileSetAt = 86 + 23;
     const Case cases[] = {
         {"another program's file", [](Bytes& b) { b[0] = 'X'; }, "is not a recovery file of this editor"},
-        {"a later format", [](Bytes& b) {
+        {"a later format",
+         [](Bytes& b) {
              PutLE16(b, 16, 2);
-             MendChecksum(b);
-         }, "format 2, this editor reads format 1"},
+             MendChecksums(b, 13 * 128);
+         },
+         "format 2, this editor reads format 1"},
         {"a byte more", [](Bytes& b) { b.push_back(0); }, "its header makes it"},
-        {"a bit flipped in the planes", [](Bytes& b) { b[b.size() - 10] ^= 4; }, "checksum"},
+        {"a bit flipped in the tile set", [](Bytes& b) { b[tileSetAt + 70] ^= 4; }, "its checksum does not match"},
+        {"a bit flipped in the planes", [](Bytes& b) { b[b.size() - 10] ^= 4; }, "the checksum of its planes"},
         {"a tile count the editor cannot hold",
          [](Bytes& b) {
              PutLE16(b, tileSetAt, 1202);
-             MendChecksum(b);
+             MendChecksums(b, 13 * 128);
          },
          "tile count 1202 is outside 1 to 1201"},
     };
