@@ -97,11 +97,11 @@ public:
     FileDialog cdlLoad;
     FileDialog cdlOpen;
     FileDialog cdlSave;
-
-    SheetWatch* SheetWatcher = nullptr;        // the loaded sheet's file, read again when it changes
-    AnimationPlayback* Playback = nullptr;     // the animations playing, F3
-    EditHistory* History = nullptr;            // the document's edits, undone and redone
     std::unique_ptr<RecoveryKeeper> Recovery;  // the unsaved edits kept on disk, once KeepRecoveryFile ran
+
+    SheetWatch* SheetWatcher = nullptr;     // the loaded sheet's file, read again when it changes
+    AnimationPlayback* Playback = nullptr;  // the animations playing, F3
+    EditHistory* History = nullptr;         // the document's edits, undone and redone
 
     // ---- State ----
     EditingSession Session;                // the tile set, the current tile and frame, the selection
@@ -173,16 +173,15 @@ public:
     bool SaveTileSetFile(const QString& path);  // false when refused
     bool ChooseFileAndSave();                   // false when cancelled or refused
     bool SaveToOwnFile();                       // without a dialog once there is the file
+    // Keeps unsaved edits in a recovery file in `folder`; at the start, offers back those of
+    // editors that ended (true: restored). In document/frm_main_recovery.cpp.
+    void KeepRecoveryFile(const QString& folder);
+    bool OfferRecovery();
     // Pushes `edit` as one step of History, which writes it (document/frm_main_history.cpp).
     void PushEdit(TileEdit edit);
     // Asks what to do with unsaved changes; true when nothing is left unsaved, it was
     // saved or the user discards it (document/frm_main_unsaved_work.cpp).
     bool SettleUnsavedWork();
-    // Keeps the unsaved edits in a recovery file in `folder`; offers back, at the start, those
-    // of editors that ended without saving them (true: one was restored). In
-    // document/frm_main_recovery.cpp.
-    void KeepRecoveryFile(const QString& folder);
-    bool OfferRecovery();
 
 protected:
     void closeEvent(QCloseEvent* event) override;  // document/frm_main_unsaved_work.cpp
