@@ -19,6 +19,12 @@ void EditingSession::StartEditing(std::string ownFile) {
     savedRevision_ = revision_;
 }
 
+void EditingSession::StartEditingUnsaved(std::string ownFile) {
+    StartEditing(std::move(ownFile));
+    // A revision of its own, which no step of the (empty) history leads back from.
+    revision_ = ++lastRevision_;
+}
+
 int EditingSession::ShownTiles() const {
     return std::clamp<int>(Document.Header.TileCount, 0, kMaxTiles) / kCellsPerRow * kCellsPerRow;
 }

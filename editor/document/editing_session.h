@@ -33,6 +33,9 @@ public:
     // tile 0 current and alone selected, frame 0 current, nothing unsaved. `ownFile` is the
     // file it was read from, empty for a new set.
     void StartEditing(std::string ownFile);
+    // The same for a document put back from the edits an editor kept and never saved: it
+    // differs from `ownFile` (or, for a new set, from nothing saved), so it is unsaved.
+    void StartEditingUnsaved(std::string ownFile);
     bool IsOpen() const { return open_; }
     // The tiles the tile sheet shows: its whole rows of 13.
     int ShownTiles() const;

@@ -15,6 +15,7 @@
 #include "document/tile_set_file.h"
 #include "window/edit_history.h"
 #include "window/frm_main.h"
+#include "window/recovery_keeper.h"
 
 namespace mosalind {
 namespace {
@@ -142,6 +143,9 @@ bool FrmMain::SaveTileSetFile(const QString& path) {
         return false;
     }
     Session.MarkSaved(file);
+    if (Recovery) {
+        Recovery->SessionChanged();  // nothing is unsaved: the recovery file goes
+    }
     return true;
 }
 

@@ -5,6 +5,7 @@
 #endif
 
 #include "window/frm_main.h"
+#include "window/recovery_keeper.h"
 
 namespace mosalind {
 
@@ -19,6 +20,9 @@ bool FrmMain::SettleUnsavedWork() {
             // A cancelled dialog or a refused Save keeps the window and the changes.
             return SaveToOwnFile();
         case UnsavedWorkAnswer::Discard:
+            if (Recovery) {
+                Recovery->Clear();
+            }
             return true;
         case UnsavedWorkAnswer::Cancel:
             break;

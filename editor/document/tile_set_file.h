@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,15 @@ struct TileSetFileContents {
 // Reads the whole file; refuses exactly what ReadTileSet refuses. The document's entries
 // beyond its TileCount and FrameCount are 0.
 TileSetFileContents ReadTileSetContents(const std::string& path);
+
+// The same reading of a file already in memory; `name` is the file's name in refusals.
+TileSetFileContents ReadTileSetBytes(std::span<const std::uint8_t> bytes, const std::string& name);
+
+// The bytes WriteTileSet writes before the planes (header, attributes, frames), after the
+// same checks; the planes follow them in the file as `graphics.TilePlanes` holds them.
+// Throws RefusedError, naming `path`, for what WriteTileSet refuses.
+std::vector<std::uint8_t> TileSetBytesBeforePlanes(const std::string& path, const TileSet& tileSet,
+                                                   const TileGraphics& graphics);
 
 // WriteTileSet with the frame section taken from `storedFrames` rather than from the
 // document's cell numbers, so that a file's frame values are written back as they were.

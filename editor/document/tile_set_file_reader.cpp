@@ -1,4 +1,7 @@
+#include <algorithm>
 #include <cstddef>
+#include <cstring>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -29,10 +32,31 @@ void CheckCounts(const std::string& path, const TileSetHeader& header) {
     }
 }
 
+// A file already in memory, read front to back as ByteFileReader reads one on disk.
+class ByteSpanReader {
+public:
+    explicit ByteSpanReader(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
+
+    std::size_t Read(std::uint8_t* destination, std::size_t count) {
+        const std::size_t got = std::min(count, bytes_.size() - done_);
+        if (got > 0) {
+            std::memcpy(destination, bytes_.data() + done_, got);
+        }
+        done_ += got;
+        return got;
+    }
+    std::span<const std::uint8_t> Rest() const { return bytes_.subspan(done_); }
+
+private:
+    std::span<const std::uint8_t> bytes_;
+    std::size_t done_ = 0;
+};
+
 // Reads the header, the attributes and the frame section into `result` (entries beyond the
 // file's counts keep their values) and, when `storedFrames` is given, the frame values as
 // stored. Leaves `file` right after the frame section.
-void ReadSections(ByteFileReader& file, const std::string& path, TileSet& result, StoredFrameValues* storedFrames) {
+template <typename Source>
+void ReadSections(Source& file, const std::string& path, TileSet& result, StoredFrameValues* storedFrames) {
     std::uint8_t headerBytes[kHeaderBytes];
     const std::size_t headerGot = file.Read(headerBytes, kHeaderBytes);
     if (headerGot < static_cast<std::size_t>(kHeaderBytes)) {
@@ -94,6 +118,15 @@ TileSetFileContents ReadTileSetContents(const std::string& path) {
             break;
         }
     }
+    return contents;
+}
+
+TileSetFileContents ReadTileSetBytes(std::span<const std::uint8_t> bytes, const std::string& name) {
+    ByteSpanReader file(bytes);
+    TileSetFileContents contents;
+    ReadSections(file, name, contents.Document, &contents.StoredFrames);
+    const std::span<const std::uint8_t> rest = file.Rest();
+    contents.AfterFrames.assign(rest.begin(), rest.end());
     return contents;
 }
 

@@ -90,7 +90,8 @@ void WriteSectionsAndPlanes(const std::string& path, const std::vector<std::uint
 
 }  // namespace
 
-void WriteTileSet(const std::string& path, const TileSet& tileSet, const TileGraphics& graphics) {
+std::vector<std::uint8_t> TileSetBytesBeforePlanes(const std::string& path, const TileSet& tileSet,
+                                                   const TileGraphics& graphics) {
     CheckSavable(path, tileSet, graphics);
     CheckSavableCells(path, tileSet);
     // The file stores each cell as its byte offset within one plane.
@@ -100,7 +101,11 @@ void WriteTileSet(const std::string& path, const TileSet& tileSet, const TileGra
             stored[frame][tile] = static_cast<std::int16_t>(tileSet.TileFrames[frame][tile] * kFrameValueScale);
         }
     }
-    WriteSectionsAndPlanes(path, EncodeSections(tileSet, stored), graphics);
+    return EncodeSections(tileSet, stored);
+}
+
+void WriteTileSet(const std::string& path, const TileSet& tileSet, const TileGraphics& graphics) {
+    WriteSectionsAndPlanes(path, TileSetBytesBeforePlanes(path, tileSet, graphics), graphics);
 }
 
 void WriteTileSetStored(const std::string& path, const TileSet& tileSet, const StoredFrameValues& storedFrames,

@@ -4,6 +4,7 @@
 #include "document/refused_error.h"
 #include "window/frm_main.h"
 #include "window/loaded_sheet.h"
+#include "window/recovery_keeper.h"
 #include "window/sheet_watch.h"
 
 namespace mosalind {
@@ -51,6 +52,9 @@ void FrmMain::TakeSheet(LoadedSheet sheet) {
     picBMPScroller->SetPicture(BMPPicture);
     SetScrollbarBMP();
     UpdateSuggestions();
+    if (Recovery) {
+        Recovery->SheetChanged();
+    }
 }
 
 }  // namespace mosalind

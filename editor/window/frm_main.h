@@ -36,6 +36,7 @@ class AnimationPlayback;
 class EditHistory;
 class ZoomedView;
 struct LoadedSheet;
+class RecoveryKeeper;
 class SheetWatch;
 class SuggestionsBox;
 
@@ -101,6 +102,7 @@ public:
     FileDialog cdlLoad;
     FileDialog cdlOpen;
     FileDialog cdlSave;
+    std::unique_ptr<RecoveryKeeper> Recovery;  // the unsaved edits kept on disk, once KeepRecoveryFile ran
 
     SheetWatch* SheetWatcher = nullptr;       // the loaded sheet's file, read again when it changes
     AnimationPlayback* Playback = nullptr;    // the animations playing, F3
@@ -191,6 +193,10 @@ public:
     bool SaveTileSetFile(const QString& path);  // false when refused
     bool ChooseFileAndSave();                   // false when cancelled or refused
     bool SaveToOwnFile();                       // without a dialog once there is the file
+    // Keeps unsaved edits in a recovery file in `folder`; at the start, offers back those of
+    // editors that ended (true: restored). In document/frm_main_recovery.cpp.
+    void KeepRecoveryFile(const QString& folder);
+    bool OfferRecovery();
     // Pushes `edit` as one step of History, which writes it (document/frm_main_history.cpp).
     void PushEdit(TileEdit edit);
     // Asks what to do with unsaved changes; true when nothing is left unsaved, it was

@@ -12,6 +12,7 @@
 #include "window/edit_history.h"
 #include "window/frm_main.h"
 #include "window/list_tool_tip.h"
+#include "window/recovery_keeper.h"
 
 namespace mosalind {
 

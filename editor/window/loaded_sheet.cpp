@@ -10,6 +10,7 @@
 
 #include "document/refused_error.h"
 #include "graphics/large_pages.h"
+#include "graphics/sheet_from_planes.h"
 #include "graphics/tile_sheet_reader.h"
 
 namespace mosalind {
@@ -64,6 +65,18 @@ LoadedSheet ReadLoadedSheet(const QString& path) {
     } catch (const std::bad_alloc&) {
         throw RefusedError(
             QString("Cannot load the bitmap %1: not enough memory").arg(QDir::toNativeSeparators(path)).toStdString());
+    }
+}
+
+LoadedSheet LoadedSheetFromPlanes(TileGraphics graphics, std::span<const BMPPaletteEntry> palette) {
+    try {
+        LoadedSheet sheet;
+        sheet.Pixels = SheetFromPlanes(graphics, palette);
+        sheet.Graphics = std::move(graphics);
+        sheet.Picture = SheetPicture(sheet.Pixels);
+        return sheet;
+    } catch (const std::bad_alloc&) {
+        throw RefusedError("Cannot make the tile sheet from its kept planes: not enough memory");
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QString>
+#include <span>
 
 #include "graphics/bitmap_reader.h"
 #include "graphics/tile_graphics.h"
@@ -22,5 +23,10 @@ struct LoadedSheet {
 // cuts it. Throws RefusedError with the message to show: a file that is not a tile sheet,
 // cannot be read, or needs more memory than there is.
 LoadedSheet ReadLoadedSheet(const QString& path);
+
+// The sheet whose cells were kept as `graphics` (planes) and `palette`, for when its file is
+// gone: the planes as they are, and the pixels and picture made from them. Throws
+// RefusedError when the planes are not whole rows of cells or memory runs out.
+LoadedSheet LoadedSheetFromPlanes(TileGraphics graphics, std::span<const BMPPaletteEntry> palette);
 
 }  // namespace mosalind

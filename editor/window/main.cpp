@@ -15,6 +15,7 @@
 
 #include "window/command_line.h"
 #include "window/frm_main.h"
+#include "window/recovery_keeper.h"
 #include "window/screen_scale.h"
 
 namespace {
@@ -109,10 +110,17 @@ int main(int argc, char** argv) {
     mosalind::FrmMain window;
     window.show();
 
-    // The buttons' own commands, each only where the window would let the user press it:
-    // a refused sheet leaves Open unavailable, as it is after a refused Load Tiles. They run
-    // once the window is on the screen, so that a message about a file is centred over it.
+    window.KeepRecoveryFile(mosalind::RecoveryFolder());
+
+    // Once the window is on the screen, so that every question and message is centred over
+    // it: edits that an editor which ended without saving them kept are offered first;
+    // restored, they take the place of the command line's files. Then the buttons' own
+    // commands, each only where the window would let the user press it: a refused sheet
+    // leaves Open unavailable, as it is after a refused Load Tiles.
     WhenShown(window, [&window, &line] {
+        if (window.OfferRecovery()) {
+            return;
+        }
         if (line.SheetPath) {
             window.LoadTilesFile(QFile::decodeName(QByteArray::fromStdString(*line.SheetPath)));
         }

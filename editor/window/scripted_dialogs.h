@@ -38,6 +38,8 @@ public:
     // editor write their files again on every run.
     void AnswerNextUnsavedWorkQuestion(UnsavedWorkAnswer answer) { unsavedWorkAnswers_.push_back(answer); }
     void AnswerNextReplaceQuestion(bool replace) { replaceAnswers_.push_back(replace); }
+    // Unscripted, kept edits are restored.
+    void AnswerNextRestoreQuestion(RestoreAnswer answer) { restoreAnswers_.push_back(answer); }
 
     UnsavedWorkAnswer AskAboutUnsavedWork() override {
         Questions.push_back(UnsavedWorkQuestion());
@@ -46,6 +48,10 @@ public:
     bool AskToReplace(const QString& path) override {
         Questions.push_back(ReplaceQuestion(path));
         return Next(replaceAnswers_, true);
+    }
+    RestoreAnswer AskToRestore(const QString& setName, const QString& keptAgo) override {
+        Questions.push_back(RestoreQuestion(setName, keptAgo));
+        return Next(restoreAnswers_, RestoreAnswer::Restore);
     }
 
     std::vector<FileRequest> FileRequests;
@@ -84,6 +90,7 @@ private:
     std::deque<Answer> answers_;
     std::deque<UnsavedWorkAnswer> unsavedWorkAnswers_;
     std::deque<bool> replaceAnswers_;
+    std::deque<RestoreAnswer> restoreAnswers_;
 };
 
 }  // namespace mosalind

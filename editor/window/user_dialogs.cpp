@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStringList>
 
 namespace mosalind {
@@ -126,12 +127,45 @@ bool QtUserDialogs::AskToReplace(const QString& path) {
     return box.exec() == QMessageBox::Yes;
 }
 
+RestoreAnswer QtUserDialogs::AskToRestore(const QString& setName, const QString& keptAgo) {
+    QMessageBox box(QMessageBox::Question, kTitle, RestoreQuestion(setName, keptAgo), QMessageBox::NoButton,
+                    DialogParent());
+    QPushButton* restore = box.addButton(QStringLiteral("Restore"), QMessageBox::AcceptRole);
+    box.addButton(QMessageBox::Discard);
+    box.setDefaultButton(restore);
+    box.setEscapeButton(QMessageBox::Discard);
+    box.exec();
+    return box.clickedButton() == restore ? RestoreAnswer::Restore : RestoreAnswer::Discard;
+}
+
 QString UnsavedWorkQuestion() {
     return QStringLiteral("The tile set has changes that are not saved. Save them?");
 }
 
 QString ReplaceQuestion(const QString& path) {
     return QStringLiteral("%1 already exists. Replace it?").arg(path);
+}
+
+QString RestoreQuestion(const QString& setName, const QString& keptAgo) {
+    return QStringLiteral("Mosalind ended without saving the edits to %1; they were kept %2. Restore them?")
+        .arg(setName, keptAgo);
+}
+
+QString KeptAgoText(qint64 then, qint64 now) {
+    const qint64 minutes = (now - then) / 60000;
+    const auto ago = [](qint64 count, const char* unit) {
+        return QStringLiteral("%1 %2%3 ago").arg(count).arg(QLatin1String(unit), QLatin1String(count == 1 ? "" : "s"));
+    };
+    if (minutes < 1) {
+        return QStringLiteral("less than a minute ago");  // a clock set back counts as now
+    }
+    if (minutes < 60) {
+        return ago(minutes, "minute");
+    }
+    if (minutes < 48 * 60) {
+        return ago(minutes / 60, "hour");
+    }
+    return ago(minutes / (24 * 60), "day");
 }
 
 }  // namespace mosalind

@@ -13,6 +13,9 @@ constexpr int kFileMustExistNoReadOnlyBox = kFileMustExist | kNoReadOnlyBox;  //
 // The answers to the question about unsaved changes.
 enum class UnsavedWorkAnswer { Save, Discard, Cancel };
 
+// The answers to the question about edits an editor kept and never saved.
+enum class RestoreAnswer { Restore, Discard };
+
 // What the editor asks of the user through modal windows: the file dialogs and the
 // message box. FrmMain reaches them only through this interface, so that tests can
 // script the answers and capture the messages instead of blocking on a modal window.
@@ -34,6 +37,11 @@ public:
     // file `path` (true: replace it).
     virtual UnsavedWorkAnswer AskAboutUnsavedWork() = 0;
     virtual bool AskToReplace(const QString& path) = 0;
+
+    // Modal question titled "Mosalind": whether to put back the edits to `setName` (the
+    // set's file, or "a new set") that an editor kept `keptAgo` ("3 minutes ago") and never
+    // saved. Restore is the default button (Return), Discard the Escape button.
+    virtual RestoreAnswer AskToRestore(const QString& setName, const QString& keptAgo) = 0;
 };
 
 // The real dialogs: QFileDialog and QMessageBox.
@@ -44,10 +52,17 @@ public:
     void ShowMessage(const QString& text) override;
     UnsavedWorkAnswer AskAboutUnsavedWork() override;
     bool AskToReplace(const QString& path) override;
+    RestoreAnswer AskToRestore(const QString& setName, const QString& keptAgo) override;
 };
 
 // The questions' texts.
 QString UnsavedWorkQuestion();
 QString ReplaceQuestion(const QString& path);
+QString RestoreQuestion(const QString& setName, const QString& keptAgo);
+
+// How long before `now` something happened at `then` (milliseconds since 1970), as the
+// restore question says it: "less than a minute ago", "1 minute ago", "5 hours ago",
+// "2 days ago" (whole units, counted down).
+QString KeptAgoText(qint64 then, qint64 now);
 
 }  // namespace mosalind

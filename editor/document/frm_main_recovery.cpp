@@ -1,0 +1,116 @@
+#include <QDateTime>
+#include <QFile>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QUndoStack>
+
+#include <algorithm>
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <optional>
+
+#include "document/recovery_file.h"
+#include "document/refused_error.h"
+#include "window/edit_history.h"
+#include "window/frm_main.h"
+#include "window/loaded_sheet.h"
+#include "window/recovery_keeper.h"
+#include "window/sheet_watch.h"
+
+namespace mosalind {
+
+namespace {
+
+QString FilePath(const std::string& encoded) {
+    return QFile::decodeName(QByteArray::fromStdString(encoded));
+}
+
+// A path that still names the file when the next editor starts in another folder.
+std::string AbsolutePath(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    return error ? path : absolute.string();
+}
+
+// The kept set becomes the window's as if Load Tiles had read its sheet and Open its file,
+// but unsaved and with nothing to undo. A sheet that is gone or refused gives way to the
+// planes kept with the edits, and the refusal is shown.
+void RestoreKeptSet(FrmMain& window, UserDialogs& dialogs, const AbandonedRecovery& found) {
+    const RecoveredSet& kept = found.Set;
+    const QString sheetPath = FilePath(kept.Note.SheetPath);
+    std::optional<QString> refusal;
+    LoadedSheet sheet;
+    try {
+        sheet = ReadLoadedSheet(sheetPath);
+    } catch (const RefusedError& error) {
+        refusal = QString::fromLocal8Bit(error.what());
+        sheet =
+            LoadedSheetFromPlanes(ReadRecoveryPlanes(QFile::encodeName(found.Path).toStdString()), kept.Note.Palette);
+    }
+    window.TakeSheet(std::move(sheet));
+    window.cmdLoad->setEnabled(false);
+    window.SheetWatcher->Watch(sheetPath);
+
+    window.Document = kept.Document;
+    window.Session.StartEditingUnsaved(kept.Note.OwnFile);
+    window.History->clear();
+    window.EnableEditing();
+    if (refusal) {
+        dialogs.ShowMessage(*refusal + QStringLiteral("\nThe tile graphics kept with the edits are used instead."));
+    }
+}
+
+}  // namespace
+
+void FrmMain::KeepRecoveryFile(const QString& folder) {
+    if (Recovery) {
+        return;
+    }
+    if (folder.isEmpty()) {
+        std::fputs("mosalind: neither XDG_STATE_HOME nor HOME is set; unsaved edits are not kept on disk\n", stderr);
+        return;
+    }
+    Recovery = std::make_unique<RecoveryKeeper>(folder, Session);
+    Recovery->Snapshot = [this](const std::string& path, SharedPlanes planes) {
+        RecoveryNote note;
+        note.KeptAt = QDateTime::currentMSecsSinceEpoch();
+        note.SheetPath = QFile::encodeName(SheetWatcher->Path()).toStdString();
+        note.OwnFile = Session.OwnFile().empty() ? std::string() : AbsolutePath(Session.OwnFile());
+        std::copy_n(LoadedBitmap.Palette.begin(),
+                    std::min<std::size_t>(LoadedBitmap.Palette.size(), kSheetPaletteEntries), note.Palette.begin());
+        return MakeRecoverySnapshot(path, note, Document, Graphics, std::move(planes));
+    };
+    connect(History, &QUndoStack::indexChanged, Recovery.get(), [this] { Recovery->SessionChanged(); });
+}
+
+// Newest first, one question each, until one is restored; the window holds one set, so the
+// others wait for a later start.
+bool FrmMain::OfferRecovery() {
+    if (!Recovery || SetIsOpen() || !cmdLoad->isEnabled()) {
+        return false;
+    }
+    std::vector<AbandonedRecovery> found = Recovery->FindAbandoned();
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    for (AbandonedRecovery& kept : found) {
+        const RecoveryNote& note = kept.Set.Note;
+        const QString setName = note.OwnFile.empty() ? QStringLiteral("a new set") : FilePath(note.OwnFile);
+        if (dialogs_->AskToRestore(setName, KeptAgoText(note.KeptAt, now)) == RestoreAnswer::Discard) {
+            Recovery->Discard(kept);
+            continue;
+        }
+        try {
+            RestoreKeptSet(*this, *dialogs_, kept);
+        } catch (const std::exception& error) {
+            // Neither the sheet nor the kept planes: nothing has changed, and the file stays
+            // for a later start.
+            dialogs_->ShowMessage(QString::fromLocal8Bit(error.what()));
+            return false;
+        }
+        Recovery->Adopt(kept);
+        return true;
+    }
+    return false;
+}
+
+}  // namespace mosalind

@@ -1,0 +1,126 @@
+#pragma once
+
+#include <QLockFile>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <condition_variable>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "document/editing_session.h"
+#include "document/recovery_file.h"
+
+namespace mosalind {
+
+// The folder of the recovery files: $XDG_STATE_HOME/mosalind, or ~/.local/state/mosalind
+// when XDG_STATE_HOME is not an absolute path; empty when HOME is not known either.
+QString RecoveryFolder();
+
+// A recovery file whose editor is no longer running, held (its lock taken, so that another
+// editor starting now leaves it alone) while the user is asked about it.
+struct AbandonedRecovery {
+    QString Path;
+    std::unique_ptr<QLockFile> Lock;
+    RecoveredSet Set;
+};
+
+// Keeps the unsaved document of one running editor in its own recovery file of `folder`,
+// with a lock file beside it (QLockFile) that tells other editors this one is running.
+// While the session is open and unsaved, the file is written at most kDelayMilliseconds
+// after the session changed (one write for a burst of changes): the window's thread takes a
+// snapshot of the document's bytes, and a thread of the keeper's own writes them, as Save
+// replaces a file. Once nothing is unsaved, the file is removed. A write that fails is
+// reported once on standard error and tried again after the next change; editing goes on.
+class RecoveryKeeper : public QObject {
+public:
+    static constexpr int kDelayMilliseconds = 1000;
+
+    RecoveryKeeper(const QString& folder, const EditingSession& session);
+    // Waits for the write under way and leaves the file: a window that ends without the
+    // question about unsaved work leaves its edits behind, as a killed program does.
+    ~RecoveryKeeper() override;
+    RecoveryKeeper(const RecoveryKeeper&) = delete;
+    RecoveryKeeper& operator=(const RecoveryKeeper&) = delete;
+
+    // The document's snapshot as it is now, for the file at `path`, sharing `planes` (those
+    // of the last snapshot) when they are still the sheet's; called on the window's thread
+    // when a write is due. May throw RefusedError (the write is then left out).
+    std::function<RecoverySnapshot(const std::string& path, SharedPlanes planes)> Snapshot;
+
+    // The session changed (an edit, an undo or redo, a Save): unsaved, its file is written
+    // within the delay; with nothing unsaved, the file is removed.
+    void SessionChanged();
+    // The sheet was read anew: the next snapshot copies its planes, and an unsaved set's
+    // file is written again with them.
+    void SheetChanged();
+    // The user discarded the unsaved edits: the file is removed, and written again only
+    // after the next change.
+    void Clear();
+    // Writes the file at once if a write is due, and waits until every write and removal
+    // asked for is done.
+    void WriteNow();
+
+    void SetDelay(int milliseconds) { delay_.setInterval(milliseconds); }
+    const QString& FilePath() const { return path_; }
+
+    // The recovery files of editors no longer running, newest first. Files that cannot be
+    // read as recovery files are set aside (renamed, never deleted) with one line on
+    // standard error; the lock files and unfinished writes of ended editors are cleared.
+    std::vector<AbandonedRecovery> FindAbandoned();
+    // The user discarded `found`: its file is deleted and its lock released.
+    void Discard(AbandonedRecovery& found);
+    // The set of `found` is now this editor's: its file becomes this editor's recovery file.
+    void Adopt(AbandonedRecovery& found);
+
+private:
+    struct Job {
+        bool Remove = false;
+        RecoverySnapshot Snapshot;
+    };
+
+    bool HoldLock();
+    void WriteDue();
+    void Post(Job job);
+    void WaitUntilDone();
+    void Work();
+    void Do(const Job& job);
+    void RemoveUnfinishedWrites(const QString& name) const;
+
+    // The window's thread only.
+    const EditingSession& session_;
+    QString folder_;
+    QString name_;  // this editor's files are name_.recovery and name_.lock
+    QString path_;
+    QLockFile lock_;
+    QTimer delay_;
+    // The revision the file stands for: the one it holds (or is being written with), or one
+    // for which no file is wanted (saved, or discarded by the user).
+    std::optional<std::uint64_t> settled_;
+    SharedPlanes planes_;  // the last snapshot's, until the sheet changes
+    bool lockReported_ = false;
+    bool snapshotReported_ = false;
+
+    // Shared with the writing thread, under mutex_.
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::condition_variable done_;
+    std::optional<Job> pending_;  // the newest job replaces one not started yet
+    bool busy_ = false;
+    bool stopping_ = false;
+
+    // The writing thread only (the strings are fixed before it starts).
+    std::string folderBytes_;
+    std::string pathBytes_;
+    RecoveryFileWriter writer_;
+    bool writeReported_ = false;
+    std::thread worker_;
+};
+
+}  // namespace mosalind
