@@ -3,8 +3,8 @@
 #
 # Builds the fuzz targets as libFuzzer programs with clang, AddressSanitizer and
 # UndefinedBehaviorSanitizer in build-fuzz/, then runs fuzz_TARGET for SECONDS (default
-# 600). TARGET is tile_set, bitmap, png, tls_json, segmend or spacergen, or "all" for every one of
-# them, as many at a time as the machine has cores.
+# 600). TARGET is tile_set, bitmap, png, tls_json, recovery, segmend or spacergen, or "all"
+# for every one of them, as many at a time as the machine has cores.
 #
 # A run starts from the generated seeds and the inputs kept in fuzz/corpus/TARGET/ and grows
 # its own corpus in build-fuzz/fuzz/work/TARGET/. A fault or a broken property stops it; the
@@ -13,7 +13,7 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
-all_targets=(tile_set bitmap png tls_json segmend spacergen)
+all_targets=(tile_set bitmap png tls_json recovery segmend spacergen)
 if [ $# -lt 1 ] || [ $# -gt 2 ]; then
   echo "usage: scripts/fuzz.sh TARGET|all [SECONDS]  (targets: ${all_targets[*]})" >&2
   exit 2

@@ -37,6 +37,7 @@ int main(int argc, char* argv[]) {
         {"bitmap", fuzzing::WriteBitmapSeeds},
         {"png", fuzzing::WritePngSeeds},
         {"tls_json", fuzzing::WriteTlsJsonSeeds},
+        {"recovery", fuzzing::WriteRecoverySeeds},
     };
     for (const auto& corpus : corpora) {
         const std::filesystem::path folder = root / corpus.Target;

@@ -25,5 +25,6 @@ void WriteSpacergenSeeds(const std::filesystem::path& folder);
 void WriteBitmapSeeds(const std::filesystem::path& folder);
 void WritePngSeeds(const std::filesystem::path& folder);
 void WriteTlsJsonSeeds(const std::filesystem::path& folder);
+void WriteRecoverySeeds(const std::filesystem::path& folder);
 
 }  // namespace fuzzing
