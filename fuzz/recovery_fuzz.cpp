@@ -87,21 +87,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzCheck(set.Note.SheetPath == std::string(reinterpret_cast<const char*>(data) + 86, sheetLength) &&
                   set.Note.OwnFile == std::string(reinterpret_cast<const char*>(data) + 86 + sheetLength, ownLength),
               "the paths are the file's bytes");
-    FuzzCheck(static_cast<std::uint64_t>(set.Note.KeptAt) == (LoadU32(data + 18) | (std::uint64_t{LoadU32(data + 22)} << 32)),
-              "the time is the file's");
+    FuzzCheck(
+        static_cast<std::uint64_t>(set.Note.KeptAt) == (LoadU32(data + 18) | (std::uint64_t{LoadU32(data + 22)} << 32)),
+        "the time is the file's");
     FuzzCheck(planes.BMPTileCount == set.PlaneCells &&
                   planes.TilePlanes.size() == static_cast<std::size_t>(set.PlaneCells) * 128,
               "the planes are the cells the file announces");
 
     try {
-        mosalind::WriteRecoveryFile(kept,
-                                    mosalind::MakeRecoverySnapshot(kept, set.Note, set.Document, planes));
+        mosalind::WriteRecoveryFile(kept, mosalind::MakeRecoverySnapshot(kept, set.Note, set.Document, planes));
         const mosalind::RecoveredSet again = mosalind::ReadRecoveryFile(kept);
         FuzzCheck(again.Note.SheetPath == set.Note.SheetPath && again.Note.OwnFile == set.Note.OwnFile &&
                       again.Note.KeptAt == set.Note.KeptAt && SamePalette(again.Note, set.Note),
                   "kept again, the note reads back");
         FuzzCheck(SameInUse(again.Document, set.Document), "kept again, the tile set reads back");
-        FuzzCheck(mosalind::ReadRecoveryPlanes(kept).TilePlanes == planes.TilePlanes, "kept again, the planes read back");
+        FuzzCheck(mosalind::ReadRecoveryPlanes(kept).TilePlanes == planes.TilePlanes,
+                  "kept again, the planes read back");
     } catch (const mosalind::RefusedError&) {
         FuzzCheck(false, "what was read can be kept again");
     }
