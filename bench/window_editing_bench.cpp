@@ -20,6 +20,7 @@
 #include "window/edit_history.h"
 #include "window/frm_main.h"
 #include "window/scripted_dialogs.h"
+#include "window/suggestions_box.h"
 #include "window/zoomed_view.h"
 
 namespace {
@@ -175,7 +176,7 @@ void BM_RepaintMaximisedSheetWithOverlay(benchmark::State& state) {
     window.AttributesShown = true;
     window.resize(1280, 1005);
     QCoreApplication::processEvents();
-    window.ZoomView(*window.TilesZoom, static_cast<int>(state.range(0)));
+    window.TilesZoom->ZoomTo(static_cast<int>(state.range(0)));
     if (window.size() != QSize(1280, 1005) || window.TilesZoom->Zoom() != state.range(0)) {
         throw std::runtime_error("the benchmark window was not maximised and zoomed");
     }
@@ -240,12 +241,12 @@ void BM_UpdateSuggestionsTallestSheet(benchmark::State& state) {
         window.Document.TileAttributes[0][tile] = static_cast<std::int16_t>(1 + tile % 28);
     }
     window.keySuggestions_Activated();
-    if (!window.SuggestionsShown()) {
+    if (window.SuggestionBox == nullptr || !window.SuggestionBox->isVisible()) {
         throw std::runtime_error("the Suggestions box did not open");
     }
     for (auto _ : state) {
-        window.UpdateSuggestions();
+        window.SuggestionBox->Refresh();
     }
-    benchmark::DoNotOptimize(window.Suggested.DifferingTiles().size());
+    benchmark::DoNotOptimize(window.SuggestionBox->Suggested().DifferingTiles().size());
 }
 BENCHMARK(BM_UpdateSuggestionsTallestSheet)->Unit(benchmark::kMillisecond);

@@ -6,22 +6,17 @@
 namespace mosalind {
 
 // The box is made at the first F6; while it is open the suggestions follow every edit,
-// undo and redo, and every new sheet.
-void FrmMain::SetUpSuggestions() {
-    connect(History, &QUndoStack::indexChanged, this, [this] { UpdateSuggestions(); });
-}
-
+// undo and redo (here) and every new sheet (TakeSheet).
 void FrmMain::keySuggestions_Activated() {
     if (!SetIsOpen()) {
         return;
     }
     if (SuggestionBox == nullptr) {
-        SuggestionBox = new SuggestionsBox(this);
-        SuggestionBox->EmptyColoursChosen = [this](const EmptyColours& empty) { SuggestionBox_Colours(empty); };
+        SuggestionBox = new SuggestionsBox(Document, Graphics, BMPPicture, this);
         SuggestionBox->SelectThemClicked = [this] { SuggestionBox_SelectThem(); };
         SuggestionBox->AcceptClicked = [this] { SuggestionBox_Accept(); };
-        SuggestionBox->Closed = [this] { picTilesScroller->update(); };
-        Suggested.Empty = DefaultEmptyColours(Graphics);
+        SuggestionBox->Changed = [this] { picTilesScroller->update(); };
+        connect(History, &QUndoStack::indexChanged, this, [this] { SuggestionBox->Refresh(); });
     }
     if (SuggestionBox->isVisible()) {
         SuggestionBox->hide();
@@ -32,31 +27,11 @@ void FrmMain::keySuggestions_Activated() {
     AttributesShown = true;
     SuggestionBox->PlaceBeside(*this);
     SuggestionBox->show();
-    UpdateSuggestions();
-}
-
-bool FrmMain::SuggestionsShown() const {
-    return SuggestionBox != nullptr && SuggestionBox->isVisible();
-}
-
-void FrmMain::UpdateSuggestions() {
-    if (!SuggestionsShown()) {
-        return;
-    }
-    Suggested.Update(Document, Graphics);
-    // The sheet read again may have new colours.
-    SuggestionBox->ShowColours(BMPPicture.colorTable(), Suggested.Empty);
-    SuggestionBox->ShowDiffering(static_cast<int>(Suggested.DifferingTiles().size()));
-    picTilesScroller->update();
-}
-
-void FrmMain::SuggestionBox_Colours(const EmptyColours& empty) {
-    Suggested.Empty = empty;
-    UpdateSuggestions();
+    SuggestionBox->Refresh();
 }
 
 void FrmMain::SuggestionBox_SelectThem() {
-    Session.SelectTiles(Suggested.DifferingTiles());
+    Session.SelectTiles(SuggestionBox->Suggested().DifferingTiles());
     SelectTile(CurrentTile());
     ScrollTileIntoView(CurrentTile());
 }
@@ -64,7 +39,7 @@ void FrmMain::SuggestionBox_SelectThem() {
 // One step for every selected tile that differs; the controls then show the current
 // tile's new values.
 void FrmMain::SuggestionBox_Accept() {
-    PushEdit(Session.AcceptSuggestionsEdit(Suggested));
+    PushEdit(Session.AcceptSuggestionsEdit(SuggestionBox->Suggested()));
     SelectTile(CurrentTile());
 }
 

@@ -9,6 +9,7 @@
 #include "editing/tile_type_list.h"
 #include "graphics/attribute_marks.h"
 #include "window/frm_main.h"
+#include "window/suggestions_box.h"
 
 namespace mosalind {
 
@@ -210,7 +211,10 @@ void FrmMain::DrawSheetMarks(QPainter& painter, int firstTile, int endTile) {
     if (!severalSelected && !AttributesShown) {
         return;
     }
-    const bool suggestions = AttributesShown && SuggestionsShown();
+    // The suggestions, while their box is open.
+    const SetSuggestions* suggested = AttributesShown && SuggestionBox != nullptr && SuggestionBox->isVisible()
+                                          ? &SuggestionBox->Suggested()
+                                          : nullptr;
     const QColor& tint = AttributesShown ? kSelectionTintUnderMarks : kSelectionTint;
     painter.save();
     for (int tile = firstTile; tile < endTile; ++tile) {
@@ -225,8 +229,8 @@ void FrmMain::DrawSheetMarks(QPainter& painter, int firstTile, int endTile) {
             const TileValues values = ReadTileValues(Document, tile);
             painter.drawImage(corner, MarksImage(values.TileType, values.Sides, false));
         }
-        if (suggestions && Suggested.Differs(tile)) {
-            const TileSuggestion suggestion = *Suggested.For(tile);
+        if (suggested != nullptr && suggested->Differs(tile)) {
+            const TileSuggestion suggestion = *suggested->For(tile);
             painter.drawImage(corner, MarksImage(suggestion.TileType, suggestion.Sides, true));
         }
     }

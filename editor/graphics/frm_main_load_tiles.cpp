@@ -6,6 +6,7 @@
 #include "window/loaded_sheet.h"
 #include "window/recovery_keeper.h"
 #include "window/sheet_watch.h"
+#include "window/suggestions_box.h"
 
 namespace mosalind {
 
@@ -51,7 +52,9 @@ void FrmMain::TakeSheet(LoadedSheet sheet) {
     BMPPicture = std::move(sheet.Picture);
     picBMPScroller->SetPicture(BMPPicture);
     SetScrollbarBMP();
-    UpdateSuggestions();
+    if (SuggestionBox != nullptr) {
+        SuggestionBox->Refresh();
+    }
     if (Recovery) {
         Recovery->SheetChanged();
     }

@@ -118,7 +118,6 @@ public:
     TileGraphics Graphics;         // BMPTileCount and TilePlanes
     QImage BMPPicture;             // the cut pixels in the sheet's palette, shown in picBMPScroller
     bool AttributesShown = false;  // the attribute overlay over the tile sheet
-    SetSuggestions Suggested;      // what the art suggests, while SuggestionBox is open
 
     std::int16_t CurrentTile() const { return Session.CurrentTile(); }
     std::int16_t CurrentFrame() const { return Session.CurrentFrame(); }
@@ -152,8 +151,7 @@ public:
     bool picTilesScroller_KeyDown(int key, int shift);  // window/frm_main_keyboard.cpp
     bool picTiles_MouseWheel(QWheelEvent& event);       // window/frm_main_scrolling.cpp
     bool picBMP_MouseWheel(QWheelEvent& event);
-    bool ZoomByWheel(ZoomedView& view, QWheelEvent& event);  // window/frm_main_zoom.cpp
-    void keyZoomIn_Activated();
+    void keyZoomIn_Activated();  // window/frm_main_zoom.cpp
     void keyZoomOut_Activated();
     void keyZoomReset_Activated();
     void keyHelp_Activated();  // window/frm_main_keyboard.cpp
@@ -164,7 +162,6 @@ public:
     void keyPaste_Activated();
     void keyPasteWithFrames_Activated();
     void keySuggestions_Activated();  // editing/frm_main_suggestions.cpp
-    void SuggestionBox_Colours(const EmptyColours& empty);
     void SuggestionBox_SelectThem();
     void SuggestionBox_Accept();
     void keySameArt_Activated();
@@ -187,12 +184,10 @@ public:
     void RefreshViews();                               // graphics/frm_main_paint.cpp
     void StopAnimation();                              // graphics/frm_main_animation.cpp
     int ShownFrame(int frame) const;                   // the frame a view of `frame` shows, playing or not
-    bool SuggestionsShown() const;                     // editing/frm_main_suggestions.cpp
-    void UpdateSuggestions();
-    void OpenTileSetFile(const QString& path);  // document/frm_main_document_commands.cpp
-    bool SaveTileSetFile(const QString& path);  // false when refused
-    bool ChooseFileAndSave();                   // false when cancelled or refused
-    bool SaveToOwnFile();                       // without a dialog once there is the file
+    void OpenTileSetFile(const QString& path);         // document/frm_main_document_commands.cpp
+    bool SaveTileSetFile(const QString& path);         // false when refused
+    bool ChooseFileAndSave();                          // false when cancelled or refused
+    bool SaveToOwnFile();                              // without a dialog once there is the file
     // Keeps unsaved edits in a recovery file in `folder`; at the start, offers back those of
     // editors that ended (true: restored). In document/frm_main_recovery.cpp.
     void KeepRecoveryFile(const QString& folder);
@@ -202,8 +197,6 @@ public:
     // Asks what to do with unsaved changes; true when nothing is left unsaved, it was
     // saved or the user discards it (document/frm_main_unsaved_work.cpp).
     bool SettleUnsavedWork();
-    // Shows `view` at `zoom` (1 to 4) with what it marks in view (window/frm_main_zoom.cpp).
-    void ZoomView(ZoomedView& view, int zoom);
 
 protected:
     void closeEvent(QCloseEvent* event) override;  // document/frm_main_unsaved_work.cpp
@@ -217,7 +210,6 @@ private:
     void SetUpSheetReload();                                             // graphics/frm_main_sheet_reload.cpp
     void SetUpAnimation();                                               // graphics/frm_main_animation.cpp
     void ShowStep(const TileEdit& step);                                 // document/frm_main_history.cpp
-    void SetUpSuggestions();                                             // editing/frm_main_suggestions.cpp
     void DrawSheetMarks(QPainter& painter, int firstTile, int endTile);  // graphics/frm_main_attribute_overlay.cpp
 };
 

@@ -97,7 +97,6 @@ FrmMain::FrmMain(UserDialogs* dialogs, QWidget* parent)
     WatchSessionEnd();
     SetUpSheetReload();
     SetUpAnimation();
-    SetUpSuggestions();
 }
 
 // The history is a child, so it outlives the members it reports to: it must report no

@@ -25,14 +25,14 @@ bool ScrollByWheel(QScrollBar* bar, QWheelEvent& event) {
 
 bool FrmMain::picTiles_MouseWheel(QWheelEvent& event) {
     if (event.modifiers() & Qt::ControlModifier) {
-        return ZoomByWheel(*TilesZoom, event);
+        return TilesZoom->ZoomByWheel(event.angleDelta().y());
     }
     return ScrollByWheel(scrTiles, event);
 }
 
 bool FrmMain::picBMP_MouseWheel(QWheelEvent& event) {
     if (event.modifiers() & Qt::ControlModifier) {
-        return ZoomByWheel(*BMPZoom, event);
+        return BMPZoom->ZoomByWheel(event.angleDelta().y());
     }
     return ScrollByWheel(scrBMP, event);
 }

@@ -1,5 +1,5 @@
 #include <QGroupBox>
-#include <QWheelEvent>
+#include <optional>
 
 #include "window/frm_main.h"
 #include "window/window_growth.h"
@@ -20,6 +20,14 @@ ZoomedView& FocusedView(FrmMain& window) {
 void FrmMain::SetUpZoom() {
     BMPZoom = new ZoomedView(picBMP, picBMPScroller, scrBMP, shpBMPSel, this);
     TilesZoom = new ZoomedView(picTiles, picTilesScroller, scrTiles, shpTileSel, this);
+    // The views zoom while a tile set is edited, keeping in view what they mark: the current
+    // tile on the sheet, the current frame's cell on the bitmap.
+    TilesZoom->MarkedCell = [this]() -> std::optional<std::int16_t> {
+        return SetIsOpen() ? std::optional(CurrentTile()) : std::nullopt;
+    };
+    BMPZoom->MarkedCell = [this]() -> std::optional<std::int16_t> {
+        return SetIsOpen() ? std::optional(Document.TileFrames[CurrentFrame()][CurrentTile()]) : std::nullopt;
+    };
     // A click on the bitmap gives it the focus, and so the zoom keys; the sheet's keys go on
     // moving the current tile from there, as they did before.
     picBMPScroller->setFocusPolicy(Qt::StrongFocus);
@@ -34,36 +42,16 @@ void FrmMain::SetUpZoom() {
 
 void FrmMain::keyZoomIn_Activated() {
     ZoomedView& view = FocusedView(*this);
-    ZoomView(view, view.Zoom() + 1);
+    view.ZoomTo(view.Zoom() + 1);
 }
 
 void FrmMain::keyZoomOut_Activated() {
     ZoomedView& view = FocusedView(*this);
-    ZoomView(view, view.Zoom() - 1);
+    view.ZoomTo(view.Zoom() - 1);
 }
 
 void FrmMain::keyZoomReset_Activated() {
-    ZoomView(FocusedView(*this), ZoomedView::kMinZoom);
-}
-
-// Ctrl and the wheel over a view zoom it, a step a notch.
-bool FrmMain::ZoomByWheel(ZoomedView& view, QWheelEvent& event) {
-    const int steps = view.WheelSteps(event.angleDelta().y());
-    if (steps != 0) {
-        ZoomView(view, view.Zoom() + steps);
-    }
-    return true;
-}
-
-// The view at `zoom` (1 to 4), with what it marks in view: the current tile on the sheet,
-// the current frame's cell on the bitmap. The views zoom while a tile set is edited.
-void FrmMain::ZoomView(ZoomedView& view, int zoom) {
-    if (!SetIsOpen() || !frmControls->isEnabled()) {
-        return;
-    }
-    view.SetZoom(zoom);
-    const std::int16_t tile = CurrentTile();
-    view.ShowCell(&view == TilesZoom ? tile : Document.TileFrames[CurrentFrame()][tile]);
+    FocusedView(*this).ZoomTo(ZoomedView::kMinZoom);
 }
 
 }  // namespace mosalind

@@ -36,7 +36,10 @@ QIcon SwatchIcon(QRgb colour) {
 
 }  // namespace
 
-SuggestionsBox::SuggestionsBox(QWidget* parent) : QDialog(parent, Qt::Tool) {
+SuggestionsBox::SuggestionsBox(const TileSet& tileSet, const TileGraphics& graphics, const QImage& picture,
+                               QWidget* parent)
+    : QDialog(parent, Qt::Tool), tileSet_(tileSet), graphics_(graphics), picture_(picture) {
+    suggested_.Empty = DefaultEmptyColours(graphics_);
     setWindowTitle("Suggestions");
     setModal(false);
 
@@ -53,16 +56,7 @@ SuggestionsBox::SuggestionsBox(QWidget* parent) : QDialog(parent, Qt::Tool) {
         swatch->setIconSize(kSwatchSize);
         swatch->setToolTip(QString("Colour %1").arg(colour));
         swatches->addWidget(swatch, colour / 8, colour % 8);
-        connect(swatch, &QToolButton::clicked, this, [this] {
-            if (!EmptyColoursChosen) {
-                return;
-            }
-            EmptyColours empty;
-            for (int c = 0; c < kColours; ++c) {
-                empty.set(static_cast<std::size_t>(c), Swatches[static_cast<std::size_t>(c)]->isChecked());
-            }
-            EmptyColoursChosen(empty);
-        });
+        connect(swatch, &QToolButton::clicked, this, [this] { ColoursChosen(); });
         Swatches[static_cast<std::size_t>(colour)] = swatch;
     }
     layout->addLayout(swatches);
@@ -88,27 +82,40 @@ SuggestionsBox::SuggestionsBox(QWidget* parent) : QDialog(parent, Qt::Tool) {
     });
     layout->addLayout(buttons);
     connect(this, &QDialog::finished, this, [this] {
-        if (Closed) {
-            Closed();
+        if (Changed) {
+            Changed();
         }
     });
 }
 
-void SuggestionsBox::ShowColours(const QList<QRgb>& colours, const EmptyColours& empty) {
+void SuggestionsBox::ColoursChosen() {
     for (int colour = 0; colour < kColours; ++colour) {
-        QToolButton* swatch = Swatches[static_cast<std::size_t>(colour)];
-        const bool inPalette = colour < colours.size();
-        swatch->setIcon(SwatchIcon(inPalette ? colours[colour] : qRgb(0, 0, 0)));
-        swatch->setChecked(empty.test(static_cast<std::size_t>(colour)));
+        suggested_.Empty.set(static_cast<std::size_t>(colour), Swatches[static_cast<std::size_t>(colour)]->isChecked());
     }
+    Refresh();
 }
 
-void SuggestionsBox::ShowDiffering(int tiles) {
+void SuggestionsBox::Refresh() {
+    if (!isVisible()) {
+        return;
+    }
+    suggested_.Update(tileSet_, graphics_);
+    // The sheet read again may have new colours.
+    const QList<QRgb> colours = picture_.colorTable();
+    for (int colour = 0; colour < kColours; ++colour) {
+        QToolButton* swatch = Swatches[static_cast<std::size_t>(colour)];
+        swatch->setIcon(SwatchIcon(colour < colours.size() ? colours[colour] : qRgb(0, 0, 0)));
+        swatch->setChecked(suggested_.Empty.test(static_cast<std::size_t>(colour)));
+    }
+    const int tiles = static_cast<int>(suggested_.DifferingTiles().size());
     Differing->setText(tiles == 0   ? QString("No tile differs from its suggestion")
                        : tiles == 1 ? QString("1 tile differs from its suggestion")
                                     : QString("%1 tiles differ from their suggestions").arg(tiles));
     SelectThem->setEnabled(tiles > 0);
     Accept->setEnabled(tiles > 0);
+    if (Changed) {
+        Changed();
+    }
 }
 
 void SuggestionsBox::PlaceBeside(const QWidget& window) {

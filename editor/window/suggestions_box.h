@@ -1,12 +1,13 @@
 #pragma once
 
 #include <QDialog>
-#include <QList>
-#include <QRgb>
+#include <QImage>
 #include <array>
 #include <functional>
 
-#include "editing/suggestion_rules.h"
+#include "document/tile_set.h"
+#include "editing/set_suggestions.h"
+#include "graphics/tile_graphics.h"
 
 class QLabel;
 class QPushButton;
@@ -16,29 +17,42 @@ namespace mosalind {
 
 // The "Suggestions" box: the sheet's sixteen colours as swatches, each pressed while it
 // counts as empty; how many tiles differ from their suggestion; Select them; Accept for the
-// selection. It is not modal: the window goes on working beside it. It only shows and
-// reports; the window does the work.
+// selection. It is not modal: the window goes on working beside it. It holds what the art
+// suggests for the window's tile set and sheet, worked out again while it is open; the
+// window does the edits.
 class SuggestionsBox : public QDialog {
     Q_OBJECT
 public:
-    explicit SuggestionsBox(QWidget* parent);
+    // The suggestions for `tileSet` on the sheet cut into `graphics` and shown as `picture`,
+    // which stay the window's; at first the sheet's default empty colour is pressed.
+    SuggestionsBox(const TileSet& tileSet, const TileGraphics& graphics, const QImage& picture, QWidget* parent);
 
     std::array<QToolButton*, 16> Swatches{};
     QLabel* Differing = nullptr;
     QPushButton* SelectThem = nullptr;
     QPushButton* Accept = nullptr;
 
-    // What the user did: a swatch pressed or released (the empty colours now), a button.
-    std::function<void(const EmptyColours&)> EmptyColoursChosen;
+    // The buttons the user pressed.
     std::function<void()> SelectThemClicked;
     std::function<void()> AcceptClicked;
-    // The user closed the box (Escape or its close button).
-    std::function<void()> Closed;
+    // What the overlay shows changed: the suggestions, or the box was closed by the user
+    // (Escape or its close button).
+    std::function<void()> Changed;
 
-    void ShowColours(const QList<QRgb>& colours, const EmptyColours& empty);
-    void ShowDiffering(int tiles);
+    const SetSuggestions& Suggested() const { return suggested_; }
+    // Works the suggestions out again while the box is open: after an edit, an undo or a
+    // redo, a sheet read anew.
+    void Refresh();
     // Places the box beside `window`: right of it where the screen has room, else left.
     void PlaceBeside(const QWidget& window);
+
+private:
+    void ColoursChosen();
+
+    const TileSet& tileSet_;
+    const TileGraphics& graphics_;
+    const QImage& picture_;
+    SetSuggestions suggested_;
 };
 
 }  // namespace mosalind

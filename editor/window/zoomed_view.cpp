@@ -89,6 +89,23 @@ void ZoomedView::SetZoom(int zoom) {
     FollowBars();
 }
 
+void ZoomedView::ZoomTo(int zoom) {
+    const std::optional<std::int16_t> cell = MarkedCell ? MarkedCell() : std::nullopt;
+    if (!cell) {
+        return;
+    }
+    SetZoom(zoom);
+    ShowCell(*cell);
+}
+
+bool ZoomedView::ZoomByWheel(int angleDelta) {
+    const int steps = WheelSteps(angleDelta);
+    if (steps != 0) {
+        ZoomTo(zoom_ + steps);
+    }
+    return true;
+}
+
 int ZoomedView::WheelSteps(int angleDelta) {
     wheelTurn_ += angleDelta;
     const int steps = wheelTurn_ / kWheelNotch;

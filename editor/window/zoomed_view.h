@@ -2,6 +2,8 @@
 
 #include <QObject>
 #include <cstdint>
+#include <functional>
+#include <optional>
 
 class QScrollBar;
 
@@ -27,12 +29,18 @@ public:
 
     ZoomedView(PictureBox* viewport, PictureBox* content, QScrollBar* down, RectMarker* marker, QObject* parent);
 
+    // The cell the view keeps in view when it zooms (the current tile, the current frame's
+    // cell); nothing while the view does not zoom (no tile set is open).
+    std::function<std::optional<std::int16_t>()> MarkedCell;
+
     int Zoom() const { return zoom_; }
+    // The view at `zoom` (1 to 4) with its marked cell in view; nothing without one.
+    void ZoomTo(int zoom);
+    // Ctrl and the wheel over the view: a zoom step a notch. Returns that the turn was taken.
+    bool ZoomByWheel(int angleDelta);
     // Shows the content at `zoom` (clamped to 1 to 4): the content, its marker and the ranges
     // follow, and the art at the view's top-left corner stays there as far as they allow.
     void SetZoom(int zoom);
-    // The zoom steps a turn of the wheel makes: one a notch (120), smaller turns adding up.
-    int WheelSteps(int angleDelta);
 
     QScrollBar* Across() const { return across_; }
 
@@ -52,6 +60,8 @@ public:
     void ShowCell(std::int16_t cell);
 
 private:
+    // The zoom steps a turn of the wheel makes: one a notch (120), smaller turns adding up.
+    int WheelSteps(int angleDelta);
     bool NeedsAcross() const;
     void PlaceBars();
     void FollowBars();

@@ -68,7 +68,7 @@ TEST(Suggestions, AcceptWritesWhatTheHandWouldInOneStep) {
     accepted.SelectTile(1);
     accepted.ClickAt(window.picTilesScroller, 3 * 16 + 8, 8, Qt::LeftButton, Qt::ShiftModifier);
     window.keySuggestions_Activated();
-    ASSERT_TRUE(window.SuggestionsShown());
+    ASSERT_TRUE(window.SuggestionBox->isVisible());
     // Each of the three cells is the art of 18 of the 910 tiles.
     EXPECT_EQ(window.SuggestionBox->Differing->text(), "54 tiles differ from their suggestions");
     const int steps = window.History->count();

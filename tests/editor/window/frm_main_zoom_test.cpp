@@ -144,7 +144,7 @@ TEST_F(ZoomAndGrowth, ALargerWindowGivesItsRoomToTheViewsAndTheRangesFollow) {
     for (const auto& c : cases) {
         window.resize(c.Asked);
         QCoreApplication::processEvents();
-        window.ZoomView(*window.TilesZoom, c.Zoom);
+        window.TilesZoom->ZoomTo(c.Zoom);
         ASSERT_EQ(window.size(), c.Client) << c.Why;
         const int wider = c.Client.width() - 727;
         const int taller = c.Client.height() - 503;
