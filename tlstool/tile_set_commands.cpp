@@ -25,21 +25,6 @@ namespace tlstool {
 
 namespace {
 
-std::string ReadWholeFile(const std::string& path) {
-    mosalind::ByteFileReader file(path);
-    std::string text;
-    constexpr std::size_t kPiece = 1 << 16;
-    for (;;) {
-        const std::size_t had = text.size();
-        text.resize(had + kPiece);
-        const std::size_t got = file.Read(reinterpret_cast<std::uint8_t*>(text.data()) + had, kPiece);
-        text.resize(had + got);
-        if (got < kPiece) {
-            return text;
-        }
-    }
-}
-
 // A tile set file, or the refusal of the text form given in its place.
 mosalind::TileSetFileContents ReadSetContents(const std::string& setPath) {
     try {
@@ -112,6 +97,21 @@ std::string PicturePath(const std::string& tsxPath) {
 }
 
 }  // namespace
+
+std::string ReadWholeFile(const std::string& path) {
+    mosalind::ByteFileReader file(path);
+    std::string text;
+    constexpr std::size_t kPiece = 1 << 16;
+    for (;;) {
+        const std::size_t had = text.size();
+        text.resize(had + kPiece);
+        const std::size_t got = file.Read(reinterpret_cast<std::uint8_t*>(text.data()) + had, kPiece);
+        text.resize(had + got);
+        if (got < kPiece) {
+            return text;
+        }
+    }
+}
 
 void RefuseWritingOver(const std::string& outPath, const std::string& inputPath, const char* what) {
     std::error_code error;

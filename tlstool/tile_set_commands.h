@@ -39,6 +39,9 @@ std::vector<std::string> RefreshTileSet(const std::string& setPath, const std::s
 // The lines of CheckTileSet for the file, against the sheet when one is given.
 std::vector<std::string> CheckTileSetFile(const std::string& setPath, const std::optional<std::string>& sheetPath);
 
+// The whole of the file at `path`. Throws RefusedError.
+std::string ReadWholeFile(const std::string& path);
+
 // A file the command reads is never the one it writes (a sheet named as the tileset's
 // picture, a text form given as -o): refused before anything is read or written, naming
 // `what` the input is ("sheet").

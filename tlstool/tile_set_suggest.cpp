@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <span>
 
-#include "document/byte_file_reader.h"
 #include "document/refused_error.h"
 #include "document/replace_file.h"
 #include "document/tile_set_file.h"
@@ -39,30 +39,6 @@ std::string TypeText(std::int16_t tileType) {
     return std::to_string(tileType);
 }
 
-bool IsBlank(const mosalind::TileSet& tileSet, int tile) {
-    for (int slot = 0; slot < mosalind::kAttributeSlots; ++slot) {
-        if (tileSet.TileAttributes[slot][tile] != 0) {
-            return false;
-        }
-    }
-    return true;
-}
-
-std::vector<std::uint8_t> ReadWholeFile(const std::string& path) {
-    mosalind::ByteFileReader file(path);
-    std::vector<std::uint8_t> bytes;
-    constexpr std::size_t kPiece = 1 << 16;
-    for (;;) {
-        const std::size_t had = bytes.size();
-        bytes.resize(had + kPiece);
-        const std::size_t got = file.Read(bytes.data() + had, kPiece);
-        bytes.resize(had + got);
-        if (got < kPiece) {
-            return bytes;
-        }
-    }
-}
-
 }  // namespace
 
 mosalind::EmptyColours ReadEmptyColours(const std::string& list) {
@@ -88,9 +64,14 @@ mosalind::EmptyColours ReadEmptyColours(const std::string& list) {
 std::vector<std::string> SuggestTileSet(const std::string& setPath, const std::string& sheetPath,
                                         const std::string& outPath, const SuggestRun& run) {
     RefuseWritingOver(outPath, sheetPath, "sheet");
+    // The file is read once: its document for the rules, its bytes to write back changed.
+    std::string bytes = ReadWholeFile(setPath);
+    const auto fileBytes = [&bytes] {
+        return std::span<std::uint8_t>(reinterpret_cast<std::uint8_t*>(bytes.data()), bytes.size());
+    };
     mosalind::TileSet tileSet;
     try {
-        tileSet = mosalind::ReadTileSet(setPath, mosalind::TileSet{});
+        tileSet = mosalind::ReadTileSetBytes(fileBytes(), setPath).Document;
     } catch (const mosalind::RefusedError&) {
         RefuseIfTextForm(setPath);
         throw;
@@ -103,7 +84,7 @@ std::vector<std::string> SuggestTileSet(const std::string& setPath, const std::s
     std::vector<std::string> lines;
     for (std::size_t index = 0; index < suggestions.size(); ++index) {
         const int tile = static_cast<int>(index);
-        const bool blank = IsBlank(tileSet, tile);
+        const bool blank = mosalind::IsBlankTile(tileSet, tile);
         if (!suggestions[index] || (!blank && !run.AllTiles)) {
             continue;
         }
@@ -133,15 +114,15 @@ std::vector<std::string> SuggestTileSet(const std::string& setPath, const std::s
     }
 
     // Only the attribute section changes: one byte a tile and slot, right after the header.
-    std::vector<std::uint8_t> bytes = ReadWholeFile(setPath);
+    const std::span<std::uint8_t> file = fileBytes();
     const int tiles = tileSet.Header.TileCount;
     for (int slot = 0; slot < mosalind::kAttributeSlots; ++slot) {
         for (int tile = 0; tile < tiles; ++tile) {
-            bytes[static_cast<std::size_t>(mosalind::kHeaderBytes + slot * tiles + tile)] =
+            file[static_cast<std::size_t>(mosalind::kHeaderBytes + slot * tiles + tile)] =
                 static_cast<std::uint8_t>(suggested.TileAttributes[slot][tile]);
         }
     }
-    mosalind::ReplaceFileContents(outPath, bytes);
+    mosalind::ReplaceFileContents(outPath, {std::span<const std::uint8_t>(file)});
     return lines;
 }
 

@@ -67,7 +67,9 @@ std::optional<std::uint8_t> FittedSlope(const std::array<int, kSide>& rows) {
     return slope;
 }
 
-bool IsBlank(const TileSet& tileSet, int tile) {
+}  // namespace
+
+bool IsBlankTile(const TileSet& tileSet, int tile) {
     for (int slot = 0; slot < kAttributeSlots; ++slot) {
         if (tileSet.TileAttributes[slot][tile] != 0) {
             return false;
@@ -75,8 +77,6 @@ bool IsBlank(const TileSet& tileSet, int tile) {
     }
     return true;
 }
-
-}  // namespace
 
 EmptyColours DefaultEmptyColours(const TileGraphics& graphics) {
     std::array<int, 16> singleColourCells{};
@@ -164,7 +164,7 @@ std::vector<std::optional<TileSuggestion>> SuggestTiles(const TileSet& tileSet, 
     std::map<std::array<std::uint8_t, kPlaneCount * kPlaneBytesPerCell>, int> valuedArt;
     for (int tile = 0; tile < tileCount; ++tile) {
         const int cell = artOf(tile);
-        if (cell >= 0 && !IsBlank(tileSet, tile)) {
+        if (cell >= 0 && !IsBlankTile(tileSet, tile)) {
             valuedArt.emplace(CellPlaneBytes(graphics, cell), tile);
         }
     }
@@ -176,7 +176,7 @@ std::vector<std::optional<TileSuggestion>> SuggestTiles(const TileSet& tileSet, 
             continue;
         }
         TileSuggestion suggestion;
-        const bool blank = IsBlank(tileSet, tile);
+        const bool blank = IsBlankTile(tileSet, tile);
         const auto twin =
             blank && !valuedArt.empty() ? valuedArt.find(CellPlaneBytes(graphics, cell)) : valuedArt.end();
         if (twin != valuedArt.end()) {

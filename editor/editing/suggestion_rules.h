@@ -32,6 +32,9 @@ EmptyColours DefaultEmptyColours(const TileGraphics& graphics);
 //  - every other side blocks when at least 12 of its 16 edge pixels are solid.
 std::array<std::int16_t, 4> SidesFromArt(const CellPixels& art, const EmptyColours& empty);
 
+// Whether a tile is blank: its type and four side words 0.
+bool IsBlankTile(const TileSet& tileSet, int tile);
+
 // What the rules suggest for one tile: a tile type and four side words.
 struct TileSuggestion {
     std::int16_t TileType = 0;

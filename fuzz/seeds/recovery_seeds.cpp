@@ -25,29 +25,8 @@ std::uint32_t Crc(const Bytes& bytes, std::size_t from, std::size_t to) {
 }
 
 Bytes RecoveryFile(const RecoverySeed& seed) {
-    // The tile set file as Save writes it: header, attribute rows, frame rows (cell x 32),
-    // then the planes.
-    Bytes set(62, 0);
-    PutLE16(set, 0, static_cast<std::uint32_t>(seed.Tiles));
-    PutLE16(set, 2, static_cast<std::uint32_t>(seed.Frames));
-    PutLE16(set, 4, static_cast<std::uint32_t>(32 * seed.PlaneCells));
-    PutLE32(set, 6, 64);
-    PutLE32(set, 10, static_cast<std::uint32_t>(64 + 5 * seed.Tiles));
-    PutLE32(set, 14, static_cast<std::uint32_t>(64 + 5 * seed.Tiles + 2 * seed.Tiles * seed.Frames));
-    for (int slot = 0; slot < 5; ++slot) {
-        for (int tile = 0; tile < seed.Tiles; ++tile) {
-            set.push_back(static_cast<std::uint8_t>(slot == 0 ? tile % 29 : (tile * 37 + slot) % 256));
-        }
-    }
-    for (int frame = 0; frame < seed.Frames; ++frame) {
-        for (int tile = 0; tile < seed.Tiles; ++tile) {
-            AppendLE16(set, static_cast<std::uint32_t>(32 * ((tile + frame) % seed.PlaneCells)));
-        }
-    }
-    const std::size_t planesAt = set.size();
-    for (int i = 0; i < 128 * seed.PlaneCells; ++i) {
-        set.push_back(static_cast<std::uint8_t>(i * 13 + 7));
-    }
+    const Bytes set = TileSetFile({seed.Tiles, seed.Frames, seed.PlaneCells, 0});
+    const std::size_t planesAt = 62 + 5 * seed.Tiles + 2 * seed.Tiles * seed.Frames;
 
     const std::string magic = "Mosalind unsaved";
     Bytes file(magic.begin(), magic.end());

@@ -5,15 +5,6 @@
 
 namespace fuzzing {
 
-namespace {
-
-struct TileSetSeed {
-    int Tiles = 1;
-    int Frames = 4;
-    int PlaneCells = 0;  // cells of planar graphics after the frame section
-    int FirstCell = 0;   // frame f of tile t shows cell firstCell + 13 f + t, wrapped to -1024..1023
-};
-
 Bytes TileSetFile(const TileSetSeed& seed) {
     Bytes bytes(62, 0);
     PutLE16(bytes, 0, static_cast<std::uint32_t>(seed.Tiles));
@@ -42,8 +33,6 @@ Bytes TileSetFile(const TileSetSeed& seed) {
     }
     return bytes;
 }
-
-}  // namespace
 
 void WriteTileSetSeeds(const std::filesystem::path& folder) {
     WriteSeed(folder, "four-frames", TileSetFile({26, 4, 26, 0}));

@@ -8,7 +8,6 @@
 
 #include <array>
 #include <functional>
-#include <numeric>
 #include <vector>
 
 #include "editing/frm_main_editing_fixture.h"
@@ -49,12 +48,6 @@ protected:
     }
 };
 
-std::vector<std::int16_t> Range(int first, int end) {
-    std::vector<std::int16_t> tiles(static_cast<std::size_t>(end - first));
-    std::iota(tiles.begin(), tiles.end(), static_cast<std::int16_t>(first));
-    return tiles;
-}
-
 TEST_F(WorkingFast, ClicksAndKeysSelectTheExpectedTiles) {
     // An action on the sheet: a click on a tile, a key with its modifiers (to the sheet, or
     // wherever the focus is), or a row clicked in an open list.
@@ -92,7 +85,7 @@ TEST_F(WorkingFast, ClicksAndKeysSelectTheExpectedTiles) {
          27},
         {"Ctrl+A selects every tile of the set and keeps the current one",
          {click(60), key(Qt::Key_A, Qt::ControlModifier)},
-         Range(0, kTiles),
+         testing_support::TileRange(0, kTiles),
          60},
         {"Shift+arrows extend the rectangle from the last tile reached without Shift",
          {click(14), key(Qt::Key_Right, Qt::ShiftModifier), key(Qt::Key_Down, Qt::ShiftModifier)},
@@ -105,7 +98,7 @@ TEST_F(WorkingFast, ClicksAndKeysSelectTheExpectedTiles) {
         {"Page Down moves a screen of 22 rows", {click(1), key(Qt::Key_PageDown)}, {1 + 22 * 13}, 287},
         {"Alt+Shift takes the run in reading order",
          {click(11), click(15, Qt::AltModifier | Qt::ShiftModifier)},
-         Range(11, 16),
+         testing_support::TileRange(11, 16),
          15},
         {"Ctrl+Shift+A selects the tiles of the same art: the sheet's pattern repeats every 240 cells",
          {click(5), key(Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier)},

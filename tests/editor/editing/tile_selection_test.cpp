@@ -4,9 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <numeric>
 #include <variant>
 #include <vector>
+
+#include "support/test_files.h"
 
 namespace mosalind {
 namespace {
@@ -30,12 +31,6 @@ struct Choose {
     std::vector<std::int16_t> Tiles;
 };
 using Action = std::variant<ClickOn, Key, SelectAll, FollowTo, Choose>;
-
-std::vector<std::int16_t> Range(int first, int end) {
-    std::vector<std::int16_t> tiles(static_cast<std::size_t>(end - first));
-    std::iota(tiles.begin(), tiles.end(), static_cast<std::int16_t>(first));
-    return tiles;
-}
 
 TEST(TileSelection, ClicksAndMovesSelectTheExpectedTiles) {
     const struct {
@@ -89,7 +84,7 @@ TEST(TileSelection, ClicksAndMovesSelectTheExpectedTiles) {
         {"a tile of the partial last row can be clicked", {ClickOn{912}}, {912}, 912},
         {"Ctrl+A selects every tile of the set and keeps the current one",
          {ClickOn{60}, SelectAll{}},
-         Range(0, 915),
+         testing_support::TileRange(0, 915),
          60},
         {"arrows move like plain clicks", {ClickOn{20}, Key{Move::Right}, Key{Move::Down}}, {34}, 34},
         {"Shift+arrows extend the rectangle from the last tile reached without Shift",

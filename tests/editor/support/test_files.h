@@ -3,6 +3,7 @@
 // from the formats themselves without the editor's own code.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -31,5 +32,14 @@ int CellPatternColour(int x, int y);
 int VariantPictureColour(int x, int y);
 constexpr int kVariantPictureHeight = 48;
 dev_support::SheetPicture VariantPicture();
+
+// The tile numbers first to end - 1, as a selection lists them.
+inline std::vector<std::int16_t> TileRange(int first, int end) {
+    std::vector<std::int16_t> tiles;
+    for (int tile = first; tile < end; ++tile) {
+        tiles.push_back(static_cast<std::int16_t>(tile));
+    }
+    return tiles;
+}
 
 }  // namespace testing_support
