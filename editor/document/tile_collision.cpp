@@ -58,6 +58,10 @@ std::int16_t WithSlope(std::int16_t sideWord, bool carriesSlope, std::uint8_t sl
     return static_cast<std::int16_t>(carriesSlope ? (blocking | slopeByte) : blocking);
 }
 
+std::int16_t WithBlockingKind(std::int16_t sideWord, int kind) {
+    return static_cast<std::int16_t>((sideWord & kSlopeBits) | (kind & kBlockingBits));
+}
+
 SideSlope DecodeSideSlope(std::int16_t sideWord, int left, int right) {
     if (sideWord < kSlopeCarriedBit) {
         return {false, left, right};

@@ -27,6 +27,9 @@ std::optional<std::uint8_t> EncodeSlope(int left, int right);
 // `slopeByte` when the side carries the slope and cleared otherwise.
 std::int16_t WithSlope(std::int16_t sideWord, bool carriesSlope, std::uint8_t slopeByte);
 
+// A side word with its blocking kind (bits 0-1) replaced; the slope bits 2-7 stay.
+std::int16_t WithBlockingKind(std::int16_t sideWord, int kind);
+
 // What showing one side word does to the side box and the pending levels.
 struct SideSlope {
     bool CarriesSlope = false;  // the side box is checked
