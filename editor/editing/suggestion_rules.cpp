@@ -70,12 +70,8 @@ std::optional<SlopeLevels> FittedSlope(const std::array<int, kSide>& rows) {
 }  // namespace
 
 bool IsBlankTile(const TileSet& tileSet, int tile) {
-    for (int slot = 0; slot < kAttributeSlots; ++slot) {
-        if (tileSet.TileAttributes[slot][tile] != 0) {
-            return false;
-        }
-    }
-    return true;
+    const TileValues values = ReadTileValues(tileSet, tile);
+    return values.TileType == 0 && values.Sides == std::array<std::int16_t, 4>{};
 }
 
 EmptyColours DefaultEmptyColours(const TileGraphics& graphics) {
@@ -201,15 +197,8 @@ std::vector<std::optional<TileSuggestion>> SuggestTiles(const TileSet& tileSet, 
 }
 
 bool DiffersFromSuggestion(const TileSet& tileSet, int tile, const TileSuggestion& suggestion) {
-    if (tileSet.TileAttributes[0][tile] != suggestion.TileType) {
-        return true;
-    }
-    for (int side = 0; side < 4; ++side) {
-        if (tileSet.TileAttributes[side + 1][tile] != suggestion.Sides[side]) {
-            return true;
-        }
-    }
-    return false;
+    const TileValues values = ReadTileValues(tileSet, tile);
+    return values.TileType != suggestion.TileType || values.Sides != suggestion.Sides;
 }
 
 std::vector<std::int16_t> TilesDifferingFromSuggestions(const TileSet& tileSet,
