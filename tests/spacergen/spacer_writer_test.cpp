@@ -73,23 +73,6 @@ TEST(SpacerWriter, GeneratedTextFollowsTheRulesAtAnyWriteSize) {
     }
 }
 
-TEST(SpacerWriter, FourKilobytesFillTheFirstFunctionAndOneBlock) {
-    const std::string text = Generated(0x1000, 0, spacergen::kDefaultRunBytes);
-    const std::string firstEnd = "return; \n }\n\nvoid XSPACER0x4097__(void) { \n";
-    const std::size_t end = text.find(firstEnd);
-    ASSERT_NE(end, std::string::npos);
-    int longLines = 0, singleLines = 0;
-    for (std::size_t start = text.find('\n') + 1; start < end;) {
-        const std::size_t next = text.find('\n', start) + 1;
-        longLines += next - start == 167;
-        singleLines += text.compare(start, next - start, "asm db 144 \n") == 0;
-        start = next;
-    }
-    EXPECT_EQ(longLines, 127);
-    EXPECT_EQ(singleLines, 27);
-    EXPECT_EQ(text.find("XSPACER0x4098"), std::string::npos);
-}
-
 // Few large writes, and each block run laid out in memory at its file offset modulo the
 // cache line: both keep the copy into the file fast.
 TEST(SpacerWriter, LargeOutputArrivesInLargeWritesLaidOutLikeTheFile) {
