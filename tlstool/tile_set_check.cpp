@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
+#include "document/tile_collision.h"
 #include "document/tile_set_file_layout.h"
-#include "editing/slope_codec.h"
 #include "editing/tile_type_list.h"
 #include "missing_cells.h"
 #include "tile_set_json_fields.h"
@@ -73,14 +73,14 @@ void CheckHeader(const mosalind::TileSetFileContents& contents, Findings& findin
 }
 
 void CheckSides(const mosalind::TileSet& tileSet, int tile, Findings& findings) {
-    for (int side = 0; side < 4; ++side) {
-        const std::int16_t word = tileSet.TileAttributes[side + 1][tile];
-        const int slopeBits = word & kSlopeBitsMask;
-        if (slopeBits == 0 || mosalind::ReadableSlope(word)) {
+    const mosalind::TileCollision collision = mosalind::ReadTileCollision(tileSet, tile);
+    for (int side = 0; side < mosalind::kTileSides; ++side) {
+        const int slopeBits = collision.Sides[side].UnreadableSlopeBits();
+        if (slopeBits == 0) {
             continue;
         }
         const std::string place = TilePlace(tile) + ", " + kSideFields[side] + " side";
-        if ((word & mosalind::kSlopeCarriedBit) == 0) {
+        if ((slopeBits & mosalind::kSlopeCarriedBit) == 0) {
             findings.Add(place, "slope bits " + std::to_string(slopeBits) + " without bit 7 (the side's slope)");
         } else {
             findings.Add(place, "slope bits " + std::to_string(slopeBits) + " do not decode to a slope");

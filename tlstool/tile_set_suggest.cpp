@@ -6,8 +6,8 @@
 
 #include "document/refused_error.h"
 #include "document/replace_file.h"
+#include "document/tile_collision.h"
 #include "document/tile_set_file.h"
-#include "editing/slope_codec.h"
 #include "editing/tile_type_list.h"
 #include "file_kind.h"
 #include "graphics/tile_graphics.h"
@@ -20,13 +20,13 @@ namespace {
 
 constexpr const char* kSideNames[4] = {"top", "right", "bottom", "left"};
 
-// A side word as the editor shows it: the blocking kind, and a slope's levels.
-std::string SideText(std::int16_t sideWord) {
-    std::string text = std::to_string(sideWord & 3);
-    if (const std::optional<mosalind::SlopeLevels> slope = mosalind::ReadableSlope(sideWord)) {
-        text += " slope " + std::to_string(slope->Left) + "," + std::to_string(slope->Right);
-    } else if (sideWord >= mosalind::kSlopeCarriedBit) {
-        text += " bits " + std::to_string(sideWord & 0xFC);
+// A side as the editor shows it: the blocking kind, and a slope's levels.
+std::string SideText(const mosalind::SideCollision& side) {
+    std::string text = std::to_string(side.Blocking);
+    if (side.Slope) {
+        text += " slope " + std::to_string(side.Slope->Left) + "," + std::to_string(side.Slope->Right);
+    } else if (side.ShowsSlope()) {
+        text += " bits " + std::to_string(side.UnreadableSlopeBits());
     }
     return text;
 }
@@ -93,14 +93,15 @@ std::vector<std::string> SuggestTileSet(const std::string& setPath, const std::s
             suggested.TileAttributes[0][tile] = suggestions[index]->TileType;
             changes.push_back("type 0 -> " + TypeText(suggestions[index]->TileType));
         }
-        for (int side = 0; side < 4; ++side) {
-            const std::int16_t before = tileSet.TileAttributes[side + 1][tile];
-            const std::int16_t after = suggestions[index]->Sides[side];
-            if (before != after) {
-                suggested.TileAttributes[side + 1][tile] = after;
-                changes.push_back(std::string(kSideNames[side]) + " " + SideText(before) + " -> " + SideText(after));
+        const mosalind::TileCollision before = mosalind::ReadTileCollision(tileSet, tile);
+        const mosalind::TileCollision after = mosalind::TileCollision::FromWords(suggestions[index]->Sides);
+        for (int side = 0; side < mosalind::kTileSides; ++side) {
+            if (before.Sides[side] != after.Sides[side]) {
+                changes.push_back(std::string(kSideNames[side]) + " " + SideText(before.Sides[side]) + " -> " +
+                                  SideText(after.Sides[side]));
             }
         }
+        mosalind::WriteTileCollision(suggested, tile, after);
         if (!changes.empty()) {
             std::string line = setPath + ": tile " + std::to_string(tile) + ": " + changes.front();
             for (std::size_t i = 1; i < changes.size(); ++i) {

@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "editing/slope_codec.h"
+#include "document/tile_collision.h"
 #include "editing/tile_type_list.h"
 #include "graphics/tile_graphics.h"
 #include "tile_set_json_fields.h"
@@ -48,26 +48,14 @@ std::string Attribute(const char* name, long long value) {
     return Attribute(name, std::to_string(value));
 }
 
-// A polyline from (x1, y1) to (x2, y2) in the tile's pixels, 16 x 16, y down.
-struct Line {
-    int X1 = 0;
-    int Y1 = 0;
-    int X2 = 0;
-    int Y2 = 0;
-};
-
+// Objects are polylines in the tile's pixels, 16 x 16, y down.
 constexpr int kSize = mosalind::kCellSize;
+static_assert(kSize == mosalind::kTileEdge);
 // Along the top, right, bottom and left edges.
-constexpr Line kEdges[4] = {{0, 0, kSize, 0}, {kSize, 0, kSize, kSize}, {0, kSize, kSize, kSize}, {0, 0, 0, kSize}};
+constexpr mosalind::TileLine kEdges[4] = {
+    {0, 0, kSize, 0}, {kSize, 0, kSize, kSize}, {0, kSize, kSize, kSize}, {0, 0, 0, kSize}};
 
-// A slope's line runs from the left edge to the right edge, level 0 on the top row and each
-// level a quarter of the tile lower, as the large tile draws it.
-Line SlopeLine(const mosalind::SlopeLevels& levels) {
-    constexpr int kLevelPixels = kSize / mosalind::kLowestSlopeLevel;
-    return {0, levels.Left * kLevelPixels, kSize, levels.Right * kLevelPixels};
-}
-
-void AppendObject(std::string& text, int id, const std::string& name, int kind, const Line& line) {
+void AppendObject(std::string& text, int id, const std::string& name, int kind, const mosalind::TileLine& line) {
     text +=
         "   <object" + Attribute("id", id) + Attribute("name", name) + Attribute("type", kind) + " x=\"0\" y=\"0\">\n";
     text += "    <polyline points=\"" + std::to_string(line.X1) + "," + std::to_string(line.Y1) + " " +
@@ -93,26 +81,25 @@ void AppendTile(std::string& out, const mosalind::TileSet& tileSet, int tile, in
     }
     std::string objects;
     int objectCount = 0;
-    for (int side = 0; side < 4; ++side) {
-        const std::int16_t word = tileSet.TileAttributes[side + 1][tile];
-        const int kind = word & 3;
+    const mosalind::TileCollision collision = mosalind::ReadTileCollision(tileSet, tile);
+    for (int side = 0; side < mosalind::kTileSides; ++side) {
+        const int kind = collision.Sides[side].Blocking;
         if (kind != 0) {
             properties.push_back({std::string("blocking_") + kSideFields[side], std::to_string(kind)});
             AppendObject(objects, ++objectCount, kSideFields[side], kind, kEdges[side]);
         }
     }
-    for (int side = 0; side < 4; ++side) {
-        const std::int16_t word = tileSet.TileAttributes[side + 1][tile];
-        if (const std::optional<mosalind::SlopeLevels> slope = mosalind::ReadableSlope(word)) {
+    for (int side = 0; side < mosalind::kTileSides; ++side) {
+        const mosalind::SideCollision& sideCollision = collision.Sides[side];
+        if (const std::optional<mosalind::SlopeLevels>& slope = sideCollision.Slope) {
             const std::string name = std::string("slope_") + kSideFields[side];
             properties.push_back({name, std::to_string(slope->Left) + "," + std::to_string(slope->Right), false});
-            AppendObject(objects, ++objectCount, name, word & 3, SlopeLine(*slope));
+            AppendObject(objects, ++objectCount, name, sideCollision.Blocking, sideCollision.SlopeLine());
         }
     }
-    for (int side = 0; side < 4; ++side) {
-        const std::int16_t word = tileSet.TileAttributes[side + 1][tile];
-        if ((word & kSlopeBitsMask) != 0 && !mosalind::ReadableSlope(word)) {
-            properties.push_back({std::string("bits_") + kSideFields[side], std::to_string(word & kSlopeBitsMask)});
+    for (int side = 0; side < mosalind::kTileSides; ++side) {
+        if (const int bits = collision.Sides[side].UnreadableSlopeBits(); bits != 0) {
+            properties.push_back({std::string("bits_") + kSideFields[side], std::to_string(bits)});
         }
     }
 

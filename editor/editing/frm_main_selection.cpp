@@ -2,8 +2,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "document/tile_collision.h"
 #include "editing/cell_grid.h"
-#include "editing/slope_codec.h"
 #include "editing/tile_type_list.h"
 #include "window/frm_main.h"
 #include "window/label_caption.h"
@@ -24,10 +24,10 @@ void FrmMain::SelectTile(std::int16_t tile) {
 
     int left = SlopeLeft;
     int right = SlopeRight;
+    const TileCollision collision = ReadTileCollision(Document, tile);
     for (int side = 0; side < 4; ++side) {
-        const std::int16_t sideWord = Document.TileAttributes[side + 1][tile];
-        cboBlocking[side]->setCurrentIndex(BlockingRowForSideWord(sideWord));
-        const SideSlope slope = DecodeSideSlope(sideWord, left, right);
+        cboBlocking[side]->setCurrentIndex(collision.Sides[side].Blocking);
+        const SideSlope slope = collision.Sides[side].Shown(left, right);
         chkSlope[side]->setChecked(slope.CarriesSlope);
         left = slope.Left;
         right = slope.Right;

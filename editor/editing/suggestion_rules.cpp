@@ -4,8 +4,9 @@
 #include <cstdlib>
 #include <map>
 
+#include "document/tile_collision.h"
+#include "document/tile_values.h"
 #include "editing/cell_grid.h"
-#include "editing/slope_codec.h"
 
 namespace mosalind {
 
@@ -33,11 +34,11 @@ std::int64_t RoundedQuotient(std::int64_t n, std::int64_t d) {
     return q;
 }
 
-// The slope byte of the line fitted through sixteen edge rows, one a column, or nothing
+// The slope of the line fitted through sixteen edge rows, one a column, or nothing
 // when the line is no slope a tile can carry. The sums are kept whole: with S the sum of
 // the rows and T the sum of (2x - 15) times row x, the line at X is S/16 + T/680 (X - 8),
 // held below as 10880 times that, Y(X) = 680 S + 16 T (X - 8).
-std::optional<std::uint8_t> FittedSlope(const std::array<int, kSide>& rows) {
+std::optional<SlopeLevels> FittedSlope(const std::array<int, kSide>& rows) {
     std::int64_t s = 0;
     std::int64_t t = 0;
     for (int x = 0; x < kSide; ++x) {
@@ -49,8 +50,7 @@ std::optional<std::uint8_t> FittedSlope(const std::array<int, kSide>& rows) {
     const std::int64_t right = 680 * s + 128 * t;
     const int leftLevel = static_cast<int>(RoundedQuotient(left, 4 * kScale));
     const int rightLevel = static_cast<int>(RoundedQuotient(right, 4 * kScale));
-    const std::optional<std::uint8_t> slope = EncodeSlope(leftLevel, rightLevel);
-    if (!slope) {
+    if (!EncodeSlope(leftLevel, rightLevel)) {
         return std::nullopt;  // flat, levels 3 apart, or past the tile
     }
     // Both ends within 1.5 pixels of their levels, every row within 2 pixels of the line.
@@ -64,18 +64,14 @@ std::optional<std::uint8_t> FittedSlope(const std::array<int, kSide>& rows) {
             return std::nullopt;
         }
     }
-    return slope;
+    return SlopeLevels{leftLevel, rightLevel};
 }
 
 }  // namespace
 
 bool IsBlankTile(const TileSet& tileSet, int tile) {
-    for (int slot = 0; slot < kAttributeSlots; ++slot) {
-        if (tileSet.TileAttributes[slot][tile] != 0) {
-            return false;
-        }
-    }
-    return true;
+    const TileValues values = ReadTileValues(tileSet, tile);
+    return values.TileType == 0 && values.Sides == std::array<std::int16_t, 4>{};
 }
 
 EmptyColours DefaultEmptyColours(const TileGraphics& graphics) {
@@ -139,17 +135,17 @@ std::array<std::int16_t, 4> SidesFromArt(const CellPixels& art, const EmptyColou
         solidAtEdge[kBottom] += solid(i, kSide - 1) ? 1 : 0;
         solidAtEdge[kLeft] += solid(0, i) ? 1 : 0;
     }
-    std::array<std::int16_t, 4> sides{};
+    TileCollision collision;
     for (int side = 0; side < 4; ++side) {
-        sides[side] = solidAtEdge[side] >= kBlocksAtEdge ? kBlocking : 0;
+        collision.Sides[side].Blocking = solidAtEdge[side] >= kBlocksAtEdge ? kBlocking : 0;
     }
 
-    if (const std::optional<std::uint8_t> slope = ground ? FittedSlope(surfaces) : std::nullopt) {
-        sides[kTop] = static_cast<std::int16_t>(kBlocking | *slope);
-    } else if (const std::optional<std::uint8_t> under = ceiling ? FittedSlope(undersides) : std::nullopt) {
-        sides[kBottom] = static_cast<std::int16_t>(kBlocking | *under);
+    if (const std::optional<SlopeLevels> slope = ground ? FittedSlope(surfaces) : std::nullopt) {
+        collision.Sides[kTop] = {kBlocking, slope};
+    } else if (const std::optional<SlopeLevels> under = ceiling ? FittedSlope(undersides) : std::nullopt) {
+        collision.Sides[kBottom] = {kBlocking, under};
     }
-    return sides;
+    return collision.Words();
 }
 
 std::vector<std::optional<TileSuggestion>> SuggestTiles(const TileSet& tileSet, const TileGraphics& graphics,
@@ -180,19 +176,20 @@ std::vector<std::optional<TileSuggestion>> SuggestTiles(const TileSet& tileSet, 
         const auto twin =
             blank && !valuedArt.empty() ? valuedArt.find(CellPlaneBytes(graphics, cell)) : valuedArt.end();
         if (twin != valuedArt.end()) {
-            suggestion.TileType = tileSet.TileAttributes[0][twin->second];
-            for (int side = 0; side < 4; ++side) {
-                suggestion.Sides[side] = tileSet.TileAttributes[side + 1][twin->second];
-            }
+            const TileValues values = ReadTileValues(tileSet, twin->second);
+            suggestion.TileType = values.TileType;
+            suggestion.Sides = values.Sides;
         } else {
             suggestion.TileType = tileSet.TileAttributes[0][tile];
-            suggestion.Sides = SidesFromArt(*CellPixelsOf(graphics, cell), empty);
+            TileCollision fromArt = TileCollision::FromWords(SidesFromArt(*CellPixelsOf(graphics, cell), empty));
+            const TileCollision stored = ReadTileCollision(tileSet, tile);
             for (int side = 0; side < 4; ++side) {
-                const int storedKind = tileSet.TileAttributes[side + 1][tile] & 3;
-                if ((suggestion.Sides[side] & 3) == kBlocking && storedKind > kBlocking) {
-                    suggestion.Sides[side] = static_cast<std::int16_t>((suggestion.Sides[side] & ~3) | storedKind);
+                const int storedKind = stored.Sides[side].Blocking;
+                if (fromArt.Sides[side].Blocking == kBlocking && storedKind > kBlocking) {
+                    fromArt.Sides[side].Blocking = storedKind;
                 }
             }
+            suggestion.Sides = fromArt.Words();
         }
         suggestions[static_cast<std::size_t>(tile)] = suggestion;
     }
@@ -200,15 +197,8 @@ std::vector<std::optional<TileSuggestion>> SuggestTiles(const TileSet& tileSet, 
 }
 
 bool DiffersFromSuggestion(const TileSet& tileSet, int tile, const TileSuggestion& suggestion) {
-    if (tileSet.TileAttributes[0][tile] != suggestion.TileType) {
-        return true;
-    }
-    for (int side = 0; side < 4; ++side) {
-        if (tileSet.TileAttributes[side + 1][tile] != suggestion.Sides[side]) {
-            return true;
-        }
-    }
-    return false;
+    const TileValues values = ReadTileValues(tileSet, tile);
+    return values.TileType != suggestion.TileType || values.Sides != suggestion.Sides;
 }
 
 std::vector<std::int16_t> TilesDifferingFromSuggestions(const TileSet& tileSet,

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "document/tile_values.h"
 #include "graphics/cell_pixels.h"
 
 namespace mosalind {
@@ -43,12 +44,10 @@ std::vector<std::int16_t> TilesWithSameValues(const TileSet& tileSet, int tile) 
     if (tile < 0 || tile >= TilesInUse(tileSet)) {
         return tiles;
     }
+    const TileValues values = ReadTileValues(tileSet, tile);
     for (int other = 0; other < TilesInUse(tileSet); ++other) {
-        bool same = true;
-        for (int slot = 0; slot < kAttributeSlots && same; ++slot) {
-            same = tileSet.TileAttributes[slot][other] == tileSet.TileAttributes[slot][tile];
-        }
-        if (same) {
+        const TileValues otherValues = ReadTileValues(tileSet, other);
+        if (otherValues.TileType == values.TileType && otherValues.Sides == values.Sides) {
             tiles.push_back(static_cast<std::int16_t>(other));
         }
     }

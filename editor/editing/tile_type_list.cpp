@@ -37,12 +37,8 @@ int BlockingKindForRow(int row) {
     return (row < 0 || row > 3) ? 0 : row;
 }
 
-std::int16_t WithBlockingKind(std::int16_t sideWord, int kind) {
-    return static_cast<std::int16_t>((sideWord & 0xFC) | (kind & 3));
-}
-
 int BlockingRowForSideWord(std::int16_t sideWord) {
-    return sideWord & 3;
+    return SideCollision::FromWord(sideWord).Blocking;
 }
 
 }  // namespace mosalind

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "document/tile_collision.h"
+
 namespace mosalind {
 
 // The tile type list holds 29 numbered rows ("Nothing" to "Single Bullet"), the row "---"
@@ -32,9 +34,6 @@ int RowForTileType(std::int16_t tileType, int rowCount);
 // The blocking kind of a chosen blocking row: the row itself, or 0 when the list reports
 // no selection or a row above 3.
 int BlockingKindForRow(int row);
-
-// A side word with its blocking kind (bits 0-1) replaced; the slope bits 2-7 stay.
-std::int16_t WithBlockingKind(std::int16_t sideWord, int kind);
 
 // The blocking row that shows a side word.
 int BlockingRowForSideWord(std::int16_t sideWord);

@@ -1,30 +1,27 @@
 #include "graphics/attribute_marks.h"
 
-#include "editing/slope_codec.h"
-
 namespace mosalind {
 
 AttributeMarks AttributeMarksOf(const TileSet& tileSet, int tile) {
-    std::array<std::int16_t, 4> sideWords{};
-    for (int side = 0; side < 4; ++side) {
-        sideWords[side] = tileSet.TileAttributes[side + 1][tile];
-    }
-    return AttributeMarksOf(tileSet.TileAttributes[0][tile], sideWords);
+    return AttributeMarksOf(tileSet.TileAttributes[0][tile], ReadTileCollision(tileSet, tile));
 }
 
-AttributeMarks AttributeMarksOf(std::int16_t tileType, const std::array<std::int16_t, 4>& sideWords) {
+AttributeMarks AttributeMarksOf(std::int16_t tileType, const TileCollision& collision) {
     AttributeMarks marks;
     marks.TileType = tileType;
-    for (int side = 0; side < 4; ++side) {
-        const std::int16_t sideWord = sideWords[side];
+    for (int side = 0; side < kTileSides; ++side) {
+        const SideCollision& sideCollision = collision.Sides[side];
         AttributeMarks::Side& mark = marks.Sides[side];
-        mark.BlockingKind = sideWord & 3;
-        // Levels a side without slope would leave as they are do not matter here: such a
-        // side draws no line.
-        const SideSlope slope = DecodeSideSlope(sideWord, 0, 0);
-        mark.Sloped = slope.CarriesSlope;
-        mark.SlopeLeft = slope.Left;
-        mark.SlopeRight = slope.Right;
+        mark.BlockingKind = sideCollision.Blocking;
+        mark.Sloped = sideCollision.ShowsSlope();
+        if (mark.Sloped) {
+            // Levels a side without slope would leave as they are do not matter here: such
+            // a side draws no line.
+            const SideSlope slope = sideCollision.Shown(0, 0);
+            mark.SlopeLeft = slope.Left;
+            mark.SlopeRight = slope.Right;
+            mark.SlopeLine = sideCollision.SlopeLine();
+        }
     }
     return marks;
 }

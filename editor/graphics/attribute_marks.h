@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 
+#include "document/tile_collision.h"
 #include "document/tile_set.h"
 
 namespace mosalind {
@@ -16,13 +17,14 @@ struct AttributeMarks {
         bool Sloped = false;
         int SlopeLeft = 0;  // the line's levels, 0 (top edge) to 4 (bottom edge)
         int SlopeRight = 0;
+        TileLine SlopeLine;  // the line in the tile's pixels, its ends within the tile
     };
     std::array<Side, 4> Sides{};  // top, right, bottom, left
     int TileType = 0;             // 0 draws no number
 };
 
-// The marks of a tile type and four side words (top, right, bottom, left).
-AttributeMarks AttributeMarksOf(std::int16_t tileType, const std::array<std::int16_t, 4>& sideWords);
+// The marks of a tile type and a tile's collision.
+AttributeMarks AttributeMarksOf(std::int16_t tileType, const TileCollision& collision);
 
 // The marks of `tile`, which must be below kMaxTiles.
 AttributeMarks AttributeMarksOf(const TileSet& tileSet, int tile);

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "editing/cell_grid.h"
-#include "editing/slope_codec.h"
 #include "editing/tile_type_list.h"
 #include "graphics/attribute_marks.h"
 #include "window/frm_main.h"
@@ -93,10 +92,11 @@ const QImage& NumberImage(int value) {
     return image;
 }
 
-// The pixel rows of a slope line across a tile: levels 0 to 4 a quarter of the tile
-// apart, as over the large tile, the last pixel row level 4.
-int LevelRow(int level) {
-    return LineRowForLevel(std::clamp(level, 0, 4), kCellSize - 1);
+// A line in the tile's pixels drawn through pixel centres: its far edge on the last pixel
+// row or column, as the slope line lies over the large tile.
+QLine PixelLine(const TileLine& line) {
+    const auto centre = [](int at) { return at * (kCellSize - 1) / kTileEdge; };
+    return QLine(centre(line.X1), centre(line.Y1), centre(line.X2), centre(line.Y2));
 }
 
 // The stored values: a bar in the blocking kind's colour along each blocking side with a
@@ -120,7 +120,7 @@ void DrawMarks(QPainter& painter, const AttributeMarks& marks) {
     }
     for (const AttributeMarks::Side& side : marks.Sides) {
         if (side.Sloped) {
-            const QLine line(0, LevelRow(side.SlopeLeft), kCellSize - 1, LevelRow(side.SlopeRight));
+            const QLine line = PixelLine(side.SlopeLine);
             painter.setPen(QPen(kOutline, 3, Qt::SolidLine, Qt::FlatCap));
             painter.drawLine(line);
             painter.setPen(QPen(kSlopeColour, 1));
@@ -152,8 +152,7 @@ void DrawSuggestedMarks(QPainter& painter, const AttributeMarks& marks) {
             dottedLine(sides[side]);
         }
         if (marks.Sides[side].Sloped) {
-            dottedLine(
-                QLine(0, LevelRow(marks.Sides[side].SlopeLeft), kCellSize - 1, LevelRow(marks.Sides[side].SlopeRight)));
+            dottedLine(PixelLine(marks.Sides[side].SlopeLine));
         }
     }
     const QPoint corner[] = {QPoint(kCellSize - 6, 0), QPoint(kCellSize, 0), QPoint(kCellSize, 6)};
@@ -162,16 +161,18 @@ void DrawSuggestedMarks(QPainter& painter, const AttributeMarks& marks) {
     painter.drawPolygon(corner, 3);
 }
 
-// A tile's marks are drawn once for every mix of type and side words in use and kept, so
-// that a repaint copies one small picture per tile. A set uses few mixes; the store is
-// emptied should it ever grow large.
-const QImage& MarksImage(std::int16_t tileType, const std::array<std::int16_t, 4>& sideWords, bool suggested) {
+// A tile's marks are drawn once for every mix of marks in use and kept, so that a repaint
+// copies one small picture per tile. A set uses few mixes; the store is emptied should it
+// ever grow large.
+const QImage& MarksImage(const AttributeMarks& marks, bool suggested) {
     static std::unordered_map<std::uint64_t, QImage> images;
-    // What the marks depend on: the type when it has a number, and of each side word the
-    // slope flag (the word is 128 or more) and bits 0 to 6.
-    std::uint64_t key = (suggested ? 0x100 : 0) | (tileType > 0 && tileType < 256 ? tileType : 0);
-    for (const std::int16_t sideWord : sideWords) {
-        key = (key << 8) | static_cast<std::uint64_t>((sideWord & 0x7F) | (sideWord >= 128 ? 0x80 : 0));
+    // What is drawn: the type when it has a number, and of each side its blocking kind
+    // (2 bits), whether it has a slope line and the line's two heights (0 to 16, 5 bits).
+    std::uint64_t key = (suggested ? 0x100 : 0) |
+                        static_cast<std::uint64_t>(marks.TileType > 0 && marks.TileType < 256 ? marks.TileType : 0);
+    for (const AttributeMarks::Side& side : marks.Sides) {
+        const int line = side.Sloped ? 1 | side.SlopeLine.Y1 << 1 | side.SlopeLine.Y2 << 6 : 0;
+        key = (key << 13) | static_cast<std::uint64_t>(side.BlockingKind | line << 2);
     }
     const auto found = images.find(key);
     if (found != images.end()) {
@@ -183,7 +184,6 @@ const QImage& MarksImage(std::int16_t tileType, const std::array<std::int16_t, 4
     QImage image(kCellSize, kCellSize, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
-    const AttributeMarks marks = AttributeMarksOf(tileType, sideWords);
     if (suggested) {
         DrawSuggestedMarks(painter, marks);
     } else {
@@ -227,11 +227,14 @@ void FrmMain::DrawSheetMarks(QPainter& painter, int firstTile, int endTile) {
         }
         if (AttributesShown) {
             const TileValues values = ReadTileValues(Document, tile);
-            painter.drawImage(corner, MarksImage(values.TileType, values.Sides, false));
+            painter.drawImage(
+                corner, MarksImage(AttributeMarksOf(values.TileType, TileCollision::FromWords(values.Sides)), false));
         }
         if (suggested != nullptr && suggested->Differs(tile)) {
             const TileSuggestion suggestion = *suggested->For(tile);
-            painter.drawImage(corner, MarksImage(suggestion.TileType, suggestion.Sides, true));
+            painter.drawImage(
+                corner,
+                MarksImage(AttributeMarksOf(suggestion.TileType, TileCollision::FromWords(suggestion.Sides)), true));
         }
     }
     painter.restore();

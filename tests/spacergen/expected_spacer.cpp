@@ -1,53 +1,71 @@
 #include "expected_spacer.h"
 
-#include <cstdio>
+#include <cstddef>
 
 namespace spacergen_test {
 
 namespace {
 
-constexpr std::int64_t kTwoTo32 = std::int64_t{1} << 32;
-
-std::int64_t ToInt32(std::int64_t value) {
-    value = ((value % kTwoTo32) + kTwoTo32) % kTwoTo32;
-    return value >= kTwoTo32 / 2 ? value - kTwoTo32 : value;
-}
-
-std::string Repeated(const std::string& text, std::int64_t times) {
-    std::string out;
-    for (std::int64_t i = 0; i < times; ++i) {
-        out += text;
+// A NOP line: "asm db ", the value 144 `values` times, ", " between them, " " and the newline.
+std::string NopLine(int values) {
+    std::string line = "asm db ";
+    for (int i = 1; i < values; ++i) {
+        line += "144, ";
     }
-    return out;
+    return line + "144 \n";
 }
 
 }  // namespace
 
-std::string ExpectedNopLine(int values) {
-    return "asm db " + Repeated("144, ", values - 1) + "144 \n";
+std::optional<std::vector<SpacerFunction>> ReadSpacer(const std::string& text) {
+    const std::string head = "void XSPACER0x";
+    const std::string headEnd = "__(void) { \n";
+    const std::string line32 = NopLine(32);
+    const std::string line27 = NopLine(27);
+    const std::string line1 = NopLine(1);
+    const std::string end1 = "return; \n }\n\n";
+    const std::string endK = "return; \n } \n\n";
+
+    std::vector<SpacerFunction> functions;
+    std::size_t at = 0;
+    const auto take = [&](const std::string& piece) {
+        if (text.compare(at, piece.size(), piece) != 0) {
+            return false;
+        }
+        at += piece.size();
+        return true;
+    };
+    while (at < text.size()) {
+        SpacerFunction function;
+        const std::size_t nameEnd = text.find(headEnd, at);
+        if (!take(head) || nameEnd == std::string::npos || text.find('\n', at) < nameEnd) {
+            return std::nullopt;
+        }
+        function.Name = text.substr(at, nameEnd - at);
+        at = nameEnd + headEnd.size();
+        while (take(line32)) {
+            ++function.Lines32;
+        }
+        function.Lines27 = take(line27) ? 1 : 0;
+        while (take(line1)) {
+            ++function.Lines1;
+        }
+        function.BlockEnd = take(endK);
+        if (!function.BlockEnd && !take(end1)) {
+            return std::nullopt;
+        }
+        functions.push_back(function);
+    }
+    return functions;
 }
 
-std::string ExpectedSpacer(std::uint32_t aBits, std::uint32_t bBits) {
-    const std::int64_t a = ToInt32(aBits);
-    const std::int64_t s = ToInt32(a + ToInt32(bBits));
-    const std::int64_t r = ToInt32(s - 5) % 4096;  // % and / truncate toward zero
-    const std::int64_t n = s / 4096;
-
-    char name[64];
-    std::snprintf(name, sizeof name, "void XSPACER0x%x__(void) { \n", static_cast<unsigned>(aBits));
-    std::string text = name;
-    text += Repeated(ExpectedNopLine(32), r / 32);
-    text += Repeated(ExpectedNopLine(1), r % 32);
-    text += "return; \n }\n\n";
-
-    const std::string body = Repeated(ExpectedNopLine(32), 127) + ExpectedNopLine(27) + "return; \n } \n\n";
-    for (std::int64_t k = 1; k <= n; ++k) {
-        const auto unsignedName = static_cast<unsigned long long>((a + k + kTwoTo32) % kTwoTo32);
-        std::snprintf(name, sizeof name, "void XSPACER0x%llu__(void) { \n", unsignedName);
-        text += name;
-        text += body;
+std::vector<SpacerFunction> Spacer(const std::string& name, int lines32, int lines1, std::uint32_t firstBlock,
+                                   int blocks) {
+    std::vector<SpacerFunction> functions{{name, lines32, 0, lines1, false}};
+    for (int k = 0; k < blocks; ++k) {
+        functions.push_back({std::to_string(static_cast<std::uint32_t>(firstBlock + k)), 127, 1, 0, true});
     }
-    return text;
+    return functions;
 }
 
 }  // namespace spacergen_test

@@ -8,11 +8,12 @@
 
 #include <cstdint>
 #include <string>
-#include <tuple>
+#include <vector>
 
 using spacergen::ComputeLayout;
 using spacergen::WriteSpacer;
-using spacergen_test::ExpectedSpacer;
+using spacergen_test::ReadSpacer;
+using spacergen_test::Spacer;
 using ::testing::Return;
 
 namespace {
@@ -37,51 +38,39 @@ std::string Generated(std::uint32_t a, std::uint32_t b, std::size_t runBytes) {
     return sink.Text;
 }
 
-// Arguments as 32-bit patterns, and the size of the writes the generator is asked for.
-class GeneratedText : public ::testing::TestWithParam<std::tuple<std::uint32_t, std::uint32_t, std::size_t>> {};
-
 }  // namespace
 
-TEST_P(GeneratedText, MatchesTheRulesByteForByte) {
-    const auto [a, b, runBytes] = GetParam();
-    EXPECT_EQ(Generated(a, b, runBytes), ExpectedSpacer(a, b));
-}
-
-// Run sizes: one block per write, two blocks per write, the program's default.
-INSTANTIATE_TEST_SUITE_P(
-    Layouts, GeneratedText,
-    ::testing::Combine(::testing::Values(std::uint32_t{0x1000}, std::uint32_t{5},
-                                         std::uint32_t{0xfffffffb},  // -5: negative size, empty first function
-                                         std::uint32_t{0x24},        // R = 31
-                                         std::uint32_t{0x25},        // R = 32
-                                         std::uint32_t{0xffffffff}),
-                       ::testing::Values(std::uint32_t{0}, std::uint32_t{0x2010}, std::uint32_t{0x5005}),
-                       ::testing::Values(std::size_t{1}, std::size_t{50000}, spacergen::kDefaultRunBytes)));
-
-// Block names change digit count and wrap past 4294967295; no write may straddle that.
-INSTANTIATE_TEST_SUITE_P(
-    NameWidths, GeneratedText,
-    ::testing::Values(std::make_tuple(std::uint32_t{8}, std::uint32_t{0x5ff8}, std::size_t{50000}),   // 9 .. 14
-                      std::make_tuple(std::uint32_t{97}, std::uint32_t{0x5000}, std::size_t{70000}),  // 98 .. 102
-                      std::make_tuple(std::uint32_t{999999998}, static_cast<std::uint32_t>(12288 - 999999998),
-                                      spacergen::kDefaultRunBytes),  // to 10 digits
-                      std::make_tuple(std::uint32_t{0xfffffffd}, std::uint32_t{0x5003}, std::size_t{50000})));  // wrap
-
-TEST(SpacerWriter, FourKilobytesFillTheFirstFunctionAndOneBlock) {
-    const std::string text = Generated(0x1000, 0, spacergen::kDefaultRunBytes);
-    const std::string firstEnd = "return; \n }\n\nvoid XSPACER0x4097__(void) { \n";
-    const std::size_t end = text.find(firstEnd);
-    ASSERT_NE(end, std::string::npos);
-    int longLines = 0, singleLines = 0;
-    for (std::size_t start = text.find('\n') + 1; start < end;) {
-        const std::size_t next = text.find('\n', start) + 1;
-        longLines += next - start == 167;
-        singleLines += text.compare(start, next - start, "asm db 144 \n") == 0;
-        start = next;
+// S = A + B, R = (S - 5) mod 4096 (the first function's NOP bytes: R / 32 lines of 32, R mod
+// 32 lines of 1), N = S / 4096 block functions named A + 1 to A + N; all in 32 bits.
+TEST(SpacerWriter, GeneratedTextFollowsTheRulesAtAnyWriteSize) {
+    const struct {
+        std::uint32_t A, B;
+        std::vector<spacergen_test::SpacerFunction> Expected;
+    } cases[] = {
+        {0x1000, 0, Spacer("1000", 127, 27, 4097, 1)},          // S 4096: R 4091, N 1
+        {5, 0, Spacer("5", 0, 0)},                              // S 5: R 0
+        {0xfffffffb, 0, Spacer("fffffffb", 0, 0)},              // S -5: R -10, N 0
+        {0x24, 0, Spacer("24", 0, 31)},                         // R 31
+        {0x25, 0, Spacer("25", 1, 0)},                          // R 32
+        {0x1000, 0x2010, Spacer("1000", 0, 11, 4097, 3)},       // S 12304: R 11, N 3
+        {0xffffffff, 0x2010, Spacer("ffffffff", 0, 10, 0, 2)},  // A -1, S 8207: R 10, blocks 0 and 1
+        {0x1000, 0x5005, Spacer("1000", 0, 0, 4097, 6)},        // S 24581: R 0, N 6
+        // Block names change digit count and wrap past 4294967295.
+        {8, 0x5ff8, Spacer("8", 127, 27, 9, 6)},   // S 24576: names 9 to 14
+        {97, 0x5000, Spacer("61", 2, 28, 98, 5)},  // S 20577: R 92, names 98 to 102
+        {999999998, static_cast<std::uint32_t>(12288 - 999999998),
+         Spacer("3b9ac9fe", 127, 27, 999999999, 3)},                        // to 10 digits
+        {0xfffffffd, 0x5003, Spacer("fffffffd", 127, 27, 4294967294u, 5)},  // S 20480: wraps to 0
+    };
+    // One block per write, two blocks per write, more, the program's default: no write may
+    // straddle a change of name width.
+    for (const std::size_t runBytes :
+         {std::size_t{1}, std::size_t{50000}, std::size_t{70000}, spacergen::kDefaultRunBytes}) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(testing::Message() << std::hex << c.A << " " << c.B << std::dec << ", writes of " << runBytes);
+            EXPECT_EQ(ReadSpacer(Generated(c.A, c.B, runBytes)), c.Expected);
+        }
     }
-    EXPECT_EQ(longLines, 127);
-    EXPECT_EQ(singleLines, 27);
-    EXPECT_EQ(text.find("XSPACER0x4098"), std::string::npos);
 }
 
 // Few large writes, and each block run laid out in memory at its file offset modulo the
@@ -103,7 +92,9 @@ TEST(SpacerWriter, LargeOutputArrivesInLargeWritesLaidOutLikeTheFile) {
         int Misplaced = 0;
     } sink;
     ASSERT_TRUE(WriteSpacer(ComputeLayout(0, 0x400000), sink));  // 1,024 blocks, about 22 MB
-    EXPECT_EQ(sink.Offset, ExpectedSpacer(0, 0x400000).size());
+    // The first function: header 27 + 127 lines of 167 + 27 of 12 + end 13; the blocks 1 to
+    // 1024: header 26 + the name's digits (2989 in all) + 127 x 167 + 142 + 14.
+    EXPECT_EQ(sink.Offset, 27u + 127 * 167 + 27 * 12 + 13 + 1024 * (26 + 127 * 167 + 142 + 14) + 2989);
     EXPECT_LE(sink.Writes, 30);
     EXPECT_EQ(sink.Misplaced, 0);
 }

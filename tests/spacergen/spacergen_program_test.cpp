@@ -47,7 +47,7 @@ protected:
 TEST_F(SpacergenProgram, WorkedExampleWritesTheWholeFile) {
     ExpectSilentSuccess(Run({"1000", "2010"}));
     const std::string text = ReadFileText(SpacerFile());
-    EXPECT_EQ(text, ExpectedSpacer(0x1000, 0x2010));
+    EXPECT_EQ(ReadSpacer(text), Spacer("1000", 0, 11, 4097, 3));
     // Header 30 + 11 lines of 12 + end 13, then three blocks of 30 + 127 x 167 + 142 + 14.
     EXPECT_EQ(text.size(), 64360u);
 }
@@ -55,21 +55,21 @@ TEST_F(SpacergenProgram, WorkedExampleWritesTheWholeFile) {
 TEST_F(SpacergenProgram, EdgeCasesMatchTheRules) {
     struct Case {
         std::vector<std::string> Arguments;
-        std::uint32_t A;
-        std::uint32_t B;
+        std::vector<SpacerFunction> Expected;
     };
-    const std::vector<Case> cases = {{{"-5", "0"}, 0xfffffffb, 0},
-                                     {{"1000", "0"}, 0x1000, 0},
-                                     {{"24", "0"}, 0x24, 0},
-                                     {{"25", "0"}, 0x25, 0},
-                                     {{"ffffffff", "0"}, 0xffffffff, 0},
-                                     {{"1000", "0x10"}, 0x1000, 0},
-                                     {{"FFFFFFFD", "5003"}, 0xfffffffd, 0x5003},
-                                     {{"1000", "2010", "zzz"}, 0x1000, 0x2010}};
+    const std::vector<Case> cases = {
+        {{"-5", "0"}, Spacer("fffffffb", 0, 0)},                              // S -5: R -10, N 0
+        {{"1000", "0"}, Spacer("1000", 127, 27, 4097, 1)},                    // S 4096: R 4091, N 1
+        {{"24", "0"}, Spacer("24", 0, 31)},                                   // R 31
+        {{"25", "0"}, Spacer("25", 1, 0)},                                    // R 32
+        {{"ffffffff", "0"}, Spacer("ffffffff", 0, 0)},                        // S -1: R -6
+        {{"1000", "0x10"}, Spacer("1000", 127, 27, 4097, 1)},                 // B reads as 0
+        {{"FFFFFFFD", "5003"}, Spacer("fffffffd", 127, 27, 4294967294u, 5)},  // A -3, S 20480
+        {{"1000", "2010", "zzz"}, Spacer("1000", 0, 11, 4097, 3)}};
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(c.Arguments));
         ExpectSilentSuccess(Run(c.Arguments));
-        EXPECT_EQ(ReadFileText(SpacerFile()), ExpectedSpacer(c.A, c.B));
+        EXPECT_EQ(ReadSpacer(ReadFileText(SpacerFile())), c.Expected);
     }
 }
 

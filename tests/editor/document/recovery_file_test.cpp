@@ -1,4 +1,4 @@
-// A recovery file holds the tile set byte for byte as Save writes it, gives it back, and
+// A recovery file holds the tile set byte for byte as the file layout has it, gives it back, and
 // refuses, with a reason, a file that is cut short, damaged or not this editor's.
 #include "document/recovery_file.h"
 
@@ -9,9 +9,8 @@
 #include <string>
 
 #include "document/refused_error.h"
-#include "document/tile_set_file.h"
 #include "document/tile_set_test_helpers.h"
-#include "support/test_files.h"
+#include "support/tile_set_bytes.h"
 
 namespace mosalind {
 namespace {
@@ -63,8 +62,25 @@ TEST(RecoveryFile, HoldsTheSetAsSaveWritesItAndGivesItBack) {
     const RecoverySnapshot second = MakeRecoverySnapshot(path, note, set, graphics, first.Planes);
     EXPECT_EQ(second.Planes, first.Planes);
     writer.Write(second);
-    WriteTileSet(dir.File("saved.tls"), set, graphics);
-    const Bytes saved = ReadFileBytes(dir.File("saved.tls"));
+    // The set as the file layout has it: its header (all but the counts 0), the attribute
+    // rows, the frames as cell x 32, then the planes.
+    testing_support::TileSetContent content;
+    content.TileCount = 1201;
+    content.FrameCount = 8;
+    for (int slot = 0; slot < kAttributeSlots; ++slot) {
+        for (int tile = 0; tile < 1201; ++tile) {
+            content.Attributes[slot].push_back(static_cast<std::uint8_t>(set.TileAttributes[slot][tile]));
+        }
+    }
+    content.Frames.assign(8, std::vector<int>(1201));
+    for (int frame = 0; frame < 8; ++frame) {
+        for (int tile = 0; tile < 1201; ++tile) {
+            content.Frames[frame][tile] = set.TileFrames[frame][tile];
+        }
+    }
+    content.Planes = graphics.TilePlanes;
+    const Bytes saved = content.FileBytes();
+    ASSERT_EQ(saved.size(), 62u + 5 * 1201 + 2 * 1201 * 8 + 128 * 26);
 
     Bytes expected;
     AppendText(expected, "Mosalind unsaved");
