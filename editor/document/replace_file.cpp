@@ -247,10 +247,10 @@ int KeepOld(Prepared& prepared) {
 void Undo(std::vector<Prepared>& prepared) {
     for (auto file = prepared.rbegin(); file != prepared.rend(); ++file) {
         if (file->Replaced) {
-            if (!file->Old.empty()) {
-                std::rename(file->Old.c_str(), file->Target.c_str());
-            } else {
-                unlink(file->Target.c_str());
+            if (file->Old.empty()) {
+                unlink(file->Target.c_str());  // there was none
+            } else if (std::rename(file->Old.c_str(), file->Target.c_str()) == 0) {
+                file->Old.clear();
             }
         }
         for (const std::string& left : {file->Temporary, file->Old}) {

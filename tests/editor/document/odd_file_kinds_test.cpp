@@ -59,9 +59,9 @@ TEST(OddFileKinds, EveryReaderAndWriterRefusesThemByKindOrSizeAndLeavesThemAsThe
         std::string Written;      // from a writer; "" when it writes
     };
     const Kind kinds[] = {
-        {"a FIFO, which a plain open would wait on forever", [](const std::string& p) { ASSERT_EQ(mkfifo(p.c_str(), 0600), 0); },
-         "it is a FIFO (named pipe), not a file", "it is a FIFO (named pipe), not a file",
-         "it is a FIFO (named pipe), not a file"},
+        {"a FIFO, which a plain open would wait on forever",
+         [](const std::string& p) { ASSERT_EQ(mkfifo(p.c_str(), 0600), 0); }, "it is a FIFO (named pipe), not a file",
+         "it is a FIFO (named pipe), not a file", "it is a FIFO (named pipe), not a file"},
         {"a folder", [](const std::string& p) { std::filesystem::create_directory(p); }, "it is a folder, not a file",
          "it is a folder, not a file", std::strerror(EISDIR)},
         {"a link to a device that never ends: written straight through",
@@ -96,7 +96,8 @@ TEST(OddFileKinds, EveryReaderAndWriterRefusesThemByKindOrSizeAndLeavesThemAsThe
         {"Save", [&](const std::string& p) { ReplaceFileContents(p, bytes); }, true, true},
         {"a pair, the odd file second",
          [&](const std::string& p) {
-             ReplaceFilesContents({{first, {std::span<const std::uint8_t>(bytes)}}, {p, {std::span<const std::uint8_t>(bytes)}}});
+             ReplaceFilesContents(
+                 {{first, {std::span<const std::uint8_t>(bytes)}}, {p, {std::span<const std::uint8_t>(bytes)}}});
          },
          true, true, true},
     };
