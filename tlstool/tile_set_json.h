@@ -11,7 +11,7 @@
 
 namespace tlstool {
 
-// The longest text form read: the largest set written as export writes it is about 0.5 MB;
+// The longest text form read: the largest set written as export writes it is about 0.35 MB;
 // the rest is room for a text laid out by hand or by another program.
 constexpr std::uint64_t kMostTextFormBytes = std::uint64_t{16} << 20;
 
