@@ -1,6 +1,7 @@
 #include "file_kind.h"
 
 #include <cstdint>
+#include <cstring>
 
 #include "document/byte_file_reader.h"
 #include "document/little_endian.h"
@@ -9,7 +10,27 @@
 
 namespace tlstool {
 
-void RefuseIfTextForm(const std::string& path) {
+namespace {
+
+constexpr std::uint8_t kPngStart[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+
+// A sheet is told by its format's first bytes: "BM", or PNG's eight.
+void RefuseIfSheetHead(const std::uint8_t* head, std::size_t got, const std::string& name, const char* notWhat) {
+    const char* format = nullptr;
+    if (got >= 2 && head[0] == 'B' && head[1] == 'M') {
+        format = "BMP";
+    } else if (got >= sizeof kPngStart && std::memcmp(head, kPngStart, sizeof kPngStart) == 0) {
+        format = "PNG";
+    }
+    if (format != nullptr) {
+        throw mosalind::RefusedError(name + " is a tile sheet (" + format + "), not " + notWhat +
+                                     "; it goes after --sheet");
+    }
+}
+
+}  // namespace
+
+void RefuseIfOtherKind(const std::string& path) {
     std::uint8_t head[256];
     std::size_t got = 0;
     try {
@@ -18,6 +39,7 @@ void RefuseIfTextForm(const std::string& path) {
     } catch (const mosalind::RefusedError&) {
         return;  // the reader's own refusal says why
     }
+    RefuseIfSheetHead(head, got, path, "a tile set file (.tls)");
     std::size_t at = 0;
     if (got >= 3 && head[0] == 0xEF && head[1] == 0xBB && head[2] == 0xBF) {
         at = 3;  // a byte order mark some editors put before the text
@@ -33,6 +55,8 @@ void RefuseIfTextForm(const std::string& path) {
 }
 
 void RefuseIfTileSetFile(const std::string& bytes, const std::string& name) {
+    RefuseIfSheetHead(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(), name,
+                      "a tile set's text form (JSON)");
     if (bytes.size() < static_cast<std::size_t>(mosalind::kHeaderBytes)) {
         return;
     }

@@ -11,6 +11,7 @@
 #include "document/refused_error.h"
 #include "document/replace_file.h"
 #include "document/tile_set_file.h"
+#include "document/tile_set_file_layout.h"
 #include "file_kind.h"
 #include "graphics/tile_graphics.h"
 #include "graphics/tile_sheet_reader.h"
@@ -30,7 +31,7 @@ mosalind::TileSetFileContents ReadSetContents(const std::string& setPath) {
     try {
         return mosalind::ReadTileSetContents(setPath);
     } catch (const mosalind::RefusedError&) {
-        RefuseIfTextForm(setPath);
+        RefuseIfOtherKind(setPath);
         throw;
     }
 }
@@ -39,7 +40,7 @@ mosalind::TileSet ReadSet(const std::string& setPath) {
     try {
         return mosalind::ReadTileSet(setPath, mosalind::TileSet{});
     } catch (const mosalind::RefusedError&) {
-        RefuseIfTextForm(setPath);
+        RefuseIfOtherKind(setPath);
         throw;
     }
 }
@@ -98,19 +99,12 @@ std::string PicturePath(const std::string& tsxPath) {
 
 }  // namespace
 
-std::string ReadWholeFile(const std::string& path) {
-    mosalind::ByteFileReader file(path);
-    std::string text;
-    constexpr std::size_t kPiece = 1 << 16;
-    for (;;) {
-        const std::size_t had = text.size();
-        text.resize(had + kPiece);
-        const std::size_t got = file.Read(reinterpret_cast<std::uint8_t*>(text.data()) + had, kPiece);
-        text.resize(had + got);
-        if (got < kPiece) {
-            return text;
-        }
-    }
+std::string ReadWholeFile(const std::string& path, std::uint64_t mostBytes, const char* kind) {
+    mosalind::ByteFileReader file(path, mostBytes, kind);
+    std::string text(static_cast<std::size_t>(file.Size()), '\0');
+    // The length it had when opened; a file that grew meanwhile is read no further.
+    text.resize(file.Read(reinterpret_cast<std::uint8_t*>(text.data()), text.size()));
+    return text;
 }
 
 void RefuseWritingOver(const std::string& outPath, const std::string& inputPath, const char* what) {
@@ -126,19 +120,20 @@ std::string ExportTileSet(const std::string& setPath) {
 }
 
 void ExportTileSetTo(const std::string& setPath, const std::string& outPath) {
+    const std::string text = ExportTileSet(setPath);
     RefuseWritingOver(outPath, setPath, "tile set");
-    WriteTextFile(outPath, ExportTileSet(setPath));
+    WriteTextFile(outPath, text);
 }
 
 std::vector<std::string> ExportTileSetTsx(const std::string& setPath, const std::string& sheetPath,
                                           const std::string& tsxPath) {
     const std::string picturePath = PicturePath(tsxPath);
+    const mosalind::TileSet tileSet = ReadSet(setPath);
+    const mosalind::Bitmap sheet = mosalind::ReadTileSheet(sheetPath);
     for (const std::string& written : {tsxPath, picturePath}) {
         RefuseWritingOver(written, setPath, "tile set");
         RefuseWritingOver(written, sheetPath, "sheet");
     }
-    const mosalind::TileSet tileSet = ReadSet(setPath);
-    const mosalind::Bitmap sheet = mosalind::ReadTileSheet(sheetPath);
 
     TsxSheet shown;
     shown.Name = std::filesystem::path(tsxPath).stem().string();
@@ -170,9 +165,7 @@ std::vector<std::string> ExportTileSetTsx(const std::string& setPath, const std:
 
 std::vector<std::string> ImportTileSet(const std::string& jsonPath, const std::string& sheetPath,
                                        const std::string& outPath) {
-    RefuseWritingOver(outPath, jsonPath, "text form");
-    RefuseWritingOver(outPath, sheetPath, "sheet");
-    const std::string text = ReadWholeFile(jsonPath);
+    const std::string text = ReadWholeFile(jsonPath, kMostTextFormBytes, "tile set's text form");
     JsonTileSet set;
     try {
         set = TileSetFromJson(text, jsonPath);
@@ -183,6 +176,8 @@ std::vector<std::string> ImportTileSet(const std::string& jsonPath, const std::s
     std::int32_t width = 0;
     std::int32_t height = 0;
     const mosalind::TileGraphics graphics = CutSheet(sheetPath, width, height);
+    RefuseWritingOver(outPath, jsonPath, "text form");
+    RefuseWritingOver(outPath, sheetPath, "sheet");
     if (!set.HasHeader) {
         // New's header for this sheet; its attributes and frames are not wanted.
         mosalind::TileSet made;
@@ -210,11 +205,11 @@ std::vector<std::string> ImportTileSet(const std::string& jsonPath, const std::s
 
 std::vector<std::string> RefreshTileSet(const std::string& setPath, const std::string& sheetPath,
                                         const std::string& outPath) {
-    RefuseWritingOver(outPath, sheetPath, "sheet");
+    const mosalind::TileSet document = ReadSet(setPath);
     std::int32_t width = 0;
     std::int32_t height = 0;
     const mosalind::TileGraphics graphics = CutSheet(sheetPath, width, height);
-    const mosalind::TileSet document = ReadSet(setPath);
+    RefuseWritingOver(outPath, sheetPath, "sheet");
     mosalind::WriteTileSet(outPath, document, graphics);
     return MissingCellWarnings(document, setPath, graphics.BMPTileCount, document.Header.TileCount);
 }

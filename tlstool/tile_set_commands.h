@@ -5,6 +5,7 @@
 // file: place: what": what it wrote as asked but the game or the map editor cannot show.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -39,8 +40,9 @@ std::vector<std::string> RefreshTileSet(const std::string& setPath, const std::s
 // The lines of CheckTileSet for the file, against the sheet when one is given.
 std::vector<std::string> CheckTileSetFile(const std::string& setPath, const std::optional<std::string>& sheetPath);
 
-// The whole of the file at `path`. Throws RefusedError.
-std::string ReadWholeFile(const std::string& path);
+// The whole of the file at `path`, a regular file of at most `mostBytes` (the longest file of
+// its `kind`, as "tile set file"). Throws RefusedError.
+std::string ReadWholeFile(const std::string& path, std::uint64_t mostBytes, const char* kind);
 
 // A file the command reads is never the one it writes (a sheet named as the tileset's
 // picture, a text form given as -o): refused before anything is read or written, naming

@@ -3,12 +3,17 @@
 // bytes.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "document/tile_set.h"
 #include "document/tile_set_file.h"
 
 namespace tlstool {
+
+// The longest text form read: the largest set written as export writes it is about 0.35 MB;
+// the rest is room for a text laid out by hand or by another program.
+constexpr std::uint64_t kMostTextFormBytes = std::uint64_t{16} << 20;
 
 // What the text form says of a tile set file. The planar graphics are not part of it: they
 // are cut from a sheet when the file is written.

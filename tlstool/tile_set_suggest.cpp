@@ -8,6 +8,7 @@
 #include "document/replace_file.h"
 #include "document/tile_collision.h"
 #include "document/tile_set_file.h"
+#include "document/tile_set_file_layout.h"
 #include "editing/tile_type_list.h"
 #include "file_kind.h"
 #include "graphics/tile_graphics.h"
@@ -63,9 +64,8 @@ mosalind::EmptyColours ReadEmptyColours(const std::string& list) {
 
 std::vector<std::string> SuggestTileSet(const std::string& setPath, const std::string& sheetPath,
                                         const std::string& outPath, const SuggestRun& run) {
-    RefuseWritingOver(outPath, sheetPath, "sheet");
     // The file is read once: its document for the rules, its bytes to write back changed.
-    std::string bytes = ReadWholeFile(setPath);
+    std::string bytes = ReadWholeFile(setPath, mosalind::kMostTileSetFileBytes, "tile set file");
     const auto fileBytes = [&bytes] {
         return std::span<std::uint8_t>(reinterpret_cast<std::uint8_t*>(bytes.data()), bytes.size());
     };
@@ -73,10 +73,11 @@ std::vector<std::string> SuggestTileSet(const std::string& setPath, const std::s
     try {
         tileSet = mosalind::ReadTileSetBytes(fileBytes(), setPath).Document;
     } catch (const mosalind::RefusedError&) {
-        RefuseIfTextForm(setPath);
+        RefuseIfOtherKind(setPath);
         throw;
     }
     const mosalind::TileGraphics graphics = mosalind::CutTiles(mosalind::ReadTileSheet(sheetPath));
+    RefuseWritingOver(outPath, sheetPath, "sheet");
     const mosalind::EmptyColours empty = run.Empty.value_or(mosalind::DefaultEmptyColours(graphics));
     const auto suggestions = mosalind::SuggestTiles(tileSet, graphics, empty);
 

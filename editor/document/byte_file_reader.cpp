@@ -1,18 +1,103 @@
 #include "document/byte_file_reader.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <limits>
+#include <vector>
 
 #include "document/refused_error.h"
 #include "document/system_reason.h"
 
 namespace mosalind {
 
-ByteFileReader::ByteFileReader(const std::string& path) : path_(path) {
+std::optional<std::string> OddFileKind(mode_t mode) {
+    if (S_ISREG(mode)) {
+        return std::nullopt;
+    }
+    if (S_ISDIR(mode)) {
+        return "a folder";
+    }
+    if (S_ISFIFO(mode)) {
+        return "a FIFO (named pipe)";
+    }
+    if (S_ISCHR(mode)) {
+        return "a character device";
+    }
+    if (S_ISBLK(mode)) {
+        return "a block device";
+    }
+    if (S_ISSOCK(mode)) {
+        return "a socket";
+    }
+    if (S_ISLNK(mode)) {
+        return "a symbolic link";
+    }
+    return "not a regular file";
+}
+
+std::optional<std::string> DanglingLinkReason(const std::string& path) {
+    struct stat link {};
+    struct stat target {};
+    if (lstat(path.c_str(), &link) != 0 || !S_ISLNK(link.st_mode) || stat(path.c_str(), &target) == 0) {
+        return std::nullopt;
+    }
+    std::vector<char> to(static_cast<std::size_t>(link.st_size > 0 ? link.st_size : 255) + 1);
+    const ssize_t got = readlink(path.c_str(), to.data(), to.size() - 1);
+    const std::string where = got > 0 ? " to " + std::string(to.data(), static_cast<std::size_t>(got)) : "";
+    return "it is a symbolic link" + where + ", which does not exist";
+}
+
+namespace {
+
+[[noreturn]] void RefuseKind(const std::string& path, const std::string& kind) {
+    throw RefusedError("Cannot open " + path + ": it is " + kind + ", not a file");
+}
+
+}  // namespace
+
+ByteFileReader::ByteFileReader(const std::string& path, std::uint64_t mostBytes, const char* kind, bool followLinks)
+    : path_(path) {
+    // Told by its kind first, so that a device is never opened; then opened without waiting
+    // (a FIFO put in its place meanwhile opens at once) and told again from what was opened.
+    struct stat before {};
+    if ((followLinks ? stat(path.c_str(), &before) : lstat(path.c_str(), &before)) == 0) {
+        if (const std::optional<std::string> odd = OddFileKind(before.st_mode)) {
+            RefuseKind(path, *odd);
+        }
+    } else if (const std::optional<std::string> dangling = DanglingLinkReason(path)) {
+        throw RefusedError("Cannot open " + path + ": " + *dangling);
+    }
     errno = 0;
-    file_ = std::fopen(path.c_str(), "rb");
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | (followLinks ? 0 : O_NOFOLLOW));
+    if (fd < 0) {
+        const int reason = errno;
+        if (reason == ELOOP && !followLinks) {
+            RefuseKind(path, "a symbolic link");
+        }
+        throw RefusedError("Cannot open " + path + ": " + SystemReason(reason));
+    }
+    struct stat opened {};
+    if (fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+        const std::optional<std::string> odd = OddFileKind(opened.st_mode);
+        close(fd);
+        RefuseKind(path, odd.value_or("not a regular file"));
+    }
+    size_ = static_cast<std::uint64_t>(opened.st_size);
+    if (size_ > mostBytes) {
+        close(fd);
+        throw RefusedError("Cannot read " + path + ": it is " + std::to_string(size_) +
+                           " bytes long, longer than any " + kind + " (at most " + std::to_string(mostBytes) +
+                           " bytes)");
+    }
+    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    file_ = fdopen(fd, "rb");
     if (file_ == nullptr) {
-        throw RefusedError("Cannot open " + path + ": " + SystemReason(errno));
+        const int reason = errno;
+        close(fd);
+        throw RefusedError("Cannot open " + path + ": " + SystemReason(reason));
     }
 }
 

@@ -94,6 +94,9 @@ void FrmMain::cmdOpen_Click() {
 }
 
 void FrmMain::OpenTileSetFile(const QString& path) {
+    if (!MayOpenHere(QFile::encodeName(path).toStdString())) {
+        return;
+    }
     try {
         Document = ReadTileSet(QFile::encodeName(path).toStdString(), Document);
     } catch (const std::exception& error) {
@@ -143,6 +146,7 @@ bool FrmMain::SaveTileSetFile(const QString& path) {
         return false;
     }
     Session.MarkSaved(file);
+    RecordOpenSet();
     if (Recovery) {
         Recovery->SessionChanged();  // nothing is unsaved: the recovery file goes
     }
@@ -167,6 +171,7 @@ void FrmMain::EnableEditing() {
     SelectTile(0);
     SelectFrame(0);
     RefreshViews();
+    RecordOpenSet();
 }
 
 }  // namespace mosalind

@@ -95,7 +95,13 @@ bool FrmMain::OfferRecovery() {
     for (AbandonedRecovery& kept : found) {
         const RecoveryNote& note = kept.Set.Note;
         const QString setName = note.OwnFile.empty() ? QStringLiteral("a new set") : FilePath(note.OwnFile);
+        if (!note.OwnFile.empty() && !MayOpenHere(note.OwnFile)) {
+            continue;  // kept for a later start
+        }
+        // While the user is asked, other editors are told that these edits may be restored.
+        Recovery->RecordOpenSet(note.OwnFile);
         if (dialogs_->AskToRestore(setName, KeptAgoText(note.KeptAt, now)) == RestoreAnswer::Discard) {
+            Recovery->RecordOpenSet({});
             Recovery->Discard(kept);
             continue;
         }
@@ -104,6 +110,7 @@ bool FrmMain::OfferRecovery() {
         } catch (const std::exception& error) {
             // Neither the sheet nor the kept planes: nothing has changed, and the file stays
             // for a later start.
+            Recovery->RecordOpenSet({});
             dialogs_->ShowMessage(QString::fromLocal8Bit(error.what()));
             return false;
         }
@@ -111,6 +118,16 @@ bool FrmMain::OfferRecovery() {
         return true;
     }
     return false;
+}
+
+void FrmMain::RecordOpenSet() {
+    if (Recovery) {
+        Recovery->RecordOpenSet(Session.OwnFile().empty() ? std::string() : AbsolutePath(Session.OwnFile()));
+    }
+}
+
+bool FrmMain::MayOpenHere(const std::string& path) {
+    return !Recovery || !Recovery->IsOpenElsewhere(AbsolutePath(path)) || dialogs_->AskToOpenHereToo(FilePath(path));
 }
 
 }  // namespace mosalind

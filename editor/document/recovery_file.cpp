@@ -27,6 +27,8 @@ constexpr std::size_t kChecksumsBytes = 8;
 // Far more than the largest recovery file (about 4.2 MB: the tallest sheet's planes), so a
 // foreign file of any size is refused without being read whole.
 constexpr std::uint64_t kMostRecoveryBytes = 64u << 20;
+// A recovery file is the editor's own: a symbolic link in its place is not followed.
+constexpr const char* kRecoveryFileKind = "recovery file";
 
 void StoreLE64(std::uint8_t* bytes, std::int64_t value) {
     const auto bits = static_cast<std::uint64_t>(value);
@@ -160,14 +162,7 @@ struct RecoveryHead {
 // where they start), then both checksums at the end; checks every length against the file's
 // and the head's checksum. Leaves `file` after the checksums.
 RecoveryHead ReadHead(ByteFileReader& file, const std::string& path) {
-    std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
-    if (error) {
-        throw RefusedError("Cannot read " + path + ": " + error.message());
-    }
-    if (size > kMostRecoveryBytes) {
-        RefuseForeign(path, "it is larger than any (" + std::to_string(size) + " bytes)");
-    }
+    const std::uint64_t size = file.Size();
 
     RecoveryHead head;
     std::vector<std::uint8_t>& bytes = head.Bytes;
@@ -231,7 +226,7 @@ RecoveryHead ReadHead(ByteFileReader& file, const std::string& path) {
 }  // namespace
 
 RecoveredSet ReadRecoveryFile(const std::string& path) {
-    ByteFileReader file(path);
+    ByteFileReader file(path, kMostRecoveryBytes, kRecoveryFileKind, false);
     const RecoveryHead head = ReadHead(file, path);
     const std::vector<std::uint8_t>& bytes = head.Bytes;
     RecoveredSet set;
@@ -257,7 +252,7 @@ RecoveredSet ReadRecoveryFile(const std::string& path) {
 }
 
 TileGraphics ReadRecoveryPlanes(const std::string& path) {
-    ByteFileReader file(path);
+    ByteFileReader file(path, kMostRecoveryBytes, kRecoveryFileKind, false);
     const RecoveryHead head = ReadHead(file, path);
     const std::size_t cells = head.PlanesLength / kCellPlanarBytes;
     if (head.PlanesLength % kCellPlanarBytes != 0 || cells > static_cast<std::size_t>(kMaxSheetCells)) {

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "document/tile_set.h"
+#include "graphics/tile_sheet_format.h"
 
 namespace mosalind {
 
@@ -20,6 +21,12 @@ constexpr int kHighestSavableCell = 32767 / kFrameValueScale;  // 1023
 // The header's offset fields count a 64-byte header, though the header is 62 bytes long:
 // each holds its section's place + 2.
 constexpr std::int32_t kCountedHeaderBytes = 64;
+
+// The longest tile set file there is: the most tiles and frames, and the planes of the
+// tallest sheet (2,520 rows of 13 cells). A longer file is refused by its length alone.
+constexpr std::int64_t kMostTileSetFileBytes = kHeaderBytes +
+                                               (kAttributeBytesPerTile + kFrameEntryBytes * kMaxFrames) * kMaxTiles +
+                                               kCellPlanarBytes * kMaxSheetCellRows * (kSheetWidth / 16);
 
 inline std::int64_t FrameSectionStart(std::int64_t tileCount) {
     return kHeaderBytes + kAttributeBytesPerTile * tileCount;

@@ -16,6 +16,8 @@ namespace mosalind {
 
 namespace {
 
+constexpr const char* kTileSetFileKind = "tile set file";
+
 void RefuseShortFile(const std::string& path, std::size_t endsAt, std::int64_t shouldEndAt, const char* section) {
     throw RefusedError(path + " is not a complete tile set: the file ends at byte " + std::to_string(endsAt) +
                        ", but its " + section + " should end at byte " + std::to_string(shouldEndAt));
@@ -97,14 +99,14 @@ void ReadSections(Source& file, const std::string& path, TileSet& result, Stored
 }  // namespace
 
 TileSet ReadTileSet(const std::string& path, const TileSet& current) {
-    ByteFileReader file(path);
+    ByteFileReader file(path, kMostTileSetFileBytes, kTileSetFileKind);
     TileSet result = current;
     ReadSections(file, path, result, nullptr);
     return result;
 }
 
 TileSetFileContents ReadTileSetContents(const std::string& path) {
-    ByteFileReader file(path);
+    ByteFileReader file(path, kMostTileSetFileBytes, kTileSetFileKind);
     TileSetFileContents contents;
     ReadSections(file, path, contents.Document, &contents.StoredFrames);
     // The rest of the file, in growing pieces: its length is not known up front.

@@ -7,6 +7,7 @@
 #include "graphics/bitmap_layout.h"
 #include "graphics/bitmap_pixels.h"
 #include "graphics/large_pages.h"
+#include "graphics/tile_sheet_format.h"
 
 namespace mosalind {
 
@@ -35,7 +36,7 @@ std::vector<std::uint8_t> ReadUpTo(ByteFileReader& file, std::size_t most) {
 }  // namespace
 
 Bitmap ReadBitmap(const std::string& path) {
-    ByteFileReader file(path);
+    ByteFileReader file(path, kMostSheetFileBytes, "tile sheet");
     std::uint8_t head[kBitmapHeadBytes];
     const std::size_t got = file.Read(head, sizeof head);
     return ReadBitmap(head, got, file, path);

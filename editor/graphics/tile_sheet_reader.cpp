@@ -7,6 +7,7 @@
 #include "graphics/bitmap_layout.h"
 #include "graphics/bitmap_refusal.h"
 #include "graphics/png_sheet_reader.h"
+#include "graphics/tile_sheet_format.h"
 
 namespace mosalind {
 
@@ -30,7 +31,7 @@ SheetFormat SniffFormat(const std::uint8_t* head, std::size_t size, const std::s
 }  // namespace
 
 Bitmap ReadTileSheet(const std::string& path) {
-    ByteFileReader file(path);
+    ByteFileReader file(path, kMostSheetFileBytes, "tile sheet");
     std::uint8_t head[kBitmapHeadBytes];
     const std::size_t got = file.Read(head, sizeof head);
     if (SniffFormat(head, got, path) == SheetFormat::Png) {

@@ -192,6 +192,10 @@ public:
     // editors that ended (true: restored). In document/frm_main_recovery.cpp.
     void KeepRecoveryFile(const QString& folder);
     bool OfferRecovery();
+    // Tells other editors which set this one has open. Asks, when another running editor
+    // has the set `path` open, whether to open it here too (false: cancelled).
+    void RecordOpenSet();
+    bool MayOpenHere(const std::string& path);
     // Pushes `edit` as one step of History, which writes it (document/frm_main_history.cpp).
     void PushEdit(TileEdit edit);
     // Asks what to do with unsaved changes; true when nothing is left unsaved, it was

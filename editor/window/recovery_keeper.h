@@ -24,7 +24,8 @@ namespace mosalind {
 QString RecoveryFolder();
 
 // A recovery file whose editor is no longer running, held (its lock taken, so that another
-// editor starting now leaves it alone) while the user is asked about it.
+// editor starting now leaves it alone) while the user is asked about it. In a folder where
+// no lock can be made (read-only, full) it is offered without one.
 struct AbandonedRecovery {
     QString Path;
     std::unique_ptr<QLockFile> Lock;
@@ -70,14 +71,27 @@ public:
     void SetDelay(int milliseconds) { delay_.setInterval(milliseconds); }
     const QString& FilePath() const { return path_; }
 
-    // The recovery files of editors no longer running, newest first. Files that cannot be
-    // read as recovery files are set aside (renamed, never deleted) with one line on
-    // standard error; the lock files and unfinished writes of ended editors are cleared.
+    // The recovery files of editors no longer running, newest first, whatever state the
+    // folder is in. Only regular files are opened: a file that cannot be read as a
+    // recovery file, and anything else in the place of one or of its lock (a FIFO, a
+    // link, a device), is set aside (renamed, never deleted) with one line on standard
+    // error; a folder in a lock's place is reported and its recovery file still offered.
+    // The lock files, records and unfinished writes of ended editors are cleared.
     std::vector<AbandonedRecovery> FindAbandoned();
-    // The user discarded `found`: its file is deleted and its lock released.
+    // The user discarded `found`: its file is deleted and its lock released; a file that
+    // cannot be deleted is named in one line.
     void Discard(AbandonedRecovery& found);
-    // The set of `found` is now this editor's: its file becomes this editor's recovery file.
+    // The set of `found` is now this editor's: its file becomes this editor's recovery file;
+    // one that cannot be taken over is named in one line and stays where it is.
     void Adopt(AbandonedRecovery& found);
+
+    // Tells other editors which set this one has open (`setPath`, absolute; empty for none
+    // or a new set): a record beside the lock, which goes when the editor ends. Also given
+    // the set whose kept edits the user is being asked about.
+    void RecordOpenSet(const std::string& setPath);
+    // Whether another running editor has the set `setPath` (absolute) open, or is asking
+    // about restoring kept edits of it.
+    bool IsOpenElsewhere(const std::string& setPath) const;
 
 private:
     struct Job {
@@ -104,6 +118,8 @@ private:
     // for which no file is wanted (saved, or discarded by the user).
     std::optional<std::uint64_t> settled_;
     SharedPlanes planes_;  // the last snapshot's, until the sheet changes
+    QString recordPath_;
+    std::string recorded_;  // the set the record names
     bool lockReported_ = false;
     bool snapshotReported_ = false;
 

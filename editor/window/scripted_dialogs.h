@@ -40,6 +40,8 @@ public:
     void AnswerNextReplaceQuestion(bool replace) { replaceAnswers_.push_back(replace); }
     // Unscripted, kept edits are restored.
     void AnswerNextRestoreQuestion(RestoreAnswer answer) { restoreAnswers_.push_back(answer); }
+    // Unscripted, a set open in another editor is not opened (Cancel, the default).
+    void AnswerNextOpenHereTooQuestion(bool open) { openHereTooAnswers_.push_back(open); }
 
     UnsavedWorkAnswer AskAboutUnsavedWork() override {
         Questions.push_back(UnsavedWorkQuestion());
@@ -52,6 +54,10 @@ public:
     RestoreAnswer AskToRestore(const QString& setName, const QString& keptAgo) override {
         Questions.push_back(RestoreQuestion(setName, keptAgo));
         return Next(restoreAnswers_, RestoreAnswer::Restore);
+    }
+    bool AskToOpenHereToo(const QString& path) override {
+        Questions.push_back(OpenHereTooQuestion(path));
+        return Next(openHereTooAnswers_, false);
     }
 
     std::vector<FileRequest> FileRequests;
@@ -91,6 +97,7 @@ private:
     std::deque<UnsavedWorkAnswer> unsavedWorkAnswers_;
     std::deque<bool> replaceAnswers_;
     std::deque<RestoreAnswer> restoreAnswers_;
+    std::deque<bool> openHereTooAnswers_;
 };
 
 }  // namespace mosalind

@@ -138,6 +138,21 @@ RestoreAnswer QtUserDialogs::AskToRestore(const QString& setName, const QString&
     return box.clickedButton() == restore ? RestoreAnswer::Restore : RestoreAnswer::Discard;
 }
 
+bool QtUserDialogs::AskToOpenHereToo(const QString& path) {
+    QMessageBox box(QMessageBox::Warning, kTitle, OpenHereTooQuestion(path), QMessageBox::NoButton, DialogParent());
+    QPushButton* open = box.addButton(QStringLiteral("Open"), QMessageBox::AcceptRole);
+    box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.setEscapeButton(QMessageBox::Cancel);
+    WidenForTitle(box);
+    box.exec();
+    return box.clickedButton() == open;
+}
+
+QString OpenHereTooQuestion(const QString& path) {
+    return QStringLiteral("%1 is open in another Mosalind window. Open it here too?").arg(path);
+}
+
 QString UnsavedWorkQuestion() {
     return QStringLiteral("The tile set has changes that are not saved. Save them?");
 }

@@ -42,6 +42,10 @@ public:
     // set's file, or "a new set") that an editor kept `keptAgo` ("3 minutes ago") and never
     // saved. Restore is the default button (Return), Discard the Escape button.
     virtual RestoreAnswer AskToRestore(const QString& setName, const QString& keptAgo) = 0;
+
+    // Modal question titled "Mosalind": whether to open the set `path` that another running
+    // editor has open (true: Open). Cancel is the default button and the Escape button.
+    virtual bool AskToOpenHereToo(const QString& path) = 0;
 };
 
 // The real dialogs: QFileDialog and QMessageBox.
@@ -53,12 +57,14 @@ public:
     UnsavedWorkAnswer AskAboutUnsavedWork() override;
     bool AskToReplace(const QString& path) override;
     RestoreAnswer AskToRestore(const QString& setName, const QString& keptAgo) override;
+    bool AskToOpenHereToo(const QString& path) override;
 };
 
 // The questions' texts.
 QString UnsavedWorkQuestion();
 QString ReplaceQuestion(const QString& path);
 QString RestoreQuestion(const QString& setName, const QString& keptAgo);
+QString OpenHereTooQuestion(const QString& path);
 
 // How long before `now` something happened at `then` (milliseconds since 1970), as the
 // restore question says it: "less than a minute ago", "1 minute ago", "5 hours ago",

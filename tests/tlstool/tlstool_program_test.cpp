@@ -1,5 +1,8 @@
 // The commands as a user runs them: what check lists, how the usage is answered, and every
 // kind of bad input refused with one line, exit status 1 and the output file untouched.
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -160,6 +163,13 @@ TEST_F(TlstoolCommands, BadInputIsRefusedInOneLineAndTouchesNoOutput) {
     Write("binary.json", Bytes{0xB1, 0x04, 0x1B, '[', '2', 'J', 0xFF});
     std::filesystem::create_directory(folder_.Path() / "folder.tsx");
     const std::string pngNamedSheet = Write("art.png", MakeSheet(1).Bmp);
+    // Sparse: 10 GB long, no room on the disk; read whole, it would take minutes and gigabytes.
+    for (const char* huge : {"huge.tls", "huge.json"}) {
+        WriteText(huge, "");
+        std::filesystem::resize_file(File(huge), std::uintmax_t{10} << 30);
+    }
+    ASSERT_EQ(mkfifo(File("pipe.tls").c_str(), 0600), 0);
+    std::filesystem::create_symlink(File("gone.tls"), File("dangling.tls"));
 
     const std::string json = File("set.json");
     const std::string out = File("out.tls");
@@ -252,6 +262,35 @@ TEST_F(TlstoolCommands, BadInputIsRefusedInOneLineAndTouchesNoOutput) {
         {"suggest over its sheet",
          [&] { return std::vector<std::string>{"suggest", goodSet_, "--sheet", sheet_, "-o", sheet_}; },
          sheet_ + " is the sheet this command reads; it is not written over"},
+        {"a sheet given as the set: named as a sheet, before where the output goes is looked at",
+         [&] {
+             return std::vector<std::string>{"suggest", sheet_, "--sheet", sheet_};
+         },
+         sheet_ + " is a tile sheet (BMP), not a tile set file (.tls); it goes after --sheet"},
+        {"a set longer than any, by its length alone",
+         [&] {
+             return std::vector<std::string>{"suggest", File("huge.tls"), "--sheet", sheet_, "--list"};
+         },
+         "cannot read " + File("huge.tls") + ": it is 10737418240 bytes long, longer than any tile set file (at most " +
+             std::to_string(62 + 21 * 1201 + 128 * 2520 * 13) + " bytes)"},
+        {"a text form longer than any",
+         [&] { return std::vector<std::string>{"import", File("huge.json"), "--sheet", sheet_, "-o", out}; },
+         "cannot read " + File("huge.json") +
+             ": it is 10737418240 bytes long, longer than any tile set's text form (at most 16777216 bytes)"},
+        {"a FIFO as the set, which would be waited on",
+         [&] {
+             return std::vector<std::string>{"check", File("pipe.tls")};
+         },
+         "cannot open " + File("pipe.tls") + ": it is a FIFO (named pipe), not a file"},
+        {"a FIFO as the output",
+         [&] { return std::vector<std::string>{"refresh", goodSet_, "--sheet", sheet_, "-o", File("pipe.tls")}; },
+         "cannot save " + File("pipe.tls") + ": it is a FIFO (named pipe), not a file"},
+        {"a link to nothing as the output, which would be replaced by a file",
+         [&] {
+             return std::vector<std::string>{"export", goodSet_, "-o", File("dangling.tls")};
+         },
+         "cannot save " + File("dangling.tls") + ": it is a symbolic link to " + File("gone.tls") +
+             ", which does not exist"},
         {"unknown option",
          [&] {
              return std::vector<std::string>{"export", goodSet_, "--fast"};
@@ -383,12 +422,27 @@ TEST_F(TlstoolCommands, BadInputIsRefusedInOneLineAndTouchesNoOutput) {
     std::sort(names.begin(), names.end());
     // No tileset nor its picture either.
     EXPECT_EQ(names,
-              (std::vector<std::string>{"art.png", "binary.json", "cut.tls", "folder.tsx", "good.tls", "levels.json",
-                                        "many.tls", "notes.bmp", "out.tls", "set.json", "sheet.bmp", "short.tls"}));
+              (std::vector<std::string>{"art.png", "binary.json", "cut.tls", "dangling.tls", "folder.tsx", "good.tls",
+                                        "huge.json", "huge.tls", "levels.json", "many.tls", "notes.bmp", "out.tls",
+                                        "pipe.tls", "set.json", "sheet.bmp", "short.tls"}));
+    EXPECT_TRUE(std::filesystem::is_fifo(File("pipe.tls")));
+    EXPECT_TRUE(std::filesystem::is_symlink(File("dangling.tls")));
     EXPECT_TRUE(std::filesystem::is_empty(folder_.Path() / "folder.tsx"));
     // The inputs named as outputs are as they were.
     EXPECT_EQ(dev_support::ReadFileText(File("levels.json")), PlainJson(kGoodTile));
     EXPECT_EQ(dev_support::ReadFileBytes(pngNamedSheet), MakeSheet(1).Bmp);
+}
+
+// A character device is written straight through (as a terminal given as -o /dev/stdout); it
+// is never replaced by a file. The device is a null device made here, never the system's.
+TEST_F(TlstoolCommands, AnOutputThatIsACharacterDeviceIsWrittenStraightThrough) {
+    const std::string device = File("null");
+    if (mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0) {
+        GTEST_SKIP() << "this user cannot make a device node";
+    }
+    const testing_support::ProgramResult result = Run({"export", goodSet_, "-o", device});
+    EXPECT_EQ(result.ExitStatus, 0) << result.Err;
+    EXPECT_TRUE(std::filesystem::is_character_file(device));
 }
 
 }  // namespace

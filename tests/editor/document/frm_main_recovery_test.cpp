@@ -1,5 +1,7 @@
 // Nothing is lost when the editor ends without closing: its unsaved edits, kept in a
 // recovery file, are offered at the next start, and the restored set saves the same bytes.
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 #include <QUndoStack>
 
@@ -151,6 +153,17 @@ TEST_F(Recovery, OnlyEditorsThatEndedAreAskedAboutAndClosingLeavesNothingBehind)
     EXPECT_EQ(std::count(report.begin(), report.end(), '\n'), 1);
     EXPECT_EQ(FilesEndingIn(state, ".damaged").size(), 1u);
 
+    // The set the running editor has open is opened beside it only when the user says so.
+    beside.LoadTiles(sheet);
+    beside.Open(set);
+    ASSERT_EQ(beside.Dialogs.Questions.size(), 1u);
+    EXPECT_EQ(beside.Dialogs.Questions[0].toStdString(),
+              set + " is open in another Mosalind window. Open it here too?");
+    EXPECT_FALSE(beside.Window.SetIsOpen());  // Cancel, the default
+    beside.Dialogs.AnswerNextOpenHereTooQuestion(true);
+    beside.Open(set);
+    EXPECT_TRUE(beside.Window.SetIsOpen());
+
     // Undoing back to what was opened removes the file; redoing keeps it again.
     running.Window.actUndo->trigger();
     running.Window.Recovery->WriteNow();
@@ -164,6 +177,79 @@ TEST_F(Recovery, OnlyEditorsThatEndedAreAskedAboutAndClosingLeavesNothingBehind)
     EXPECT_TRUE(running.Window.close());
     running.Window.Recovery->WriteNow();
     EXPECT_TRUE(FilesEndingIn(state, ".recovery").empty());
+}
+
+// Kept edits are offered whatever state their folder is in; what cannot be done with their
+// file after the answer is said in one line that names it.
+TEST_F(Recovery, KeptEditsAreOfferedWhereNoLockCanBeMade) {
+    struct Row {
+        const char* Why;
+        bool ReadOnly;  // else a folder stands where the ended editor's lock belongs
+        RestoreAnswer Answer;
+        std::vector<std::string> Lines;  // what each line on standard error says, in order
+    };
+    const Row rows[] = {
+        // A folder in the lock's place stops root as well, so this row always runs.
+        {"a folder in the lock's place: reported, offered, restored",
+         false,
+         RestoreAnswer::Restore,
+         {"is a folder where the lock of"}},
+        // Root writes into a read-only folder: this row runs for other users only.
+        {"a read-only folder: offered, discarded, its file cannot go",
+         true,
+         RestoreAnswer::Discard,
+         {"cannot keep unsaved edits in " + state + ": Permission denied;", "cannot remove the discarded edits in"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Why);
+        if (row.ReadOnly && geteuid() == 0) {
+            continue;  // this user can write to read-only folders
+        }
+        SetUp();
+        std::filesystem::remove_all(state);
+        {
+            WindowDriver ended;
+            StartKeeping(ended);
+            ended.LoadTiles(sheet);
+            ended.Open(set);
+            ended.Choose(ended.Window.cboBehaviour, 5);
+            ended.Window.Recovery->WriteNow();
+        }
+        const std::vector<std::string> kept = FilesEndingIn(state, ".recovery");
+        ASSERT_EQ(kept.size(), 1u);
+        const std::string keptPath = state + "/" + kept[0];
+        const std::string lock = keptPath.substr(0, keptPath.size() - 9) + ".lock";
+        if (row.ReadOnly) {
+            std::filesystem::permissions(state,
+                                         std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+        } else {
+            std::filesystem::create_directory(lock);
+        }
+
+        ::testing::internal::CaptureStderr();
+        bool restored = false;
+        {
+            WindowDriver next;
+            StartKeeping(next);
+            next.Dialogs.AnswerNextRestoreQuestion(row.Answer);
+            restored = next.Window.OfferRecovery();
+            ASSERT_EQ(next.Dialogs.Questions.size(), 1u);
+            EXPECT_NE(next.Dialogs.Questions[0].indexOf("Restore them?"), -1);
+            next.Window.Recovery->WriteNow();
+        }
+        const std::string report = ::testing::internal::GetCapturedStderr();
+        std::filesystem::permissions(state, std::filesystem::perms::owner_all);
+        EXPECT_EQ(restored, row.Answer == RestoreAnswer::Restore);
+        EXPECT_EQ(std::count(report.begin(), report.end(), '\n'), static_cast<long>(row.Lines.size())) << report;
+        std::size_t at = 0;
+        for (const std::string& line : row.Lines) {
+            at = report.find(line, at);
+            EXPECT_NE(at, std::string::npos) << line << " in " << report;
+        }
+        // The kept file is named, and, restored, it became the next editor's.
+        EXPECT_NE(report.find(row.ReadOnly ? keptPath : lock), std::string::npos) << report;
+        EXPECT_EQ(std::filesystem::exists(keptPath), row.ReadOnly);
+    }
 }
 
 }  // namespace
