@@ -16,6 +16,7 @@
 #include "window/edit_history.h"
 #include "window/frm_main.h"
 #include "window/recovery_keeper.h"
+#include "window/suggestions_box.h"
 
 namespace mosalind {
 namespace {
@@ -85,6 +86,21 @@ void FrmMain::cmdNew_Click() {
     EnableEditing();
 }
 
+// Ctrl+N and Ctrl+O: another set in the same run, once one is open, after the question
+// about unsaved changes; New and Open stay disabled, and the sheet stays loaded. Before a
+// set is open they are the buttons, while those can be pressed.
+void FrmMain::keyNew_Activated() {
+    if (SetIsOpen() ? SettleUnsavedWork() : fraIn->isEnabled()) {
+        cmdNew_Click();
+    }
+}
+
+void FrmMain::keyOpen_Activated() {
+    if (SetIsOpen() ? SettleUnsavedWork() : fraIn->isEnabled()) {
+        cmdOpen_Click();
+    }
+}
+
 void FrmMain::cmdOpen_Click() {
     PrepareTileSetDialog(cdlOpen);
     if (!cdlOpen.ShowOpen()) {
@@ -118,16 +134,18 @@ void FrmMain::actSave_Triggered() {
 
 bool FrmMain::ChooseFileAndSave() {
     PrepareTileSetDialog(cdlSave);
-    if (!cdlSave.ShowSave()) {
-        return false;
+    for (;;) {
+        if (!cdlSave.ShowSave()) {
+            return false;
+        }
+        const QString path = cdlSave.FileName;
+        // Another file of that name is the user's work too; the set's own file is not asked
+        // about, as saving it again is what the user expects. No goes back to the dialog,
+        // in the same folder with the same name, for another name; only Cancel there ends.
+        if (!QFileInfo::exists(path) || SameFile(path, FilePath(Session.OwnFile())) || dialogs_->AskToReplace(path)) {
+            return SaveTileSetFile(path);
+        }
     }
-    const QString path = cdlSave.FileName;
-    // Another file of that name is the user's work too; the set's own file is not asked
-    // about, as saving it again is what the user expects.
-    if (QFileInfo::exists(path) && !SameFile(path, FilePath(Session.OwnFile())) && !dialogs_->AskToReplace(path)) {
-        return false;
-    }
-    return SaveTileSetFile(path);
 }
 
 bool FrmMain::SaveToOwnFile() {
@@ -150,16 +168,22 @@ bool FrmMain::SaveTileSetFile(const QString& path) {
 }
 
 void FrmMain::EnableEditing() {
+    StopAnimation();  // another set in the same run: the last one's animations stop
     fraIn->setEnabled(false);
     fraOut->setEnabled(true);
     frmControls->setEnabled(true);
+    // The list shows the set's frame count after Open and a restore as after New: " 4" or
+    // " 8", no row for a count the list does not have.
+    const int frames = FramesInUse(Document);
+    cboFrameCount->setCurrentIndex(frames == 4 ? 0 : frames == 8 ? 1 : -1);
 
+    // In pixels of the sheet at its zoom: a set opened while the sheet is zoomed.
     const int wholeRows = Document.Header.TileCount / kCellsPerRow;
-    picTilesScroller->resize(picTilesScroller->width(), wholeRows * kCellSize);
+    picTilesScroller->resize(picTilesScroller->width(), wholeRows * kCellSize * picTilesScroller->Zoom());
     SetScrollbarTiles();
 
-    for (int frame = FramesInUse(Document); frame < kMaxFrames; ++frame) {
-        optAnim[frame]->setEnabled(false);
+    for (int frame = 0; frame < kMaxFrames; ++frame) {
+        optAnim[frame]->setEnabled(frame < frames);
     }
 
     SlopeLeft = 0;
@@ -167,6 +191,9 @@ void FrmMain::EnableEditing() {
     SelectTile(0);
     SelectFrame(0);
     RefreshViews();
+    if (SuggestionBox != nullptr) {
+        SuggestionBox->Refresh();
+    }
 }
 
 }  // namespace mosalind

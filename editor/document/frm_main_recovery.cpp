@@ -95,8 +95,15 @@ bool FrmMain::OfferRecovery() {
     for (AbandonedRecovery& kept : found) {
         const RecoveryNote& note = kept.Set.Note;
         const QString setName = note.OwnFile.empty() ? QStringLiteral("a new set") : FilePath(note.OwnFile);
-        if (dialogs_->AskToRestore(setName, KeptAgoText(note.KeptAt, now)) == RestoreAnswer::Discard) {
+        const RestoreAnswer answer = dialogs_->AskToRestore(setName, KeptAgoText(note.KeptAt, now));
+        if (answer == RestoreAnswer::Discard) {
             Recovery->Discard(kept);
+            continue;
+        }
+        if (answer == RestoreAnswer::Later) {
+            // Closed without a choice: nothing is lost, and the user learns where it is.
+            std::fprintf(stderr, "mosalind: the unsaved edits stay kept in %s for the next start\n",
+                         QFile::encodeName(kept.Path).constData());
             continue;
         }
         try {

@@ -1,7 +1,11 @@
+#include <QRect>
+
 #include "editing/tile_matches.h"
+#include "window/docked_box.h"
 #include "window/edit_history.h"
 #include "window/frm_main.h"
 #include "window/suggestions_box.h"
+#include "window/zoomed_view.h"
 
 namespace mosalind {
 
@@ -16,18 +20,32 @@ void FrmMain::keySuggestions_Activated() {
         SuggestionBox->SelectThemClicked = [this] { SuggestionBox_SelectThem(); };
         SuggestionBox->AcceptClicked = [this] { SuggestionBox_Accept(); };
         SuggestionBox->Changed = [this] { picTilesScroller->update(); };
+        SuggestionBox->Closed = [this] { SuggestionBox_Closed(); };
         connect(History, &QUndoStack::indexChanged, this, [this] { SuggestionBox->Refresh(); });
+        // Docked beside the window, or over the bitmap view's lower part (left of its
+        // scroll bar) when the screen has no room beside it.
+        new DockedBox(SuggestionBox, this, [this] {
+            return QRect(picBMP->mapToGlobal(picBMP->contentsRect().topLeft()),
+                         QSize(BMPZoom->VisibleWidth(), BMPZoom->VisibleHeight()));
+        });
     }
     if (SuggestionBox->isVisible()) {
         SuggestionBox->hide();
-        picTilesScroller->update();
+        SuggestionBox_Closed();
         return;
     }
-    // The overlay shows which tiles differ and what is suggested for them.
+    // The overlay shows which tiles differ and what is suggested for them, as the box says.
+    SuggestionBox->OverlayBefore = AttributesShown;
     AttributesShown = true;
-    SuggestionBox->PlaceBeside(*this);
+    SuggestionBox->ShowSelectedCount(Session.Selection().Count());
     SuggestionBox->show();
     SuggestionBox->Refresh();
+}
+
+// The overlay as it was before the box opened it.
+void FrmMain::SuggestionBox_Closed() {
+    AttributesShown = SuggestionBox->OverlayBefore;
+    picTilesScroller->update();
 }
 
 void FrmMain::SuggestionBox_SelectThem() {

@@ -127,6 +127,8 @@ public:
     void cmdLoad_Click();  // graphics/frm_main_load_tiles.cpp
     void cmdNew_Click();   // document/frm_main_document_commands.cpp
     void cmdOpen_Click();
+    void keyNew_Activated();  // Ctrl+N, Ctrl+O: another set in the same run
+    void keyOpen_Activated();
     void cmdSave_Click();
     void actSave_Triggered();
     void cboBehaviour_Click();  // editing/frm_main_tile_type.cpp
@@ -164,6 +166,7 @@ public:
     void keySuggestions_Activated();  // editing/frm_main_suggestions.cpp
     void SuggestionBox_SelectThem();
     void SuggestionBox_Accept();
+    void SuggestionBox_Closed();
     void keySameArt_Activated();
     void keySameValues_Activated();
 

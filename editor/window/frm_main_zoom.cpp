@@ -1,5 +1,6 @@
 #include <QGroupBox>
 #include <optional>
+#include <utility>
 
 #include "window/frm_main.h"
 #include "window/window_growth.h"
@@ -38,6 +39,10 @@ void FrmMain::SetUpZoom() {
         BMPZoom->Fit();
         TilesZoom->Fit();
     };
+    // A larger window gives its extra width to the views by what their zoomed art needs.
+    growth->NeededWidths = [this] { return std::pair(BMPZoom->NeededWidth(), TilesZoom->NeededWidth()); };
+    BMPZoom->Zoomed = [growth] { growth->PlaceAgain(); };
+    TilesZoom->Zoomed = [growth] { growth->PlaceAgain(); };
 }
 
 void FrmMain::keyZoomIn_Activated() {

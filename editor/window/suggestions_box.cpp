@@ -6,7 +6,6 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -15,8 +14,7 @@ namespace mosalind {
 namespace {
 
 constexpr int kColours = 16;
-const QSize kSwatchSize(22, 16);
-constexpr int kGap = 8;  // between the window and the box
+const QSize kSwatchSize(16, 12);
 
 // A colour as a swatch: plain while solid; struck through with a hatch while empty.
 QIcon SwatchIcon(QRgb colour) {
@@ -47,6 +45,12 @@ SuggestionsBox::SuggestionsBox(const TileSet& tileSet, const TileGraphics& graph
     auto* help = new QLabel("Pressed colours are empty (sky, background); the others are solid.", this);
     help->setWordWrap(true);
     layout->addWidget(help);
+    OverlayNote = new QLabel(
+        "The overlay (F2) shows the suggestions while this box is open: a white corner marks a tile that differs, "
+        "dashes what is suggested for it. Closing the box puts the overlay back.",
+        this);
+    OverlayNote->setWordWrap(true);
+    layout->addWidget(OverlayNote);
 
     auto* swatches = new QGridLayout;
     swatches->setSpacing(2);
@@ -62,10 +66,13 @@ SuggestionsBox::SuggestionsBox(const TileSet& tileSet, const TileGraphics& graph
     layout->addLayout(swatches);
 
     Differing = new QLabel(this);
+    Differing->setWordWrap(true);
     layout->addWidget(Differing);
-    auto* buttons = new QHBoxLayout;
+    // One under the other, so that the box stays narrow enough to sit over the bitmap view.
+    auto* buttons = new QVBoxLayout;
     SelectThem = new QPushButton("Select them", this);
-    Accept = new QPushButton("Accept for the selection", this);
+    Accept = new QPushButton(this);
+    ShowSelectedCount(0);
     for (QPushButton* button : {SelectThem, Accept}) {
         button->setAutoDefault(false);
         buttons->addWidget(button);
@@ -82,8 +89,8 @@ SuggestionsBox::SuggestionsBox(const TileSet& tileSet, const TileGraphics& graph
     });
     layout->addLayout(buttons);
     connect(this, &QDialog::finished, this, [this] {
-        if (Changed) {
-            Changed();
+        if (Closed) {
+            Closed();
         }
     });
 }
@@ -118,16 +125,9 @@ void SuggestionsBox::Refresh() {
     }
 }
 
-void SuggestionsBox::PlaceBeside(const QWidget& window) {
-    adjustSize();
-    const QRect frame = window.frameGeometry();
-    const QScreen* screen = window.screen();
-    const QRect room = screen ? screen->availableGeometry() : QRect(frame.topLeft(), frame.size() * 3);
-    QPoint corner(frame.right() + kGap, frame.top());
-    if (corner.x() + frameGeometry().width() > room.right()) {
-        corner.setX(std::max(room.left(), frame.left() - kGap - frameGeometry().width()));
-    }
-    move(corner);
+void SuggestionsBox::ShowSelectedCount(int count) {
+    Accept->setText(count == 1 ? QString("Accept for the 1 selected tile")
+                               : QString("Accept for the %1 selected tiles").arg(count));
 }
 
 }  // namespace mosalind

@@ -28,6 +28,7 @@ public:
     SuggestionsBox(const TileSet& tileSet, const TileGraphics& graphics, const QImage& picture, QWidget* parent);
 
     std::array<QToolButton*, 16> Swatches{};
+    QLabel* OverlayNote = nullptr;  // that the overlay shows the suggestions
     QLabel* Differing = nullptr;
     QPushButton* SelectThem = nullptr;
     QPushButton* Accept = nullptr;
@@ -35,16 +36,19 @@ public:
     // The buttons the user pressed.
     std::function<void()> SelectThemClicked;
     std::function<void()> AcceptClicked;
-    // What the overlay shows changed: the suggestions, or the box was closed by the user
-    // (Escape or its close button).
+    // What the overlay shows changed: the suggestions.
     std::function<void()> Changed;
+    // The box was closed by the user (Escape or its close button).
+    std::function<void()> Closed;
+    // Whether the overlay showed before the box opened it, so that closing puts it back.
+    bool OverlayBefore = false;
 
     const SetSuggestions& Suggested() const { return suggested_; }
     // Works the suggestions out again while the box is open: after an edit, an undo or a
     // redo, a sheet read anew.
     void Refresh();
-    // Places the box beside `window`: right of it where the screen has room, else left.
-    void PlaceBeside(const QWidget& window);
+    // Names on the Accept button how many tiles it is for: "Accept for the 12 selected tiles".
+    void ShowSelectedCount(int count);
 
 private:
     void ColoursChosen();
