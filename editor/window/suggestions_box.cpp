@@ -14,7 +14,12 @@ namespace mosalind {
 namespace {
 
 constexpr int kColours = 16;
+// Small, so that the box is narrow enough to sit over the bitmap view when the screen has
+// no room beside the window.
 const QSize kSwatchSize(16, 12);
+constexpr int kSwatchBorder = 6;
+constexpr int kMargin = 6;
+constexpr double kFontScale = 0.9;
 
 // A colour as a swatch: plain while solid; struck through with a hatch while empty.
 QIcon SwatchIcon(QRgb colour) {
@@ -39,9 +44,13 @@ SuggestionsBox::SuggestionsBox(const TileSet& tileSet, const TileGraphics& graph
     : QDialog(parent, Qt::Tool), tileSet_(tileSet), graphics_(graphics), picture_(picture) {
     suggested_.Empty = DefaultEmptyColours(graphics_);
     setWindowTitle("Suggestions");
+    QFont small = font();
+    small.setPointSizeF(small.pointSizeF() * kFontScale);
+    setFont(small);
     setModal(false);
 
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
     auto* help = new QLabel("Pressed colours are empty (sky, background); the others are solid.", this);
     help->setWordWrap(true);
     layout->addWidget(help);
@@ -58,6 +67,7 @@ SuggestionsBox::SuggestionsBox(const TileSet& tileSet, const TileGraphics& graph
         QToolButton* swatch = new QToolButton(this);
         swatch->setCheckable(true);
         swatch->setIconSize(kSwatchSize);
+        swatch->setFixedSize(kSwatchSize + QSize(kSwatchBorder, kSwatchBorder));
         swatch->setToolTip(QString("Colour %1").arg(colour));
         swatches->addWidget(swatch, colour / 8, colour % 8);
         connect(swatch, &QToolButton::clicked, this, [this] { ColoursChosen(); });
