@@ -309,7 +309,7 @@ TEST_F(WorkingFast, OverlayAndHelpOnlyDraw) {
     Key(&window, Qt::Key_F1);
     ASSERT_EQ(driver.Dialogs.Messages.size(), 1U);
     for (const char* keys : {"Shift+Click", "Ctrl+A", "Ctrl+C", "Ctrl+Shift+V", "Alt+L", "Alt+O", "Alt+S", "Ctrl+Z",
-                             "Ctrl+Shift+Z, Ctrl+Y", "Ctrl+S", "F5", "F2", "F3", "Ctrl+0"}) {
+                             "Ctrl+Shift+Z, Ctrl+Y", "Ctrl+S", "F5", "F2", "F3", "Ctrl+0", "Ctrl+O", "Ctrl+N", "F6"}) {
         EXPECT_TRUE(driver.Dialogs.Messages[0].contains(keys)) << keys;
     }
 }
