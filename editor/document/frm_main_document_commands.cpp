@@ -9,14 +9,12 @@
 #include <cmath>
 #include <exception>
 
-#include "document/new_tile_set.h"
 #include "document/refused_error.h"
 #include "document/tile_count_text.h"
 #include "document/tile_set_file.h"
 #include "window/edit_history.h"
 #include "window/frm_main.h"
 #include "window/recovery_keeper.h"
-#include "window/suggestions_box.h"
 
 namespace mosalind {
 namespace {
@@ -75,13 +73,12 @@ void FrmMain::cmdNew_Click() {
         return;
     }
     try {
-        FillNewTileSet(Document, tileCount, static_cast<std::int16_t>(frameCount),
-                       PixelCount(picBMPScroller->ScaleWidth()), PixelCount(picBMPScroller->ScaleHeight()));
+        Session.NewSet(tileCount, static_cast<std::int16_t>(frameCount), PixelCount(picBMPScroller->ScaleWidth()),
+                       PixelCount(picBMPScroller->ScaleHeight()));
     } catch (const RefusedError& error) {
         dialogs_->ShowMessage(QString::fromLocal8Bit(error.what()));
         return;
     }
-    Session.StartEditing({});
     History->clear();
     EnableEditing();
 }
@@ -111,12 +108,11 @@ void FrmMain::cmdOpen_Click() {
 
 void FrmMain::OpenTileSetFile(const QString& path) {
     try {
-        Document = ReadTileSet(QFile::encodeName(path).toStdString(), Document);
+        Session.OpenSet(QFile::encodeName(path).toStdString());
     } catch (const std::exception& error) {
         dialogs_->ShowMessage(FileProblem(path, error));
         return;
     }
-    Session.StartEditing(QFile::encodeName(path).toStdString());
     History->clear();
     EnableEditing();
 }
@@ -155,15 +151,12 @@ bool FrmMain::SaveToOwnFile() {
 bool FrmMain::SaveTileSetFile(const QString& path) {
     const std::string file = QFile::encodeName(path).toStdString();
     try {
-        WriteTileSet(file, Document, Graphics);
+        WriteTileSet(file, Session.Set(), Session.Graphics());
     } catch (const std::exception& error) {
         dialogs_->ShowMessage(FileProblem(path, error));
         return false;
     }
     Session.MarkSaved(file);
-    if (Recovery) {
-        Recovery->SessionChanged();  // nothing is unsaved: the recovery file goes
-    }
     return true;
 }
 
@@ -174,11 +167,11 @@ void FrmMain::EnableEditing() {
     frmControls->setEnabled(true);
     // The list shows the set's frame count after Open and a restore as after New: " 4" or
     // " 8", no row for a count the list does not have.
-    const int frames = FramesInUse(Document);
+    const int frames = FramesInUse(Session.Set());
     cboFrameCount->setCurrentIndex(frames == 4 ? 0 : frames == 8 ? 1 : -1);
 
     // In pixels of the sheet at its zoom: a set opened while the sheet is zoomed.
-    const int wholeRows = Document.Header.TileCount / kCellsPerRow;
+    const int wholeRows = Session.Set().Header.TileCount / kCellsPerRow;
     picTilesScroller->resize(picTilesScroller->width(), wholeRows * kCellSize * picTilesScroller->Zoom());
     SetScrollbarTiles();
 
@@ -186,14 +179,9 @@ void FrmMain::EnableEditing() {
         optAnim[frame]->setEnabled(frame < frames);
     }
 
-    SlopeLeft = 0;
-    SlopeRight = 0;
     SelectTile(0);
     SelectFrame(0);
     RefreshViews();
-    if (SuggestionBox != nullptr) {
-        SuggestionBox->Refresh();
-    }
 }
 
 }  // namespace mosalind

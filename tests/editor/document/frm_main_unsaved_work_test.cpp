@@ -169,7 +169,7 @@ TEST_F(UnsavedWork, CtrlOAndCtrlNStartAnotherSetAfterTheQuestion) {
         editor.Press(QKeySequence(Qt::CTRL | row.Key));
 
         EXPECT_EQ(editor.Dialogs.Questions.size(), row.Edited ? 1u : 0u);
-        EXPECT_EQ(editor.Window.Document.Header.FrameCount, row.Frames);
+        EXPECT_EQ(editor.Window.Session.Set().Header.FrameCount, row.Frames);
         EXPECT_EQ(editor.Attribute(0, 0), row.Type);
         EXPECT_EQ(editor.Window.Session.IsUnsaved(), !row.Replaced);
         EXPECT_EQ(editor.Window.cboFrameCount->currentText(), row.Frames == 4 ? " 4" : " 8");
