@@ -26,6 +26,7 @@ namespace {
 
 using mosalind::FrmMain;
 using mosalind::ScriptedDialogs;
+using mosalind::TileSet;
 
 constexpr int kSheetWidth = 208;
 constexpr int kTallestSheetHeight = 40320;  // 2,520 rows of 13 cells: 32,760 cells
@@ -118,7 +119,7 @@ void LoadTilesOnFreshWindows(benchmark::State& state, const QString& path) {
         state.ResumeTiming();
         window->cmdLoad_Click();
         state.PauseTiming();
-        if (window->Graphics.BMPTileCount != 32760)
+        if (window->Session.Graphics().BMPTileCount != 32760)
             state.SkipWithError("the sheet was not loaded");
         window.reset();
         malloc_trim(0);

@@ -27,8 +27,10 @@
 
 namespace {
 
+using mosalind::EditingSession;
 using mosalind::FrmMain;
 using mosalind::ScriptedDialogs;
+using mosalind::TileValues;
 
 int SheetIndex(int x, int y) {
     const int cell = (y / 16) * 13 + x / 16;
