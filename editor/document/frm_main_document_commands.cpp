@@ -9,7 +9,6 @@
 #include <cmath>
 #include <exception>
 
-#include "document/new_tile_set.h"
 #include "document/refused_error.h"
 #include "document/tile_count_text.h"
 #include "document/tile_set_file.h"
@@ -74,15 +73,29 @@ void FrmMain::cmdNew_Click() {
         return;
     }
     try {
-        FillNewTileSet(Document, tileCount, static_cast<std::int16_t>(frameCount),
-                       PixelCount(picBMPScroller->ScaleWidth()), PixelCount(picBMPScroller->ScaleHeight()));
+        Session.NewSet(tileCount, static_cast<std::int16_t>(frameCount), PixelCount(picBMPScroller->ScaleWidth()),
+                       PixelCount(picBMPScroller->ScaleHeight()));
     } catch (const RefusedError& error) {
         dialogs_->ShowMessage(QString::fromLocal8Bit(error.what()));
         return;
     }
-    Session.StartEditing({});
     History->clear();
     EnableEditing();
+}
+
+// Ctrl+N and Ctrl+O: another set in the same run, once one is open, after the question
+// about unsaved changes; New and Open stay disabled, and the sheet stays loaded. Before a
+// set is open they are the buttons, while those can be pressed.
+void FrmMain::keyNew_Activated() {
+    if (SetIsOpen() ? SettleUnsavedWork() : fraIn->isEnabled()) {
+        cmdNew_Click();
+    }
+}
+
+void FrmMain::keyOpen_Activated() {
+    if (SetIsOpen() ? SettleUnsavedWork() : fraIn->isEnabled()) {
+        cmdOpen_Click();
+    }
 }
 
 void FrmMain::cmdOpen_Click() {
@@ -98,12 +111,11 @@ void FrmMain::OpenTileSetFile(const QString& path) {
         return;
     }
     try {
-        Document = ReadTileSet(QFile::encodeName(path).toStdString(), Document);
+        Session.OpenSet(QFile::encodeName(path).toStdString());
     } catch (const std::exception& error) {
         dialogs_->ShowMessage(FileProblem(path, error));
         return;
     }
-    Session.StartEditing(QFile::encodeName(path).toStdString());
     History->clear();
     EnableEditing();
 }
@@ -121,16 +133,18 @@ void FrmMain::actSave_Triggered() {
 
 bool FrmMain::ChooseFileAndSave() {
     PrepareTileSetDialog(cdlSave);
-    if (!cdlSave.ShowSave()) {
-        return false;
+    for (;;) {
+        if (!cdlSave.ShowSave()) {
+            return false;
+        }
+        const QString path = cdlSave.FileName;
+        // Another file of that name is the user's work too; the set's own file is not asked
+        // about, as saving it again is what the user expects. No goes back to the dialog,
+        // in the same folder with the same name, for another name; only Cancel there ends.
+        if (!QFileInfo::exists(path) || SameFile(path, FilePath(Session.OwnFile())) || dialogs_->AskToReplace(path)) {
+            return SaveTileSetFile(path);
+        }
     }
-    const QString path = cdlSave.FileName;
-    // Another file of that name is the user's work too; the set's own file is not asked
-    // about, as saving it again is what the user expects.
-    if (QFileInfo::exists(path) && !SameFile(path, FilePath(Session.OwnFile())) && !dialogs_->AskToReplace(path)) {
-        return false;
-    }
-    return SaveTileSetFile(path);
 }
 
 bool FrmMain::SaveToOwnFile() {
@@ -140,34 +154,35 @@ bool FrmMain::SaveToOwnFile() {
 bool FrmMain::SaveTileSetFile(const QString& path) {
     const std::string file = QFile::encodeName(path).toStdString();
     try {
-        WriteTileSet(file, Document, Graphics);
+        WriteTileSet(file, Session.Set(), Session.Graphics());
     } catch (const std::exception& error) {
         dialogs_->ShowMessage(FileProblem(path, error));
         return false;
     }
     Session.MarkSaved(file);
     RecordOpenSet();
-    if (Recovery) {
-        Recovery->SessionChanged();  // nothing is unsaved: the recovery file goes
-    }
     return true;
 }
 
 void FrmMain::EnableEditing() {
+    StopAnimation();  // another set in the same run: the last one's animations stop
     fraIn->setEnabled(false);
     fraOut->setEnabled(true);
     frmControls->setEnabled(true);
+    // The list shows the set's frame count after Open and a restore as after New: " 4" or
+    // " 8", no row for a count the list does not have.
+    const int frames = FramesInUse(Session.Set());
+    cboFrameCount->setCurrentIndex(frames == 4 ? 0 : frames == 8 ? 1 : -1);
 
-    const int wholeRows = Document.Header.TileCount / kCellsPerRow;
-    picTilesScroller->resize(picTilesScroller->width(), wholeRows * kCellSize);
+    // In pixels of the sheet at its zoom: a set opened while the sheet is zoomed.
+    const int wholeRows = Session.Set().Header.TileCount / kCellsPerRow;
+    picTilesScroller->resize(picTilesScroller->width(), wholeRows * kCellSize * picTilesScroller->Zoom());
     SetScrollbarTiles();
 
-    for (int frame = FramesInUse(Document); frame < kMaxFrames; ++frame) {
-        optAnim[frame]->setEnabled(false);
+    for (int frame = 0; frame < kMaxFrames; ++frame) {
+        optAnim[frame]->setEnabled(frame < frames);
     }
 
-    SlopeLeft = 0;
-    SlopeRight = 0;
     SelectTile(0);
     SelectFrame(0);
     RefreshViews();

@@ -19,12 +19,12 @@ void FrmMain::SelectTile(std::int16_t tile) {
     Session.SetCurrentTile(tile);
     tile = CurrentTile();
     ShowTileNumber(tile);
-    ShowBitmapOffset(Document.TileFrames[CurrentFrame()][tile]);
-    cboBehaviour->setCurrentIndex(RowForTileType(Document.TileAttributes[0][tile], cboBehaviour->count()));
+    ShowBitmapOffset(Session.Set().TileFrames[CurrentFrame()][tile]);
+    cboBehaviour->setCurrentIndex(RowForTileType(Session.Set().TileAttributes[0][tile], cboBehaviour->count()));
 
-    int left = SlopeLeft;
-    int right = SlopeRight;
-    const TileCollision collision = ReadTileCollision(Document, tile);
+    int left = Session.SlopeLeft();
+    int right = Session.SlopeRight();
+    const TileCollision collision = ReadTileCollision(Session.Set(), tile);
     for (int side = 0; side < 4; ++side) {
         cboBlocking[side]->setCurrentIndex(collision.Sides[side].Blocking);
         const SideSlope slope = collision.Sides[side].Shown(left, right);
@@ -32,8 +32,7 @@ void FrmMain::SelectTile(std::int16_t tile) {
         left = slope.Left;
         right = slope.Right;
     }
-    SlopeLeft = left;
-    SlopeRight = right;
+    Session.SetPendingSlope(left, right);
 
     linSlope->DrawMode = SlopeLine::kCopyPen;
     RefreshViews();

@@ -1,33 +1,49 @@
+#include <QRect>
+
 #include "editing/tile_matches.h"
+#include "window/docked_box.h"
 #include "window/edit_history.h"
 #include "window/frm_main.h"
 #include "window/suggestions_box.h"
+#include "window/zoomed_view.h"
 
 namespace mosalind {
 
-// The box is made at the first F6; while it is open the suggestions follow every edit,
-// undo and redo (here) and every new sheet (TakeSheet).
+// The box is made at the first F6; while it is open the suggestions follow the session
+// (every edit, undo and redo, every new sheet), to which the box listens.
 void FrmMain::keySuggestions_Activated() {
     if (!SetIsOpen()) {
         return;
     }
     if (SuggestionBox == nullptr) {
-        SuggestionBox = new SuggestionsBox(Document, Graphics, BMPPicture, this);
+        SuggestionBox = new SuggestionsBox(Session, this);
         SuggestionBox->SelectThemClicked = [this] { SuggestionBox_SelectThem(); };
         SuggestionBox->AcceptClicked = [this] { SuggestionBox_Accept(); };
         SuggestionBox->Changed = [this] { picTilesScroller->update(); };
-        connect(History, &QUndoStack::indexChanged, this, [this] { SuggestionBox->Refresh(); });
+        SuggestionBox->Closed = [this] { SuggestionBox_Closed(); };
+        // Docked beside the window, or over the bitmap view's lower part (left of its
+        // scroll bar) when the screen has no room beside it.
+        new DockedBox(SuggestionBox, this, [this] {
+            return QRect(picBMP->mapToGlobal(picBMP->contentsRect().topLeft()),
+                         QSize(BMPZoom->VisibleWidth(), BMPZoom->VisibleHeight()));
+        });
     }
     if (SuggestionBox->isVisible()) {
         SuggestionBox->hide();
-        picTilesScroller->update();
+        SuggestionBox_Closed();
         return;
     }
-    // The overlay shows which tiles differ and what is suggested for them.
+    // The overlay shows which tiles differ and what is suggested for them, as the box says.
+    SuggestionBox->OverlayBefore = AttributesShown;
     AttributesShown = true;
-    SuggestionBox->PlaceBeside(*this);
     SuggestionBox->show();
     SuggestionBox->Refresh();
+}
+
+// The overlay as it was before the box opened it.
+void FrmMain::SuggestionBox_Closed() {
+    AttributesShown = SuggestionBox->OverlayBefore;
+    picTilesScroller->update();
 }
 
 void FrmMain::SuggestionBox_SelectThem() {
@@ -45,14 +61,14 @@ void FrmMain::SuggestionBox_Accept() {
 
 void FrmMain::keySameArt_Activated() {
     if (SetIsOpen()) {
-        Session.SelectTiles(TilesWithSameArt(Document, Graphics, CurrentTile()));
+        Session.SelectTiles(TilesWithSameArt(Session.Set(), Session.Graphics(), CurrentTile()));
         SelectTile(CurrentTile());
     }
 }
 
 void FrmMain::keySameValues_Activated() {
     if (SetIsOpen()) {
-        Session.SelectTiles(TilesWithSameValues(Document, CurrentTile()));
+        Session.SelectTiles(TilesWithSameValues(Session.Set(), CurrentTile()));
         SelectTile(CurrentTile());
     }
 }

@@ -29,4 +29,39 @@ AttributeMarks AttributeMarksOf(std::int16_t tileType, const TileCollision& coll
 // The marks of `tile`, which must be below kMaxTiles.
 AttributeMarks AttributeMarksOf(const TileSet& tileSet, int tile);
 
+// What each pixel of a tile's 16 x 16 cell shows of the overlay; the window gives each a
+// colour. Nothing is ever drawn on the cell's outermost ring of pixels, so that the marks
+// of two neighbouring tiles stay at least two pixels apart and each reads as its own
+// tile's, and the ring is left to the selection's outline.
+enum class MarkInk : std::uint8_t {
+    None,
+    Outline,  // the dark line beside a bar and around a slope line
+    Blocking1,
+    Blocking2,
+    Blocking3,
+    Slope,
+    NumberInk,  // the type's glyphs on their plate
+    NumberPaper,
+    SuggestionLight,  // a suggestion's dashes and corner
+    SuggestionDark,
+};
+
+struct MarkPicture {
+    static constexpr int kSize = 16;
+    std::array<MarkInk, kSize * kSize> Pixels{};
+
+    MarkInk At(int x, int y) const { return Pixels[static_cast<std::size_t>(y * kSize + x)]; }
+};
+
+// The stored values: a bar two pixels wide in the blocking kind's colour along each blocking
+// side with a dark line on its inner edge, each slope line (from one pixel inside the left
+// edge to one inside the right, levels 0 to 4 a quarter of the inner rows apart) over a dark
+// outline, the type's number on a dark plate at the top left.
+MarkPicture StoredMarksPicture(const AttributeMarks& marks);
+
+// What the art suggests for a tile whose values differ: a white corner at the top right,
+// and the suggested blocking sides and slope lines dashed light and dark, two pixels each,
+// so that they read at 1x.
+MarkPicture SuggestedMarksPicture(const AttributeMarks& marks);
+
 }  // namespace mosalind

@@ -41,6 +41,7 @@ const char* const kKeysHelp =
     "Commands\n"
     "Alt+L: Load Tiles; Alt+N: New; Alt+O: Open; Alt+S: Save\n"
     "Ctrl+S: save to the set's own file\n"
+    "Ctrl+O: open another set; Ctrl+N: a new set, same sheet\n"
     "F5: reload the tile sheet from its file\n"
     "Alt+1 to Alt+8: choose the frame\n"
     "\n"
@@ -48,14 +49,16 @@ const char* const kKeysHelp =
     "F1: this list\n"
     "F2: the attributes over the tile sheet, on or off\n"
     "F3: play the animations, or stop them\n"
-    "F6: suggestions from the tiles' art\n"
+    "F6: suggestions from the tiles' art, shown by the overlay;\n"
+    "closing their box puts the overlay back as it was\n"
     "\n"
     "Attributes (F2)\n"
     "A bar along a side: it blocks (yellow 1, cyan 2, magenta 3)\n"
     "An orange line: the side's slope\n"
     "A number: the tile type's row in its list; M Masked, F Foreground\n"
     "A white corner (F6 open): the tile differs from its suggestion\n"
-    "Dotted lines (F6 open): the suggested blocking sides and slope";
+    "Dashed lines (F6 open): the suggested blocking sides and slope\n"
+    "A blue outline: a selected tile";
 
 }  // namespace
 

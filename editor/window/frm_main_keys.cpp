@@ -27,6 +27,8 @@ void FrmMain::BuildKeys() {
          &FrmMain::actRedo_Triggered,
          &FrmMain::actRedo},
         {"Save", {QKeySequence(Qt::CTRL | Qt::Key_S)}, &FrmMain::actSave_Triggered, &FrmMain::actSave},
+        {"New Set", {QKeySequence(Qt::CTRL | Qt::Key_N)}, &FrmMain::keyNew_Activated, nullptr},
+        {"Open Set", {QKeySequence(Qt::CTRL | Qt::Key_O)}, &FrmMain::keyOpen_Activated, nullptr},
         {"Keys", {QKeySequence(Qt::Key_F1)}, &FrmMain::keyHelp_Activated, nullptr},
         {"Attributes", {QKeySequence(Qt::Key_F2)}, &FrmMain::keyAttributes_Activated, nullptr},
         {"Play", {QKeySequence(Qt::Key_F3)}, &FrmMain::keyAnimate_Activated, nullptr},

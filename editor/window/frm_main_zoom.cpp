@@ -1,5 +1,6 @@
 #include <QGroupBox>
 #include <optional>
+#include <utility>
 
 #include "window/frm_main.h"
 #include "window/window_growth.h"
@@ -26,7 +27,7 @@ void FrmMain::SetUpZoom() {
         return SetIsOpen() ? std::optional(CurrentTile()) : std::nullopt;
     };
     BMPZoom->MarkedCell = [this]() -> std::optional<std::int16_t> {
-        return SetIsOpen() ? std::optional(Document.TileFrames[CurrentFrame()][CurrentTile()]) : std::nullopt;
+        return SetIsOpen() ? std::optional(Session.Set().TileFrames[CurrentFrame()][CurrentTile()]) : std::nullopt;
     };
     // A click on the bitmap gives it the focus, and so the zoom keys; the sheet's keys go on
     // moving the current tile from there, as they did before.
@@ -38,6 +39,10 @@ void FrmMain::SetUpZoom() {
         BMPZoom->Fit();
         TilesZoom->Fit();
     };
+    // A larger window gives its extra width to the views by what their zoomed art needs.
+    growth->NeededWidths = [this] { return std::pair(BMPZoom->NeededWidth(), TilesZoom->NeededWidth()); };
+    BMPZoom->Zoomed = [growth] { growth->PlaceAgain(); };
+    TilesZoom->Zoomed = [growth] { growth->PlaceAgain(); };
 }
 
 void FrmMain::keyZoomIn_Activated() {

@@ -6,7 +6,6 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -15,8 +14,12 @@ namespace mosalind {
 namespace {
 
 constexpr int kColours = 16;
-const QSize kSwatchSize(22, 16);
-constexpr int kGap = 8;  // between the window and the box
+// Small, so that the box is narrow enough to sit over the bitmap view when the screen has
+// no room beside the window.
+const QSize kSwatchSize(16, 12);
+constexpr int kSwatchBorder = 6;
+constexpr int kMargin = 6;
+constexpr double kFontScale = 0.9;
 
 // A colour as a swatch: plain while solid; struck through with a hatch while empty.
 QIcon SwatchIcon(QRgb colour) {
@@ -36,17 +39,26 @@ QIcon SwatchIcon(QRgb colour) {
 
 }  // namespace
 
-SuggestionsBox::SuggestionsBox(const TileSet& tileSet, const TileGraphics& graphics, const QImage& picture,
-                               QWidget* parent)
-    : QDialog(parent, Qt::Tool), tileSet_(tileSet), graphics_(graphics), picture_(picture) {
-    suggested_.Empty = DefaultEmptyColours(graphics_);
+SuggestionsBox::SuggestionsBox(EditingSession& session, QWidget* parent)
+    : QDialog(parent, Qt::Tool), session_(session) {
+    session_.ChooseEmpty(session_.Empty());
     setWindowTitle("Suggestions");
+    QFont small = font();
+    small.setPointSizeF(small.pointSizeF() * kFontScale);
+    setFont(small);
     setModal(false);
 
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
     auto* help = new QLabel("Pressed colours are empty (sky, background); the others are solid.", this);
     help->setWordWrap(true);
     layout->addWidget(help);
+    OverlayNote = new QLabel(
+        "The overlay (F2) shows the suggestions while this box is open: a white corner marks a tile that differs, "
+        "dashes what is suggested for it. Closing the box puts the overlay back.",
+        this);
+    OverlayNote->setWordWrap(true);
+    layout->addWidget(OverlayNote);
 
     auto* swatches = new QGridLayout;
     swatches->setSpacing(2);
@@ -54,6 +66,7 @@ SuggestionsBox::SuggestionsBox(const TileSet& tileSet, const TileGraphics& graph
         QToolButton* swatch = new QToolButton(this);
         swatch->setCheckable(true);
         swatch->setIconSize(kSwatchSize);
+        swatch->setFixedSize(kSwatchSize + QSize(kSwatchBorder, kSwatchBorder));
         swatch->setToolTip(QString("Colour %1").arg(colour));
         swatches->addWidget(swatch, colour / 8, colour % 8);
         connect(swatch, &QToolButton::clicked, this, [this] { ColoursChosen(); });
@@ -62,10 +75,13 @@ SuggestionsBox::SuggestionsBox(const TileSet& tileSet, const TileGraphics& graph
     layout->addLayout(swatches);
 
     Differing = new QLabel(this);
+    Differing->setWordWrap(true);
     layout->addWidget(Differing);
-    auto* buttons = new QHBoxLayout;
+    // One under the other, so that the box stays narrow enough to sit over the bitmap view.
+    auto* buttons = new QVBoxLayout;
     SelectThem = new QPushButton("Select them", this);
-    Accept = new QPushButton("Accept for the selection", this);
+    Accept = new QPushButton(this);
+    ShowSelectedCount();
     for (QPushButton* button : {SelectThem, Accept}) {
         button->setAutoDefault(false);
         buttons->addWidget(button);
@@ -82,29 +98,42 @@ SuggestionsBox::SuggestionsBox(const TileSet& tileSet, const TileGraphics& graph
     });
     layout->addLayout(buttons);
     connect(this, &QDialog::finished, this, [this] {
-        if (Changed) {
-            Changed();
+        if (Closed) {
+            Closed();
+        }
+    });
+    listening_ = session_.Listen([this](const SessionChange& change) {
+        if (change.TileValues() || change.Has(SessionChange::kSheet | SessionChange::kEmpty)) {
+            Refresh();
+        }
+        if (change.Has(SessionChange::kSelection | SessionChange::kSet)) {
+            ShowSelectedCount();
         }
     });
 }
 
 void SuggestionsBox::ColoursChosen() {
+    EmptyColours empty;
     for (int colour = 0; colour < kColours; ++colour) {
-        suggested_.Empty.set(static_cast<std::size_t>(colour), Swatches[static_cast<std::size_t>(colour)]->isChecked());
+        empty.set(static_cast<std::size_t>(colour), Swatches[static_cast<std::size_t>(colour)]->isChecked());
     }
-    Refresh();
+    session_.ChooseEmpty(empty);  // the session tells the box, which works the suggestions out again
 }
 
 void SuggestionsBox::Refresh() {
     if (!isVisible()) {
         return;
     }
-    suggested_.Update(tileSet_, graphics_);
+    suggested_.Empty = session_.Empty();
+    suggested_.Update(session_.Set(), session_.Graphics());
     // The sheet read again may have new colours.
-    const QList<QRgb> colours = picture_.colorTable();
+    static const std::vector<BMPPaletteEntry> kNoColours;
+    const std::vector<BMPPaletteEntry>& colours = session_.Sheet() ? session_.Sheet()->Pixels.Palette : kNoColours;
     for (int colour = 0; colour < kColours; ++colour) {
         QToolButton* swatch = Swatches[static_cast<std::size_t>(colour)];
-        swatch->setIcon(SwatchIcon(colour < colours.size() ? colours[colour] : qRgb(0, 0, 0)));
+        const bool inPalette = static_cast<std::size_t>(colour) < colours.size();
+        const BMPPaletteEntry entry = inPalette ? colours[static_cast<std::size_t>(colour)] : BMPPaletteEntry{};
+        swatch->setIcon(SwatchIcon(inPalette ? qRgb(entry.Red, entry.Green, entry.Blue) : qRgb(0, 0, 0)));
         swatch->setChecked(suggested_.Empty.test(static_cast<std::size_t>(colour)));
     }
     const int tiles = static_cast<int>(suggested_.DifferingTiles().size());
@@ -118,16 +147,10 @@ void SuggestionsBox::Refresh() {
     }
 }
 
-void SuggestionsBox::PlaceBeside(const QWidget& window) {
-    adjustSize();
-    const QRect frame = window.frameGeometry();
-    const QScreen* screen = window.screen();
-    const QRect room = screen ? screen->availableGeometry() : QRect(frame.topLeft(), frame.size() * 3);
-    QPoint corner(frame.right() + kGap, frame.top());
-    if (corner.x() + frameGeometry().width() > room.right()) {
-        corner.setX(std::max(room.left(), frame.left() - kGap - frameGeometry().width()));
-    }
-    move(corner);
+void SuggestionsBox::ShowSelectedCount() {
+    const int count = session_.Selection().Count();
+    Accept->setText(count == 1 ? QString("Accept for the 1 selected tile")
+                               : QString("Accept for the %1 selected tiles").arg(count));
 }
 
 }  // namespace mosalind

@@ -131,11 +131,18 @@ RestoreAnswer QtUserDialogs::AskToRestore(const QString& setName, const QString&
     QMessageBox box(QMessageBox::Question, kTitle, RestoreQuestion(setName, keptAgo), QMessageBox::NoButton,
                     DialogParent());
     QPushButton* restore = box.addButton(QStringLiteral("Restore"), QMessageBox::AcceptRole);
-    box.addButton(QMessageBox::Discard);
+    QPushButton* discard = box.addButton(QMessageBox::Discard);
+    // The box closes by its title bar or Escape only through an escape button: an unseen
+    // one, so that no button but Discard deletes the edits.
+    QPushButton* later = box.addButton(QMessageBox::Cancel);
+    later->hide();
     box.setDefaultButton(restore);
-    box.setEscapeButton(QMessageBox::Discard);
+    box.setEscapeButton(later);
     box.exec();
-    return box.clickedButton() == restore ? RestoreAnswer::Restore : RestoreAnswer::Discard;
+    if (box.clickedButton() == restore) {
+        return RestoreAnswer::Restore;
+    }
+    return box.clickedButton() == discard ? RestoreAnswer::Discard : RestoreAnswer::Later;
 }
 
 bool QtUserDialogs::AskToOpenHereToo(const QString& path) {

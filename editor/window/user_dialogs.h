@@ -13,8 +13,9 @@ constexpr int kFileMustExistNoReadOnlyBox = kFileMustExist | kNoReadOnlyBox;  //
 // The answers to the question about unsaved changes.
 enum class UnsavedWorkAnswer { Save, Discard, Cancel };
 
-// The answers to the question about edits an editor kept and never saved.
-enum class RestoreAnswer { Restore, Discard };
+// The answers to the question about edits an editor kept and never saved: Later is the
+// question closed without a choice (its title bar, Escape), which keeps them for the next start.
+enum class RestoreAnswer { Restore, Discard, Later };
 
 // What the editor asks of the user through modal windows: the file dialogs and the
 // message box. FrmMain reaches them only through this interface, so that tests can
@@ -40,7 +41,8 @@ public:
 
     // Modal question titled "Mosalind": whether to put back the edits to `setName` (the
     // set's file, or "a new set") that an editor kept `keptAgo` ("3 minutes ago") and never
-    // saved. Restore is the default button (Return), Discard the Escape button.
+    // saved. Restore is the default button (Return); closing the question or Escape answers
+    // Later, so only the Discard button deletes them.
     virtual RestoreAnswer AskToRestore(const QString& setName, const QString& keptAgo) = 0;
 
     // Modal question titled "Mosalind": whether to open the set `path` that another running

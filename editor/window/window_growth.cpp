@@ -26,18 +26,39 @@ WindowGrowth::WindowGrowth(QWidget* window, QWidget* frame, QWidget* leftView, Q
 
 bool WindowGrowth::eventFilter(QObject* watched, QEvent* event) {
     if (watched == window_ && event->type() == QEvent::Resize) {
-        Place(window_->size());
-        if (Grown) {
-            Grown();
-        }
+        PlaceAgain();
     }
     return QObject::eventFilter(watched, event);
+}
+
+int LeftViewShare(int wider, int leftNeed, int leftDesign, int rightNeed, int rightDesign) {
+    leftNeed = std::max(1, leftNeed);
+    rightNeed = std::max(1, rightNeed);
+    const long long proportional = static_cast<long long>(wider) * leftNeed / (leftNeed + rightNeed);
+    int left = static_cast<int>(proportional);
+    const int leftLack = std::max(0, leftNeed - leftDesign);
+    const int rightLack = std::max(0, rightNeed - rightDesign);
+    if (left > leftLack && wider - left < rightLack) {
+        left = std::max(leftLack, wider - rightLack);
+    } else if (wider - left > rightLack && left < leftLack) {
+        left = std::min(leftLack, wider - rightLack);
+    }
+    return left;
+}
+
+void WindowGrowth::PlaceAgain() {
+    Place(window_->size());
+    if (Grown) {
+        Grown();
+    }
 }
 
 void WindowGrowth::Place(QSize client) {
     const int wider = std::max(0, client.width() - design_.width());
     const int taller = std::max(0, client.height() - design_.height());
-    const int leftShare = wider / 2;
+    const auto [leftNeed, rightNeed] = NeededWidths ? NeededWidths() : std::pair(0, 0);
+    const int leftShare =
+        LeftViewShare(wider, leftNeed, leftView_.Design.width(), rightNeed, middleView_.Design.width());
     if (frame_.Control) {
         frame_.Control->setGeometry(frame_.Design.adjusted(0, 0, wider, taller));
     }

@@ -1,6 +1,7 @@
 #include "window/zoomed_view.h"
 
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
 
@@ -66,6 +67,18 @@ ZoomedView::ZoomedView(PictureBox* viewport, PictureBox* content, QScrollBar* do
     const auto moveAcross = [this](int value) { content_->move(-value, content_->y()); };
     connect(across_, &QScrollBar::valueChanged, this, moveAcross);
     connect(across_, &QScrollBar::sliderMoved, this, moveAcross);
+    down_->installEventFilter(this);
+    across_->installEventFilter(this);
+}
+
+bool ZoomedView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Wheel) {
+        auto* wheel = static_cast<QWheelEvent*>(event);
+        if (wheel->modifiers() & Qt::ControlModifier) {
+            return ZoomByWheel(wheel->angleDelta().y());
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void ZoomedView::SetZoom(int zoom) {
@@ -79,6 +92,9 @@ void ZoomedView::SetZoom(int zoom) {
     zoom_ = zoom;
     content_->SetZoom(zoom_);
     marker_->SetZoom(zoom_);
+    if (Zoomed) {
+        Zoomed();
+    }
     Fit();
     if (Scrolls(down_)) {
         down_->setValue(static_cast<int>(top * zoom_));
@@ -111,6 +127,10 @@ int ZoomedView::WheelSteps(int angleDelta) {
     const int steps = wheelTurn_ / kWheelNotch;
     wheelTurn_ -= steps * kWheelNotch;
     return steps;
+}
+
+int ZoomedView::NeededWidth() const {
+    return content_->width() + viewport_->width() - VisibleWidth();
 }
 
 bool ZoomedView::NeedsAcross() const {

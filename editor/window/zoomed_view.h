@@ -34,6 +34,10 @@ public:
     std::function<std::optional<std::int16_t>()> MarkedCell;
 
     int Zoom() const { return zoom_; }
+    // Runs when the zoom changed, before the bars follow: the view may get another size.
+    std::function<void()> Zoomed;
+    // The view's width that shows the whole width of the content at its zoom.
+    int NeededWidth() const;
     // The view at `zoom` (1 to 4) with its marked cell in view; nothing without one.
     void ZoomTo(int zoom);
     // Ctrl and the wheel over the view: a zoom step a notch. Returns that the turn was taken.
@@ -43,6 +47,9 @@ public:
     void SetZoom(int zoom);
 
     QScrollBar* Across() const { return across_; }
+
+    // Ctrl and the wheel over either bar zoom as over the view; a bar would page instead.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     // The part of the viewport the content shows in, in pixels: its inner area less the bars.
     int VisibleWidth() const;

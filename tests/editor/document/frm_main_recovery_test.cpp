@@ -3,10 +3,14 @@
 #include <unistd.h>
 
 #include <gtest/gtest.h>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTimer>
 #include <QUndoStack>
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 
 #include "document/tile_set_file.h"
 #include "support/test_files.h"
@@ -14,6 +18,7 @@
 #include "support/window_driver.h"
 #include "window/edit_history.h"
 #include "window/recovery_keeper.h"
+#include "window/user_dialogs.h"
 
 namespace mosalind {
 namespace {
@@ -67,6 +72,7 @@ TEST_F(Recovery, AnEditorEndedWithoutClosingGivesItsEditsBackToTheNext) {
         {"an opened set, restored, saved to its own file with Ctrl+S", true, false, RestoreAnswer::Restore},
         {"the sheet gone: the planes kept with the edits are saved", true, true, RestoreAnswer::Restore},
         {"discarded: nothing is restored, nothing left", false, false, RestoreAnswer::Discard},
+        {"closed without a choice: kept for the next start, and said where", true, false, RestoreAnswer::Later},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.Why);
@@ -86,7 +92,7 @@ TEST_F(Recovery, AnEditorEndedWithoutClosingGivesItsEditsBackToTheNext) {
             ended.Choose(ended.Window.cboBehaviour, 9);
             ended.Window.actUndo->trigger();
             ended.Window.Recovery->WriteNow();
-            WriteTileSet(dir.File("expected.tls"), ended.Window.Document, ended.Window.Graphics);
+            WriteTileSet(dir.File("expected.tls"), ended.Window.Session.Set(), ended.Window.Session.Graphics());
             expected = ReadFileBytes(dir.File("expected.tls"));
             // Tile 0's type, tile 27's right side, frame 2 of tile 27 (4 frames, 910 tiles).
             ASSERT_EQ(expected.at(62 + 0), 5);
@@ -100,8 +106,18 @@ TEST_F(Recovery, AnEditorEndedWithoutClosingGivesItsEditsBackToTheNext) {
         WindowDriver next;
         StartKeeping(next);
         next.Dialogs.AnswerNextRestoreQuestion(row.Answer);
+        const std::vector<std::string> keptBefore = FilesEndingIn(state, ".recovery");
+        ASSERT_EQ(keptBefore.size(), 1u);
+        testing::internal::CaptureStderr();
         const bool restored = next.Window.OfferRecovery();
+        const std::string said = testing::internal::GetCapturedStderr();
         EXPECT_EQ(restored, row.Answer == RestoreAnswer::Restore);
+        if (row.Answer == RestoreAnswer::Later) {
+            EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+            EXPECT_NE(said.find(keptBefore[0]), std::string::npos) << said;
+        } else {
+            EXPECT_EQ(said, "");
+        }
         ASSERT_EQ(next.Dialogs.Questions.size(), 1u);
         EXPECT_EQ(next.Dialogs.Questions[0].toStdString(),
                   "Mosalind ended without saving the edits to " + (row.Opened ? set : std::string("a new set")) +
@@ -128,7 +144,8 @@ TEST_F(Recovery, AnEditorEndedWithoutClosingGivesItsEditsBackToTheNext) {
             EXPECT_TRUE(next.Window.cmdLoad->isEnabled());
         }
         next.Window.Recovery->WriteNow();
-        EXPECT_TRUE(FilesEndingIn(state, ".recovery").empty());
+        EXPECT_EQ(FilesEndingIn(state, ".recovery"),
+                  row.Answer == RestoreAnswer::Later ? keptBefore : std::vector<std::string>{});
     }
 }
 
@@ -249,8 +266,31 @@ TEST_F(Recovery, KeptEditsAreOfferedWhereNoLockCanBeMade) {
         // The kept file is named, and, restored, it became the next editor's.
         EXPECT_NE(report.find(row.ReadOnly ? keptPath : lock), std::string::npos) << report;
         EXPECT_EQ(std::filesystem::exists(keptPath), row.ReadOnly);
-    }
-}
 
-}  // namespace
+        // The real question, closed without a button: by its title bar or by Escape. Either keeps
+        // the edits; Discard must be a deliberate click.
+        TEST(RestoreQuestion, ClosedWithoutAChoiceItAnswersLater) {
+            const std::function<void(QWidget&)> closings[] = {
+                [](QWidget& box) { box.close(); },
+                [](QWidget& box) {
+                    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+                    QApplication::sendEvent(&box, &escape);
+                },
+            };
+            for (const auto& closeIt : closings) {
+                bool asked = false;
+                QTimer::singleShot(0, [&] {
+                    if (QWidget* box = QApplication::activeModalWidget()) {
+                        asked = true;
+                        closeIt(*box);
+                    }
+                });
+                QtUserDialogs dialogs;
+                EXPECT_EQ(dialogs.AskToRestore(QStringLiteral("a new set"), QStringLiteral("1 minute ago")),
+                          RestoreAnswer::Later);
+                EXPECT_TRUE(asked);
+            }
+        }
+
+    }  // namespace
 }  // namespace mosalind

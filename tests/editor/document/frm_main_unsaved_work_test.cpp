@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "editing/frm_main_editing_fixture.h"
+#include "support/tile_set_bytes.h"
 
 namespace mosalind {
 namespace {
@@ -82,10 +83,16 @@ TEST_F(UnsavedWork, SaveAsksBeforeReplacingAnotherFileButNotTheSetsOwn) {
     EXPECT_TRUE(driver.Dialogs.Questions.empty());
     EXPECT_EQ(AttributeByte(ReadFileBytes(own), 0, 0), 7);
 
+    // No goes back to the Save dialog, which starts at the same folder and name; Cancel
+    // there ends the save.
     driver.Dialogs.AnswerNextReplaceQuestion(false);
+    const size_t before = driver.Dialogs.FileRequests.size();
     driver.Save(other);
     ASSERT_EQ(driver.Dialogs.Questions.size(), 1u);
     EXPECT_EQ(driver.Dialogs.Questions[0], QString::fromStdString(other + " already exists. Replace it?"));
+    ASSERT_EQ(driver.Dialogs.FileRequests.size(), before + 2);
+    EXPECT_TRUE(driver.Dialogs.FileRequests.back().Save);
+    EXPECT_EQ(driver.Dialogs.FileRequests.back().FileName, QString::fromStdString(other));
     EXPECT_EQ(ReadFileBytes(other), otherBytes);
 
     // Ctrl+S saves to the set's own file, still own.tls, without a dialog.
@@ -124,6 +131,54 @@ TEST_F(UnsavedWork, SaveAsksBeforeReplacingAnotherFileButNotTheSetsOwn) {
     ASSERT_EQ(fresh.Dialogs.FileRequests.size(), 2u);  // Load Tiles, then Save
     EXPECT_TRUE(fresh.Dialogs.FileRequests[1].Save);
     EXPECT_TRUE(std::filesystem::exists(dir.File("first.tls")));
+}
+
+// Another set in the same run: Ctrl+O and Ctrl+N ask about unsaved work first, and the
+// other set comes with the sheet still loaded, New and Open still off, and the Frame Count
+// list showing its count.
+TEST_F(UnsavedWork, CtrlOAndCtrlNStartAnotherSetAfterTheQuestion) {
+    testing_support::TileSetContent fourFrames = testing_support::TileSetContent::Fresh(910, 4, 29120, 910);
+    fourFrames.Attributes[0][0] = 9;
+    const std::string other = dir.File("four.tls");
+    WriteFileBytes(other, fourFrames.FileBytes());
+    struct Row {
+        const char* Why;
+        int Key;
+        bool Edited;
+        UnsavedWorkAnswer Answer;
+        bool Replaced;
+        int Frames;  // of the set afterwards
+        int Type;    // of its tile 0
+    };
+    const Row rows[] = {
+        {"Ctrl+O, Cancel: the set and its edit stay", Qt::Key_O, true, UnsavedWorkAnswer::Cancel, false, 8, 5},
+        {"Ctrl+O, Discard: the other set", Qt::Key_O, true, UnsavedWorkAnswer::Discard, true, 4, 9},
+        {"Ctrl+O with nothing unsaved asks nothing", Qt::Key_O, false, UnsavedWorkAnswer::Cancel, true, 4, 9},
+        {"Ctrl+N, Discard: a new set of the list's 8 frames", Qt::Key_N, true, UnsavedWorkAnswer::Discard, true, 8, 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Why);
+        testing_support::WindowDriver editor;
+        editor.LoadTiles(dir.File("tiles.bmp"));
+        editor.New(1);
+        if (row.Edited) {
+            editor.Choose(editor.Window.cboBehaviour, 5);
+            editor.Dialogs.AnswerNextUnsavedWorkQuestion(row.Answer);
+        }
+        editor.Dialogs.AnswerNextFileDialog(QString::fromStdString(other));
+        editor.Press(QKeySequence(Qt::CTRL | row.Key));
+
+        EXPECT_EQ(editor.Dialogs.Questions.size(), row.Edited ? 1u : 0u);
+        EXPECT_EQ(editor.Window.Session.Set().Header.FrameCount, row.Frames);
+        EXPECT_EQ(editor.Attribute(0, 0), row.Type);
+        EXPECT_EQ(editor.Window.Session.IsUnsaved(), !row.Replaced);
+        EXPECT_EQ(editor.Window.cboFrameCount->currentText(), row.Frames == 4 ? " 4" : " 8");
+        EXPECT_EQ(editor.Window.optAnim[7]->isEnabled(), row.Frames == 8);
+        EXPECT_FALSE(editor.Window.fraIn->isEnabled());
+        EXPECT_FALSE(editor.Window.cmdLoad->isEnabled());
+        EXPECT_TRUE(editor.Window.fraOut->isEnabled());
+        EXPECT_FALSE(editor.Window.picBMPScroller->Picture().isNull());
+    }
 }
 
 }  // namespace

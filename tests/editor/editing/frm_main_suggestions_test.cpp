@@ -69,6 +69,8 @@ TEST(Suggestions, AcceptWritesWhatTheHandWouldInOneStep) {
     accepted.ClickAt(window.picTilesScroller, 3 * 16 + 8, 8, Qt::LeftButton, Qt::ShiftModifier);
     window.keySuggestions_Activated();
     ASSERT_TRUE(window.SuggestionBox->isVisible());
+    EXPECT_TRUE(window.AttributesShown);  // the overlay shows the suggestions, as the box says
+    EXPECT_EQ(window.SuggestionBox->Accept->text(), "Accept for the 3 selected tiles");
     // Each of the three cells is the art of 18 of the 910 tiles.
     EXPECT_EQ(window.SuggestionBox->Differing->text(), "54 tiles differ from their suggestions");
     const int steps = window.History->count();
@@ -80,10 +82,16 @@ TEST(Suggestions, AcceptWritesWhatTheHandWouldInOneStep) {
     EXPECT_EQ(window.SuggestionBox->Differing->text(), "51 tiles differ from their suggestions");
     accepted.Click(window.SuggestionBox->SelectThem);
     EXPECT_EQ(window.Session.Selection().Count(), 51);
+    EXPECT_EQ(window.SuggestionBox->Accept->text(), "Accept for the 51 selected tiles");
     EXPECT_TRUE(window.Session.Selection().Contains(53));
 
     accepted.Press(QKeySequence(Qt::CTRL | Qt::Key_Z));
     EXPECT_EQ(saved(accepted), before);
+
+    // Closing the box puts the overlay back as it was before F6: off.
+    window.keySuggestions_Activated();
+    EXPECT_FALSE(window.SuggestionBox->isVisible());
+    EXPECT_FALSE(window.AttributesShown);
 }
 
 }  // namespace

@@ -24,13 +24,15 @@ protected:
         window.activateWindow();
     }
 
-    // Ctrl and the wheel over the bitmap: `notches` up (positive) or down.
-    void WheelOverBitmap(int notches) {
+    // Ctrl and the wheel over the bitmap (or its scroll bar, which would page without the
+    // zoom's filter): `notches` up (positive) or down.
+    void WheelOverBitmap(int notches, QWidget* over = nullptr) {
+        QWidget* target = over != nullptr ? over : window.picBMPScroller;
         for (int i = 0; i < std::abs(notches); ++i) {
-            const QPointF at(10, 10);
-            QWheelEvent wheel(at, window.picBMPScroller->mapToGlobal(at), QPoint(), QPoint(0, notches > 0 ? 120 : -120),
-                              Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
-            QApplication::sendEvent(window.picBMPScroller, &wheel);
+            const QPointF at(5, 10);
+            QWheelEvent wheel(at, target->mapToGlobal(at), QPoint(), QPoint(0, notches > 0 ? 120 : -120), Qt::NoButton,
+                              Qt::ControlModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(target, &wheel);
         }
     }
 
@@ -60,7 +62,7 @@ TEST_F(ZoomAndGrowth, ClicksAtAZoomedTileOrCellReachTheOneShownThere) {
             driver.Press(QKeySequence(Qt::CTRL | (step == 1 ? Qt::Key_Equal : Qt::Key_Plus)));
         }
         WheelOverBitmap(-3);
-        WheelOverBitmap(z - 1);
+        WheelOverBitmap(z - 1, window.scrBMP);
         ASSERT_EQ(window.TilesZoom->Zoom(), z);
         ASSERT_EQ(window.BMPZoom->Zoom(), z);
         EXPECT_TRUE(InView(*window.TilesZoom, window.picTilesScroller, current, z)) << z << ": tile " << current;
@@ -103,43 +105,58 @@ TEST_F(ZoomAndGrowth, ClicksAtAZoomedTileOrCellReachTheOneShownThere) {
 TEST_F(ZoomAndGrowth, ALargerWindowGivesItsRoomToTheViewsAndTheRangesFollow) {
     // Both contents are 1,120 pixels high at 1x and 208 wide; a viewport's inner area is 4
     // pixels smaller than the view, whose scroll bars are 17 pixels wide.
+    // The extra width goes to the views by need: the width that shows their art whole, 208
+    // pixels a zoom step plus 21, shared in proportion, but the sheet first gets what it
+    // lacks while the 1x bitmap (229 needed, 241 had) lacks nothing.
     const struct {
         const char* Why;
         QSize Asked;
         int Zoom;
         QSize Client;
+        int BitmapShare;  // of the extra width
         QRect Tiles;
         int TilesRange;
         int AcrossRange;  // -1: no bar across
         int BitmapRange;
     } cases[] = {
-        {"the design size", {727, 503}, 1, {727, 503}, {248, 40, 241, 361}, 763, -1, 763},
-        {"200 x 200 more: 100 wider each and 200 higher",
+        {"the design size", {727, 503}, 1, {727, 503}, 0, {248, 40, 241, 361}, 763, -1, 763},
+        {"200 x 200 more, equal needs: 100 wider each and 200 higher",
          {927, 703},
          1,
          {927, 703},
+         100,
          {348, 40, 341, 561},
          1120 - 557,
          -1,
          1120 - 557},
-        {"2x is 416 pixels wide: wider than the 320 shown, so a bar across takes 17 from the height",
+        {"2x needs 437: 200 x 229 / 666 = 68 would leave it short, so it gets 196 of 200",
          {927, 703},
          2,
          {927, 703},
-         {348, 40, 341, 561},
-         2240 - 540,
-         416 - 320,
-         1120 - 557},
-        {"200 wider still, 2x fits the 420 pixels shown",
-         {1127, 703},
-         2,
-         {1127, 703},
-         {448, 40, 441, 561},
+         4,
+         {252, 40, 437, 561},
          2240 - 557,
          -1,
          1120 - 557},
-        {"4x", {1127, 703}, 4, {1127, 703}, {448, 40, 441, 561}, 4480 - 540, 832 - 420, 1120 - 557},
-        {"never smaller than the design size", {600, 400}, 1, {727, 503}, {248, 40, 241, 361}, 763, -1, 763},
+        {"200 wider still, 2x: 400 x 229 / 666 = 137 to the bitmap, the sheet more than it lacks",
+         {1127, 703},
+         2,
+         {1127, 703},
+         137,
+         {385, 40, 504, 561},
+         2240 - 557,
+         -1,
+         1120 - 557},
+        {"4x needs 853: all 400 go to the sheet, and a bar across takes 17 from the height",
+         {1127, 703},
+         4,
+         {1127, 703},
+         0,
+         {248, 40, 641, 561},
+         4480 - 540,
+         832 - 620,
+         1120 - 557},
+        {"never smaller than the design size", {600, 400}, 1, {727, 503}, 0, {248, 40, 241, 361}, 763, -1, 763},
     };
     for (const auto& c : cases) {
         window.resize(c.Asked);
@@ -149,10 +166,10 @@ TEST_F(ZoomAndGrowth, ALargerWindowGivesItsRoomToTheViewsAndTheRangesFollow) {
         const int wider = c.Client.width() - 727;
         const int taller = c.Client.height() - 503;
         EXPECT_EQ(window.frmControls->geometry(), QRect(8, 72, 713 + wider, 417 + taller)) << c.Why;
-        EXPECT_EQ(window.picBMP->geometry(), QRect(0, 40, 241 + wider / 2, 361 + taller)) << c.Why;
+        EXPECT_EQ(window.picBMP->geometry(), QRect(0, 40, 241 + c.BitmapShare, 361 + taller)) << c.Why;
         EXPECT_EQ(window.picTiles->geometry(), c.Tiles) << c.Why;
         // Over the sheet, the panel beside it, the buttons above.
-        EXPECT_EQ(window.lblTileNum->pos(), QPoint(248 + wider / 2, 16)) << c.Why;
+        EXPECT_EQ(window.lblTileNum->pos(), QPoint(248 + c.BitmapShare, 16)) << c.Why;
         EXPECT_EQ(window.cboBehaviour->geometry(), QRect(560 + wider, 16, 129, 21)) << c.Why;
         EXPECT_EQ(window.picAnim[7]->geometry(), QRect(504 + 48 * 3 + wider, 336, 41, 41)) << c.Why;
         EXPECT_EQ(window.fraOut->geometry(), QRect(272, 8, 89, 49)) << c.Why;
