@@ -266,31 +266,33 @@ TEST_F(Recovery, KeptEditsAreOfferedWhereNoLockCanBeMade) {
         // The kept file is named, and, restored, it became the next editor's.
         EXPECT_NE(report.find(row.ReadOnly ? keptPath : lock), std::string::npos) << report;
         EXPECT_EQ(std::filesystem::exists(keptPath), row.ReadOnly);
+    }
+}
 
-        // The real question, closed without a button: by its title bar or by Escape. Either keeps
-        // the edits; Discard must be a deliberate click.
-        TEST(RestoreQuestion, ClosedWithoutAChoiceItAnswersLater) {
-            const std::function<void(QWidget&)> closings[] = {
-                [](QWidget& box) { box.close(); },
-                [](QWidget& box) {
-                    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-                    QApplication::sendEvent(&box, &escape);
-                },
-            };
-            for (const auto& closeIt : closings) {
-                bool asked = false;
-                QTimer::singleShot(0, [&] {
-                    if (QWidget* box = QApplication::activeModalWidget()) {
-                        asked = true;
-                        closeIt(*box);
-                    }
-                });
-                QtUserDialogs dialogs;
-                EXPECT_EQ(dialogs.AskToRestore(QStringLiteral("a new set"), QStringLiteral("1 minute ago")),
-                          RestoreAnswer::Later);
-                EXPECT_TRUE(asked);
+// The real question, closed without a button: by its title bar or by Escape. Either keeps
+// the edits; Discard must be a deliberate click.
+TEST(RestoreQuestion, ClosedWithoutAChoiceItAnswersLater) {
+    const std::function<void(QWidget&)> closings[] = {
+        [](QWidget& box) { box.close(); },
+        [](QWidget& box) {
+            QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QApplication::sendEvent(&box, &escape);
+        },
+    };
+    for (const auto& closeIt : closings) {
+        bool asked = false;
+        QTimer::singleShot(0, [&] {
+            if (QWidget* box = QApplication::activeModalWidget()) {
+                asked = true;
+                closeIt(*box);
             }
-        }
+        });
+        QtUserDialogs dialogs;
+        EXPECT_EQ(dialogs.AskToRestore(QStringLiteral("a new set"), QStringLiteral("1 minute ago")),
+                  RestoreAnswer::Later);
+        EXPECT_TRUE(asked);
+    }
+}
 
-    }  // namespace
+}  // namespace
 }  // namespace mosalind
