@@ -166,7 +166,9 @@ int main(int argc, char* argv[]) {
     tryCommand->add_flag("--trace", tryRun.Trace,
                          "Print every step: step left top vx vy state tile type (else only the last)");
     const auto parameter = [tryCommand](const char* name, double& value, const char* what) {
-        tryCommand->add_option(name, value, std::string(what) + " (default " + std::to_string(value).substr(0, 8) + ")")
+        char shown[32];
+        std::snprintf(shown, sizeof shown, "%g", value);
+        tryCommand->add_option(name, value, std::string(what) + " (default " + shown + ")")
             ->option_text("PX")
             ->check(CLI::Range(0.0, mosalind::kMaxMotionParameter));
     };

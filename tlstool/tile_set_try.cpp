@@ -6,8 +6,8 @@
 #include <string_view>
 
 #include "document/refused_error.h"
+#include "document/tile_collision.h"
 #include "document/tile_set_file.h"
-#include "editing/tile_type_list.h"
 #include "tile_set_commands.h"
 
 namespace tlstool {
@@ -220,10 +220,10 @@ bool EndsWith(const std::string& text, const std::string& end) {
 // What blocks on a tile, in words: "top, left".
 std::string BlockingSides(const mosalind::TileSet& set, int tile) {
     static const char* const kSides[] = {"top", "right", "bottom", "left"};
+    const mosalind::TileCollision collision = mosalind::ReadTileCollision(set, tile);
     std::string sides;
-    for (int side = 0; side < 4; ++side) {
-        if (mosalind::BlockingRowForSideWord(
-                set.TileAttributes[static_cast<std::size_t>(side) + 1][static_cast<std::size_t>(tile)]) != 0) {
+    for (int side = 0; side < mosalind::kTileSides; ++side) {
+        if (collision.Sides[static_cast<std::size_t>(side)].Blocking != 0) {
             sides += std::string(sides.empty() ? "" : ", ") + kSides[side];
         }
     }

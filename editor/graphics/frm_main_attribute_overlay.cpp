@@ -8,6 +8,7 @@
 #include "editing/slope_codec.h"
 #include "editing/tile_type_list.h"
 #include "graphics/attribute_marks.h"
+#include "window/attribute_marks_picture.h"
 #include "window/frm_main.h"
 #include "window/suggestions_box.h"
 
@@ -194,6 +195,10 @@ const QImage& MarksImage(std::int16_t tileType, const std::array<std::int16_t, 4
 }
 
 }  // namespace
+
+const QImage& AttributeMarksPicture(std::int16_t tileType, const std::array<std::int16_t, 4>& sideWords) {
+    return MarksImage(tileType, sideWords, false);
+}
 
 void FrmMain::keyAttributes_Activated() {
     if (!SetIsOpen()) {

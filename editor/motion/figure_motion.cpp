@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <optional>
 
-#include "editing/slope_codec.h"
+#include "document/tile_collision.h"
 #include "editing/tile_type_list.h"
 
 namespace mosalind {
@@ -33,10 +33,11 @@ constexpr double kCornerAllowance = kFigureWidth / 2 + 1;
 
 enum Side { kTop = 0, kRight = 1, kBottom = 2, kLeft = 3 };
 
-// One side of a tile as the figure feels it.
+// One side of a tile as the figure feels it: the blocking kind (0 lets the figure through)
+// and the slope the side carries, along whose line a top or bottom holds the box.
 struct SideFeel {
-    int Kind = 0;                      // the blocking kind; 0 lets the figure through
-    std::optional<SlopeLevels> Slope;  // the side's line, where it carries a slope
+    int Kind = 0;
+    std::optional<SlopeLevels> Slope;
     bool Blocks() const { return Kind != 0; }
 };
 
@@ -57,9 +58,8 @@ public:
         if (tile < 0) {
             return {};
         }
-        const std::int16_t word =
-            set_.TileAttributes[static_cast<std::size_t>(side) + 1][static_cast<std::size_t>(tile)];
-        return {BlockingRowForSideWord(word), ReadableSlope(word)};
+        const SideCollision feel = ReadTileCollision(set_, tile).Sides[static_cast<std::size_t>(side)];
+        return {feel.Blocking, feel.Slope};
     }
 
     std::int16_t TypeOf(int tile) const {
@@ -289,11 +289,8 @@ void StepFigure(const TileSet& set, const TryMap& map, const MotionParameters& p
                 Figure& figure, FigureKeys keys) {
     const World world(set, map);
     bool grounded = figure.State != FigureState::Air;
-    int groundKind = 0;
-    if (grounded) {
-        const int tile = figure.TileUnderFeet;
-        groundKind = tile >= 0 ? BlockingRowForSideWord(set.TileAttributes[1][static_cast<std::size_t>(tile)]) : 0;
-    }
+    // The top under the feet sets the friction (no tile reads as no collision).
+    const int groundKind = grounded ? ReadTileCollision(set, figure.TileUnderFeet).Sides[kTop].Blocking : 0;
 
     const int direction = (keys.Right ? 1 : 0) - (keys.Left ? 1 : 0);
     if (direction != 0) {

@@ -49,6 +49,7 @@ const char* const kKeysHelp =
     "F2: the attributes over the tile sheet, on or off\n"
     "F3: play the animations, or stop them\n"
     "F6: suggestions from the tiles' art\n"
+    "F7: try the tiles: a figure runs over a map of them\n"
     "\n"
     "Attributes (F2)\n"
     "A bar along a side: it blocks (yellow 1, cyan 2, magenta 3)\n"
