@@ -22,11 +22,8 @@ void FrmMain::PushEdit(TileEdit edit) {
     if (!History->Push(std::move(edit))) {
         return;
     }
-    // The overlay shows what changed; a current tile the selection left out (taken out of
-    // it with Ctrl) shows its own values again.
-    if (AttributesShown) {
-        picTilesScroller->update();
-    }
+    // A current tile the selection left out (taken out of it with Ctrl) shows its own
+    // values again.
     const TileSelection& selection = Session.Selection();
     if (!frameCell && selection.Count() > 0 && !selection.Contains(CurrentTile())) {
         SelectTile(CurrentTile());

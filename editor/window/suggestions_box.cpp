@@ -36,10 +36,9 @@ QIcon SwatchIcon(QRgb colour) {
 
 }  // namespace
 
-SuggestionsBox::SuggestionsBox(const TileSet& tileSet, const TileGraphics& graphics, const QImage& picture,
-                               QWidget* parent)
-    : QDialog(parent, Qt::Tool), tileSet_(tileSet), graphics_(graphics), picture_(picture) {
-    suggested_.Empty = DefaultEmptyColours(graphics_);
+SuggestionsBox::SuggestionsBox(EditingSession& session, QWidget* parent)
+    : QDialog(parent, Qt::Tool), session_(session) {
+    session_.ChooseEmpty(session_.Empty());
     setWindowTitle("Suggestions");
     setModal(false);
 
@@ -86,25 +85,35 @@ SuggestionsBox::SuggestionsBox(const TileSet& tileSet, const TileGraphics& graph
             Changed();
         }
     });
+    listening_ = session_.Listen([this](const SessionChange& change) {
+        if (change.TileValues() || change.Has(SessionChange::kSheet | SessionChange::kEmpty)) {
+            Refresh();
+        }
+    });
 }
 
 void SuggestionsBox::ColoursChosen() {
+    EmptyColours empty;
     for (int colour = 0; colour < kColours; ++colour) {
-        suggested_.Empty.set(static_cast<std::size_t>(colour), Swatches[static_cast<std::size_t>(colour)]->isChecked());
+        empty.set(static_cast<std::size_t>(colour), Swatches[static_cast<std::size_t>(colour)]->isChecked());
     }
-    Refresh();
+    session_.ChooseEmpty(empty);  // the session tells the box, which works the suggestions out again
 }
 
 void SuggestionsBox::Refresh() {
     if (!isVisible()) {
         return;
     }
-    suggested_.Update(tileSet_, graphics_);
+    suggested_.Empty = session_.Empty();
+    suggested_.Update(session_.Set(), session_.Graphics());
     // The sheet read again may have new colours.
-    const QList<QRgb> colours = picture_.colorTable();
+    static const std::vector<BMPPaletteEntry> kNoColours;
+    const std::vector<BMPPaletteEntry>& colours = session_.Sheet() ? session_.Sheet()->Pixels.Palette : kNoColours;
     for (int colour = 0; colour < kColours; ++colour) {
         QToolButton* swatch = Swatches[static_cast<std::size_t>(colour)];
-        swatch->setIcon(SwatchIcon(colour < colours.size() ? colours[colour] : qRgb(0, 0, 0)));
+        const bool inPalette = static_cast<std::size_t>(colour) < colours.size();
+        const BMPPaletteEntry entry = inPalette ? colours[static_cast<std::size_t>(colour)] : BMPPaletteEntry{};
+        swatch->setIcon(SwatchIcon(inPalette ? qRgb(entry.Red, entry.Green, entry.Blue) : qRgb(0, 0, 0)));
         swatch->setChecked(suggested_.Empty.test(static_cast<std::size_t>(colour)));
     }
     const int tiles = static_cast<int>(suggested_.DifferingTiles().size());

@@ -5,9 +5,8 @@
 #include <array>
 #include <functional>
 
-#include "document/tile_set.h"
+#include "document/editing_session.h"
 #include "editing/set_suggestions.h"
-#include "graphics/tile_graphics.h"
 
 class QLabel;
 class QPushButton;
@@ -17,15 +16,16 @@ namespace mosalind {
 
 // The "Suggestions" box: the sheet's sixteen colours as swatches, each pressed while it
 // counts as empty; how many tiles differ from their suggestion; Select them; Accept for the
-// selection. It is not modal: the window goes on working beside it. It holds what the art
-// suggests for the window's tile set and sheet, worked out again while it is open; the
-// window does the edits.
+// selection. It is not modal: the window goes on working beside it. It listens to the
+// session: what the art suggests for the session's set and sheet is worked out again
+// while it is open, after every change of tiles, sheet or empty colours; a swatch pressed
+// chooses the session's empty colours; the window does the edits.
 class SuggestionsBox : public QDialog {
     Q_OBJECT
 public:
-    // The suggestions for `tileSet` on the sheet cut into `graphics` and shown as `picture`,
-    // which stay the window's; at first the sheet's default empty colour is pressed.
-    SuggestionsBox(const TileSet& tileSet, const TileGraphics& graphics, const QImage& picture, QWidget* parent);
+    // The suggestions for the session's set and sheet; the empty colours are the session's
+    // as they are when the box is made (at first the sheet's default ones), kept from then on.
+    SuggestionsBox(EditingSession& session, QWidget* parent);
 
     std::array<QToolButton*, 16> Swatches{};
     QLabel* Differing = nullptr;
@@ -49,10 +49,9 @@ public:
 private:
     void ColoursChosen();
 
-    const TileSet& tileSet_;
-    const TileGraphics& graphics_;
-    const QImage& picture_;
+    EditingSession& session_;
     SetSuggestions suggested_;
+    SessionSubscription listening_;
 };
 
 }  // namespace mosalind
