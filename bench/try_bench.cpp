@@ -43,7 +43,9 @@ TryMap MotionMap() {
 }
 
 // The keys of step i: runs right with a jump now and then, left on the way back.
-FigureKeys KeysOf(long long i) { return {(i / 300) % 2 == 1, (i / 300) % 2 == 0, i % 45 == 0}; }
+FigureKeys KeysOf(long long i) {
+    return {(i / 300) % 2 == 1, (i / 300) % 2 == 0, i % 45 == 0};
+}
 
 void BM_TryStep(benchmark::State& state) {
     const TileSet set = MotionSet();
@@ -60,7 +62,9 @@ void BM_TryStep(benchmark::State& state) {
 BENCHMARK(BM_TryStep);
 
 void BM_TrySecondDrawnAt2x(benchmark::State& state) {
-    const TileSet set = MotionSet();
+    EditingSession session;
+    session.RestoreSet(MotionSet(), "");
+    const TileSet& set = session.Set();
     QImage sheet(208, 16, QImage::Format_RGB32);
     for (int x = 0; x < sheet.width(); ++x) {
         for (int y = 0; y < sheet.height(); ++y) {
@@ -68,11 +72,10 @@ void BM_TrySecondDrawnAt2x(benchmark::State& state) {
         }
     }
     TryWindow::Sources sources;
-    sources.Set = &set;
     sources.Sheet = &sheet;
     sources.Zoom = [] { return 2; };
     sources.OverlayShown = [] { return true; };
-    TryWindow window(sources, nullptr, nullptr);
+    TryWindow window(session, sources, nullptr, nullptr);
     window.Map = MotionMap();
     window.Restart();
     QImage target(kDefaultTryColumns * 32, kDefaultTryRows * 32, QImage::Format_ARGB32_Premultiplied);

@@ -253,6 +253,60 @@ std::optional<Surface> WithinHeadroom(const World& world, const Figure& figure, 
     return std::nullopt;
 }
 
+// A slope the box ran into from the side in the air: its bottom was on or above the line
+// under its centre and is now below the line of that tile, which holds it (where there is
+// room above, or with `headroom` false, anyway).
+std::optional<Surface> SlopeRunInto(const World& world, const Figure& figure, double bottomBefore, double centreBefore,
+                                    bool headroom = true) {
+    const double centre = figure.CentreX();
+    const int column = CellOf(centre);
+    if (CellOf(centreBefore) != column) {
+        return std::nullopt;
+    }
+    std::optional<Surface> highest;
+    for (int row = CellOf(figure.Bottom() - kCell - kCornerAllowance); row <= CellOf(figure.Bottom()); ++row) {
+        const SideFeel top = world.Feel(column, row, kTop);
+        if (!top.Blocks() || !top.Slope) {
+            continue;
+        }
+        const double line = LineAt(*top.Slope, column, row, centre);
+        if (bottomBefore <= LineAt(*top.Slope, column, row, centreBefore) + kTouch && figure.Bottom() > line + kTouch &&
+            (!highest || line < highest->Y)) {
+            highest = Surface{line, column, row, true, true, top.Kind};
+        }
+    }
+    return headroom ? WithinHeadroom(world, figure, highest) : highest;
+}
+
+// Moves the box in the air by its vertical speed: a ceiling stops it on the way up, a floor
+// on the way down (returned; the caller sets the box on it).
+std::optional<Surface> MoveUpOrDown(const World& world, Figure& figure) {
+    std::optional<Surface> floor;
+    if (figure.Vy > 0) {
+        // A slope may catch a box that came in a little under its line from the side;
+        // where there is no room above, the tops below the feet still hold.
+        const auto floorBelow = [&](double slopeBelow) {
+            return WithinHeadroom(
+                world, figure,
+                FloorBetween(world, figure.Left, figure.Bottom(), figure.Bottom() + figure.Vy, slopeBelow));
+        };
+        floor = floorBelow(kCornerAllowance + std::abs(figure.Vx));
+        if (!floor) {
+            floor = floorBelow(0);
+        }
+    } else if (figure.Vy < 0) {
+        if (const std::optional<Surface> ceiling =
+                CeilingBetween(world, figure.Left, figure.Top, figure.Top + figure.Vy)) {
+            figure.Top = ceiling->Y;
+            figure.Vy = 0;
+        }
+    }
+    if (!floor) {
+        figure.Top += figure.Vy;
+    }
+    return floor;
+}
+
 // Whether the box overlaps a "Kills" tile or stands on one.
 bool TouchesKills(const World& world, const Figure& figure) {
     constexpr std::int16_t kKills = 1;
@@ -304,15 +358,20 @@ void StepFigure(const TileSet& set, const TryMap& map, const MotionParameters& p
     }
 
     const double leftBefore = figure.Left;
+    const double bottomBefore = figure.Bottom();
+    const double centreBefore = figure.CentreX();
     MoveAcross(world, figure, figure.Vx, grounded);
 
     if (grounded) {
         // Follow the ground: up or down a slope, onto the next tile, never up into a ceiling.
-        // A slope lifts or drops the feet by at most the distance run; beyond a cell's
-        // height a fast figure leaves the ground rather than climbing onto the next row.
-        const double reach = kCornerAllowance + std::min(std::abs(figure.Vx), kCornerAllowance);
+        // A slope lifts or drops the feet by at most the distance run (the steepest one a
+        // pixel a pixel), the corners' allowance besides. Climbing stays below a cell's
+        // height, so that a fast figure never steps up onto the next row.
+        const double run = std::abs(figure.Vx);
+        const double up = kCornerAllowance + std::min(run, kCornerAllowance);
+        const double down = kCornerAllowance + run;
         const auto floorNear = [&] {
-            return FloorBetween(world, figure.Left, figure.Bottom() - reach, figure.Bottom() + reach, 0);
+            return FloorBetween(world, figure.Left, figure.Bottom() - up, figure.Bottom() + down, 0);
         };
         std::optional<Surface> floor = floorNear();
         if (LiftsIntoCeiling(world, figure, floor)) {
@@ -330,28 +389,17 @@ void StepFigure(const TileSet& set, const TryMap& map, const MotionParameters& p
     }
     if (!grounded) {
         figure.Vy = std::min(figure.Vy + parameters.Gravity, parameters.MaxFall);
-        std::optional<Surface> floor;
-        if (figure.Vy > 0) {
-            // A slope may catch a box that came in a little under its line from the side;
-            // where there is no room above, the tops below the feet still hold.
-            const auto floorBelow = [&](double slopeBelow) {
-                return WithinHeadroom(
-                    world, figure,
-                    FloorBetween(world, figure.Left, figure.Bottom(), figure.Bottom() + figure.Vy, slopeBelow));
-            };
-            floor = floorBelow(kCornerAllowance + std::abs(figure.Vx));
-            if (!floor) {
-                floor = floorBelow(0);
-            }
-        } else if (figure.Vy < 0) {
-            if (const std::optional<Surface> ceiling =
-                    CeilingBetween(world, figure.Left, figure.Top, figure.Top + figure.Vy)) {
-                figure.Top = ceiling->Y;
-                figure.Vy = 0;
-            }
-        }
+        const Figure across = figure;
+        std::optional<Surface> floor = MoveUpOrDown(world, figure);
         if (!floor) {
-            figure.Top += figure.Vy;
+            floor = SlopeRunInto(world, figure, bottomBefore, centreBefore);
+            if (!floor && SlopeRunInto(world, figure, bottomBefore, centreBefore, false)) {
+                // No room above that slope: the box stays beside it, and rises or falls there.
+                figure = across;
+                figure.Left = leftBefore;
+                figure.Vx = 0;
+                floor = MoveUpOrDown(world, figure);
+            }
         }
         Hold(world, figure, floor);
     }

@@ -1,7 +1,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "window/edit_history.h"
 #include "window/frm_main.h"
 #include "window/try_window.h"
 #include "window/zoomed_view.h"
@@ -39,22 +38,19 @@ std::vector<std::vector<int>> SelectionStamp(const TileSelection& selection) {
 
 }  // namespace
 
-// F7: the Try window, made at its first use. It reads the set, the sheet's picture, the zoom
-// and the overlay as they are at each paint and step, so an edit, an undo or a new sheet
-// shows in it at once; the history tells it of every change of the set.
+// F7: the Try window, made at its first use. It listens to the session, and reads the set,
+// the sheet's picture, the zoom and the overlay as they are at each paint and step.
 void FrmMain::keyTry_Activated() {
     if (!SetIsOpen()) {
         return;
     }
     if (TryBox == nullptr) {
         TryWindow::Sources sources;
-        sources.Set = &Document;
-        sources.Sheet = &BMPPicture;
+        sources.Sheet = &picBMPScroller->Picture();
         sources.Zoom = [this] { return TilesZoom != nullptr ? TilesZoom->Zoom() : 1; };
         sources.OverlayShown = [this] { return AttributesShown; };
         sources.Stamp = [this] { return SelectionStamp(Session.Selection()); };
-        TryBox = new TryWindow(std::move(sources), dialogs_, this);
-        connect(History, &QUndoStack::indexChanged, TryBox, [this] { TryBox->SetChanged(); });
+        TryBox = new TryWindow(Session, std::move(sources), dialogs_, this);
     }
     TryBox->show();
     TryBox->raise();

@@ -76,8 +76,8 @@ constexpr ParameterRow kParameterRows[] = {
 
 }  // namespace
 
-TryWindow::TryWindow(Sources sources, UserDialogs* dialogs, QWidget* parent)
-    : QWidget(parent, Qt::Window), sources_(std::move(sources)), dialogs_(dialogs) {
+TryWindow::TryWindow(const EditingSession& session, Sources sources, UserDialogs* dialogs, QWidget* parent)
+    : QWidget(parent, Qt::Window), session_(session), sources_(std::move(sources)), dialogs_(dialogs) {
     setWindowTitle(QStringLiteral("Try"));
     setFocusPolicy(Qt::StrongFocus);
 
@@ -102,9 +102,10 @@ TryWindow::TryWindow(Sources sources, UserDialogs* dialogs, QWidget* parent)
     SaveMap = new QPushButton(QStringLiteral("Save Map..."), this);
     connect(OpenMap, &QPushButton::clicked, this, [this] { OpenMap_Click(); });
     connect(SaveMap, &QPushButton::clicked, this, [this] { SaveMap_Click(); });
-    auto* help = new QLabel(QStringLiteral("Left/Right run, Space/Up jump, R start\n"
-                                           "Click paints, right click erases,\nmiddle click (or S+click) sets the start"),
-                            this);
+    auto* help =
+        new QLabel(QStringLiteral("Left/Right run, Space/Up jump, R start\n"
+                                  "Click paints, right click erases,\nmiddle click (or S+click) sets the start"),
+                   this);
     auto* side = new QVBoxLayout;
     side->addLayout(controls);
     side->addWidget(OpenMap);
@@ -130,11 +131,14 @@ TryWindow::TryWindow(Sources sources, UserDialogs* dialogs, QWidget* parent)
     timer_->setInterval(kStepMilliseconds);
     connect(timer_, &QTimer::timeout, this, [this] { Step(held_); });
 
+    listening_ = session_.Listen([this](const SessionChange& change) { Session_Changed(change); });
     Restart();
     resize(900, 560);
 }
 
-int TryWindow::Zoom() const { return std::max(1, sources_.Zoom ? sources_.Zoom() : 1); }
+int TryWindow::Zoom() const {
+    return std::max(1, sources_.Zoom ? sources_.Zoom() : 1);
+}
 
 void TryWindow::SizeView() {
     const int zoom = Zoom();
@@ -142,27 +146,31 @@ void TryWindow::SizeView() {
 }
 
 void TryWindow::Step(FigureKeys keys) {
-    StepFigure(*sources_.Set, Map, Parameters, Start, Current, keys);
+    StepFigure(session_.Set(), Map, Parameters, Start, Current, keys);
     ShowStatus();
     MapView->update();
 }
 
 void TryWindow::Restart() {
-    Current = FigureAtStart(*sources_.Set, Map, Start);
+    Current = FigureAtStart(session_.Set(), Map, Start);
     ShowStatus();
     MapView->update();
 }
 
-void TryWindow::SetChanged() {
-    SizeView();
-    ShowStatus();
-    MapView->update();
+void TryWindow::Session_Changed(const SessionChange& change) {
+    if (change.Has(SessionChange::kSet)) {
+        // Another set: the figure starts again in its world.
+        Restart();
+    } else if (change.TileValues() || change.Has(SessionChange::kSheet)) {
+        ShowStatus();
+        MapView->update();
+    }
 }
 
 void TryWindow::ShowStatus() {
     Status->setText(QStringLiteral("Under the feet: tile %1, \"%2\"   Figure at %3, %4 (%5)")
                         .arg(Current.TileUnderFeet)
-                        .arg(QString::fromStdString(TypeUnderFeet(*sources_.Set, Current)))
+                        .arg(QString::fromStdString(TypeUnderFeet(session_.Set(), Current)))
                         .arg(Current.Left, 0, 'f', 2)
                         .arg(Current.Top, 0, 'f', 2)
                         .arg(QString::fromLatin1(FigureStateWord(Current.State))));
@@ -196,7 +204,7 @@ void TryWindow::MapView_MouseDown(Qt::MouseButton button, QPoint at, bool startK
 }
 
 void TryWindow::PaintMap(QPainter& painter) const {
-    const TileSet& set = *sources_.Set;
+    const TileSet& set = session_.Set();
     const int zoom = Zoom();
     const int cellSize = kTryCellSize * zoom;
     const int tileCount = std::clamp<int>(set.Header.TileCount, 0, kMaxTiles);
@@ -223,8 +231,8 @@ void TryWindow::PaintMap(QPainter& painter) const {
                                                         set.TileAttributes[2][static_cast<std::size_t>(tile)],
                                                         set.TileAttributes[3][static_cast<std::size_t>(tile)],
                                                         set.TileAttributes[4][static_cast<std::size_t>(tile)]};
-                painter.drawImage(target, AttributeMarksPicture(set.TileAttributes[0][static_cast<std::size_t>(tile)],
-                                                                sides));
+                painter.drawImage(target,
+                                  AttributeMarksPicture(set.TileAttributes[0][static_cast<std::size_t>(tile)], sides));
             }
         }
     }

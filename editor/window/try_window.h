@@ -5,7 +5,7 @@
 #include <functional>
 #include <vector>
 
-#include "document/tile_set.h"
+#include "document/editing_session.h"
 #include "motion/figure_motion.h"
 #include "motion/motion_parameters.h"
 #include "motion/try_map.h"
@@ -25,18 +25,19 @@ class UserDialogs;
 class TryWindow : public QWidget {
     Q_OBJECT
 public:
-    // What the window shows of the editor, read at every paint: the set, the sheet's picture
-    // (13 cells a row), the sheet's zoom, whether the attribute overlay is on, and the tiles a
-    // click paints (the selection's rectangle, row by row; -1 where the rectangle has no
-    // selected tile).
+    // What the window shows of the editor besides the session's set, read at every paint:
+    // the sheet's picture (13 cells a row), the sheet's zoom, whether the attribute overlay is
+    // on, and the tiles a click paints (the selection's rectangle, row by row; -1 where the
+    // rectangle has no selected tile).
     struct Sources {
-        const TileSet* Set = nullptr;
         const QImage* Sheet = nullptr;
         std::function<int()> Zoom;
         std::function<bool()> OverlayShown;
         std::function<std::vector<std::vector<int>>()> Stamp;
     };
-    TryWindow(Sources sources, UserDialogs* dialogs, QWidget* parent);
+    // The window listens to `session`: an edit, an undo, a set opened or a sheet read again
+    // shows at once and the next step feels it.
+    TryWindow(const EditingSession& session, Sources sources, UserDialogs* dialogs, QWidget* parent);
 
     TryMap Map = TryMap::Empty(kDefaultTryColumns, kDefaultTryRows);
     FigureStart Start{2, kDefaultTryRows - 3};
@@ -53,8 +54,6 @@ public:
     void Step(FigureKeys keys);
     // The figure back at the start, at rest.
     void Restart();
-    // The set or the sheet changed: the next paint shows it, the next step feels it.
-    void SetChanged();
 
     // The map's clicks, in the view's pixels: Qt's button; `startKey` while S is held.
     void MapView_MouseDown(Qt::MouseButton button, QPoint at, bool startKey);
@@ -72,7 +71,10 @@ private:
     void SaveMap_Click();
     void ShowStatus();
     void SizeView();
+    void Session_Changed(const SessionChange& change);
 
+    const EditingSession& session_;
+    SessionSubscription listening_;
     Sources sources_;
     UserDialogs* dialogs_;
     QTimer* timer_ = nullptr;

@@ -289,7 +289,14 @@ TEST(FigureMotion, RandomMapsAndKeysNeverBreakTheSidesOrSlopes) {
         const FigureStart start{1 + pick(12), 1 + pick(5)};
         map.Set(start.Column, start.Row, -1);
         map.Set(start.Column, start.Row - 1, -1);
-        const MotionParameters parameters;
+        // The default parameters, and faster or slower figures.
+        MotionParameters parameters;
+        if (trial % 2 == 1) {
+            parameters.RunSpeed = 0.5 + pick(16) * 0.5;
+            parameters.RunAcceleration = 0.05 + pick(8) * 0.25;
+            parameters.MaxFall = 1 + pick(16);
+            parameters.JumpSpeed = 1 + pick(12);
+        }
 
         Figure figure = FigureAtStart(set, map, start);
         for (int step = 0; step < 400; ++step) {
@@ -361,7 +368,10 @@ TEST(FigureMotion, RandomMapsAndKeysNeverBreakTheSidesOrSlopes) {
                     const int word = tiles[tile].Top;
                     if (before.Bottom() <= LineY(word, column, row, before.CentreX()) + 1e-4) {
                         EXPECT_LE(figure.Bottom(), LineY(word, column, row, figure.CentreX()) + 1)
-                            << "fell through the slope of tile " << tile << " at " << column << "," << row;
+                            << "fell through the slope of tile " << tile << " at " << column << "," << row << " from "
+                            << before.Left << "," << before.Top << " moving " << figure.Vx << "," << figure.Vy
+                            << ", state " << FigureStateWord(before.State) << " to " << FigureStateWord(figure.State)
+                            << " on tile " << figure.TileUnderFeet;
                     }
                 }
             }
