@@ -264,7 +264,7 @@ TEST(FigureMotion, RandomMapsAndKeysNeverBreakTheSidesOrSlopes) {
     std::mt19937 random(20261210);
     const auto pick = [&random](int count) { return std::uniform_int_distribution<int>(0, count - 1)(random); };
     int slopeSteps = 0;
-    for (int trial = 0; trial < 300; ++trial) {
+    for (int trial = 0; trial < 200; ++trial) {
         // Random tiles: each side blocking or not, some tops and bottoms sloped.
         std::vector<TileSpec> tiles;
         for (int tile = 0; tile < 8; ++tile) {
