@@ -246,19 +246,6 @@ int main(int argc, char** argv) {
                 times == &reporter.RealTime ? "wall" : "CPU", atFour->second / kFrame, atOne->second / kFrame);
         }
     }
-    // The Try figure (try_bench.cpp): the core's step in nanoseconds, the window's second in
-    // milliseconds.
-    for (const auto* times : {&reporter.RealTime, &reporter.CpuTime}) {
-        const auto step = times->find("BM_TryStep");
-        const auto second = times->find("BM_TrySecondDrawnAt2x");
-        if (step != times->end() && second != times->end()) {
-            std::printf(
-                "Try: one step of the figure on a 40 x 24 map / a 16 ms frame (%s time): %.6f; 60 steps each drawn "
-                "at 2x / a 16 ms frame: %.3f (per drawn step %.4f)\n",
-                times == &reporter.RealTime ? "wall" : "CPU", step->second / 16e6, second->second / 16,
-                second->second / 60 / 16);
-        }
-    }
     for (const auto* times : {&reporter.RealTime, &reporter.CpuTime}) {
         const auto reload = times->find("BM_ReloadTallestSheet");
         const auto load = times->find("BM_LoadTilesTallestSheet/40");
