@@ -56,6 +56,7 @@ TEST_F(TlstoolCommands, HelpAndVersionAnswerOnStandardOutput) {
         {{"refresh", "--help"}, "Give SET the planes of SHEET"},
         {{"suggest", "--help"}, "Give SET's blank tiles the blocking"},
         {{"check", "--help"}, "List what the game or the editor would trip over"},
+        {{"try", "--help"}, "Run the editor's Try figure over MAP"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Arguments.front() + " " + c.Arguments.back());
