@@ -7,7 +7,9 @@
 #  - export --tsx of the set on the tallest sheet (the tileset and the sheet as a PNG)
 #    against refresh of the same files, and suggest (the rules' values for every blank
 #    tile, written into a copy) against refresh too;
-#  - export, and import (with a sheet of 1,209 cells), against jq . on the same JSON.
+#  - export, and import (with a sheet of 1,209 cells), against jq . on the same JSON;
+#  - try of 10,000 steps of the figure over a 40 x 24 map of the set's tiles against check
+#    of the same set.
 # Usage: bench/tlstool.sh [BUILD_DIR]   (default: build/ in the repository; needs jq)
 set -euo pipefail
 repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -53,6 +55,14 @@ tsx_ns=$(best_of_nine "$tlstool" export "$set_file" --sheet "$work/tallest.bmp" 
 export_ns=$(best_of_nine "$tlstool" export "$set_file" -o "$work/out.json")
 import_ns=$(best_of_nine "$tlstool" import "$work/largest.json" --sheet "$work/set-sheet.bmp" -o "$work/imported.tls")
 jq_ns=$(best_of_nine jq . "$work/largest.json")
+# A floor of tiles 0 to 39 under an empty map: the figure runs right and back, jumping.
+awk 'BEGIN { for (r = 0; r < 24; r++) { line = ""; for (c = 0; c < 40; c++) {
+  line = line (c ? "," : "") (r == 23 ? c : -1) } print line } }' > "$work/map.csv"
+try_ns=$(best_of_nine "$tlstool" try "$set_file" "$work/map.csv" --start 2,20 \
+  --keys 'right*2000 right+jump*1 left*2000 left+jump*1 right*3000' --steps 2998)
+# check exits 1 when it lists anything; its time is what counts here.
+check_set() { "$tlstool" check "$set_file" || true; }
+check_ns=$(best_of_nine check_set)
 cmp -s "$work/out.tls" "$work/refreshed.tls" || { echo "refresh wrote different bytes" >&2; exit 1; }
 
 echo "refreshed set: $(stat -c %s "$work/refreshed.tls") bytes; JSON: $(stat -c %s "$work/largest.json") bytes"
@@ -61,11 +71,12 @@ cmp -s "$work/first-tsx" "$work/largest.tsx" && cmp -s "$work/first-png" "$work/
 
 echo "tileset: $(stat -c %s "$work/largest.tsx") bytes; its picture: $(stat -c %s "$work/largest.png") bytes"
 awk -v r="$refresh_ns" -v c="$cp_ns" -v cs="$cp_sync_ns" -v d="$dd_ns" -v t="$tsx_ns" -v s="$suggest_ns" -v e="$export_ns" \
-    -v i="$import_ns" -v j="$jq_ns" 'BEGIN {
+    -v i="$import_ns" -v j="$jq_ns" -v y="$try_ns" -v k="$check_ns" 'BEGIN {
   printf "refresh: %.1f ms   cp: %.1f ms   ratio refresh/cp: %.2f (target at most 3, moonshot 2)\n", r / 1e6, c / 1e6, r / c
   printf "refresh: %.1f ms   cp + sync: %.1f ms   ratio refresh/(cp + sync): %.2f\n", r / 1e6, cs / 1e6, r / cs
   printf "refresh: %.1f ms   dd conv=fsync: %.1f ms   ratio refresh/dd: %.2f (goal at most 1.5)\n", r / 1e6, d / 1e6, r / d
   printf "export --tsx: %.1f ms   refresh: %.1f ms   ratio tsx/refresh: %.2f (target at most 2)\n", t / 1e6, r / 1e6, t / r
   printf "suggest: %.1f ms   refresh: %.1f ms   ratio suggest/refresh: %.2f (target at most 1.5)\n", s / 1e6, r / 1e6, s / r
   printf "export:  %.1f ms   jq: %.1f ms   ratio export/jq: %.2f (target at most 3)\n", e / 1e6, j / 1e6, e / j
-  printf "import:  %.1f ms   jq: %.1f ms   ratio import/jq: %.2f (target at most 3)\n", i / 1e6, j / 1e6, i / j }'
+  printf "import:  %.1f ms   jq: %.1f ms   ratio import/jq: %.2f (target at most 3)\n", i / 1e6, j / 1e6, i / j
+  printf "try (10,000 steps): %.1f ms   check: %.1f ms   ratio try/check: %.2f\n", y / 1e6, k / 1e6, y / k }'

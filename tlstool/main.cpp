@@ -15,6 +15,7 @@
 #include "printable_text.h"
 #include "tile_set_commands.h"
 #include "tile_set_suggest.h"
+#include "tile_set_try.h"
 #include "usage_error.h"
 
 namespace {
@@ -144,6 +145,43 @@ int main(int argc, char* argv[]) {
     setArgument(checkCommand);
     sheetOption(checkCommand, "Also check the frames' cells and the planes against this sheet");
 
+    tlstool::TryRun tryRun;
+    CLI::App* tryCommand =
+        command("try",
+                "Run the editor's Try figure over MAP with SET's collision and print where it ends (or, with --trace, "
+                "every step)");
+    setArgument(tryCommand);
+    tryCommand->add_option("MAP", tryRun.MapPath, "The map: CSV (tile numbers, -1 for none) or the map editor's .tmx")
+        ->required()
+        ->type_name("");
+    tryCommand->add_option("--start", tryRun.Start, "The cell the figure starts standing in")
+        ->option_text("COL,ROW")
+        ->required();
+    tryCommand
+        ->add_option("--keys", tryRun.Keys,
+                     "The keys held, step by step: tokens such as right*60 right+jump*1 none*90 (left, right, jump "
+                     "or none)")
+        ->option_text("SCRIPT");
+    tryCommand->add_option("--steps", tryRun.Steps, "Steps with no key after the script (default 0)")->option_text("N");
+    tryCommand->add_flag("--trace", tryRun.Trace,
+                         "Print every step: step left top vx vy state tile type (else only the last)");
+    const auto parameter = [tryCommand](const char* name, double& value, const char* what) {
+        char shown[32];
+        std::snprintf(shown, sizeof shown, "%g", value);
+        tryCommand->add_option(name, value, std::string(what) + " (default " + shown + ")")
+            ->option_text("PX")
+            ->check(CLI::Range(0.0, mosalind::kMaxMotionParameter));
+    };
+    mosalind::MotionParameters& motion = tryRun.Parameters;
+    parameter("--gravity", motion.Gravity, "Gravity, pixels per step per step");
+    parameter("--max-fall", motion.MaxFall, "Greatest fall speed, pixels per step");
+    parameter("--run-speed", motion.RunSpeed, "Run speed, pixels per step");
+    parameter("--run-accel", motion.RunAcceleration, "Run acceleration, pixels per step per step");
+    parameter("--jump-speed", motion.JumpSpeed, "Jump speed, pixels per step");
+    parameter("--friction", motion.Friction, "Friction of a normal top (and in the air)");
+    parameter("--friction-slippery", motion.FrictionSlippery, "Friction of a slippery top (blocking kind 2)");
+    parameter("--friction-icy", motion.FrictionIcy, "Friction of an icy top (blocking kind 3)");
+
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     if (const std::optional<std::string> problem = tlstool::SubcommandProblem(arguments)) {
         return Fail(*problem);
@@ -184,6 +222,9 @@ int main(int argc, char* argv[]) {
             }
             const int written = WriteOut(text);
             return listOnly && !lines.empty() ? 1 : written;
+        } else if (tryCommand->parsed()) {
+            tryRun.SetPath = set;
+            return WriteOut(tlstool::TryTileSet(tryRun));
         } else if (checkCommand->parsed()) {
             const auto lines =
                 tlstool::CheckTileSetFile(set, sheet.empty() ? std::nullopt : std::optional<std::string>(sheet));

@@ -8,7 +8,7 @@
 namespace tlstool {
 
 // The subcommands, in the order the usage lists them.
-inline const std::vector<std::string> kSubcommands = {"export", "import", "refresh", "suggest", "check"};
+inline const std::vector<std::string> kSubcommands = {"export", "import", "refresh", "suggest", "check", "try"};
 
 // When the first argument names no subcommand (a word that is none of them, or nothing at
 // all), the line that says so and lists them; nothing when the parser is to go on.

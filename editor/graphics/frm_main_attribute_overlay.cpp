@@ -4,6 +4,7 @@
 
 #include "editing/cell_grid.h"
 #include "graphics/attribute_marks.h"
+#include "window/attribute_marks_picture.h"
 #include "window/frm_main.h"
 #include "window/suggestions_box.h"
 
@@ -78,6 +79,10 @@ const QImage& MarksImage(const AttributeMarks& marks, bool suggested) {
 }
 
 }  // namespace
+
+const QImage& AttributeMarksPicture(std::int16_t tileType, const std::array<std::int16_t, 4>& sideWords) {
+    return MarksImage(tileType, sideWords, false);
+}
 
 void FrmMain::keyAttributes_Activated() {
     if (!SetIsOpen()) {

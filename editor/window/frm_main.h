@@ -37,6 +37,7 @@ struct LoadedSheet;
 class RecoveryKeeper;
 class SheetWatch;
 class SuggestionsBox;
+class TryWindow;
 
 // The editor's one window: its controls and views, which show the editing session, and
 // the loaded tile bitmap with its planar graphics and displayed picture. Its handlers are
@@ -106,6 +107,7 @@ public:
     AnimationPlayback* Playback = nullptr;    // the animations playing, F3
     EditHistory* History = nullptr;           // the document's edits, undone and redone
     SuggestionsBox* SuggestionBox = nullptr;  // F6, made at its first use
+    TryWindow* TryBox = nullptr;              // F7, made at its first use
 
     // ---- State ----
     EditingSession Session;        // the tile set, the sheet, the current tile and frame, the selection
@@ -160,6 +162,7 @@ public:
     void SuggestionBox_Accept();
     void SuggestionBox_Closed();
     void keySameArt_Activated();
+    void keyTry_Activated();  // motion/frm_main_try.cpp
     void keySameValues_Activated();
 
     // ---- Procedures ----

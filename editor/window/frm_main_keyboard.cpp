@@ -51,6 +51,7 @@ const char* const kKeysHelp =
     "F3: play the animations, or stop them\n"
     "F6: suggestions from the tiles' art, shown by the overlay;\n"
     "closing their box puts the overlay back as it was\n"
+    "F7: try the tiles: a figure runs over a map of them\n"
     "\n"
     "Attributes (F2)\n"
     "A bar along a side: it blocks (yellow 1, cyan 2, magenta 3)\n"

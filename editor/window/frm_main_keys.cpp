@@ -47,6 +47,7 @@ void FrmMain::BuildKeys() {
          &FrmMain::keyPasteWithFrames_Activated,
          nullptr},
         {"Suggestions", {QKeySequence(Qt::Key_F6)}, &FrmMain::keySuggestions_Activated, nullptr},
+        {"Try", {QKeySequence(Qt::Key_F7)}, &FrmMain::keyTry_Activated, nullptr},
         {"Select Same Art", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A)}, &FrmMain::keySameArt_Activated, nullptr},
         {"Select Same Values",
          {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T)},

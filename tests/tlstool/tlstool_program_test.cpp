@@ -59,6 +59,7 @@ TEST_F(TlstoolCommands, HelpAndVersionAnswerOnStandardOutput) {
         {{"refresh", "--help"}, "Give SET the planes of SHEET"},
         {{"suggest", "--help"}, "Give SET's blank tiles the blocking"},
         {{"check", "--help"}, "List what the game or the editor would trip over"},
+        {{"try", "--help"}, "Run the editor's Try figure over MAP"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Arguments.front() + " " + c.Arguments.back());
@@ -185,18 +186,38 @@ TEST_F(TlstoolCommands, BadInputIsRefusedInOneLineAndTouchesNoOutput) {
         return "{ \"format\": \"mosalind-tile-set\", \"version\": 1, \"frame_count\": 4, \"tiles\": [" + tiles + "] }";
     }();
 
+    // tlstool try on a set whose tile 1 blocks on its right side and tile 2 on its top only.
+    RawTileSet trySet = PlainTileSet(13, 4, 13);
+    trySet.Attributes[2][1] = 1;
+    trySet.Attributes[1][2] = 1;
+    const std::string trySetPath = Write("try.tls", trySet.FileBytes());
+    WriteText("tiles.tsx", "<tileset/>");
+    const auto tryOn = [&](const std::string& map, const std::string& start, const std::string& name = "map.csv") {
+        WriteText(name, map);
+        return std::vector<std::string>{"try", trySetPath, File(name), "--start", start};
+    };
+    // A one-cell map of the map editor, its first tileset's tag and its layer's data given.
+    const auto tmx = [](const std::string& tileset, const std::string& encoding, const std::string& data) {
+        return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<map version=\"1.8\" orientation=\"orthogonal\" "
+               "width=\"1\" height=\"1\" tilewidth=\"16\" tileheight=\"16\">\n <tileset " +
+               tileset + ">" + (tileset.back() == '/' ? "" : "</tileset>") +
+               "\n <layer id=\"1\" name=\"a\" width=\"1\" height=\"1\">\n  <data encoding=\"" + encoding + "\">\n" +
+               data + "\n</data>\n </layer>\n</map>\n";
+    };
+
     const struct {
         const char* Name;
         std::function<std::vector<std::string>()> Arguments;
         std::string Expected;  // the whole line after "tlstool: "
     } cases[] = {
         {"no subcommand", [] { return std::vector<std::string>{}; },
-         "a subcommand is required (export, import, refresh, suggest and check; tlstool --help shows the usage)"},
+         "a subcommand is required (export, import, refresh, suggest, check and try; tlstool --help shows the usage)"},
         {"unknown subcommand",
          [] {
              return std::vector<std::string>{"frobnicate", "x.tls"};
          },
-         "\"frobnicate\" is not a subcommand (export, import, refresh, suggest and check; tlstool --help shows the "
+         "\"frobnicate\" is not a subcommand (export, import, refresh, suggest, check and try; tlstool --help shows "
+         "the "
          "usage)"},
         {"-o not given",
          [&] {
@@ -397,6 +418,35 @@ TEST_F(TlstoolCommands, BadInputIsRefusedInOneLineAndTouchesNoOutput) {
              return a;
          },
          "cannot open " + File("none.bmp") + ": No such file or directory"},
+        {"try: a map row of another length", [&] { return tryOn("-1,-1,-1\n-1,-1\n", "1,0"); },
+         File("map.csv") + ": line 2 has 2 tiles, the first line 3"},
+        {"try: a tile the set does not have", [&] { return tryOn("-1,-1\n13,0\n", "0,0"); },
+         File("map.csv") + ": column 0, row 1: tile 13 is not in the set (it has 13 tiles, 0 to 12)"},
+        {"try: a start outside the map", [&] { return tryOn("-1,-1\n0,0\n", "2,0"); },
+         "--start 2,0 lies outside the map (2 x 2 cells, 0,0 to 1,1)"},
+        {"try: a start in a tile that blocks",
+         [&] { return tryOn("-1,2\n-1,1\n", "1,1"); },  // a platform above is fine, a right side is not
+         "--start 1,1: the figure there overlaps tile 1 at 1,1, which blocks (right)"},
+        {"try: an unknown key",
+         [&] {
+             auto a = tryOn("-1\n", "0,0");
+             a.insert(a.end(), {"--keys", "right*3 right+jmp*2"});
+             return a;
+         },
+         "--keys: 'jmp' is not a key (left, right, jump or none)"},
+        {"try: a .tmx layer not in CSV",
+         [&] { return tryOn(tmx("firstgid=\"1\" source=\"tiles.tsx\"/", "base64", "AAAAAA=="), "0,0", "map.tmx"); },
+         File("map.tmx") + ": the first tile layer is not CSV-encoded (its encoding is 'base64')"},
+        {"try: a .tmx with its tileset embedded",
+         [&] {
+             return tryOn(tmx("firstgid=\"1\" name=\"t\" tilewidth=\"16\" tileheight=\"16\"", "csv", "0"), "0,0",
+                          "map.tmx");
+         },
+         File("map.tmx") +
+             ": the first tileset is embedded in the map; save it as the .tsx file tlstool export --tsx writes"},
+        {"try: a .tmx whose tileset file is missing",
+         [&] { return tryOn(tmx("firstgid=\"1\" source=\"gone.tsx\"/", "csv", "0"), "0,0", "map.tmx"); },
+         File("map.tmx") + ": the first tileset's file gone.tsx is missing"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
@@ -420,11 +470,11 @@ TEST_F(TlstoolCommands, BadInputIsRefusedInOneLineAndTouchesNoOutput) {
         names.push_back(entry.path().filename().string());
     }
     std::sort(names.begin(), names.end());
-    // No tileset nor its picture either.
-    EXPECT_EQ(names,
-              (std::vector<std::string>{"art.png", "binary.json", "cut.tls", "dangling.tls", "folder.tsx", "good.tls",
-                                        "huge.json", "huge.tls", "levels.json", "many.tls", "notes.bmp", "out.tls",
-                                        "pipe.tls", "set.json", "sheet.bmp", "short.tls"}));
+    // No tileset nor its picture either (tiles.tsx is the one the try rows' maps name).
+    EXPECT_EQ(names, (std::vector<std::string>{"art.png",  "binary.json", "cut.tls",   "dangling.tls", "folder.tsx",
+                                               "good.tls", "huge.json",   "huge.tls",  "levels.json",  "many.tls",
+                                               "map.csv",  "map.tmx",     "notes.bmp", "out.tls",      "pipe.tls",
+                                               "set.json", "sheet.bmp",   "short.tls", "tiles.tsx",    "try.tls"}));
     EXPECT_TRUE(std::filesystem::is_fifo(File("pipe.tls")));
     EXPECT_TRUE(std::filesystem::is_symlink(File("dangling.tls")));
     EXPECT_TRUE(std::filesystem::is_empty(folder_.Path() / "folder.tsx"));

@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -198,6 +199,56 @@ TEST_F(TlstoolTsx, TheMapEditorReadsTheTilesetAsTheSetSaysIt) {
         }
     }
     EXPECT_EQ(wrong, 0);
+}
+
+}  // namespace
+}  // namespace tlstool_test
+
+namespace tlstool_test {
+namespace {
+
+// tlstool try reads the maps the map editor itself writes: a .tmx on the exported tileset and
+// its CSV export. On a floor of tile 1 (top blocking) the figure, started in cell (1, 2),
+// runs 16 steps accelerating by 1/8 pixel a step: 1/8 x (1 + ... + 16) = 17 pixels from its
+// left edge 1 x 16 + 2, at 2 pixels a step, its top 3 x 16 - 24.
+TEST_F(TlstoolTsx, TryRunsOnTheMapsTheMapEditorWrites) {
+    const std::string tiled = TILED_PATH;
+    if (!std::filesystem::exists(tiled)) {
+        GTEST_SKIP() << "the map editor (tiled) is not installed; ./test installs it";
+    }
+    const TestSheet sheet = MakeSheet(1);
+    RawTileSet set = PlainTileSet(13, 4, 13);
+    set.Attributes[1][1] = 1;
+    set.Planes = sheet.Planes;
+    const std::string setFile = Write("set.tls", set.FileBytes());
+    ASSERT_EQ(
+        Run({"export", setFile, "--sheet", Write("sheet.bmp", sheet.Bmp), "--tsx", File("levels.tsx")}).ExitStatus, 0);
+    WriteText("level.tmj",
+              R"({ "type": "map", "version": "1.8", "orientation": "orthogonal", "renderorder": "right-down",
+  "width": 8, "height": 4, "tilewidth": 16, "tileheight": 16, "infinite": false, "nextlayerid": 2,
+  "nextobjectid": 1, "tilesets": [ { "firstgid": 1, "source": "levels.tsx" } ],
+  "layers": [ { "type": "tilelayer", "id": 1, "name": "ground", "width": 8, "height": 4, "x": 0, "y": 0,
+    "opacity": 1, "visible": true, "encoding": "csv",
+    "data": [0,0,0,0,0,0,0,0, 0,0,0,0,0,0,0,0, 0,0,0,0,0,0,0,0, 2,2,2,2,2,2,2,2] } ] })");
+    dev_support::TempDir home;
+    for (const auto& [format, from, to] :
+         {std::tuple<const char*, const char*, const char*>{"tmx", "level.tmj", "level.tmx"},
+          {"csv", "level.tmx", "level.csv"}}) {
+        const testing_support::ProgramResult exported = testing_support::RunProgram(
+            "/usr/bin/env", folder_.Path(),
+            {"QT_QPA_PLATFORM=offscreen", "HOME=" + home.Path().string(), "XDG_CONFIG_HOME=" + home.File("config"),
+             "XDG_DATA_HOME=" + home.File("data"), "XDG_RUNTIME_DIR=" + home.Path().string(), tiled, "--export-map",
+             format, from, to});
+        ASSERT_EQ(exported.ExitStatus, 0) << exported.Err;
+    }
+    for (const char* map : {"level.tmx", "level.csv"}) {
+        SCOPED_TRACE(map);
+        const testing_support::ProgramResult result =
+            Run({"try", setFile, File(map), "--start", "1,2", "--keys", "right*16"});
+        EXPECT_EQ(result.Err, "");
+        EXPECT_EQ(result.Out, "16 35.00 24.00 2.00 0.00 ground 1 Nothing\n");
+        EXPECT_EQ(result.ExitStatus, 0);
+    }
 }
 
 }  // namespace

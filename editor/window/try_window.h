@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <vector>
+
+#include "document/editing_session.h"
+#include "motion/figure_motion.h"
+#include "motion/motion_parameters.h"
+#include "motion/try_map.h"
+
+class QDoubleSpinBox;
+class QLabel;
+class QPushButton;
+class QTimer;
+
+namespace mosalind {
+
+class UserDialogs;
+
+// The "Try" window (F7): a scratch map painted with the set's tiles and a figure that runs
+// over it with the set's own collision. The window draws and takes the keys; every step of
+// the figure is the core's (StepFigure), so it moves exactly as tlstool try says.
+class TryWindow : public QWidget {
+    Q_OBJECT
+public:
+    // What the window shows of the editor besides the session's set, read at every paint:
+    // the sheet's picture (13 cells a row), the sheet's zoom, whether the attribute overlay is
+    // on, and the tiles a click paints (the selection's rectangle, row by row; -1 where the
+    // rectangle has no selected tile).
+    struct Sources {
+        const QImage* Sheet = nullptr;
+        std::function<int()> Zoom;
+        std::function<bool()> OverlayShown;
+        std::function<std::vector<std::vector<int>>()> Stamp;
+    };
+    // The window listens to `session`: an edit, an undo, a set opened or a sheet read again
+    // shows at once and the next step feels it.
+    TryWindow(const EditingSession& session, Sources sources, UserDialogs* dialogs, QWidget* parent);
+
+    TryMap Map = TryMap::Empty(kDefaultTryColumns, kDefaultTryRows);
+    FigureStart Start{2, kDefaultTryRows - 3};
+    MotionParameters Parameters;
+    Figure Current;
+
+    QWidget* MapView = nullptr;
+    QLabel* Status = nullptr;
+    std::array<QDoubleSpinBox*, 8> ParameterBoxes{};
+    QPushButton* OpenMap = nullptr;
+    QPushButton* SaveMap = nullptr;
+
+    // One step of the figure with `keys` held, and the view and status line shown anew.
+    void Step(FigureKeys keys);
+    // The figure back at the start, at rest.
+    void Restart();
+
+    // The map's clicks, in the view's pixels: Qt's button; `startKey` while S is held.
+    void MapView_MouseDown(Qt::MouseButton button, QPoint at, bool startKey);
+    void PaintMap(QPainter& painter) const;
+    int Zoom() const;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void OpenMap_Click();
+    void SaveMap_Click();
+    void ShowStatus();
+    void SizeView();
+    void Session_Changed(const SessionChange& change);
+
+    const EditingSession& session_;
+    SessionSubscription listening_;
+    Sources sources_;
+    UserDialogs* dialogs_;
+    QTimer* timer_ = nullptr;
+    FigureKeys held_;
+    bool startKey_ = false;
+};
+
+}  // namespace mosalind
