@@ -17,6 +17,7 @@ void EditingSession::StartEditing(std::string ownFile) {
     ownFile_ = std::move(ownFile);
     revision_ = ++lastRevision_;
     savedRevision_ = revision_;
+    doneBlank_.reset();
 }
 
 void EditingSession::StartEditingUnsaved(std::string ownFile) {
@@ -188,6 +189,12 @@ void EditingSession::Revert(const TileEdit& edit) {
     SetCurrentTile(edit.CurrentTile);
     if (edit.Frame) {
         SetCurrentFrame(*edit.Frame);
+    }
+}
+
+void EditingSession::MarkEditedTilesDone() {
+    for (const std::int16_t tile : EditedTiles()) {
+        doneBlank_.set(static_cast<std::size_t>(tile));
     }
 }
 

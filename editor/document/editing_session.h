@@ -91,6 +91,13 @@ public:
     void Apply(const TileEdit& edit);
     void Revert(const TileEdit& edit);
 
+    // ---- Tiles done by hand ----
+    // The blank tiles the user has given their values to in this set (a cloud given
+    // nothing): learned from and never changed by a suggestion, as a tile with values.
+    const DoneTiles& DoneBlank() const { return doneBlank_; }
+    // The tiles an edit by hand writes (EditedTiles) are done, whatever the edit changes.
+    void MarkEditedTilesDone();
+
     // ---- Copy ----
     void CopyCurrentTile();
     const std::optional<TileValues>& CopiedValues() const { return copied_; }
@@ -112,6 +119,7 @@ private:
     TileSelection selection_;
     std::int16_t currentFrame_ = 0;
     std::optional<TileValues> copied_;
+    DoneTiles doneBlank_;
     std::string ownFile_;
     std::uint64_t revision_ = 0;
     std::uint64_t savedRevision_ = 0;

@@ -2,6 +2,7 @@
 
 #include "window/edit_history.h"
 #include "window/frm_main.h"
+#include "window/suggestions_box.h"
 
 namespace mosalind {
 
@@ -20,6 +21,10 @@ void FrmMain::PushEdit(TileEdit edit) {
     StopAnimation();
     const bool frameCell = edit.Frame.has_value();
     if (!History->Push(std::move(edit))) {
+        // Nothing changed, but the tiles edited by hand are done now.
+        if (SuggestionBox != nullptr) {
+            SuggestionBox->Refresh();
+        }
         return;
     }
     // The overlay shows what changed; a current tile the selection left out (taken out of

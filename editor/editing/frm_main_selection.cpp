@@ -7,6 +7,7 @@
 #include "editing/tile_type_list.h"
 #include "window/frm_main.h"
 #include "window/label_caption.h"
+#include "window/suggestions_box.h"
 
 namespace mosalind {
 
@@ -37,6 +38,9 @@ void FrmMain::SelectTile(std::int16_t tile) {
 
     linSlope->DrawMode = SlopeLine::kCopyPen;
     RefreshViews();
+    if (SuggestionBox != nullptr && SuggestionBox->isVisible()) {
+        SuggestionBox->ShowWhy();
+    }
 }
 
 void FrmMain::ShowTileNumber(std::int16_t tile) {

@@ -12,7 +12,7 @@ void FrmMain::keySuggestions_Activated() {
         return;
     }
     if (SuggestionBox == nullptr) {
-        SuggestionBox = new SuggestionsBox(Document, Graphics, BMPPicture, this);
+        SuggestionBox = new SuggestionsBox(Session, Graphics, BMPPicture, this);
         SuggestionBox->SelectThemClicked = [this] { SuggestionBox_SelectThem(); };
         SuggestionBox->AcceptClicked = [this] { SuggestionBox_Accept(); };
         SuggestionBox->Changed = [this] { picTilesScroller->update(); };

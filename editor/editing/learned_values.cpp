@@ -4,6 +4,7 @@
 #include <bit>
 #include <cstdlib>
 
+#include "document/tile_collision.h"
 #include "editing/slope_codec.h"
 #include "editing/suggestion_rules.h"
 
@@ -41,9 +42,8 @@ ArtLikeness LikenessOf(const CellPixels& art, const std::bitset<16>& solid) {
         }
     }
     for (std::size_t colour = 0; colour < counts.size(); ++colour) {
-        likeness.ColourShares[colour] = likeness.SolidPixels == 0
-                                            ? 0
-                                            : static_cast<std::int16_t>(kShares * counts[colour] / likeness.SolidPixels);
+        likeness.ColourShares[colour] =
+            likeness.SolidPixels == 0 ? 0 : static_cast<std::int16_t>(kShares * counts[colour] / likeness.SolidPixels);
     }
     return likeness;
 }
@@ -78,14 +78,15 @@ int ArtDistance(const ArtLikeness& blank, const ArtLikeness& done, bool mirrored
     return MaskDistance(blank, done, mirrored, shift, kSide * kSide) + ColourDistance(blank, done);
 }
 
-void LearnedExamples::Add(std::int16_t tile, const ArtLikeness& art, bool carriesSlope) {
-    examples_.push_back({tile, art, carriesSlope});
+void LearnedExamples::Add(std::int16_t tile, const ArtLikeness& art, bool carriesSlope, bool blocks) {
+    examples_.push_back({tile, art, carriesSlope, blocks});
 }
 
-std::optional<LikeTile> LearnedExamples::Nearest(const ArtLikeness& art) const {
+std::optional<LikeTile> LearnedExamples::Nearest(const ArtLikeness& art, bool sloped) const {
     std::optional<LikeTile> best;
     const auto bound = [&best] { return best ? best->Distance : kLikeEnough; };
-    for (const Example& example : examples_) {
+    for (std::size_t index = 0; index < examples_.size(); ++index) {
+        const Example& example = examples_[index];
         const int colours = ColourDistance(art, example.Art);
         if (colours > bound() || (best && colours == bound() && example.Tile > best->Tile)) {
             continue;
@@ -96,42 +97,62 @@ std::optional<LikeTile> LearnedExamples::Nearest(const ArtLikeness& art) const {
                     break;
                 }
                 const int distance = colours + MaskDistance(art, example.Art, mirrored, shift, bound() - colours);
-                const bool nearer = !best ? distance <= kLikeEnough
-                                          : distance < best->Distance ||
-                                                (distance == best->Distance && example.Tile < best->Tile);
+                const bool nearer =
+                    !best ? distance <= kLikeEnough
+                          : distance < best->Distance || (distance == best->Distance && example.Tile < best->Tile);
                 if (nearer) {
-                    best = LikeTile{example.Tile, mirrored, distance};
+                    best = LikeTile{example.Tile, mirrored, distance, index};
                 }
             }
+        }
+    }
+    // Art with a slope of its own: like the nearest done tile with a slope by its colours,
+    // unless the nearest by everything blocks nothing (decoration).
+    if (sloped && !(best && !examples_[best->Index].Blocks)) {
+        std::optional<LikeTile> slopedBest;
+        for (std::size_t index = 0; index < examples_.size(); ++index) {
+            const Example& example = examples_[index];
+            const int colours = ColourDistance(art, example.Art);
+            if (example.CarriesSlope && colours <= kLikeEnough && (!slopedBest || colours < slopedBest->Distance)) {
+                // Mirrored when the art is nearer the example's mirrored art.
+                const bool mirrored = MaskDistance(art, example.Art, true, 0, kSide * kSide) <
+                                      MaskDistance(art, example.Art, false, 0, kSide * kSide);
+                slopedBest = LikeTile{example.Tile, mirrored, colours, index};
+            }
+        }
+        if (slopedBest) {
+            return slopedBest;
         }
     }
     return best;
 }
 
 std::array<std::int16_t, 4> MirroredSides(const std::array<std::int16_t, 4>& sides) {
-    constexpr int kMirrorOf[4] = {0, 3, 2, 1};  // top, left, bottom, right
-    std::array<std::int16_t, 4> mirrored{};
-    for (int side = 0; side < 4; ++side) {
-        std::int16_t word = sides[static_cast<std::size_t>(kMirrorOf[side])];
-        if (const std::optional<SlopeLevels> slope = ReadableSlope(word)) {
-            word = WithSlope(word, true, *EncodeSlope(slope->Right, slope->Left));
-        }
-        mirrored[static_cast<std::size_t>(side)] = word;
-    }
-    return mirrored;
+    return TileCollision::FromWords(sides).Mirrored().Words();
 }
 
 std::array<std::int16_t, 4> LearnedSides(const std::array<std::int16_t, 4>& doneSides, bool mirrored,
                                          const std::array<std::int16_t, 4>& ownSides) {
     std::array<std::int16_t, 4> sides = mirrored ? MirroredSides(doneSides) : doneSides;
-    bool sloped = false;
+    int slopeKind = -1;  // the blocking kind of the done tile's sloped side
     for (const std::int16_t word : sides) {
-        sloped = sloped || word >= kSlopeCarriedBit;
+        slopeKind = slopeKind < 0 && word >= kSlopeCarriedBit ? word & 3 : slopeKind;
     }
     for (std::size_t side = 0; side < sides.size(); ++side) {
-        if (ReadableSlope(ownSides[side]) && (ReadableSlope(sides[side]) || (!sloped && (sides[side] & 3) != 0))) {
+        if (!ReadableSlope(ownSides[side])) {
+            continue;
+        }
+        if (slopeKind >= 0) {
+            // The art's own slope instead of the done tile's, on the side the art has it.
+            for (std::int16_t& word : sides) {
+                word = static_cast<std::int16_t>(word & 3);
+            }
+            const int kind = (sides[side] & 3) != 0 ? sides[side] & 3 : slopeKind;
+            sides[side] = static_cast<std::int16_t>(kind | (ownSides[side] & 0xFC));
+        } else if ((sides[side] & 3) != 0) {
             sides[side] = static_cast<std::int16_t>((sides[side] & 3) | (ownSides[side] & 0xFC));
         }
+        break;
     }
     return sides;
 }

@@ -366,10 +366,13 @@ std::vector<std::optional<TileSuggestion>> SuggestTiles(const TileSet& tileSet, 
         const int cell = artOf(tile);
         if (cell >= 0 && done(tile) && doneArt.emplace(CellPlaneBytes(graphics, cell), tile).second && learn) {
             bool carriesSlope = false;
+            bool blocks = false;
             for (int side = 0; side < 4; ++side) {
-                carriesSlope = carriesSlope || ReadableSlope(tileSet.TileAttributes[side + 1][tile]).has_value();
+                const std::int16_t word = tileSet.TileAttributes[side + 1][tile];
+                carriesSlope = carriesSlope || ReadableSlope(word).has_value();
+                blocks = blocks || (word & 3) != 0 || word >= kSlopeCarriedBit;
             }
-            examples.Add(static_cast<std::int16_t>(tile), LikenessOf(pixelsOf(cell), solid), carriesSlope);
+            examples.Add(static_cast<std::int16_t>(tile), LikenessOf(pixelsOf(cell), solid), carriesSlope, blocks);
         }
     }
 
@@ -392,13 +395,14 @@ std::vector<std::optional<TileSuggestion>> SuggestTiles(const TileSet& tileSet, 
             std::optional<TileSuggestion>& known = byCell[static_cast<std::size_t>(cell)];
             if (!known) {
                 const auto twin = doneArt.empty() ? doneArt.end() : doneArt.find(CellPlaneBytes(graphics, cell));
+                const std::array<std::int16_t, 4> own = SidesFromArt(pixelsOf(cell), empty);
                 std::optional<LikeTile> like;
                 if (twin != doneArt.end()) {
                     like = LikeTile{static_cast<std::int16_t>(twin->second), false, 0};
                 } else if (!examples.Empty()) {
-                    like = examples.Nearest(LikenessOf(pixelsOf(cell), solid));
+                    const bool sloped = own[kTop] >= kSlopeCarriedBit || own[kBottom] >= kSlopeCarriedBit;
+                    like = examples.Nearest(LikenessOf(pixelsOf(cell), solid), sloped);
                 }
-                const std::array<std::int16_t, 4> own = SidesFromArt(pixelsOf(cell), empty);
                 if (like) {
                     known = valuesOf(like->Tile);
                     if (twin == doneArt.end()) {

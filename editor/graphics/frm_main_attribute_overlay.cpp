@@ -29,9 +29,10 @@ const QColor kSlopeColour(255, 140, 0);
 const QColor kOutline(20, 20, 20);
 const QColor kNumberInk(255, 255, 255);
 const QColor kNumberPaper(20, 20, 20, 230);
-// Suggestions: dotted black-and-white lines inside the tile and a white corner, unlike
-// any stored mark.
+// Suggestions: dotted black-and-white lines inside the tile and a corner, unlike any stored
+// mark: white for what the art suggests, green for what is learned from a done tile.
 const QColor kSuggestionLight(255, 255, 255);
+const QColor kLearnedCorner(40, 220, 90);
 const QColor kSuggestionDark(0, 0, 0);
 constexpr int kBarWidth = 2;
 constexpr int kSuggestionInset = 4;
@@ -132,9 +133,12 @@ void DrawMarks(QPainter& painter, const AttributeMarks& marks) {
     }
 }
 
-// A suggestion for a tile whose values differ: a white corner at the top right, and the
-// suggested blocking sides and slope as dotted lines inside the tile.
-void DrawSuggestedMarks(QPainter& painter, const AttributeMarks& marks) {
+// How a tile's marks are drawn: its stored values, or a suggestion by the rules or learned.
+enum class MarksOf { Stored, FromTheArt, Learned };
+
+// A suggestion for a tile whose values differ: a corner at the top right (white, or green
+// when learned), and the suggested blocking sides and slope as dotted lines inside the tile.
+void DrawSuggestedMarks(QPainter& painter, const AttributeMarks& marks, bool learned) {
     QPen dotted(kSuggestionLight, 1, Qt::CustomDashLine);
     dotted.setDashPattern({1, 1});
     const auto dottedLine = [&](QLine line) {
@@ -158,18 +162,18 @@ void DrawSuggestedMarks(QPainter& painter, const AttributeMarks& marks) {
     }
     const QPoint corner[] = {QPoint(kCellSize - 6, 0), QPoint(kCellSize, 0), QPoint(kCellSize, 6)};
     painter.setPen(kSuggestionDark);
-    painter.setBrush(kSuggestionLight);
+    painter.setBrush(learned ? kLearnedCorner : kSuggestionLight);
     painter.drawPolygon(corner, 3);
 }
 
 // A tile's marks are drawn once for every mix of type and side words in use and kept, so
 // that a repaint copies one small picture per tile. A set uses few mixes; the store is
 // emptied should it ever grow large.
-const QImage& MarksImage(std::int16_t tileType, const std::array<std::int16_t, 4>& sideWords, bool suggested) {
+const QImage& MarksImage(std::int16_t tileType, const std::array<std::int16_t, 4>& sideWords, MarksOf kind) {
     static std::unordered_map<std::uint64_t, QImage> images;
     // What the marks depend on: the type when it has a number, and of each side word the
     // slope flag (the word is 128 or more) and bits 0 to 6.
-    std::uint64_t key = (suggested ? 0x100 : 0) | (tileType > 0 && tileType < 256 ? tileType : 0);
+    std::uint64_t key = (static_cast<std::uint64_t>(kind) << 8) | (tileType > 0 && tileType < 256 ? tileType : 0);
     for (const std::int16_t sideWord : sideWords) {
         key = (key << 8) | static_cast<std::uint64_t>((sideWord & 0x7F) | (sideWord >= 128 ? 0x80 : 0));
     }
@@ -184,8 +188,8 @@ const QImage& MarksImage(std::int16_t tileType, const std::array<std::int16_t, 4
     image.fill(Qt::transparent);
     QPainter painter(&image);
     const AttributeMarks marks = AttributeMarksOf(tileType, sideWords);
-    if (suggested) {
-        DrawSuggestedMarks(painter, marks);
+    if (kind != MarksOf::Stored) {
+        DrawSuggestedMarks(painter, marks, kind == MarksOf::Learned);
     } else {
         DrawMarks(painter, marks);
     }
@@ -227,11 +231,12 @@ void FrmMain::DrawSheetMarks(QPainter& painter, int firstTile, int endTile) {
         }
         if (AttributesShown) {
             const TileValues values = ReadTileValues(Document, tile);
-            painter.drawImage(corner, MarksImage(values.TileType, values.Sides, false));
+            painter.drawImage(corner, MarksImage(values.TileType, values.Sides, MarksOf::Stored));
         }
         if (suggested != nullptr && suggested->Differs(tile)) {
             const TileSuggestion suggestion = *suggested->For(tile);
-            painter.drawImage(corner, MarksImage(suggestion.TileType, suggestion.Sides, true));
+            painter.drawImage(corner, MarksImage(suggestion.TileType, suggestion.Sides,
+                                                 suggestion.Like >= 0 ? MarksOf::Learned : MarksOf::FromTheArt));
         }
     }
     painter.restore();

@@ -48,13 +48,14 @@ const char* const kKeysHelp =
     "F1: this list\n"
     "F2: the attributes over the tile sheet, on or off\n"
     "F3: play the animations, or stop them\n"
-    "F6: suggestions from the tiles' art\n"
+    "F6: suggestions from the art and the tiles done\n"
     "\n"
     "Attributes (F2)\n"
     "A bar along a side: it blocks (yellow 1, cyan 2, magenta 3)\n"
     "An orange line: the side's slope\n"
     "A number: the tile type's row in its list; M Masked, F Foreground\n"
-    "A white corner (F6 open): the tile differs from its suggestion\n"
+    "A white corner (F6 open): the art suggests other values\n"
+    "A green corner (F6 open): a tile done suggests other values\n"
     "Dotted lines (F6 open): the suggested blocking sides and slope";
 
 }  // namespace

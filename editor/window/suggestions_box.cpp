@@ -36,10 +36,9 @@ QIcon SwatchIcon(QRgb colour) {
 
 }  // namespace
 
-SuggestionsBox::SuggestionsBox(const TileSet& tileSet, const TileGraphics& graphics, const QImage& picture,
+SuggestionsBox::SuggestionsBox(const EditingSession& session, const TileGraphics& graphics, const QImage& picture,
                                QWidget* parent)
-    : QDialog(parent, Qt::Tool), tileSet_(tileSet), graphics_(graphics), picture_(picture) {
-    suggested_.Empty = DefaultEmptyColours(graphics_);
+    : QDialog(parent, Qt::Tool), session_(session), graphics_(graphics), picture_(picture) {
     setWindowTitle("Suggestions");
     setModal(false);
 
@@ -61,6 +60,8 @@ SuggestionsBox::SuggestionsBox(const TileSet& tileSet, const TileGraphics& graph
     }
     layout->addLayout(swatches);
 
+    Why = new QLabel(this);
+    layout->addWidget(Why);
     Differing = new QLabel(this);
     layout->addWidget(Differing);
     auto* buttons = new QHBoxLayout;
@@ -89,6 +90,7 @@ SuggestionsBox::SuggestionsBox(const TileSet& tileSet, const TileGraphics& graph
 }
 
 void SuggestionsBox::ColoursChosen() {
+    coloursChosen_ = true;
     for (int colour = 0; colour < kColours; ++colour) {
         suggested_.Empty.set(static_cast<std::size_t>(colour), Swatches[static_cast<std::size_t>(colour)]->isChecked());
     }
@@ -99,14 +101,28 @@ void SuggestionsBox::Refresh() {
     if (!isVisible()) {
         return;
     }
-    suggested_.Update(tileSet_, graphics_);
+    const std::array<EmptyBecause, 16> reasons =
+        DefaultEmptyColours(session_.Document, graphics_, session_.DoneBlank());
+    if (!coloursChosen_) {
+        suggested_.Empty = EmptyColoursOf(reasons);
+    }
+    suggested_.DoneBlank = session_.DoneBlank();
+    suggested_.Update(session_.Document, graphics_);
     // The sheet read again may have new colours.
     const QList<QRgb> colours = picture_.colorTable();
     for (int colour = 0; colour < kColours; ++colour) {
         QToolButton* swatch = Swatches[static_cast<std::size_t>(colour)];
         swatch->setIcon(SwatchIcon(colour < colours.size() ? colours[colour] : qRgb(0, 0, 0)));
-        swatch->setChecked(suggested_.Empty.test(static_cast<std::size_t>(colour)));
+        const bool empty = suggested_.Empty.test(static_cast<std::size_t>(colour));
+        swatch->setChecked(empty);
+        const EmptyBecause reason = reasons[static_cast<std::size_t>(colour)];
+        const QString because = !empty                        ? QString("solid")
+                                : coloursChosen_              ? QString("empty")
+                                : reason == EmptyBecause::Sky ? QString("empty: the sky's colour")
+                                                              : QString("empty: only in tiles you marked as passing");
+        swatch->setToolTip(QString("Colour %1, %2").arg(colour).arg(because));
     }
+    ShowWhy();
     const int tiles = static_cast<int>(suggested_.DifferingTiles().size());
     Differing->setText(tiles == 0   ? QString("No tile differs from its suggestion")
                        : tiles == 1 ? QString("1 tile differs from its suggestion")
@@ -116,6 +132,16 @@ void SuggestionsBox::Refresh() {
     if (Changed) {
         Changed();
     }
+}
+
+void SuggestionsBox::ShowWhy() {
+    const int tile = session_.CurrentTile();
+    const std::optional<TileSuggestion> suggestion = suggested_.For(tile);
+    const std::string why = !suggestion ? "no art to suggest from"
+                            : IsDoneTile(session_.Document, suggested_.DoneBlank, tile)
+                                ? "done: learned from, never changed"
+                                : SuggestionSource(*suggestion);
+    Why->setText(QString("Tile %1: %2").arg(tile).arg(QString::fromStdString(why)));
 }
 
 void SuggestionsBox::PlaceBeside(const QWidget& window) {
