@@ -142,7 +142,7 @@ void BM_ReloadTallestSheet(benchmark::State& state) {
     dialogs.AnswerNextFileDialog(QString::fromStdString(TallestSheetPath(40)));
     window.cmdLoad_Click();
     for (auto _ : state) {
-        if (window.ReloadSheet() || window.Graphics.BMPTileCount != 32760) {
+        if (window.ReloadSheet() || window.Session.Graphics().BMPTileCount != 32760) {
             state.SkipWithError("the sheet was not read again");
         }
     }
@@ -155,11 +155,12 @@ void BM_RepaintFullTileSheet(benchmark::State& state) {
     FrmMain window(&dialogs);
     dialogs.AnswerNextFileDialog(QString::fromStdString(path));
     window.cmdLoad_Click();
-    window.Document.Header.TileCount = kLargestTileSet;
+    TileSet set;
+    set.Header.TileCount = kLargestTileSet;
     for (int t = 0; t < kLargestTileSet; ++t) {
-        window.Document.TileFrames[0][t] = static_cast<std::int16_t>(kLargestTileSet - 1 - t);
+        set.TileFrames[0][t] = static_cast<std::int16_t>(kLargestTileSet - 1 - t);
     }
-    window.Session.StartEditing({});
+    window.Session.RestoreSet(set, {});
     window.picTilesScroller->resize(kSheetWidth, (kLargestTileSet + 12) / 13 * 16);
     window.frmControls->setEnabled(true);
     QImage target(window.picTilesScroller->size(), QImage::Format_RGB32);

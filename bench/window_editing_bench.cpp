@@ -10,8 +10,10 @@
 #include <QUndoStack>
 
 #include <cstdint>
+#include <numeric>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "dev_support/bmp_writer.h"
 #include "dev_support/temp_folder.h"
@@ -62,7 +64,7 @@ struct LargestTileSet {
         Window.cmdLoad->click();
         Dialogs.AnswerNextFileDialog(QString::fromStdString(tileSet));
         Window.cmdOpen->click();
-        if (Window.Document.Header.TileCount != 1201 || !Dialogs.Messages.empty()) {
+        if (Window.Session.Set().Header.TileCount != 1201 || !Dialogs.Messages.empty()) {
             throw std::runtime_error("the benchmark tile set did not open");
         }
         QCoreApplication::processEvents();
@@ -117,7 +119,7 @@ void BM_UndoStep(benchmark::State& state) {
         editor.Window.actRedo_Triggered();
         state.ResumeTiming();
     }
-    benchmark::DoNotOptimize(editor.Window.Document.TileAttributes[0][1195]);
+    benchmark::DoNotOptimize(editor.Window.Session.Set().TileAttributes[0][1195]);
 }
 BENCHMARK(BM_UndoStep)->Unit(benchmark::kMicrosecond);
 
@@ -129,20 +131,23 @@ void BM_RedoStep(benchmark::State& state) {
         state.ResumeTiming();
         editor.Window.actRedo_Triggered();
     }
-    benchmark::DoNotOptimize(editor.Window.Document.TileAttributes[0][1195]);
+    benchmark::DoNotOptimize(editor.Window.Session.Set().TileAttributes[0][1195]);
 }
 BENCHMARK(BM_RedoStep)->Unit(benchmark::kMicrosecond);
 
 // Every tile carrying a type, a blocking kind on each side and, every third tile, a slope:
 // the overlay's most to draw.
 void GiveEveryTileMarks(FrmMain& window) {
-    for (int tile = 0; tile < 1201; ++tile) {
-        window.Document.TileAttributes[0][tile] = static_cast<std::int16_t>(1 + tile % 28);
+    std::vector<std::int16_t> tiles(1201);
+    std::iota(tiles.begin(), tiles.end(), 0);
+    EditingSession& session = window.Session;
+    session.Apply(session.MakeEdit("Marks", tiles, [](std::int16_t tile, TileValues& values) {
+        values.TileType = static_cast<std::int16_t>(1 + tile % 28);
         for (int side = 1; side <= 4; ++side) {
             const int slope = tile % 3 == 0 ? 0x80 | 0x10 : 0;
-            window.Document.TileAttributes[side][tile] = static_cast<std::int16_t>(slope | (1 + (tile + side) % 3));
+            values.Sides[side - 1] = static_cast<std::int16_t>(slope | (1 + (tile + side) % 3));
         }
-    }
+    }));
 }
 
 // The visible part of the tile sheet repainted, without and with the attribute overlay.
@@ -211,7 +216,7 @@ void BM_EditAllSelectedTiles(benchmark::State& state) {
         editor.Window.History->clear();
         state.ResumeTiming();
     }
-    benchmark::DoNotOptimize(editor.Window.Document.TileAttributes[0][1200]);
+    benchmark::DoNotOptimize(editor.Window.Session.Set().TileAttributes[0][1200]);
 }
 BENCHMARK(BM_EditAllSelectedTiles)->Unit(benchmark::kMillisecond);
 
@@ -224,7 +229,7 @@ void BM_UndoAllSelectedTiles(benchmark::State& state) {
         editor.Window.actRedo_Triggered();
         state.ResumeTiming();
     }
-    benchmark::DoNotOptimize(editor.Window.Document.TileAttributes[0][1200]);
+    benchmark::DoNotOptimize(editor.Window.Session.Set().TileAttributes[0][1200]);
 }
 BENCHMARK(BM_UndoAllSelectedTiles)->Unit(benchmark::kMillisecond);
 
@@ -237,9 +242,13 @@ BENCHMARK(BM_UndoAllSelectedTiles)->Unit(benchmark::kMillisecond);
 void BM_UpdateSuggestionsTallestSheet(benchmark::State& state) {
     LargestTileSet editor(kTallestSheetHeight);
     FrmMain& window = editor.Window;
+    std::vector<std::int16_t> tiles;
     for (int tile = 0; tile < 1201; tile += 2) {
-        window.Document.TileAttributes[0][tile] = static_cast<std::int16_t>(1 + tile % 28);
+        tiles.push_back(static_cast<std::int16_t>(tile));
     }
+    window.Session.Apply(window.Session.MakeEdit("Types", tiles, [](std::int16_t tile, TileValues& values) {
+        values.TileType = static_cast<std::int16_t>(1 + tile % 28);
+    }));
     window.keySuggestions_Activated();
     if (window.SuggestionBox == nullptr || !window.SuggestionBox->isVisible()) {
         throw std::runtime_error("the Suggestions box did not open");
@@ -257,9 +266,13 @@ BENCHMARK(BM_UpdateSuggestionsTallestSheet)->Unit(benchmark::kMillisecond);
 void BM_UpdateSuggestionsTenthDone(benchmark::State& state) {
     LargestTileSet editor(kTallestSheetHeight);
     FrmMain& window = editor.Window;
+    std::vector<std::int16_t> tiles;
     for (int tile = 0; tile < 1201; tile += 10) {
-        window.Document.TileAttributes[1][tile] = static_cast<std::int16_t>(tile % 40 == 0 ? 0x80 | 1 : 1);
+        tiles.push_back(static_cast<std::int16_t>(tile));
     }
+    window.Session.Apply(window.Session.MakeEdit("Top", tiles, [](std::int16_t tile, TileValues& values) {
+        values.Sides[0] = static_cast<std::int16_t>(tile % 40 == 0 ? 0x80 | 1 : 1);
+    }));
     window.keySuggestions_Activated();
     if (window.SuggestionBox == nullptr || !window.SuggestionBox->isVisible()) {
         throw std::runtime_error("the Suggestions box did not open");

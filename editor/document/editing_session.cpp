@@ -4,55 +4,134 @@
 #include <cstdint>
 #include <utility>
 
+#include "document/new_tile_set.h"
+#include "document/tile_set_file.h"
 #include "editing/cell_grid.h"
 #include "editing/slope_codec.h"
 #include "editing/tile_type_list.h"
 
 namespace mosalind {
 
+const TileGraphics EditingSession::kNoGraphics{};
+
 void EditingSession::StartEditing(std::string ownFile) {
     open_ = true;
-    selection_.Reset(Document.Header.TileCount, ShownTiles());
+    selection_.Reset(set_.Header.TileCount, ShownTiles());
     currentFrame_ = 0;
+    slopeLeft_ = 0;
+    slopeRight_ = 0;
     ownFile_ = std::move(ownFile);
     revision_ = ++lastRevision_;
     savedRevision_ = revision_;
     doneBlank_.reset();
 }
 
-void EditingSession::StartEditingUnsaved(std::string ownFile) {
+void EditingSession::NewSet(std::int16_t tileCount, std::int16_t frameCount, std::int32_t sheetWidth,
+                            std::int32_t sheetHeight) {
+    FillNewTileSet(set_, tileCount, frameCount, sheetWidth, sheetHeight);
+    StartEditing({});
+    Tell({SessionChange::kSet | SessionChange::kSelection | SessionChange::kFrame | SessionChange::kFile |
+              SessionChange::kRevision | SessionChange::kPendingSlope,
+          {}});
+}
+
+void EditingSession::OpenSet(const std::string& path) {
+    set_ = ReadTileSet(path, set_);
+    StartEditing(path);
+    Tell({SessionChange::kSet | SessionChange::kSelection | SessionChange::kFrame | SessionChange::kFile |
+              SessionChange::kRevision | SessionChange::kPendingSlope,
+          {}});
+}
+
+void EditingSession::RestoreSet(const TileSet& kept, std::string ownFile) {
+    set_ = kept;
     StartEditing(std::move(ownFile));
     // A revision of its own, which no step of the (empty) history leads back from.
     revision_ = ++lastRevision_;
+    Tell({SessionChange::kSet | SessionChange::kSelection | SessionChange::kFrame | SessionChange::kFile |
+              SessionChange::kRevision | SessionChange::kPendingSlope,
+          {}});
 }
 
 int EditingSession::ShownTiles() const {
-    return std::clamp<int>(Document.Header.TileCount, 0, kMaxTiles) / kCellsPerRow * kCellsPerRow;
+    return std::clamp<int>(set_.Header.TileCount, 0, kMaxTiles) / kCellsPerRow * kCellsPerRow;
+}
+
+void EditingSession::TakeSheet(SharedSheet sheet) {
+    sheet_ = std::move(sheet);
+    Tell({SessionChange::kSheet | (empty_ ? 0u : SessionChange::kEmpty), {}});
+}
+
+void EditingSession::SetPendingSlope(int left, int right) {
+    if (left != slopeLeft_ || right != slopeRight_) {
+        slopeLeft_ = left;
+        slopeRight_ = right;
+        Tell({SessionChange::kPendingSlope, {}});
+    }
+}
+
+EmptyColours EditingSession::Empty() const {
+    return empty_ ? *empty_ : EmptyColoursOf(EmptyReasons());
+}
+
+std::array<EmptyBecause, 16> EditingSession::EmptyReasons() const {
+    return DefaultEmptyColours(set_, Graphics(), doneBlank_);
+}
+
+void EditingSession::ChooseEmpty(EmptyColours empty) {
+    const bool changed = empty != Empty();
+    empty_ = empty;
+    if (changed) {
+        Tell({SessionChange::kEmpty, {}});
+    }
+}
+
+void EditingSession::TellSelection(const TileSelection& before, std::int16_t currentFrameBefore) {
+    unsigned what = 0;
+    if (!(selection_ == before)) {
+        what |= SessionChange::kSelection;
+    }
+    if (currentFrame_ != currentFrameBefore) {
+        what |= SessionChange::kFrame;
+    }
+    Tell({what, {}});
 }
 
 void EditingSession::ClickTile(int tile, TileSelection::Click kind) {
+    const TileSelection before = selection_;
     selection_.ClickTile(tile, kind);
+    TellSelection(before, currentFrame_);
 }
 
 bool EditingSession::MoveCurrent(TileSelection::Move move, bool extend, int pageRows) {
-    return selection_.MoveCurrent(move, extend, pageRows);
+    const TileSelection before = selection_;
+    const bool moved = selection_.MoveCurrent(move, extend, pageRows);
+    TellSelection(before, currentFrame_);
+    return moved;
 }
 
 void EditingSession::SelectAll() {
+    const TileSelection before = selection_;
     selection_.SelectAll();
+    TellSelection(before, currentFrame_);
 }
 
 void EditingSession::SelectTiles(const std::vector<std::int16_t>& tiles) {
+    const TileSelection before = selection_;
     selection_.SelectTiles(tiles);
+    TellSelection(before, currentFrame_);
 }
 
 void EditingSession::SetCurrentTile(int tile) {
+    const TileSelection before = selection_;
     selection_.Follow(tile);
+    TellSelection(before, currentFrame_);
 }
 
 void EditingSession::SetCurrentFrame(int frame) {
-    if (frame >= 0 && frame < kMaxFrames) {
+    if (frame >= 0 && frame < kMaxFrames && frame != currentFrame_) {
         currentFrame_ = static_cast<std::int16_t>(frame);
+        Tell({SessionChange::kFrame, {}});
     }
 }
 
@@ -73,7 +152,7 @@ TileEdit EditingSession::MakeEdit(std::string text, const std::vector<std::int16
         if (tile < 0 || tile >= kMaxTiles) {
             continue;
         }
-        TileChange tileChange{tile, ReadTileValues(Document, tile), {}};
+        TileChange tileChange{tile, ReadTileValues(set_, tile), {}};
         tileChange.After = tileChange.Before;
         change(tile, tileChange.After);
         if (tileChange.After != tileChange.Before) {
@@ -119,7 +198,7 @@ TileEdit EditingSession::FrameCellEdit(std::int16_t cell) const {
 
 std::vector<int> EditingSession::FrameRunCells(std::int16_t firstCell, int step) const {
     std::vector<int> cells;
-    for (int frame = currentFrame_; frame < FramesInUse(Document); ++frame) {
+    for (int frame = currentFrame_; frame < FramesInUse(set_); ++frame) {
         cells.push_back(firstCell + (frame - currentFrame_) * step);
     }
     return cells;
@@ -145,7 +224,7 @@ TileEdit EditingSession::PasteEdit(bool withFrames) const {
         return {};
     }
     const TileValues copied = *copied_;
-    const int framesInUse = FramesInUse(Document);
+    const int framesInUse = FramesInUse(set_);
     return MakeEdit("Paste", EditedTiles(), [&copied, withFrames, framesInUse](std::int16_t, TileValues& values) {
         values.TileType = copied.TileType;
         values.Sides = copied.Sides;
@@ -170,41 +249,77 @@ TileEdit EditingSession::AcceptSuggestionsEdit(const SetSuggestions& suggestions
 }
 
 void EditingSession::Apply(const TileEdit& edit) {
+    if (edit.ChangesNothing()) {
+        return;  // no step: it has no revision of its own
+    }
     for (const TileChange& change : edit.Changes) {
-        WriteTileValues(Document, change.Tile, change.After);
+        WriteTileValues(set_, change.Tile, change.After);
     }
-    revision_ = edit.RevisionAfter;
-    SetCurrentTile(edit.CurrentTile);
-    if (edit.Frame) {
-        SetCurrentFrame(*edit.Frame);
-    }
+    Moved(edit, edit.RevisionAfter);
 }
 
 void EditingSession::Revert(const TileEdit& edit) {
+    if (edit.ChangesNothing()) {
+        return;
+    }
     // Backwards, so that a tile listed twice gets the values it had before the first.
     for (auto change = edit.Changes.rbegin(); change != edit.Changes.rend(); ++change) {
-        WriteTileValues(Document, change->Tile, change->Before);
+        WriteTileValues(set_, change->Tile, change->Before);
     }
-    revision_ = edit.RevisionBefore;
-    SetCurrentTile(edit.CurrentTile);
-    if (edit.Frame) {
-        SetCurrentFrame(*edit.Frame);
+    Moved(edit, edit.RevisionBefore);
+}
+
+void EditingSession::Moved(const TileEdit& edit, std::uint64_t revision) {
+    const bool wasUnsaved = IsUnsaved();
+    const TileSelection selectionBefore = selection_;
+    const std::int16_t frameBefore = currentFrame_;
+    revision_ = revision;
+    selection_.Follow(edit.CurrentTile);
+    if (edit.Frame && *edit.Frame >= 0 && *edit.Frame < kMaxFrames) {
+        currentFrame_ = *edit.Frame;
     }
+
+    SessionChange change;
+    change.What = SessionChange::kRevision;
+    if (!edit.Changes.empty()) {
+        change.What |= SessionChange::kTiles;
+        for (const TileChange& tileChange : edit.Changes) {
+            change.Tiles.push_back(tileChange.Tile);
+        }
+        std::sort(change.Tiles.begin(), change.Tiles.end());
+        change.Tiles.erase(std::unique(change.Tiles.begin(), change.Tiles.end()), change.Tiles.end());
+    }
+    if (!(selection_ == selectionBefore)) {
+        change.What |= SessionChange::kSelection;
+    }
+    if (currentFrame_ != frameBefore) {
+        change.What |= SessionChange::kFrame;
+    }
+    if (IsUnsaved() != wasUnsaved) {
+        change.What |= SessionChange::kFile;
+    }
+    Tell(std::move(change));
 }
 
 void EditingSession::MarkEditedTilesDone() {
+    const DoneTiles before = doneBlank_;
     for (const std::int16_t tile : EditedTiles()) {
         doneBlank_.set(static_cast<std::size_t>(tile));
+    }
+    // The tiles done change the suggestions and may change the default empty colours.
+    if (doneBlank_ != before) {
+        Tell({SessionChange::kEmpty, {}});
     }
 }
 
 void EditingSession::CopyCurrentTile() {
-    copied_ = ReadTileValues(Document, CurrentTile());
+    copied_ = ReadTileValues(set_, CurrentTile());
 }
 
 void EditingSession::MarkSaved(std::string file) {
     ownFile_ = std::move(file);
     savedRevision_ = revision_;
+    Tell({SessionChange::kFile, {}});
 }
 
 }  // namespace mosalind

@@ -10,35 +10,73 @@
 #include "document/tile_edit.h"
 #include "document/tile_set.h"
 #include "document/tile_values.h"
+#include "editing/session_change.h"
 #include "editing/set_suggestions.h"
 #include "editing/tile_selection.h"
+#include "graphics/tile_sheet.h"
 
 namespace mosalind {
 
-// The editor's state for the tile set being edited, as plain data and rules: the document,
-// the current tile and frame, the selected tiles, the values copied for pasting, the set's
-// own file and whether the document differs from what was last saved. The window shows
-// it and turns the user's actions into its operations; it is the one writer of the
-// current tile.
+// The editor's state, as plain data and rules, and its one owner: the tile set being
+// edited, the loaded tile sheet, the current tile and frame, the selected tiles, the values
+// copied for pasting, the pending slope levels, the colours the suggestions count as empty,
+// the set's own file and whether the set differs from what was last saved. The window
+// shows it and turns the user's actions into its operations; every panel reads it and
+// listens (Listen) for what changed, so that no panel refreshes another.
 //
 // An edit is made in two steps: one of the edits below works out the values every tile
 // has before and after it, without changing anything, and Apply then writes it (the
 // history's redo); Revert writes the values before it back (undo).
 class EditingSession {
 public:
-    TileSet Document;
+    EditingSession() = default;
+    EditingSession(const EditingSession&) = delete;
+    EditingSession& operator=(const EditingSession&) = delete;
+
+    // ---- Listening ----
+    // `listener` is told every change from now until the subscription ends (it is
+    // destroyed or cancelled), after the session's state has changed; listeners are told in
+    // the order they subscribed. A subscription may outlive the session.
+    [[nodiscard]] SessionSubscription Listen(SessionListener listener) const {
+        return listeners_.Listen(std::move(listener));
+    }
 
     // ---- The set ----
-    // The document, just filled by New or read by Open, becomes the set being edited:
-    // tile 0 current and alone selected, frame 0 current, nothing unsaved. `ownFile` is the
-    // file it was read from, empty for a new set.
-    void StartEditing(std::string ownFile);
-    // The same for a document put back from the edits an editor kept and never saved: it
-    // differs from `ownFile` (or, for a new set, from nothing saved), so it is unsaved.
-    void StartEditingUnsaved(std::string ownFile);
+    // The tile set being edited; only the operations below write it.
+    const TileSet& Set() const { return set_; }
+    // New: a set of `tileCount` tiles and `frameCount` frames for a sheet of the given
+    // pixel size (FillNewTileSet). Open: the set in `path` (ReadTileSet). Either becomes the
+    // set being edited: tile 0 current and alone selected, frame 0 current, pending slope
+    // levels 0, nothing unsaved; `path` becomes the set's own file. Both throw RefusedError,
+    // everything staying as it was.
+    void NewSet(std::int16_t tileCount, std::int16_t frameCount, std::int32_t sheetWidth, std::int32_t sheetHeight);
+    void OpenSet(const std::string& path);
+    // The same for a set put back from the edits an editor kept and never saved: it differs
+    // from `ownFile` (or, for a new set, from nothing saved), so it is unsaved.
+    void RestoreSet(const TileSet& kept, std::string ownFile);
     bool IsOpen() const { return open_; }
     // The tiles the tile sheet shows: its whole rows of 13.
     int ShownTiles() const;
+
+    // ---- The tile sheet ----
+    // The sheet loaded, read again or put back from kept planes; no sheet before the first.
+    void TakeSheet(SharedSheet sheet);
+    const SharedSheet& Sheet() const { return sheet_; }
+    // The sheet's cells in planes; none before a sheet is loaded.
+    const TileGraphics& Graphics() const { return sheet_ ? sheet_->Graphics : kNoGraphics; }
+
+    // ---- Pending slope levels, 0 (top) to 4 (bottom), for SET SLOPE ----
+    int SlopeLeft() const { return slopeLeft_; }
+    int SlopeRight() const { return slopeRight_; }
+    void SetPendingSlope(int left, int right);
+
+    // ---- The colours the suggestions count as empty ----
+    // Those chosen; before any choice, the default ones: the sheet's sky, and the colours
+    // only in tiles done as passing (EmptyReasons says why each is empty).
+    EmptyColours Empty() const;
+    std::array<EmptyBecause, 16> EmptyReasons() const;
+    bool EmptyChosen() const { return empty_.has_value(); }
+    void ChooseEmpty(EmptyColours empty);
 
     // ---- The current tile and frame, and the selection ----
     std::int16_t CurrentTile() const { return static_cast<std::int16_t>(selection_.Current()); }
@@ -86,8 +124,9 @@ public:
                       const std::function<void(std::int16_t tile, TileValues& values)>& change) const;
 
     // Writes the values after the edit (before it, for Revert) and makes the edit's tile,
-    // and for a frame's cell its frame, current again. The document's revision becomes the
+    // and for a frame's cell its frame, current again. The set's revision becomes the
     // one after (before) the edit.
+    // An edit that changes nothing is no step: it writes nothing and tells nothing.
     void Apply(const TileEdit& edit);
     void Revert(const TileEdit& edit);
 
@@ -95,7 +134,8 @@ public:
     // The blank tiles the user has given their values to in this set (a cloud given
     // nothing): learned from and never changed by a suggestion, as a tile with values.
     const DoneTiles& DoneBlank() const { return doneBlank_; }
-    // The tiles an edit by hand writes (EditedTiles) are done, whatever the edit changes.
+    // The tiles an edit by hand writes (EditedTiles) are done, whatever the edit changes;
+    // when that makes tiles done, the listeners hear of it as a change of the empty colours.
     void MarkEditedTilesDone();
 
     // ---- Copy ----
@@ -115,6 +155,21 @@ public:
     std::uint64_t Revision() const { return revision_; }
 
 private:
+    static const TileGraphics kNoGraphics;
+
+    void StartEditing(std::string ownFile);
+    // An edit applied or reverted: the revision it leads to, its tile and frame current.
+    void Moved(const TileEdit& edit, std::uint64_t revision);
+    void Tell(SessionChange change) { listeners_.Tell(change); }
+    // Tells the selection's and current tile's change when there was one.
+    void TellSelection(const TileSelection& before, std::int16_t currentFrameBefore);
+
+    mutable SessionListeners listeners_;  // listening changes nothing of the state
+    TileSet set_;
+    SharedSheet sheet_;
+    int slopeLeft_ = 0;
+    int slopeRight_ = 0;
+    std::optional<EmptyColours> empty_;
     bool open_ = false;
     TileSelection selection_;
     std::int16_t currentFrame_ = 0;

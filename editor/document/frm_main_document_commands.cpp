@@ -9,7 +9,6 @@
 #include <cmath>
 #include <exception>
 
-#include "document/new_tile_set.h"
 #include "document/refused_error.h"
 #include "document/tile_count_text.h"
 #include "document/tile_set_file.h"
@@ -74,13 +73,12 @@ void FrmMain::cmdNew_Click() {
         return;
     }
     try {
-        FillNewTileSet(Document, tileCount, static_cast<std::int16_t>(frameCount),
-                       PixelCount(picBMPScroller->ScaleWidth()), PixelCount(picBMPScroller->ScaleHeight()));
+        Session.NewSet(tileCount, static_cast<std::int16_t>(frameCount), PixelCount(picBMPScroller->ScaleWidth()),
+                       PixelCount(picBMPScroller->ScaleHeight()));
     } catch (const RefusedError& error) {
         dialogs_->ShowMessage(QString::fromLocal8Bit(error.what()));
         return;
     }
-    Session.StartEditing({});
     History->clear();
     EnableEditing();
 }
@@ -95,12 +93,11 @@ void FrmMain::cmdOpen_Click() {
 
 void FrmMain::OpenTileSetFile(const QString& path) {
     try {
-        Document = ReadTileSet(QFile::encodeName(path).toStdString(), Document);
+        Session.OpenSet(QFile::encodeName(path).toStdString());
     } catch (const std::exception& error) {
         dialogs_->ShowMessage(FileProblem(path, error));
         return;
     }
-    Session.StartEditing(QFile::encodeName(path).toStdString());
     History->clear();
     EnableEditing();
 }
@@ -137,15 +134,12 @@ bool FrmMain::SaveToOwnFile() {
 bool FrmMain::SaveTileSetFile(const QString& path) {
     const std::string file = QFile::encodeName(path).toStdString();
     try {
-        WriteTileSet(file, Document, Graphics);
+        WriteTileSet(file, Session.Set(), Session.Graphics());
     } catch (const std::exception& error) {
         dialogs_->ShowMessage(FileProblem(path, error));
         return false;
     }
     Session.MarkSaved(file);
-    if (Recovery) {
-        Recovery->SessionChanged();  // nothing is unsaved: the recovery file goes
-    }
     return true;
 }
 
@@ -154,16 +148,14 @@ void FrmMain::EnableEditing() {
     fraOut->setEnabled(true);
     frmControls->setEnabled(true);
 
-    const int wholeRows = Document.Header.TileCount / kCellsPerRow;
+    const int wholeRows = Session.Set().Header.TileCount / kCellsPerRow;
     picTilesScroller->resize(picTilesScroller->width(), wholeRows * kCellSize);
     SetScrollbarTiles();
 
-    for (int frame = FramesInUse(Document); frame < kMaxFrames; ++frame) {
+    for (int frame = FramesInUse(Session.Set()); frame < kMaxFrames; ++frame) {
         optAnim[frame]->setEnabled(false);
     }
 
-    SlopeLeft = 0;
-    SlopeRight = 0;
     SelectTile(0);
     SelectFrame(0);
     RefreshViews();

@@ -2,7 +2,6 @@
 
 #include "window/edit_history.h"
 #include "window/frm_main.h"
-#include "window/suggestions_box.h"
 
 namespace mosalind {
 
@@ -21,17 +20,10 @@ void FrmMain::PushEdit(TileEdit edit) {
     StopAnimation();
     const bool frameCell = edit.Frame.has_value();
     if (!History->Push(std::move(edit))) {
-        // Nothing changed, but the tiles edited by hand are done now.
-        if (SuggestionBox != nullptr) {
-            SuggestionBox->Refresh();
-        }
         return;
     }
-    // The overlay shows what changed; a current tile the selection left out (taken out of
-    // it with Ctrl) shows its own values again.
-    if (AttributesShown) {
-        picTilesScroller->update();
-    }
+    // A current tile the selection left out (taken out of it with Ctrl) shows its own
+    // values again.
     const TileSelection& selection = Session.Selection();
     if (!frameCell && selection.Count() > 0 && !selection.Contains(CurrentTile())) {
         SelectTile(CurrentTile());

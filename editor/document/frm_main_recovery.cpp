@@ -52,8 +52,7 @@ void RestoreKeptSet(FrmMain& window, UserDialogs& dialogs, const AbandonedRecove
     window.cmdLoad->setEnabled(false);
     window.SheetWatcher->Watch(sheetPath);
 
-    window.Document = kept.Document;
-    window.Session.StartEditingUnsaved(kept.Note.OwnFile);
+    window.Session.RestoreSet(kept.Document, kept.Note.OwnFile);
     window.History->clear();
     window.EnableEditing();
     if (refusal) {
@@ -72,16 +71,21 @@ void FrmMain::KeepRecoveryFile(const QString& folder) {
         return;
     }
     Recovery = std::make_unique<RecoveryKeeper>(folder, Session);
-    Recovery->Snapshot = [this](const std::string& path, SharedPlanes planes) {
+    Recovery->Snapshot = [this](const std::string& path) {
         RecoveryNote note;
         note.KeptAt = QDateTime::currentMSecsSinceEpoch();
         note.SheetPath = QFile::encodeName(SheetWatcher->Path()).toStdString();
         note.OwnFile = Session.OwnFile().empty() ? std::string() : AbsolutePath(Session.OwnFile());
-        std::copy_n(LoadedBitmap.Palette.begin(),
-                    std::min<std::size_t>(LoadedBitmap.Palette.size(), kSheetPaletteEntries), note.Palette.begin());
-        return MakeRecoverySnapshot(path, note, Document, Graphics, std::move(planes));
+        const SharedSheet& sheet = Session.Sheet();
+        if (!sheet) {
+            return MakeRecoverySnapshot(path, note, Session.Set(), Session.Graphics());
+        }
+        const std::vector<BMPPaletteEntry>& palette = sheet->Pixels.Palette;
+        std::copy_n(palette.begin(), std::min<std::size_t>(palette.size(), kSheetPaletteEntries), note.Palette.begin());
+        // The sheet's own planes, shared: the sheet never changes, so nothing is copied.
+        return MakeRecoverySnapshot(path, note, Session.Set(), sheet->Graphics,
+                                    SharedPlanes(sheet, &sheet->Graphics.TilePlanes));
     };
-    connect(History, &QUndoStack::indexChanged, Recovery.get(), [this] { Recovery->SessionChanged(); });
 }
 
 // Newest first, one question each, until one is restored; the window holds one set, so the

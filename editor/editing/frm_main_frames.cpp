@@ -22,7 +22,7 @@ void FrmMain::SelectFrame(std::int16_t frame) {
     Session.SetCurrentFrame(frame);
     SetLabelCaption(lblFrame, QString::fromStdString(FrameText(frame)));
     optAnim[frame]->setChecked(true);
-    ShowBitmapOffset(Document.TileFrames[frame][CurrentTile()]);
+    ShowBitmapOffset(Session.Set().TileFrames[frame][CurrentTile()]);
     RefreshViews();
 }
 
@@ -37,7 +37,7 @@ void FrmMain::AssignFrameOffset(std::int16_t cell) {
 void FrmMain::AssignFrameRun(std::int16_t cell, int step) {
     // Any cell of the run the file or the sheet cannot hold refuses the whole run.
     if (const std::optional<std::string> refusal =
-            FrameRunRefusal(Session.FrameRunCells(cell, step), Graphics.BMPTileCount)) {
+            FrameRunRefusal(Session.FrameRunCells(cell, step), Session.Graphics().BMPTileCount)) {
         dialogs_->ShowMessage(QString::fromStdString(*refusal));
         return;
     }

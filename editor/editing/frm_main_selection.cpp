@@ -7,7 +7,6 @@
 #include "editing/tile_type_list.h"
 #include "window/frm_main.h"
 #include "window/label_caption.h"
-#include "window/suggestions_box.h"
 
 namespace mosalind {
 
@@ -20,27 +19,23 @@ void FrmMain::SelectTile(std::int16_t tile) {
     Session.SetCurrentTile(tile);
     tile = CurrentTile();
     ShowTileNumber(tile);
-    ShowBitmapOffset(Document.TileFrames[CurrentFrame()][tile]);
-    cboBehaviour->setCurrentIndex(RowForTileType(Document.TileAttributes[0][tile], cboBehaviour->count()));
+    ShowBitmapOffset(Session.Set().TileFrames[CurrentFrame()][tile]);
+    cboBehaviour->setCurrentIndex(RowForTileType(Session.Set().TileAttributes[0][tile], cboBehaviour->count()));
 
-    int left = SlopeLeft;
-    int right = SlopeRight;
+    int left = Session.SlopeLeft();
+    int right = Session.SlopeRight();
     for (int side = 0; side < 4; ++side) {
-        const std::int16_t sideWord = Document.TileAttributes[side + 1][tile];
+        const std::int16_t sideWord = Session.Set().TileAttributes[side + 1][tile];
         cboBlocking[side]->setCurrentIndex(BlockingRowForSideWord(sideWord));
         const SideSlope slope = DecodeSideSlope(sideWord, left, right);
         chkSlope[side]->setChecked(slope.CarriesSlope);
         left = slope.Left;
         right = slope.Right;
     }
-    SlopeLeft = left;
-    SlopeRight = right;
+    Session.SetPendingSlope(left, right);
 
     linSlope->DrawMode = SlopeLine::kCopyPen;
     RefreshViews();
-    if (SuggestionBox != nullptr && SuggestionBox->isVisible()) {
-        SuggestionBox->ShowWhy();
-    }
 }
 
 void FrmMain::ShowTileNumber(std::int16_t tile) {

@@ -11,9 +11,9 @@ void FrmMain::picTile_MouseDown(int, int, double x, double y) {
         return;
     }
     if (ClickSetsLeftLevel(x, picTile->ScaleWidth())) {
-        SlopeLeft = *level;
+        Session.SetPendingSlope(*level, Session.SlopeRight());
     } else {
-        SlopeRight = *level;
+        Session.SetPendingSlope(Session.SlopeLeft(), *level);
     }
     linSlope->DrawMode = SlopeLine::kInvert;
     RefreshViews();
@@ -25,7 +25,7 @@ void FrmMain::chkSlope_Click(int) {
 }
 
 void FrmMain::cmdSetSlope_Click() {
-    const std::optional<std::uint8_t> slopeByte = EncodeSlope(SlopeLeft, SlopeRight);
+    const std::optional<std::uint8_t> slopeByte = EncodeSlope(Session.SlopeLeft(), Session.SlopeRight());
     if (!slopeByte) {
         dialogs_->ShowMessage(QStringLiteral("Invalid Slope!"));
         return;

@@ -5,18 +5,17 @@
 
 namespace mosalind {
 
-// The box is made at the first F6; while it is open the suggestions follow every edit,
-// undo and redo (here) and every new sheet (TakeSheet).
+// The box is made at the first F6; while it is open the suggestions follow the session
+// (every edit, undo and redo, every new sheet), to which the box listens.
 void FrmMain::keySuggestions_Activated() {
     if (!SetIsOpen()) {
         return;
     }
     if (SuggestionBox == nullptr) {
-        SuggestionBox = new SuggestionsBox(Session, Graphics, BMPPicture, this);
+        SuggestionBox = new SuggestionsBox(Session, this);
         SuggestionBox->SelectThemClicked = [this] { SuggestionBox_SelectThem(); };
         SuggestionBox->AcceptClicked = [this] { SuggestionBox_Accept(); };
         SuggestionBox->Changed = [this] { picTilesScroller->update(); };
-        connect(History, &QUndoStack::indexChanged, this, [this] { SuggestionBox->Refresh(); });
     }
     if (SuggestionBox->isVisible()) {
         SuggestionBox->hide();
@@ -45,14 +44,14 @@ void FrmMain::SuggestionBox_Accept() {
 
 void FrmMain::keySameArt_Activated() {
     if (SetIsOpen()) {
-        Session.SelectTiles(TilesWithSameArt(Document, Graphics, CurrentTile()));
+        Session.SelectTiles(TilesWithSameArt(Session.Set(), Session.Graphics(), CurrentTile()));
         SelectTile(CurrentTile());
     }
 }
 
 void FrmMain::keySameValues_Activated() {
     if (SetIsOpen()) {
-        Session.SelectTiles(TilesWithSameValues(Document, CurrentTile()));
+        Session.SelectTiles(TilesWithSameValues(Session.Set(), CurrentTile()));
         SelectTile(CurrentTile());
     }
 }

@@ -53,6 +53,8 @@ public:
     // The selected tiles in increasing order.
     std::vector<std::int16_t> Tiles() const;
 
+    bool operator==(const TileSelection&) const = default;
+
 private:
     void SelectRectangle(int from, int to);
     int NearestSelected(int tile) const;

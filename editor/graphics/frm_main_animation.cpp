@@ -7,7 +7,7 @@ namespace mosalind {
 void FrmMain::SetUpAnimation() {
     Playback = new AnimationPlayback(this);
     Playback->OnStep = [this] {
-        for (int frame = 0; frame < FramesInUse(Document); ++frame) {
+        for (int frame = 0; frame < FramesInUse(Session.Set()); ++frame) {
             picAnim[frame]->update();
         }
         picTile->update();
@@ -26,7 +26,7 @@ void FrmMain::keyAnimate_Activated() {
         StopAnimation();
         return;
     }
-    if (!SetIsOpen() || FramesInUse(Document) < 2) {
+    if (!SetIsOpen() || FramesInUse(Session.Set()) < 2) {
         return;
     }
     Playback->Start();
@@ -41,7 +41,7 @@ void FrmMain::StopAnimation() {
 }
 
 int FrmMain::ShownFrame(int frame) const {
-    return Playback->ShownFrame(frame, FramesInUse(Document));
+    return Playback->ShownFrame(frame, FramesInUse(Session.Set()));
 }
 
 }  // namespace mosalind

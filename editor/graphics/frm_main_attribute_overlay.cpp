@@ -230,7 +230,7 @@ void FrmMain::DrawSheetMarks(QPainter& painter, int firstTile, int endTile) {
             painter.drawRect(QRect(corner, QSize(kCellSize - 1, kCellSize - 1)));
         }
         if (AttributesShown) {
-            const TileValues values = ReadTileValues(Document, tile);
+            const TileValues values = ReadTileValues(Session.Set(), tile);
             painter.drawImage(corner, MarksImage(values.TileType, values.Sides, MarksOf::Stored));
         }
         if (suggested != nullptr && suggested->Differs(tile)) {

@@ -4,9 +4,7 @@
 #include "document/refused_error.h"
 #include "window/frm_main.h"
 #include "window/loaded_sheet.h"
-#include "window/recovery_keeper.h"
 #include "window/sheet_watch.h"
-#include "window/suggestions_box.h"
 
 namespace mosalind {
 
@@ -45,19 +43,12 @@ void FrmMain::LoadTilesFile(const QString& path) {
     SheetWatcher->Watch(path);
 }
 
-// The sheet's pixels, cells and picture become the window's; the bitmap view shows it.
+// The sheet's pixels and cells become the session's, its picture the bitmap view's; the
+// session tells every panel that listens.
 void FrmMain::TakeSheet(LoadedSheet sheet) {
-    LoadedBitmap = std::move(sheet.Pixels);
-    Graphics = std::move(sheet.Graphics);
-    BMPPicture = std::move(sheet.Picture);
-    picBMPScroller->SetPicture(BMPPicture);
+    picBMPScroller->SetPicture(std::move(sheet.Picture));
     SetScrollbarBMP();
-    if (SuggestionBox != nullptr) {
-        SuggestionBox->Refresh();
-    }
-    if (Recovery) {
-        Recovery->SheetChanged();
-    }
+    Session.TakeSheet(std::move(sheet.Sheet));
 }
 
 }  // namespace mosalind

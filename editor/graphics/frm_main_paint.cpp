@@ -28,7 +28,7 @@ void FrmMain::picTile_Paint(QPainter& painter) {
     if (!SetIsOpen() || !CursorInRange(CurrentFrame(), CurrentTile())) {
         return;
     }
-    const int cell = Document.TileFrames[ShownFrame(CurrentFrame())][CurrentTile()];
+    const int cell = Session.Set().TileFrames[ShownFrame(CurrentFrame())][CurrentTile()];
     const QRectF wholeArea(0, 0, picTile->ScaleWidth(), picTile->ScaleHeight());
     picTile->PaintPicture(painter, picBMPScroller->Picture(), WholeArtPixelArea(painter, wholeArea, kCellSize),
                           CellSquare(cell));
@@ -39,9 +39,10 @@ void FrmMain::picAnim_Paint(int index, QPainter& painter) {
         return;
     }
     PictureBox* view = picAnim[index];
-    const int cell = Document.TileFrames[ShownFrame(index)][CurrentTile()];
+    const int cell = Session.Set().TileFrames[ShownFrame(index)][CurrentTile()];
     const QRectF wholeArea(0, 0, view->ScaleWidth(), view->ScaleHeight());
-    view->PaintPicture(painter, BMPPicture, WholeArtPixelArea(painter, wholeArea, kCellSize), CellSquare(cell));
+    view->PaintPicture(painter, picBMPScroller->Picture(), WholeArtPixelArea(painter, wholeArea, kCellSize),
+                       CellSquare(cell));
 }
 
 void FrmMain::picTilesScroller_Paint(QPainter& painter) {
@@ -49,8 +50,8 @@ void FrmMain::picTilesScroller_Paint(QPainter& painter) {
         return;
     }
     const QImage& sheet = picBMPScroller->Picture();
-    const auto& cells = Document.TileFrames[ShownFrame(CurrentFrame())];
-    const int tileCount = std::clamp<int>(Document.Header.TileCount, 0, kMaxTiles);
+    const auto& cells = Session.Set().TileFrames[ShownFrame(CurrentFrame())];
+    const int tileCount = std::clamp<int>(Session.Set().Header.TileCount, 0, kMaxTiles);
 
     // Only the rows that meet the area being repainted.
     const QRect area = painter.hasClipping() ? painter.clipBoundingRect().toAlignedRect()
@@ -64,18 +65,25 @@ void FrmMain::picTilesScroller_Paint(QPainter& painter) {
     DrawSheetMarks(painter, firstTile, endTile);
 }
 
+// The overlay shows every tile's values: it is drawn again when any change.
+void FrmMain::Session_Changed(const SessionChange& change) {
+    if (AttributesShown && change.TileValues()) {
+        picTilesScroller->update();
+    }
+}
+
 // Asks every view that shows the current tile or frame to repaint, and places the slope
 // line over the large tile.
 void FrmMain::RefreshViews() {
-    for (int frame = 0; frame < FramesInUse(Document); ++frame) {
+    for (int frame = 0; frame < FramesInUse(Session.Set()); ++frame) {
         picAnim[frame]->Refresh();
     }
     picTile->Refresh();
     picTilesScroller->Refresh();
 
     const double height = picTile->ScaleHeight();
-    linSlope->Y1 = LineRowForLevel(SlopeLeft, height);
-    linSlope->Y2 = LineRowForLevel(SlopeRight, height);
+    linSlope->Y1 = LineRowForLevel(Session.SlopeLeft(), height);
+    linSlope->Y2 = LineRowForLevel(Session.SlopeRight(), height);
     const bool anySideSloped =
         std::any_of(chkSlope.begin(), chkSlope.end(), [](const QPushButton* box) { return box->isChecked(); });
     linSlope->setVisible(anySideSloped);

@@ -10,8 +10,6 @@
 #include "document/editing_session.h"
 #include "document/tile_edit.h"
 #include "document/tile_set.h"
-#include "graphics/bitmap_reader.h"
-#include "graphics/tile_graphics.h"
 #include "window/file_dialog.h"
 #include "window/picture_box.h"
 #include "window/rect_marker.h"
@@ -110,13 +108,7 @@ public:
     SuggestionsBox* SuggestionBox = nullptr;  // F6, made at its first use
 
     // ---- State ----
-    EditingSession Session;                // the tile set, the current tile and frame, the selection
-    TileSet& Document = Session.Document;  // the tile set
-    int SlopeLeft = 0;                     // pending slope levels, 0 (top) to 4 (bottom)
-    int SlopeRight = 0;
-    Bitmap LoadedBitmap;           // BMPFileHeader, BMPInfoHeader, BMPPalette, BMPPixels
-    TileGraphics Graphics;         // BMPTileCount and TilePlanes
-    QImage BMPPicture;             // the cut pixels in the sheet's palette, shown in picBMPScroller
+    EditingSession Session;        // the tile set, the sheet, the current tile and frame, the selection
     bool AttributesShown = false;  // the attribute overlay over the tile sheet
 
     std::int16_t CurrentTile() const { return Session.CurrentTile(); }
@@ -211,6 +203,9 @@ private:
     void SetUpAnimation();                                               // graphics/frm_main_animation.cpp
     void ShowStep(const TileEdit& step);                                 // document/frm_main_history.cpp
     void DrawSheetMarks(QPainter& painter, int firstTile, int endTile);  // graphics/frm_main_attribute_overlay.cpp
+    void Session_Changed(const SessionChange& change);                   // graphics/frm_main_paint.cpp
+
+    SessionSubscription sessionListening_;
 };
 
 }  // namespace mosalind

@@ -25,7 +25,7 @@ TileSelection::Click SelectionClick(int shift) {
 void FrmMain::picTilesScroller_MouseDown(int, int shift, double x, double y) {
     const std::optional<std::int16_t> tile = CellAtPixel(static_cast<float>(x), static_cast<float>(y));
     // The sheet shows only whole rows of tiles in use; anything else is no tile.
-    if (!tile || *tile < 0 || *tile >= Document.Header.TileCount || *tile >= kMaxTiles) {
+    if (!tile || *tile < 0 || *tile >= Session.Set().Header.TileCount || *tile >= kMaxTiles) {
         return;
     }
     Session.ClickTile(*tile, SelectionClick(shift));

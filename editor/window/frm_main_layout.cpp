@@ -93,6 +93,7 @@ FrmMain::FrmMain(UserDialogs* dialogs, QWidget* parent)
     SetUpZoom();
     History = new EditHistory(Session, this);
     History->ShowStep = [this](const TileEdit& step) { ShowStep(step); };
+    sessionListening_ = Session.Listen([this](const SessionChange& change) { Session_Changed(change); });
     BuildKeys();
     WatchSessionEnd();
     SetUpSheetReload();

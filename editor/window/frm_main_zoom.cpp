@@ -26,7 +26,7 @@ void FrmMain::SetUpZoom() {
         return SetIsOpen() ? std::optional(CurrentTile()) : std::nullopt;
     };
     BMPZoom->MarkedCell = [this]() -> std::optional<std::int16_t> {
-        return SetIsOpen() ? std::optional(Document.TileFrames[CurrentFrame()][CurrentTile()]) : std::nullopt;
+        return SetIsOpen() ? std::optional(Session.Set().TileFrames[CurrentFrame()][CurrentTile()]) : std::nullopt;
     };
     // A click on the bitmap gives it the focus, and so the zoom keys; the sheet's keys go on
     // moving the current tile from there, as they did before.

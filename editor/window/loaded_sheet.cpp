@@ -6,7 +6,9 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <new>
+#include <utility>
 
 #include "document/refused_error.h"
 #include "graphics/large_pages.h"
@@ -57,11 +59,11 @@ QImage SheetPicture(const Bitmap& bitmap) {
 
 LoadedSheet ReadLoadedSheet(const QString& path) {
     try {
-        LoadedSheet sheet;
-        sheet.Pixels = ReadTileSheet(QFile::encodeName(path).toStdString());
-        sheet.Graphics = CutTiles(sheet.Pixels);
-        sheet.Picture = SheetPicture(sheet.Pixels);
-        return sheet;
+        auto sheet = std::make_shared<TileSheet>();
+        sheet->Pixels = ReadTileSheet(QFile::encodeName(path).toStdString());
+        sheet->Graphics = CutTiles(sheet->Pixels);
+        QImage picture = SheetPicture(sheet->Pixels);
+        return {std::move(sheet), std::move(picture)};
     } catch (const std::bad_alloc&) {
         throw RefusedError(
             QString("Cannot load the bitmap %1: not enough memory").arg(QDir::toNativeSeparators(path)).toStdString());
@@ -70,11 +72,11 @@ LoadedSheet ReadLoadedSheet(const QString& path) {
 
 LoadedSheet LoadedSheetFromPlanes(TileGraphics graphics, std::span<const BMPPaletteEntry> palette) {
     try {
-        LoadedSheet sheet;
-        sheet.Pixels = SheetFromPlanes(graphics, palette);
-        sheet.Graphics = std::move(graphics);
-        sheet.Picture = SheetPicture(sheet.Pixels);
-        return sheet;
+        auto sheet = std::make_shared<TileSheet>();
+        sheet->Pixels = SheetFromPlanes(graphics, palette);
+        sheet->Graphics = std::move(graphics);
+        QImage picture = SheetPicture(sheet->Pixels);
+        return {std::move(sheet), std::move(picture)};
     } catch (const std::bad_alloc&) {
         throw RefusedError("Cannot make the tile sheet from its kept planes: not enough memory");
     }

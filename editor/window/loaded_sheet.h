@@ -6,16 +6,15 @@
 
 #include "graphics/bitmap_reader.h"
 #include "graphics/tile_graphics.h"
+#include "graphics/tile_sheet.h"
 
 namespace mosalind {
 
-// A tile sheet as the window holds it: the pixels as read (BMPFileHeader, BMPInfoHeader,
-// BMPPalette, BMPPixels), every cell cut into planes (BMPTileCount, TilePlanes), and the
-// picture shown in the bitmap view, made from the very palette and pixels that are cut,
-// so that the view shows exactly the cells that Save writes.
+// A tile sheet just read, for the session (the pixels and cells) and the bitmap view (the
+// picture, made from the very palette and pixels that are cut, so that the view shows
+// exactly the cells that Save writes).
 struct LoadedSheet {
-    Bitmap Pixels;
-    TileGraphics Graphics;
+    SharedSheet Sheet;
     QImage Picture;
 };
 

@@ -99,6 +99,13 @@ RecoveryKeeper::RecoveryKeeper(const QString& folder, const EditingSession& sess
     delay_.setSingleShot(true);
     delay_.setInterval(kDelayMilliseconds);
     connect(&delay_, &QTimer::timeout, this, [this] { WriteDue(); });
+    listening_ = session_.Listen([this](const SessionChange& change) {
+        if (change.Has(SessionChange::kSheet)) {
+            SheetChanged();
+        } else if (change.Has(SessionChange::kSet | SessionChange::kRevision | SessionChange::kFile)) {
+            SessionChanged();
+        }
+    });
     static_cast<void>(HoldLock());
     worker_ = std::thread([this] { Work(); });
 }
@@ -146,7 +153,6 @@ void RecoveryKeeper::SessionChanged() {
 }
 
 void RecoveryKeeper::SheetChanged() {
-    planes_.reset();
     settled_.reset();
     SessionChanged();
 }
@@ -169,7 +175,7 @@ void RecoveryKeeper::WriteDue() {
     }
     Job job;
     try {
-        job.Snapshot = Snapshot(pathBytes_, planes_);
+        job.Snapshot = Snapshot(pathBytes_);
     } catch (const std::exception& error) {
         if (!snapshotReported_) {
             snapshotReported_ = true;
@@ -177,7 +183,6 @@ void RecoveryKeeper::WriteDue() {
         }
         return;
     }
-    planes_ = job.Snapshot.Planes;
     settled_ = session_.Revision();
     Post(std::move(job));
 }

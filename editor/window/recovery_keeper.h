@@ -31,13 +31,14 @@ struct AbandonedRecovery {
     RecoveredSet Set;
 };
 
-// Keeps the unsaved document of one running editor in its own recovery file of `folder`,
+// Keeps the unsaved set of one running editor in its own recovery file of `folder`,
 // with a lock file beside it (QLockFile) that tells other editors this one is running.
-// While the session is open and unsaved, the file is written at most kDelayMilliseconds
-// after the session changed (one write for a burst of changes): the window's thread takes a
-// snapshot of the document's bytes, and a thread of the keeper's own writes them, as Save
-// replaces a file. Once nothing is unsaved, the file is removed. A write that fails is
-// reported once on standard error and tried again after the next change; editing goes on.
+// It listens to the session: while the session is open and unsaved, the file is written at
+// most kDelayMilliseconds after the session changed (one write for a burst of changes): the
+// window's thread takes a snapshot of the set's bytes, sharing the session's sheet's
+// planes, and a thread of the keeper's own writes them, as Save replaces a file. Once
+// nothing is unsaved, the file is removed. A write that fails is reported once on standard
+// error and tried again after the next change; editing goes on.
 class RecoveryKeeper : public QObject {
 public:
     static constexpr int kDelayMilliseconds = 1000;
@@ -49,17 +50,10 @@ public:
     RecoveryKeeper(const RecoveryKeeper&) = delete;
     RecoveryKeeper& operator=(const RecoveryKeeper&) = delete;
 
-    // The document's snapshot as it is now, for the file at `path`, sharing `planes` (those
-    // of the last snapshot) when they are still the sheet's; called on the window's thread
+    // The set's snapshot as it is now, for the file at `path`; called on the window's thread
     // when a write is due. May throw RefusedError (the write is then left out).
-    std::function<RecoverySnapshot(const std::string& path, SharedPlanes planes)> Snapshot;
+    std::function<RecoverySnapshot(const std::string& path)> Snapshot;
 
-    // The session changed (an edit, an undo or redo, a Save): unsaved, its file is written
-    // within the delay; with nothing unsaved, the file is removed.
-    void SessionChanged();
-    // The sheet was read anew: the next snapshot copies its planes, and an unsaved set's
-    // file is written again with them.
-    void SheetChanged();
     // The user discarded the unsaved edits: the file is removed, and written again only
     // after the next change.
     void Clear();
@@ -80,6 +74,12 @@ public:
     void Adopt(AbandonedRecovery& found);
 
 private:
+    // The session changed (an edit, an undo or redo, a Save): unsaved, its file is written
+    // within the delay; with nothing unsaved, the file is removed.
+    void SessionChanged();
+    // The sheet was read anew: an unsaved set's file is written again with its planes.
+    void SheetChanged();
+
     struct Job {
         bool Remove = false;
         RecoverySnapshot Snapshot;
@@ -103,9 +103,9 @@ private:
     // The revision the file stands for: the one it holds (or is being written with), or one
     // for which no file is wanted (saved, or discarded by the user).
     std::optional<std::uint64_t> settled_;
-    SharedPlanes planes_;  // the last snapshot's, until the sheet changes
     bool lockReported_ = false;
     bool snapshotReported_ = false;
+    SessionSubscription listening_;
 
     // Shared with the writing thread, under mutex_.
     std::mutex mutex_;

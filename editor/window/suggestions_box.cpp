@@ -36,9 +36,8 @@ QIcon SwatchIcon(QRgb colour) {
 
 }  // namespace
 
-SuggestionsBox::SuggestionsBox(const EditingSession& session, const TileGraphics& graphics, const QImage& picture,
-                               QWidget* parent)
-    : QDialog(parent, Qt::Tool), session_(session), graphics_(graphics), picture_(picture) {
+SuggestionsBox::SuggestionsBox(EditingSession& session, QWidget* parent)
+    : QDialog(parent, Qt::Tool), session_(session) {
     setWindowTitle("Suggestions");
     setModal(false);
 
@@ -87,37 +86,44 @@ SuggestionsBox::SuggestionsBox(const EditingSession& session, const TileGraphics
             Changed();
         }
     });
+    listening_ = session_.Listen([this](const SessionChange& change) {
+        if (change.TileValues() || change.Has(SessionChange::kSheet | SessionChange::kEmpty)) {
+            Refresh();
+        } else if (change.Has(SessionChange::kSelection) && isVisible()) {
+            ShowWhy();
+        }
+    });
 }
 
 void SuggestionsBox::ColoursChosen() {
-    coloursChosen_ = true;
+    EmptyColours empty;
     for (int colour = 0; colour < kColours; ++colour) {
-        suggested_.Empty.set(static_cast<std::size_t>(colour), Swatches[static_cast<std::size_t>(colour)]->isChecked());
+        empty.set(static_cast<std::size_t>(colour), Swatches[static_cast<std::size_t>(colour)]->isChecked());
     }
-    Refresh();
+    session_.ChooseEmpty(empty);  // the session tells the box, which works the suggestions out again
 }
 
 void SuggestionsBox::Refresh() {
     if (!isVisible()) {
         return;
     }
-    const std::array<EmptyBecause, 16> reasons =
-        DefaultEmptyColours(session_.Document, graphics_, session_.DoneBlank());
-    if (!coloursChosen_) {
-        suggested_.Empty = EmptyColoursOf(reasons);
-    }
+    suggested_.Empty = session_.Empty();
     suggested_.DoneBlank = session_.DoneBlank();
-    suggested_.Update(session_.Document, graphics_);
+    suggested_.Update(session_.Set(), session_.Graphics());
+    const std::array<EmptyBecause, 16> reasons = session_.EmptyReasons();
     // The sheet read again may have new colours.
-    const QList<QRgb> colours = picture_.colorTable();
+    static const std::vector<BMPPaletteEntry> kNoColours;
+    const std::vector<BMPPaletteEntry>& colours = session_.Sheet() ? session_.Sheet()->Pixels.Palette : kNoColours;
     for (int colour = 0; colour < kColours; ++colour) {
         QToolButton* swatch = Swatches[static_cast<std::size_t>(colour)];
-        swatch->setIcon(SwatchIcon(colour < colours.size() ? colours[colour] : qRgb(0, 0, 0)));
+        const bool inPalette = static_cast<std::size_t>(colour) < colours.size();
+        const BMPPaletteEntry entry = inPalette ? colours[static_cast<std::size_t>(colour)] : BMPPaletteEntry{};
+        swatch->setIcon(SwatchIcon(inPalette ? qRgb(entry.Red, entry.Green, entry.Blue) : qRgb(0, 0, 0)));
         const bool empty = suggested_.Empty.test(static_cast<std::size_t>(colour));
         swatch->setChecked(empty);
         const EmptyBecause reason = reasons[static_cast<std::size_t>(colour)];
         const QString because = !empty                        ? QString("solid")
-                                : coloursChosen_              ? QString("empty")
+                                : session_.EmptyChosen()      ? QString("empty")
                                 : reason == EmptyBecause::Sky ? QString("empty: the sky's colour")
                                                               : QString("empty: only in tiles you marked as passing");
         swatch->setToolTip(QString("Colour %1, %2").arg(colour).arg(because));
@@ -138,7 +144,7 @@ void SuggestionsBox::ShowWhy() {
     const int tile = session_.CurrentTile();
     const std::optional<TileSuggestion> suggestion = suggested_.For(tile);
     const std::string why = !suggestion ? "no art to suggest from"
-                            : IsDoneTile(session_.Document, suggested_.DoneBlank, tile)
+                            : IsDoneTile(session_.Set(), suggested_.DoneBlank, tile)
                                 ? "done: learned from, never changed"
                                 : SuggestionSource(*suggestion);
     Why->setText(QString("Tile %1: %2").arg(tile).arg(QString::fromStdString(why)));

@@ -7,7 +7,6 @@
 
 #include "document/editing_session.h"
 #include "editing/set_suggestions.h"
-#include "graphics/tile_graphics.h"
 
 class QLabel;
 class QPushButton;
@@ -17,17 +16,17 @@ namespace mosalind {
 
 // The "Suggestions" box: the sheet's sixteen colours as swatches, each pressed while it
 // counts as empty (its tooltip says why); where the current tile's suggestion comes from;
-// how many tiles differ from their suggestion; Select them; Accept for the selection. It
-// is not modal: the window goes on working beside it. It holds what the art and the tiles
-// done suggest for the session's tile set on the window's sheet, worked out again while it
-// is open; the window does the edits.
+// how many tiles differ from their suggestion; Select them; Accept for the selection. It is
+// not modal: the window goes on working beside it. It listens to the session: what the art
+// and the tiles done suggest for the session's set and sheet is worked out again while it
+// is open, after every change of tiles, sheet, tiles done or empty colours; a swatch
+// pressed chooses the session's empty colours; the window does the edits.
 class SuggestionsBox : public QDialog {
     Q_OBJECT
 public:
-    // The suggestions for the session's set on the sheet cut into `graphics` and shown as
-    // `picture`, which stay the window's. The default empty colours are pressed (the sky's,
-    // and those only in tiles done as passing) until the user presses a swatch.
-    SuggestionsBox(const EditingSession& session, const TileGraphics& graphics, const QImage& picture, QWidget* parent);
+    // The suggestions for the session's set and sheet, with the session's empty colours
+    // (its defaults, until a swatch is pressed).
+    SuggestionsBox(EditingSession& session, QWidget* parent);
 
     std::array<QToolButton*, 16> Swatches{};
     QLabel* Why = nullptr;  // "Tile 12: like tile 71, mirrored"
@@ -54,11 +53,9 @@ public:
 private:
     void ColoursChosen();
 
-    const EditingSession& session_;
-    const TileGraphics& graphics_;
-    const QImage& picture_;
+    EditingSession& session_;
     SetSuggestions suggested_;
-    bool coloursChosen_ = false;  // a swatch was pressed: the defaults no longer hold
+    SessionSubscription listening_;
 };
 
 }  // namespace mosalind

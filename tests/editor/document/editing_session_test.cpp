@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <memory>
 #include <random>
 #include <vector>
 
@@ -22,14 +24,11 @@ constexpr int kTiles = 910;
 
 class SessionHistory : public ::testing::Test {
 protected:
-    void SetUp() override {
-        FillNewTileSet(session.Document, kTiles, 8, 208, 1120);
-        session.StartEditing({});
-    }
+    void SetUp() override { session.NewSet(kTiles, 8, 208, 1120); }
 
     Bytes Saved() {
         const std::string path = dir.File("saved.tls");
-        WriteTileSet(path, session.Document, TileGraphics{});
+        WriteTileSet(path, session.Set(), TileGraphics{});
         return dev_support::ReadFileBytes(path);
     }
 
@@ -132,6 +131,88 @@ TEST_F(SessionHistory, UnsavedFollowsTheStepsFromTheSavedOne) {
     EXPECT_FALSE(session.IsUnsaved()) << "redone to what Save wrote";
 
     EXPECT_TRUE(session.TileTypeEdit(6).ChangesNothing()) << "the type tile 4 already has";
+}
+
+// Each operation tells its listeners exactly what it changed, once; a change that changes
+// nothing is not told.
+TEST_F(SessionHistory, ListenersAreToldWhatChanged) {
+    std::vector<SessionChange> told;
+    const SessionSubscription listening =
+        session.Listen([&told](const SessionChange& change) { told.push_back(change); });
+    session.ClickTile(20, TileSelection::Click::Plain);
+    session.CopyCurrentTile();
+    session.ClickTile(5, TileSelection::Click::Plain);
+    session.ClickTile(7, TileSelection::Click::Toggle);
+    TileEdit blocking;
+    struct Row {
+        const char* Why;
+        std::function<void()> Operation;
+        unsigned What;
+        std::vector<std::int16_t> Tiles;
+    };
+    using C = SessionChange;
+    const std::vector<Row> rows = {
+        {"an edit of two tiles",
+         [&] { session.Apply(blocking = session.BlockingEdit(1, 2)); },
+         C::kTiles | C::kRevision | C::kFile,
+         {5, 7}},
+        {"its undo", [&] { session.Revert(blocking); }, C::kTiles | C::kRevision | C::kFile, {5, 7}},
+        {"a paste that changes nothing", [&] { session.Apply(session.PasteEdit(false)); }, 0, {}},
+        {"a frame", [&] { session.SetCurrentFrame(3); }, C::kFrame, {}},
+        {"the same frame", [&] { session.SetCurrentFrame(3); }, 0, {}},
+        {"a frame's cell elsewhere",
+         [&] {
+             const TileEdit cell = session.FrameCellEdit(99);
+             session.ClickTile(9, TileSelection::Click::Plain);
+             session.SetCurrentFrame(0);
+             told.clear();
+             session.Apply(cell);
+         },
+         C::kTiles | C::kRevision | C::kFile | C::kSelection | C::kFrame,
+         {7}},
+        {"a click", [&] { session.ClickTile(30, TileSelection::Click::Plain); }, C::kSelection, {}},
+        {"the same click", [&] { session.ClickTile(30, TileSelection::Click::Plain); }, 0, {}},
+        {"a save", [&] { session.MarkSaved("/tmp/set.tls"); }, C::kFile, {}},
+        {"pending levels", [&] { session.SetPendingSlope(1, 3); }, C::kPendingSlope, {}},
+        {"a sheet", [&] { session.TakeSheet(std::make_shared<TileSheet>()); }, C::kSheet | C::kEmpty, {}},
+        {"empty colours", [&] { session.ChooseEmpty(EmptyColours(0x0003)); }, C::kEmpty, {}},
+        {"a sheet read again", [&] { session.TakeSheet(std::make_shared<TileSheet>()); }, C::kSheet, {}},
+        {"a set put back",
+         [&] { session.RestoreSet(session.Set(), {}); },
+         C::kSet | C::kSelection | C::kFrame | C::kFile | C::kRevision | C::kPendingSlope,
+         {}},
+    };
+    for (const Row& row : rows) {
+        told.clear();
+        row.Operation();
+        if (row.What == 0) {
+            EXPECT_TRUE(told.empty()) << row.Why;
+            continue;
+        }
+        ASSERT_EQ(told.size(), 1u) << row.Why;
+        EXPECT_EQ(told[0].What, row.What) << row.Why;
+        EXPECT_EQ(told[0].Tiles, row.Tiles) << row.Why;
+    }
+}
+
+TEST_F(SessionHistory, ASubscriptionEndsWhenDestroyedOrCancelledEvenWhileTelling) {
+    int first = 0;
+    int second = 0;
+    SessionSubscription secondListening;
+    SessionSubscription firstListening = session.Listen([&](const SessionChange&) {
+        ++first;
+        secondListening.Cancel();  // the second is not told this change
+    });
+    secondListening = session.Listen([&](const SessionChange&) { ++second; });
+    session.SetCurrentFrame(1);
+    EXPECT_EQ(first, 1);
+    EXPECT_EQ(second, 0);
+    { const SessionSubscription gone = std::move(firstListening); }
+    session.SetCurrentFrame(2);
+    EXPECT_EQ(first, 1);
+    // A subscription outliving its session ends quietly.
+    SessionSubscription outliving = std::make_unique<EditingSession>()->Listen([](const SessionChange&) {});
+    outliving.Cancel();
 }
 
 }  // namespace

@@ -60,7 +60,7 @@ TEST_F(DocumentCommands, WorkFollowsTheFixedOrder) {
     EXPECT_EQ(driver.Dialogs.Messages[0], "Choose 4 or 8 For Frame Count");
     EXPECT_TRUE(window.fraIn->isEnabled());
     EXPECT_FALSE(window.frmControls->isEnabled());
-    EXPECT_EQ(window.Document.Header.FrameCount, 0);
+    EXPECT_EQ(window.Session.Set().Header.FrameCount, 0);
 
     driver.New(0);
     EXPECT_EQ(driver.Dialogs.Messages.size(), 1u);
@@ -188,7 +188,7 @@ TEST_F(DocumentCommands, CancelledDialogsChangeNothing) {
     driver.Dialogs.AnswerNextFileDialog(std::nullopt);
     driver.Click(window.cmdOpen);
     EXPECT_TRUE(window.fraIn->isEnabled());
-    EXPECT_EQ(window.Document.Header.TileCount, 0);
+    EXPECT_EQ(window.Session.Set().Header.TileCount, 0);
 
     driver.New(0);
     const std::string path = dir.File("kept.tls");
@@ -215,8 +215,8 @@ TEST_F(DocumentCommands, RefusedOpenNamesTheFileAndKeepsTheWindow) {
         ASSERT_EQ(driver.Dialogs.Messages.size(), 1u) << path;
         EXPECT_TRUE(driver.Dialogs.Messages[0].contains(QString::fromStdString(path)))
             << driver.Dialogs.Messages[0].toStdString();
-        EXPECT_EQ(window.Document.Header.TileCount, 0);
-        EXPECT_EQ(window.Document.TileAttributes[0][3], 0);
+        EXPECT_EQ(window.Session.Set().Header.TileCount, 0);
+        EXPECT_EQ(window.Session.Set().TileAttributes[0][3], 0);
         EXPECT_TRUE(window.fraIn->isEnabled());
         EXPECT_FALSE(window.frmControls->isEnabled());
     }
@@ -224,7 +224,7 @@ TEST_F(DocumentCommands, RefusedOpenNamesTheFileAndKeepsTheWindow) {
     const std::string goodPath = dir.File("good.tls");
     WriteFileBytes(goodPath, whole);
     driver.Open(goodPath);
-    EXPECT_EQ(window.Document.Header.TileCount, 30);
+    EXPECT_EQ(window.Session.Set().Header.TileCount, 30);
     EXPECT_TRUE(window.frmControls->isEnabled());
 }
 
@@ -233,7 +233,7 @@ TEST_F(DocumentCommands, BitmapTooLargeForThePlaneSizeMakesNoTileSet) {
     driver.New(0);
     ASSERT_EQ(driver.Dialogs.Messages.size(), 1u);
     EXPECT_TRUE(driver.Dialogs.Messages[0].contains("plane size")) << driver.Dialogs.Messages[0].toStdString();
-    EXPECT_EQ(window.Document.Header.TileCount, 0);
+    EXPECT_EQ(window.Session.Set().Header.TileCount, 0);
     EXPECT_TRUE(window.fraIn->isEnabled());
     EXPECT_FALSE(window.frmControls->isEnabled());
 }
@@ -246,7 +246,7 @@ TEST_F(DocumentCommands, RefusedSaveLeavesDocumentAndFileAsTheyWere) {
     ASSERT_TRUE(window.frmControls->isEnabled());
 
     // A frame the file cannot hold; a click refuses such a cell, so it is set directly.
-    window.Document.TileFrames[0][0] = 1030;
+    driver.PutFrame(0, 0, 1030);
 
     const std::string path = dir.File("existing.tls");
     WriteFileBytes(path, Bytes{9, 8, 7});

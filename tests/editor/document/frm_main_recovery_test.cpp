@@ -84,7 +84,7 @@ TEST_F(Recovery, AnEditorEndedWithoutClosingGivesItsEditsBackToTheNext) {
             ended.Choose(ended.Window.cboBehaviour, 9);
             ended.Window.actUndo->trigger();
             ended.Window.Recovery->WriteNow();
-            WriteTileSet(dir.File("expected.tls"), ended.Window.Document, ended.Window.Graphics);
+            WriteTileSet(dir.File("expected.tls"), ended.Window.Session.Set(), ended.Window.Session.Graphics());
             expected = ReadFileBytes(dir.File("expected.tls"));
             // Tile 0's type, tile 27's right side, frame 2 of tile 27 (4 frames, 910 tiles).
             ASSERT_EQ(expected.at(62 + 0), 5);

@@ -52,9 +52,9 @@ TEST_F(SelectionDisplay, FourDigitTileNumbersStayWholeOnTheLabelsLine) {
 }
 
 TEST_F(SelectionDisplay, ShowingATileTwiceChangesNothing) {
-    window.Document.TileAttributes[0][33] = 17;
-    window.Document.TileAttributes[2][33] = 0xD7;
-    const TileSet before = window.Document;
+    driver.PutAttribute(0, 33, 17);
+    driver.PutAttribute(2, 33, 0xD7);
+    const TileSet before = window.Session.Set();
     driver.SelectTile(33);
     const QString type = window.cboBehaviour->currentText();
     const QString right = window.cboBlocking[1]->currentText();
@@ -63,7 +63,7 @@ TEST_F(SelectionDisplay, ShowingATileTwiceChangesNothing) {
     EXPECT_EQ(window.cboBlocking[1]->currentText(), right);
     EXPECT_EQ(type, "Exit");
     EXPECT_EQ(right, "3 - x");
-    EXPECT_TRUE(window.Document.TileAttributes == before.TileAttributes);
+    EXPECT_TRUE(window.Session.Set().TileAttributes == before.TileAttributes);
 }
 
 TEST_F(SelectionDisplay, ClicksAfterScrollingUseTheContentPixel) {

@@ -27,15 +27,15 @@ TEST_F(SlopeEditing, EveryValidPairIsWrittenAndShownAgain) {
         EXPECT_EQ(window.linSlope->DrawMode, SlopeLine::kInvert);
         driver.PickSlopeLevel(true, pair.Left);
         driver.PickSlopeLevel(false, pair.Right);
-        ASSERT_EQ(window.SlopeLeft, pair.Left);
-        ASSERT_EQ(window.SlopeRight, pair.Right);
+        ASSERT_EQ(window.Session.SlopeLeft(), pair.Left);
+        ASSERT_EQ(window.Session.SlopeRight(), pair.Right);
         driver.Click(window.cmdSetSlope);
         EXPECT_EQ(window.linSlope->DrawMode, SlopeLine::kCopyPen);
 
         driver.SelectTile(0);
         driver.SelectTile(tile);
-        EXPECT_EQ(window.SlopeLeft, pair.Left);
-        EXPECT_EQ(window.SlopeRight, pair.Right);
+        EXPECT_EQ(window.Session.SlopeLeft(), pair.Left);
+        EXPECT_EQ(window.Session.SlopeRight(), pair.Right);
         std::vector<bool> expectedBoxes(4, false);
         expectedBoxes[i % 4] = true;
         expectedBoxes[(i + 1) % 4] = i % 2 == 1;
@@ -98,10 +98,10 @@ TEST_F(SlopeEditing, SetSlopeStraightAfterNewIsRefused) {
 }
 
 TEST_F(SlopeEditing, ForeignLevelsOutsideTheTileAreRefused) {
-    window.Document.TileAttributes[1][9] = 0x80 | 0x0C;  // falls 4 levels from level 3
+    driver.PutAttribute(1, 9, 0x80 | 0x0C);  // falls 4 levels from level 3
     driver.SelectTile(9);
-    EXPECT_EQ(window.SlopeLeft, 3);
-    EXPECT_EQ(window.SlopeRight, 7);
+    EXPECT_EQ(window.Session.SlopeLeft(), 3);
+    EXPECT_EQ(window.Session.SlopeRight(), 7);
     driver.PickSlopeLevel(true, 4);  // (4, 7): 3 apart, but ends below the tile
     driver.Click(window.cmdSetSlope);
     EXPECT_EQ(driver.Dialogs.Messages.back(), "Invalid Slope!");
@@ -112,18 +112,18 @@ TEST_F(SlopeEditing, ForeignLevelsOutsideTheTileAreRefused) {
 }
 
 TEST_F(SlopeEditing, PendingLevelsCarryOverToATileWithoutSlope) {
-    window.Document.TileAttributes[1][20] = 0x80 | 0x01;  // 129: blocking, slope (0, 4)
+    driver.PutAttribute(1, 20, 0x80 | 0x01);  // 129: blocking, slope (0, 4)
     driver.SelectTile(20);
     EXPECT_EQ(window.cboBlocking[0]->currentText(), "1 - Blocking");
     EXPECT_EQ(SlopeBoxes(), (std::vector<bool>{true, false, false, false}));
-    EXPECT_EQ(window.SlopeLeft, 0);
-    EXPECT_EQ(window.SlopeRight, 4);
+    EXPECT_EQ(window.Session.SlopeLeft(), 0);
+    EXPECT_EQ(window.Session.SlopeRight(), 4);
 
     driver.SelectTile(21);
     EXPECT_EQ(SlopeBoxes(), (std::vector<bool>{false, false, false, false}));
     EXPECT_FALSE(window.linSlope->isVisible());
-    EXPECT_EQ(window.SlopeLeft, 0);
-    EXPECT_EQ(window.SlopeRight, 4);
+    EXPECT_EQ(window.Session.SlopeLeft(), 0);
+    EXPECT_EQ(window.Session.SlopeRight(), 4);
     driver.Click(window.chkSlope[3]);
     EXPECT_TRUE(window.linSlope->isVisible());
     EXPECT_EQ(driver.Attribute(4, 21), 0);  // toggling a box alone writes nothing
@@ -132,12 +132,12 @@ TEST_F(SlopeEditing, PendingLevelsCarryOverToATileWithoutSlope) {
 }
 
 TEST_F(SlopeEditing, LastSlopedSideSetsTheLevels) {
-    window.Document.TileAttributes[1][50] = 0xE0;  // (1, 0)
-    window.Document.TileAttributes[3][50] = 0x98;  // (2, 4)
+    driver.PutAttribute(1, 50, 0xE0);  // (1, 0)
+    driver.PutAttribute(3, 50, 0x98);  // (2, 4)
     driver.SelectTile(50);
     EXPECT_EQ(SlopeBoxes(), (std::vector<bool>{true, false, true, false}));
-    EXPECT_EQ(window.SlopeLeft, 2);
-    EXPECT_EQ(window.SlopeRight, 4);
+    EXPECT_EQ(window.Session.SlopeLeft(), 2);
+    EXPECT_EQ(window.Session.SlopeRight(), 4);
     EXPECT_EQ(window.linSlope->DrawMode, SlopeLine::kCopyPen);
 }
 
@@ -146,10 +146,10 @@ TEST_F(SlopeEditing, ClicksPickLevelsAndPlaceTheLine) {
     const int middle = static_cast<int>(window.picTile->ScaleWidth()) / 2;
     driver.Click(window.chkSlope[0]);
     driver.ClickTileView(middle, static_cast<int>(height) - 1);  // the middle column: right
-    EXPECT_EQ(window.SlopeRight, 4);
-    EXPECT_EQ(window.SlopeLeft, 0);
+    EXPECT_EQ(window.Session.SlopeRight(), 4);
+    EXPECT_EQ(window.Session.SlopeLeft(), 0);
     driver.ClickTileView(middle - 1, static_cast<int>(height / 2));
-    EXPECT_EQ(window.SlopeLeft, 2);
+    EXPECT_EQ(window.Session.SlopeLeft(), 2);
     EXPECT_EQ(window.linSlope->Y1, static_cast<int>(2 * height) / 4);
     EXPECT_EQ(window.linSlope->Y2, static_cast<int>(height));
     EXPECT_EQ(window.linSlope->DrawMode, SlopeLine::kInvert);
@@ -157,7 +157,7 @@ TEST_F(SlopeEditing, ClicksPickLevelsAndPlaceTheLine) {
 
     // Any mouse button picks a level.
     driver.ClickAt(window.picTile, 4, 4, Qt::RightButton);
-    EXPECT_EQ(window.SlopeLeft, 0);
+    EXPECT_EQ(window.Session.SlopeLeft(), 0);
 }
 
 }  // namespace

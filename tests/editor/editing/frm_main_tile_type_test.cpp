@@ -38,7 +38,7 @@ TEST_F(TileTypeEditing, ChosenRowsStoreTheirValues) {
 }
 
 TEST_F(TileTypeEditing, ForeignTypeShowsNothingAndStaysUntilChosen) {
-    window.Document.TileAttributes[0][5] = 100;  // as an opened file may hold
+    driver.PutAttribute(0, 5, 100);  // as an opened file may hold
     driver.SelectTile(5);
     EXPECT_EQ(window.cboBehaviour->currentText(), "Nothing");
     driver.SelectTile(6);
@@ -85,7 +85,7 @@ TEST_F(TileTypeEditing, BlockingPerSideKeepsSlopesAndOtherSides) {
 
 TEST_F(TileTypeEditing, BlockingListWithoutSelectionStoresNothing) {
     driver.SelectTile(3);
-    window.Document.TileAttributes[2][3] = 0xE3;
+    driver.PutAttribute(2, 3, 0xE3);
     driver.Choose(window.cboBlocking[1], -1);
     EXPECT_EQ(window.cboBlocking[1]->currentIndex(), 0);
     EXPECT_EQ(driver.Attribute(2, 3), 0xE0);
@@ -96,7 +96,7 @@ TEST_F(TileTypeEditing, NoEditingBeforeATileSetExists) {
     fresh.Choose(fresh.Window.cboBehaviour, 2);
     fresh.Click(fresh.Window.cmdSetSlope);
     fresh.ClickTileSheet(40, 33);
-    EXPECT_EQ(fresh.Window.Document.TileAttributes[0][0], 0);
+    EXPECT_EQ(fresh.Window.Session.Set().TileAttributes[0][0], 0);
     EXPECT_EQ(fresh.Window.CurrentTile(), 0);
     EXPECT_TRUE(fresh.Dialogs.Messages.empty());
     EXPECT_EQ(fresh.Window.lblTileNum->text(), "Current Tile: ");

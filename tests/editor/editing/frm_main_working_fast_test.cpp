@@ -174,22 +174,26 @@ TEST_F(WorkingFast, EditsOverASelectionGiveTheBytesOfTheSameEditsTileByTileAndUn
     single.LoadTiles(dir.File("tiles.bmp"));
     single.New(1);
     const std::vector<int> chosen{15, 16, 17, 28, 29, 30, 300};
-    for (FrmMain* w : {&window, &single.Window}) {
+    for (testing_support::WindowDriver* d : {&driver, &single}) {
         // Each chosen tile with a slope of its own on some sides, which a blocking choice
         // keeps; tile 100, to copy, with values and frames of its own.
         for (int tile : chosen) {
+            d->Put(tile, [tile](TileValues& values) {
+                for (int side = 1; side <= 4; ++side) {
+                    values.Sides[side - 1] = static_cast<std::int16_t>(
+                        (tile + side) % 2 == 0 ? 0x80 | ((tile % 3) << 2) | (side % 4) : side % 4);
+                }
+            });
+        }
+        d->Put(100, [](TileValues& values) {
+            values.TileType = 24;
             for (int side = 1; side <= 4; ++side) {
-                w->Document.TileAttributes[side][tile] = static_cast<std::int16_t>(
-                    (tile + side) % 2 == 0 ? 0x80 | ((tile % 3) << 2) | (side % 4) : side % 4);
+                values.Sides[side - 1] = static_cast<std::int16_t>(0x90 | side % 4);
             }
-        }
-        w->Document.TileAttributes[0][100] = 24;
-        for (int side = 1; side <= 4; ++side) {
-            w->Document.TileAttributes[side][100] = static_cast<std::int16_t>(0x90 | side % 4);
-        }
-        for (int frame = 0; frame < 8; ++frame) {
-            w->Document.TileFrames[frame][100] = static_cast<std::int16_t>(500 + frame);
-        }
+            for (int frame = 0; frame < 8; ++frame) {
+                values.Frames[frame] = static_cast<std::int16_t>(500 + frame);
+            }
+        });
     }
     const auto savedBy = [this](testing_support::WindowDriver& d) {
         const std::string path = dir.File("each.tls");
@@ -241,11 +245,11 @@ TEST_F(WorkingFast, EditsOverASelectionGiveTheBytesOfTheSameEditsTileByTileAndUn
 TEST_F(WorkingFast, PlayingAnimationsDrawsOnlyAndAClickStopsIt) {
     // Tile 14 shows cell 40 + f in frame f; frame 3 is the current one.
     for (int frame = 0; frame < 8; ++frame) {
-        window.Document.TileFrames[frame][14] = static_cast<std::int16_t>(40 + frame);
+        driver.PutFrame(frame, 14, static_cast<std::int16_t>(40 + frame));
     }
     driver.SelectTile(14);
     driver.ChooseFrame(3);
-    const TileSet before = window.Document;
+    const TileSet before = window.Session.Set();
     const QImage still = Render(window.picTile);
     const QImage sheetStill = Render(window.picTilesScroller);
 
@@ -266,15 +270,15 @@ TEST_F(WorkingFast, PlayingAnimationsDrawsOnlyAndAClickStopsIt) {
     EXPECT_NE(shown[0], still);
     EXPECT_EQ(shown[7], still);  // eight steps bring frame 3 round again
     EXPECT_NE(shown[0], shown[1]);
-    EXPECT_TRUE(window.Document.TileAttributes == before.TileAttributes);
-    EXPECT_TRUE(window.Document.TileFrames == before.TileFrames);
+    EXPECT_TRUE(window.Session.Set().TileAttributes == before.TileAttributes);
+    EXPECT_TRUE(window.Session.Set().TileFrames == before.TileFrames);
 
     // A click stops playing first; it then does what it does on the still window.
     window.Playback->Step();
     driver.AssignCell(100);
     EXPECT_FALSE(window.Playback->Timer().isActive());
-    EXPECT_EQ(window.Document.TileFrames[3][14], 100);
-    EXPECT_EQ(window.Document.TileFrames[4][14], 44);
+    EXPECT_EQ(window.Session.Set().TileFrames[3][14], 100);
+    EXPECT_EQ(window.Session.Set().TileFrames[4][14], 44);
     EXPECT_EQ(window.CurrentFrame(), 3);
 
     // So does an edit from the keyboard.
@@ -287,9 +291,9 @@ TEST_F(WorkingFast, PlayingAnimationsDrawsOnlyAndAClickStopsIt) {
 }
 
 TEST_F(WorkingFast, OverlayAndHelpOnlyDraw) {
-    window.Document.TileAttributes[0][30] = 17;
-    window.Document.TileAttributes[1][30] = 0x81;
-    const TileSet before = window.Document;
+    driver.PutAttribute(0, 30, 17);
+    driver.PutAttribute(1, 30, 0x81);
+    const TileSet before = window.Session.Set();
     const QImage plain = Render(window.picTilesScroller);
     Key(&window, Qt::Key_F2);
     const QImage overlay = Render(window.picTilesScroller);
@@ -304,7 +308,7 @@ TEST_F(WorkingFast, OverlayAndHelpOnlyDraw) {
     Key(&window, Qt::Key_F2);
     driver.SelectTile(0);  // the red frame where it was
     EXPECT_EQ(Render(window.picTilesScroller), plain);
-    EXPECT_TRUE(window.Document.TileAttributes == before.TileAttributes);
+    EXPECT_TRUE(window.Session.Set().TileAttributes == before.TileAttributes);
 
     Key(&window, Qt::Key_F1);
     ASSERT_EQ(driver.Dialogs.Messages.size(), 1U);

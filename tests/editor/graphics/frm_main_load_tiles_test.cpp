@@ -25,11 +25,11 @@ protected:
         EXPECT_TRUE(window.cmdLoad->isEnabled());
         EXPECT_FALSE(window.fraIn->isEnabled());
         EXPECT_TRUE(window.picBMPScroller->Picture().isNull());
-        EXPECT_TRUE(window.BMPPicture.isNull());
+        EXPECT_TRUE(window.picBMPScroller->Picture().isNull());
         EXPECT_EQ(window.picBMPScroller->size(), QSize(105, 129));
-        EXPECT_EQ(window.Graphics.BMPTileCount, 0);
-        EXPECT_TRUE(window.Graphics.TilePlanes.empty());
-        EXPECT_TRUE(window.LoadedBitmap.Pixels.empty());
+        EXPECT_EQ(window.Session.Graphics().BMPTileCount, 0);
+        EXPECT_TRUE(window.Session.Graphics().TilePlanes.empty());
+        EXPECT_TRUE(window.Session.Sheet() == nullptr);
         EXPECT_EQ(window.scrBMP->maximum(), 0);
     }
 
@@ -88,12 +88,12 @@ TEST_F(FrmMainLoadTilesTest, LoadedSheetIsShownOneToOneAndOpensTheDocumentComman
 
     // Cells are cut: 910 of them, and the top-left pixel of cell 41 (colour 12 = 1100
     // binary) is set in planes 2 and 3 only.
-    EXPECT_EQ(window.Graphics.BMPTileCount, 910);
-    EXPECT_EQ(window.Graphics.TilePlanes.size(), 4u * 910 * 32);
-    EXPECT_EQ(window.Graphics.PlaneByte(0, 41, 0) & 0x80, 0);
-    EXPECT_EQ(window.Graphics.PlaneByte(1, 41, 0) & 0x80, 0);
-    EXPECT_EQ(window.Graphics.PlaneByte(2, 41, 0) & 0x80, 0x80);
-    EXPECT_EQ(window.Graphics.PlaneByte(3, 41, 0) & 0x80, 0x80);
+    EXPECT_EQ(window.Session.Graphics().BMPTileCount, 910);
+    EXPECT_EQ(window.Session.Graphics().TilePlanes.size(), 4u * 910 * 32);
+    EXPECT_EQ(window.Session.Graphics().PlaneByte(0, 41, 0) & 0x80, 0);
+    EXPECT_EQ(window.Session.Graphics().PlaneByte(1, 41, 0) & 0x80, 0);
+    EXPECT_EQ(window.Session.Graphics().PlaneByte(2, 41, 0) & 0x80, 0x80);
+    EXPECT_EQ(window.Session.Graphics().PlaneByte(3, 41, 0) & 0x80, 0x80);
 
     EXPECT_EQ(window.scrBMP->minimum(), 0);
     EXPECT_EQ(window.scrBMP->maximum(), 763);
@@ -113,7 +113,7 @@ TEST_F(FrmMainLoadTilesTest, PngSheetIsTakenByItsContentWhateverItsName) {
                                      {.Interlaced = true}));
     LoadTiles(window, dialogs, path);
     EXPECT_TRUE(dialogs.Messages.empty());
-    EXPECT_EQ(window.Graphics.BMPTileCount, 260);
+    EXPECT_EQ(window.Session.Graphics().BMPTileCount, 260);
     const QImage& shown = window.picBMPScroller->Picture();
     for (const QPoint p : {QPoint(0, 0), QPoint(8, 0), QPoint(207, 319), QPoint(100, 155)}) {
         EXPECT_EQ(QColor(shown.pixel(p)), SheetColour(p.x(), p.y())) << p.x() << "," << p.y();
@@ -122,7 +122,7 @@ TEST_F(FrmMainLoadTilesTest, PngSheetIsTakenByItsContentWhateverItsName) {
 
 TEST_F(FrmMainLoadTilesTest, SheetThatFitsTheViewportLeavesTheScrollBarDisabled) {
     LoadTiles(window, dialogs, WriteCellPatternSheet(dir, "small.bmp", 208, 320));
-    EXPECT_EQ(window.Graphics.BMPTileCount, 260);
+    EXPECT_EQ(window.Session.Graphics().BMPTileCount, 260);
     EXPECT_EQ(window.picBMPScroller->size(), QSize(208, 320));
     EXPECT_FALSE(window.scrBMP->isEnabledTo(window.frmControls));
 }
@@ -164,7 +164,7 @@ TEST_F(FrmMainLoadTilesTest, TheViewShowsExactlyTheCellsThatAreCut) {
             const int byte = 2 * (y % 16) + (x % 16) / 8;
             int index = 0;
             for (int plane = 0; plane < 4; ++plane) {
-                index |= ((window.Graphics.PlaneByte(plane, cell, byte) >> bit) & 1) << plane;
+                index |= ((window.Session.Graphics().PlaneByte(plane, cell, byte) >> bit) & 1) << plane;
             }
             ASSERT_EQ(index, testing_support::VariantPictureColour(x, y)) << x << "," << y;
             const dev_support::PaletteEntry c =

@@ -23,17 +23,30 @@ protected:
     void SetUp() override {
         LoadTiles(window, dialogs, WriteCellPatternSheet(dir, "tiles.bmp", 208, 1120));
         ASSERT_TRUE(dialogs.Messages.empty());
-        // A tile set of 910 tiles, 8 frames: frame f of tile t shows cell t + f.
-        window.Document.Header.TileCount = 910;
-        window.Document.Header.FrameCount = 8;
-        for (int f = 0; f < 8; ++f) {
-            for (int t = 0; t < 910; ++t) {
-                window.Document.TileFrames[f][t] = static_cast<std::int16_t>(t + f);
-            }
-        }
-        window.Session.StartEditing({});
+        Start(8);
         window.picTilesScroller->resize(208, 1120);
         window.frmControls->setEnabled(true);
+    }
+
+    // A tile set of 910 tiles and `frames` frames: frame f of tile t shows cell t + f.
+    void Start(int frames) {
+        TileSet set;
+        set.Header.TileCount = 910;
+        set.Header.FrameCount = static_cast<std::int16_t>(frames);
+        for (int f = 0; f < 8; ++f) {
+            for (int t = 0; t < 910; ++t) {
+                set.TileFrames[f][t] = static_cast<std::int16_t>(t + f);
+            }
+        }
+        window.Session.RestoreSet(set, {});
+    }
+
+    // A frame's cell the controls cannot give, as an opened file may hold it.
+    void PutFrame(int frame, int tile, std::int16_t cell) {
+        EditingSession& session = window.Session;
+        session.Apply(
+            session.MakeEdit("Put", {static_cast<std::int16_t>(tile)},
+                             [frame, cell](std::int16_t, TileValues& values) { values.Frames[frame] = cell; }));
     }
 
     // Expects `image` to show cell n magnified over the inner square at `origin`, `size`
@@ -66,13 +79,14 @@ TEST_F(FrmMainPaintTest, FrameViewShowsItsFramesCellOfTheCurrentTile) {
     window.Session.SetCurrentFrame(0);
     ExpectMagnifiedCell(Render(window.picAnim[5]), QPoint(2, 2), 37, 105);
     // Frames beyond a tile set's frame count still show the cells they name.
-    window.Document.Header.FrameCount = 4;
+    Start(4);
+    window.Session.SetCurrentTile(100);
     ExpectMagnifiedCell(Render(window.picAnim[7]), QPoint(2, 2), 37, 107);
 }
 
 TEST_F(FrmMainPaintTest, SheetPlacesEveryTileFromItsCellInTheCurrentFrame) {
     window.Session.SetCurrentFrame(2);
-    window.Document.TileFrames[2][30] = 41;
+    PutFrame(2, 30, 41);
     const QImage sheet = Render(window.picTilesScroller);
     // Tile 30 at (64, 32), copied 1:1 from cell 41 at (32, 48).
     for (int y = 0; y < 16; y += 3) {
@@ -111,9 +125,9 @@ TEST_F(FrmMainPaintTest, NothingIsDrawnBeforeNewOrOpen) {
 TEST_F(FrmMainPaintTest, CellOutsideThePictureShowsBackground) {
     window.Session.SetCurrentTile(0);
     window.Session.SetCurrentFrame(0);
-    window.Document.TileFrames[0][0] = 910;  // first cell below the last row
-    window.Document.TileFrames[0][1] = -1;   // a negative entry read from a file
-    window.Document.TileFrames[0][2] = 32767;
+    PutFrame(0, 0, 910);  // first cell below the last row
+    PutFrame(0, 1, -1);   // a negative entry read from a file
+    PutFrame(0, 2, 32767);
     const QImage tile = Render(window.picTile);
     EXPECT_EQ(PixelAt(tile, 2, 2), window.picTile->BackColor());
     EXPECT_EQ(PixelAt(tile, 78, 78), window.picTile->BackColor());

@@ -36,7 +36,7 @@ QColor PaletteColour(int index) {
 // Lets the window's events run until it holds `cells` cells (QTRY_ macros report to
 // QTest, not to this test's framework).
 bool WaitForCells(const FrmMain& window, int cells) {
-    return QTest::qWaitFor([&] { return window.Graphics.BMPTileCount == cells; }, kSettleTimeout);
+    return QTest::qWaitFor([&] { return window.Session.Graphics().BMPTileCount == cells; }, kSettleTimeout);
 }
 
 // What a fresh window cuts from the same file, to compare a reload with.
@@ -44,7 +44,7 @@ TileGraphics LoadedAfresh(const std::string& path) {
     ScriptedDialogs dialogs;
     FrmMain window(&dialogs);
     window_test_support::LoadTiles(window, dialogs, path);
-    return window.Graphics;
+    return window.Session.Graphics();
 }
 
 TEST(FrmMainSheetReload, ChangedFileIsReadOnceSettledRefusedFileStaysQuietF5ReadsAtOnce) {
@@ -61,8 +61,8 @@ TEST(FrmMainSheetReload, ChangedFileIsReadOnceSettledRefusedFileStaysQuietF5Read
     driver.ChooseFrame(1);
     window.scrBMP->setValue(300);
     window.scrTiles->setValue(64);
-    const TileSet document = window.Document;
-    ASSERT_EQ(window.Graphics.BMPTileCount, 650);
+    const TileSet document = window.Session.Set();
+    ASSERT_EQ(window.Session.Graphics().BMPTileCount, 650);
 
     // A shorter sheet written over the file: new cells, planes and picture; the document,
     // the cursor and the tile sheet's scroll position stay, the bitmap view's stays as far
@@ -70,7 +70,7 @@ TEST(FrmMainSheetReload, ChangedFileIsReadOnceSettledRefusedFileStaysQuietF5Read
     dev_support::WriteFileBytes(path, SheetBytes(480, OtherColour));
     ASSERT_TRUE(WaitForCells(window, 390));
     const TileGraphics shorter = LoadedAfresh(path);
-    EXPECT_EQ(window.Graphics.TilePlanes, shorter.TilePlanes);
+    EXPECT_EQ(window.Session.Graphics().TilePlanes, shorter.TilePlanes);
     EXPECT_EQ(window.picBMPScroller->size(), QSize(208, 480));
     for (const QPoint p : {QPoint(0, 0), QPoint(8, 0), QPoint(207, 479), QPoint(100, 155)}) {
         EXPECT_EQ(QColor(window.picBMPScroller->Picture().pixel(p)), PaletteColour(OtherColour(p.x(), p.y())))
@@ -82,8 +82,8 @@ TEST(FrmMainSheetReload, ChangedFileIsReadOnceSettledRefusedFileStaysQuietF5Read
     EXPECT_EQ(window.scrTiles->value(), 64);
     EXPECT_EQ(window.CurrentTile(), 30);
     EXPECT_EQ(window.CurrentFrame(), 1);
-    EXPECT_EQ(window.Document.TileAttributes, document.TileAttributes);
-    EXPECT_EQ(window.Document.TileFrames, document.TileFrames);
+    EXPECT_EQ(window.Session.Set().TileAttributes, document.TileAttributes);
+    EXPECT_EQ(window.Session.Set().TileFrames, document.TileFrames);
     // Frames still naming cells 390 and beyond paint without reading outside the picture.
     window.picTilesScroller->Refresh();
     EXPECT_TRUE(driver.Dialogs.Messages.empty());
@@ -99,8 +99,8 @@ TEST(FrmMainSheetReload, ChangedFileIsReadOnceSettledRefusedFileStaysQuietF5Read
     // A file that is refused (still being written, say) keeps the old sheet, silently.
     dev_support::WriteFileBytes(path, Bytes{'h', 'a', 'l', 'f'});
     QTest::qWait(10 * kQuietMilliseconds);
-    EXPECT_EQ(window.Graphics.BMPTileCount, 390);
-    EXPECT_EQ(window.Graphics.TilePlanes, shorter.TilePlanes);
+    EXPECT_EQ(window.Session.Graphics().BMPTileCount, 390);
+    EXPECT_EQ(window.Session.Graphics().TilePlanes, shorter.TilePlanes);
     EXPECT_TRUE(driver.Dialogs.Messages.empty());
 
     // F5 reads it at once and says why it is refused.
@@ -109,7 +109,7 @@ TEST(FrmMainSheetReload, ChangedFileIsReadOnceSettledRefusedFileStaysQuietF5Read
     QTest::keyClick(&window, Qt::Key_F5);
     ASSERT_EQ(driver.Dialogs.Messages.size(), 1u);
     EXPECT_TRUE(driver.Dialogs.Messages[0].contains("tiles.bmp")) << driver.Dialogs.Messages[0].toStdString();
-    EXPECT_EQ(window.Graphics.BMPTileCount, 390);
+    EXPECT_EQ(window.Session.Graphics().BMPTileCount, 390);
 
     // Deleted, then made again by renaming a new file over the name, as editors save: the
     // folder's watch finds it.
@@ -118,12 +118,12 @@ TEST(FrmMainSheetReload, ChangedFileIsReadOnceSettledRefusedFileStaysQuietF5Read
     dev_support::WriteFileBytes(path + ".new", SheetBytes(800, testing_support::CellPatternColour));
     std::filesystem::rename(path + ".new", path);
     ASSERT_TRUE(WaitForCells(window, 650));
-    EXPECT_EQ(window.Graphics.TilePlanes, LoadedAfresh(path).TilePlanes);
+    EXPECT_EQ(window.Session.Graphics().TilePlanes, LoadedAfresh(path).TilePlanes);
 
     // F5 does not wait for the quiet period.
     dev_support::WriteFileBytes(path, SheetBytes(480, OtherColour));
     QTest::keyClick(&window, Qt::Key_F5);
-    EXPECT_EQ(window.Graphics.BMPTileCount, 390);
+    EXPECT_EQ(window.Session.Graphics().BMPTileCount, 390);
     EXPECT_EQ(driver.Dialogs.Messages.size(), 1u);
 }
 

@@ -13,6 +13,7 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include <functional>
 #include <string>
 
 #include "window/frm_main.h"
@@ -107,8 +108,25 @@ public:
         ClickBitmap((cell % 13) * 16 + 5, (cell / 13) * 16 + 5, modifiers);
     }
 
-    std::int16_t Attribute(int slot, int tile) const { return Window.Document.TileAttributes[slot][tile]; }
-    std::int16_t Frame(int frame, int tile) const { return Window.Document.TileFrames[frame][tile]; }
+    std::int16_t Attribute(int slot, int tile) const { return Window.Session.Set().TileAttributes[slot][tile]; }
+    std::int16_t Frame(int frame, int tile) const { return Window.Session.Set().TileFrames[frame][tile]; }
+
+    // Gives a tile a value the controls cannot, as an opened file may hold it: an edit of
+    // the session, outside the history.
+    void PutAttribute(int slot, int tile, std::int16_t value) {
+        Put(tile, [slot, value](mosalind::TileValues& values) {
+            (slot == 0 ? values.TileType : values.Sides[static_cast<std::size_t>(slot - 1)]) = value;
+        });
+    }
+    void PutFrame(int frame, int tile, std::int16_t cell) {
+        Put(tile,
+            [frame, cell](mosalind::TileValues& values) { values.Frames[static_cast<std::size_t>(frame)] = cell; });
+    }
+    void Put(int tile, const std::function<void(mosalind::TileValues&)>& change) {
+        mosalind::EditingSession& session = Window.Session;
+        session.Apply(session.MakeEdit("Put", {static_cast<std::int16_t>(tile)},
+                                       [&change](std::int16_t, mosalind::TileValues& values) { change(values); }));
+    }
 };
 
 }  // namespace testing_support
