@@ -270,7 +270,7 @@ void BM_UpdateSuggestionsTenthDone(benchmark::State& state) {
     for (int tile = 0; tile < 1201; tile += 10) {
         tiles.push_back(static_cast<std::int16_t>(tile));
     }
-    window.Session.Apply(window.Session.MakeEdit("Top", tiles, [](std::int16_t tile, TileValues& values) {
+    window.Session.Apply(window.Session.MakeEdit("Top", tiles, [](std::int16_t tile, mosalind::TileValues& values) {
         values.Sides[0] = static_cast<std::int16_t>(tile % 40 == 0 ? 0x80 | 1 : 1);
     }));
     window.keySuggestions_Activated();
