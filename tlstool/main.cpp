@@ -123,19 +123,32 @@ int main(int argc, char* argv[]) {
     std::string emptyList;
     bool allTiles = false;
     bool listOnly = false;
+    bool noLearn = false;
+    std::string doneList;
     CLI::App* suggestCommand = command(
         "suggest", "Give SET's blank tiles the blocking, slopes and values their art on SHEET suggests, as F6 does");
     setArgument(suggestCommand);
     sheetOption(suggestCommand, kSheetAsLoadTiles)->required();
     CLI::Option* emptyOption =
         suggestCommand
-            ->add_option("--empty", emptyList,
-                         "The colours that count as nothing there, 0 to 15, comma-separated (default: the colour that "
-                         "fills the most cells alone)")
+            ->add_option(
+                "--empty", emptyList,
+                "The colours that count as nothing there, 0 to 15, comma-separated (default: the colour that "
+                "fills the most cells alone, and the colours that of the done tiles only those blocking nothing show)")
             ->option_text("LIST");
     suggestCommand->add_flag("--all", allTiles, "Give every tile the sides its art suggests (types kept)");
+    suggestCommand
+        ->add_option("--done", doneList,
+                     "Blank tiles that count as done: learned from, never changed (tile numbers and ranges, "
+                     "comma-separated: 3,7,20-25)")
+        ->option_text("LIST");
+    suggestCommand->add_flag("--no-learn", noLearn,
+                             "The rules alone: learn nothing from the tiles that are done (their art's exact "
+                             "twins still take their values)");
     CLI::Option* listOption = suggestCommand->add_flag(
-        "--list", listOnly, "Only list the tiles that would change; exit 1 if there are any, 0 otherwise");
+        "--list", listOnly,
+        "Only list the tiles that would change and where each suggestion comes from; exit 1 if there are any, 0 "
+        "otherwise");
     suggestCommand->add_option("-o,--output", output, "Write OUT instead of replacing SET (in place, whole)")
         ->option_text("OUT")
         ->excludes(listOption);
@@ -212,6 +225,8 @@ int main(int argc, char* argv[]) {
             tlstool::SuggestRun run;
             run.AllTiles = allTiles;
             run.ListOnly = listOnly;
+            run.Learn = !noLearn;
+            run.DoneList = doneList;
             if (emptyOption->count() > 0) {
                 run.Empty = tlstool::ReadEmptyColours(emptyList);
             }

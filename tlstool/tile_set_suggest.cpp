@@ -62,6 +62,37 @@ mosalind::EmptyColours ReadEmptyColours(const std::string& list) {
     }
 }
 
+mosalind::DoneTiles ReadTileList(const std::string& list, int tileCount) {
+    mosalind::DoneTiles done;
+    const auto number = [&](const std::string& text, const std::string& item) {
+        const bool digits = !text.empty() && text.size() <= 4 &&
+                            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+        if (!digits || std::stoi(text) >= tileCount) {
+            throw mosalind::RefusedError("--done: tiles are numbers from 0 to " + std::to_string(tileCount - 1) +
+                                         " and ranges like 20-25, comma-separated, not '" + item + "'");
+        }
+        return std::stoi(text);
+    };
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t comma = std::min(list.find(',', start), list.size());
+        const std::string item = list.substr(start, comma - start);
+        const std::size_t dash = item.find('-');
+        const int first = number(item.substr(0, dash), item);
+        const int last = dash == std::string::npos ? first : number(item.substr(dash + 1), item);
+        if (last < first) {
+            throw mosalind::RefusedError("--done: a range runs upwards, not '" + item + "'");
+        }
+        for (int tile = first; tile <= last; ++tile) {
+            done.set(static_cast<std::size_t>(tile));
+        }
+        if (comma == list.size()) {
+            return done;
+        }
+        start = comma + 1;
+    }
+}
+
 std::vector<std::string> SuggestTileSet(const std::string& setPath, const std::string& sheetPath,
                                         const std::string& outPath, const SuggestRun& run) {
     // The file is read once: its document for the rules, its bytes to write back changed.
@@ -78,15 +109,18 @@ std::vector<std::string> SuggestTileSet(const std::string& setPath, const std::s
     }
     const mosalind::TileGraphics graphics = mosalind::CutTiles(mosalind::ReadTileSheet(sheetPath));
     RefuseWritingOver(outPath, sheetPath, "sheet");
-    const mosalind::EmptyColours empty = run.Empty.value_or(mosalind::DefaultEmptyColours(graphics));
-    const auto suggestions = mosalind::SuggestTiles(tileSet, graphics, empty);
+    const mosalind::DoneTiles done =
+        run.DoneList.empty() ? mosalind::DoneTiles{} : ReadTileList(run.DoneList, tileSet.Header.TileCount);
+    const mosalind::EmptyColours empty = run.Empty.value_or(mosalind::EmptyColoursOf(
+        mosalind::DefaultEmptyColours(tileSet, graphics, run.Learn ? done : mosalind::DoneTiles{})));
+    const auto suggestions = mosalind::SuggestTiles(tileSet, graphics, empty, done, run.Learn);
 
     mosalind::TileSet suggested = tileSet;
     std::vector<std::string> lines;
     for (std::size_t index = 0; index < suggestions.size(); ++index) {
         const int tile = static_cast<int>(index);
         const bool blank = mosalind::IsBlankTile(tileSet, tile);
-        if (!suggestions[index] || (!blank && !run.AllTiles)) {
+        if (!suggestions[index] || (!blank && !run.AllTiles) || (done.test(index) && !run.AllTiles)) {
             continue;
         }
         std::vector<std::string> changes;
@@ -107,6 +141,9 @@ std::vector<std::string> SuggestTileSet(const std::string& setPath, const std::s
             std::string line = setPath + ": tile " + std::to_string(tile) + ": " + changes.front();
             for (std::size_t i = 1; i < changes.size(); ++i) {
                 line += ", " + changes[i];
+            }
+            if (run.ListOnly) {
+                line += " (" + mosalind::SuggestionSource(*suggestions[index]) + ")";
             }
             lines.push_back(line);
         }

@@ -23,6 +23,7 @@ void EditingSession::StartEditing(std::string ownFile) {
     ownFile_ = std::move(ownFile);
     revision_ = ++lastRevision_;
     savedRevision_ = revision_;
+    doneBlank_.reset();
 }
 
 void EditingSession::NewSet(std::int16_t tileCount, std::int16_t frameCount, std::int32_t sheetWidth,
@@ -70,7 +71,11 @@ void EditingSession::SetPendingSlope(int left, int right) {
 }
 
 EmptyColours EditingSession::Empty() const {
-    return empty_ ? *empty_ : DefaultEmptyColours(Graphics());
+    return empty_ ? *empty_ : EmptyColoursOf(EmptyReasons());
+}
+
+std::array<EmptyBecause, 16> EditingSession::EmptyReasons() const {
+    return DefaultEmptyColours(set_, Graphics(), doneBlank_);
 }
 
 void EditingSession::ChooseEmpty(EmptyColours empty) {
@@ -294,6 +299,17 @@ void EditingSession::Moved(const TileEdit& edit, std::uint64_t revision) {
         change.What |= SessionChange::kFile;
     }
     Tell(std::move(change));
+}
+
+void EditingSession::MarkEditedTilesDone() {
+    const DoneTiles before = doneBlank_;
+    for (const std::int16_t tile : EditedTiles()) {
+        doneBlank_.set(static_cast<std::size_t>(tile));
+    }
+    // The tiles done change the suggestions and may change the default empty colours.
+    if (doneBlank_ != before) {
+        Tell({SessionChange::kEmpty, {}});
+    }
 }
 
 void EditingSession::CopyCurrentTile() {

@@ -71,8 +71,11 @@ public:
     void SetPendingSlope(int left, int right);
 
     // ---- The colours the suggestions count as empty ----
-    // Those chosen; before any choice, the sheet's default ones.
+    // Those chosen; before any choice, the default ones: the sheet's sky, and the colours
+    // only in tiles done as passing (EmptyReasons says why each is empty).
     EmptyColours Empty() const;
+    std::array<EmptyBecause, 16> EmptyReasons() const;
+    bool EmptyChosen() const { return empty_.has_value(); }
     void ChooseEmpty(EmptyColours empty);
 
     // ---- The current tile and frame, and the selection ----
@@ -127,6 +130,14 @@ public:
     void Apply(const TileEdit& edit);
     void Revert(const TileEdit& edit);
 
+    // ---- Tiles done by hand ----
+    // The blank tiles the user has given their values to in this set (a cloud given
+    // nothing): learned from and never changed by a suggestion, as a tile with values.
+    const DoneTiles& DoneBlank() const { return doneBlank_; }
+    // The tiles an edit by hand writes (EditedTiles) are done, whatever the edit changes;
+    // when that makes tiles done, the listeners hear of it as a change of the empty colours.
+    void MarkEditedTilesDone();
+
     // ---- Copy ----
     void CopyCurrentTile();
     const std::optional<TileValues>& CopiedValues() const { return copied_; }
@@ -163,6 +174,7 @@ private:
     TileSelection selection_;
     std::int16_t currentFrame_ = 0;
     std::optional<TileValues> copied_;
+    DoneTiles doneBlank_;
     std::string ownFile_;
     std::uint64_t revision_ = 0;
     std::uint64_t savedRevision_ = 0;

@@ -10,6 +10,7 @@ void PasteCopiedValues(FrmMain& window, bool withFrames) {
     if (!window.SetIsOpen() || !window.Session.CopiedValues()) {
         return;
     }
+    window.Session.MarkEditedTilesDone();
     window.PushEdit(window.Session.PasteEdit(withFrames));
     // The controls show the current tile's new values.
     window.SelectTile(window.CurrentTile());

@@ -34,6 +34,7 @@ void FrmMain::cmdSetSlope_Click() {
     for (int side = 0; side < 4; ++side) {
         sloped[side] = chkSlope[side]->isChecked();
     }
+    Session.MarkEditedTilesDone();
     PushEdit(Session.SlopeEdit(sloped, *slopeByte));
     linSlope->DrawMode = SlopeLine::kCopyPen;
     RefreshViews();

@@ -6,6 +6,7 @@
 namespace mosalind {
 
 void FrmMain::cboBehaviour_Click() {
+    Session.MarkEditedTilesDone();
     PushEdit(Session.TileTypeEdit(TileTypeForRow(cboBehaviour->currentIndex(), cboBehaviour->count())));
 }
 
@@ -19,6 +20,7 @@ void FrmMain::cboBlocking_Click(int index) {
     if (kind != row) {
         list->setCurrentIndex(0);
     }
+    Session.MarkEditedTilesDone();
     PushEdit(Session.BlockingEdit(index, kind));
 }
 

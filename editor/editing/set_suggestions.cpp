@@ -3,11 +3,14 @@
 namespace mosalind {
 
 void SetSuggestions::Update(const TileSet& tileSet, const TileGraphics& graphics) {
-    byTile_ = SuggestTiles(tileSet, graphics, Empty);
-    differing_ = TilesDifferingFromSuggestions(tileSet, byTile_);
+    byTile_ = SuggestTiles(tileSet, graphics, Empty, DoneBlank);
+    differing_.clear();
     differs_.reset();
-    for (const std::int16_t tile : differing_) {
-        differs_.set(tile);
+    for (const std::int16_t tile : TilesDifferingFromSuggestions(tileSet, byTile_)) {
+        if (!IsDoneTile(tileSet, DoneBlank, tile)) {
+            differing_.push_back(tile);
+            differs_.set(tile);
+        }
     }
 }
 

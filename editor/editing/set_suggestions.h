@@ -12,17 +12,20 @@
 namespace mosalind {
 
 // The suggestions for a whole set as the window shows them: worked out again (Update)
-// whenever the set, its sheet or the empty colours change.
+// whenever the set, its sheet, the tiles done or the empty colours change. A done tile
+// (one with values, or one of DoneBlank) is learned from and never differs: no suggestion
+// is offered for it.
 class SetSuggestions {
 public:
     EmptyColours Empty;
+    DoneTiles DoneBlank;
 
     void Update(const TileSet& tileSet, const TileGraphics& graphics);
 
     // The suggestion for `tile`; nothing for a tile without art or past the set.
     std::optional<TileSuggestion> For(int tile) const;
     bool Differs(int tile) const { return tile >= 0 && tile < kMaxTiles && differs_.test(tile); }
-    // The tiles whose values differ from their suggestion, in increasing order.
+    // The tiles not done whose values differ from their suggestion, in increasing order.
     const std::vector<std::int16_t>& DifferingTiles() const { return differing_; }
 
 private:

@@ -1,12 +1,13 @@
 #include "editing/suggestion_rules.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
+#include <functional>
 #include <map>
 
-#include "document/tile_collision.h"
-#include "document/tile_values.h"
 #include "editing/cell_grid.h"
+#include "editing/slope_codec.h"
 
 namespace mosalind {
 
@@ -20,58 +21,206 @@ constexpr int kRight = 1;
 constexpr int kBottom = 2;
 constexpr int kLeft = 3;
 
-// n / d rounded to the nearest whole number, halves to the even one; d > 0.
-std::int64_t RoundedQuotient(std::int64_t n, std::int64_t d) {
-    std::int64_t q = n / d;
-    std::int64_t r = n % d;
-    if (r < 0) {
-        --q;
-        r += d;
-    }
-    if (2 * r > d || (2 * r == d && q % 2 != 0)) {
-        ++q;
-    }
-    return q;
-}
+// A straight line across the tile, by the pixel rows where it meets the tile's left edge
+// (x = 0) and right edge (x = 16); column x is at x + 0.5.
+struct SurfaceLine {
+    double Left = 0;
+    double Right = 0;
 
-// The slope of the line fitted through sixteen edge rows, one a column, or nothing
-// when the line is no slope a tile can carry. The sums are kept whole: with S the sum of
-// the rows and T the sum of (2x - 15) times row x, the line at X is S/16 + T/680 (X - 8),
-// held below as 10880 times that, Y(X) = 680 S + 16 T (X - 8).
-std::optional<SlopeLevels> FittedSlope(const std::array<int, kSide>& rows) {
-    std::int64_t s = 0;
-    std::int64_t t = 0;
+    double At(int column) const { return Left + (Right - Left) * (column + 0.5) / kSide; }
+};
+
+constexpr double kLineTolerance = 3.0;  // pixels a column's surface may lie off the line
+constexpr int kColumnsOnLine = 12;      // columns that must lie on it
+constexpr double kMeanOffLine = 1.5;    // their mean distance from it at most
+constexpr double kPastTheTile = 2.0;    // an end this far past the tile is its edge level
+
+// The least-squares line through the surfaces of the columns in `use` (two or more).
+SurfaceLine LeastSquares(const std::array<int, kSide>& rows, const std::bitset<kSide>& use) {
+    double n = 0;
+    double sx = 0;
+    double sy = 0;
+    double sxx = 0;
+    double sxy = 0;
     for (int x = 0; x < kSide; ++x) {
-        s += rows[x];
-        t += static_cast<std::int64_t>(2 * x - 15) * rows[x];
-    }
-    constexpr std::int64_t kScale = 10880;  // 16 x 680
-    const std::int64_t left = 680 * s - 128 * t;
-    const std::int64_t right = 680 * s + 128 * t;
-    const int leftLevel = static_cast<int>(RoundedQuotient(left, 4 * kScale));
-    const int rightLevel = static_cast<int>(RoundedQuotient(right, 4 * kScale));
-    if (!EncodeSlope(leftLevel, rightLevel)) {
-        return std::nullopt;  // flat, levels 3 apart, or past the tile
-    }
-    // Both ends within 1.5 pixels of their levels, every row within 2 pixels of the line.
-    if (std::llabs(left - 4 * leftLevel * kScale) * 2 > 3 * kScale ||
-        std::llabs(right - 4 * rightLevel * kScale) * 2 > 3 * kScale) {
-        return std::nullopt;
-    }
-    for (int x = 0; x < kSide; ++x) {
-        const std::int64_t line = 680 * s + 8 * t * (2 * x - 15);
-        if (std::llabs(kScale * rows[x] - line) > 2 * kScale) {
-            return std::nullopt;
+        if (use.test(static_cast<std::size_t>(x))) {
+            const double cx = x + 0.5;
+            n += 1;
+            sx += cx;
+            sy += rows[x];
+            sxx += cx * cx;
+            sxy += cx * rows[x];
         }
     }
-    return SlopeLevels{leftLevel, rightLevel};
+    const double gradient = (n * sxy - sx * sy) / (n * sxx - sx * sx);
+    const double offset = (sy - gradient * sx) / n;
+    return {offset, offset + gradient * kSide};
+}
+
+// The columns within the tolerance of `line`.
+std::bitset<kSide> OnLine(const std::array<int, kSide>& rows, const SurfaceLine& line) {
+    std::bitset<kSide> on;
+    for (int x = 0; x < kSide; ++x) {
+        on.set(static_cast<std::size_t>(x), std::abs(rows[x] - line.At(x)) <= kLineTolerance);
+    }
+    return on;
+}
+
+double Median(std::vector<double> values) {
+    const auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
+    std::nth_element(values.begin(), middle, values.end());
+    if (values.size() % 2 != 0) {
+        return *middle;
+    }
+    return (*middle + *std::max_element(values.begin(), middle)) / 2;
+}
+
+// The line most columns' surfaces lie on, when they make one: the median of the gradients
+// between every two columns and the median offset under it (a few stray columns, tufts
+// above the surface or a notch in it, cannot pull it), then least squares through the
+// columns near it. Nothing when fewer than 12 columns lie within 3 pixels of it or they
+// lie 1.5 pixels from it on average: a jagged or humped surface, no line at all.
+std::optional<SurfaceLine> RobustLine(const std::array<int, kSide>& rows) {
+    std::vector<double> gradients;
+    for (int a = 0; a < kSide; ++a) {
+        for (int b = a + 1; b < kSide; ++b) {
+            gradients.push_back(static_cast<double>(rows[b] - rows[a]) / (b - a));
+        }
+    }
+    const double gradient = Median(gradients);
+    std::vector<double> offsets;
+    for (int x = 0; x < kSide; ++x) {
+        offsets.push_back(rows[x] - gradient * (x + 0.5));
+    }
+    const double offset = Median(offsets);
+    SurfaceLine line{offset, offset + gradient * kSide};
+    std::bitset<kSide> on = OnLine(rows, line);
+    for (int round = 0; round < 2 && static_cast<int>(on.count()) >= kColumnsOnLine; ++round) {
+        line = LeastSquares(rows, on);
+        on = OnLine(rows, line);
+    }
+    if (static_cast<int>(on.count()) < kColumnsOnLine) {
+        return std::nullopt;
+    }
+    double off = 0;
+    for (int x = 0; x < kSide; ++x) {
+        off += on.test(static_cast<std::size_t>(x)) ? std::abs(rows[x] - line.At(x)) : 0;
+    }
+    if (off > kMeanOffLine * static_cast<double>(on.count())) {
+        return std::nullopt;
+    }
+    return line;
+}
+
+// The level of a row where the line meets a tile edge: within the tile, or at most 2 pixels
+// past it (then the edge's level), divided by 4 and rounded, halves to the even level.
+std::optional<int> EdgeLevel(double row) {
+    if (row < -kPastTheTile || row > kSide + kPastTheTile) {
+        return std::nullopt;
+    }
+    return static_cast<int>(std::nearbyint(std::clamp(row, 0.0, static_cast<double>(kSide)) / 4));
+}
+
+// The levels of a surface that is no line but goes one way only from one side to the other
+// (a pixel back is noise): a curve such as a pipe's bend, or a slope steeper than the tile.
+// It must change by at least 6 pixels, never by more than half of that from one column to
+// the next (that is a step, a wall's corner). A change of 12 pixels or more, or of 8 at
+// more than 1.4 pixels a column where it changes, is the full-height slope; a smaller one
+// the 2-level slope from the level of its highest end.
+std::optional<std::pair<int, int>> OneWayLevels(const std::array<int, kSide>& rows) {
+    for (const int direction : {-1, 1}) {  // -1: the surface climbs to the right (rising)
+        bool oneWay = true;
+        int first = -1;
+        int last = -1;
+        int largest = 0;
+        for (int x = 1; x < kSide && oneWay; ++x) {
+            const int change = (rows[x] - rows[x - 1]) * direction;
+            oneWay = change >= -1;
+            largest = std::max(largest, change);
+            if (change > 0) {
+                first = first < 0 ? x - 1 : first;
+                last = x;
+            }
+        }
+        const int total = (rows[kSide - 1] - rows[0]) * direction;
+        if (!oneWay || total < 6 || 2 * largest > total) {
+            continue;
+        }
+        const bool rises = direction < 0;
+        if (total >= 12 || (total >= 8 && 10 * total > 14 * (last - first))) {
+            return rises ? std::pair{kLowestSlopeLevel, 0} : std::pair{0, kLowestSlopeLevel};
+        }
+        const int high = std::clamp(static_cast<int>(std::nearbyint(std::min(rows[0], rows[kSide - 1]) / 4.0)), 0, 2);
+        return rises ? std::pair{high + 2, high} : std::pair{high, high + 2};
+    }
+    return std::nullopt;
+}
+
+// The slope byte the surfaces make, with rows counted from the top: a line a slope can
+// carry (the levels 3 apart taken as the nearer of 2 or 4 apart by the line's own height),
+// the full-height slope of the same direction for a line steeper than the tile holds, or
+// a surface that is no line but goes one way. Nothing for a flat surface, a line past the
+// tile and a surface that is no line and goes both ways.
+std::optional<std::uint8_t> FittedSlope(const std::array<int, kSide>& rows) {
+    const std::optional<SurfaceLine> line = RobustLine(rows);
+    if (!line) {
+        const std::optional<std::pair<int, int>> levels = OneWayLevels(rows);
+        return levels ? EncodeSlope(levels->first, levels->second) : std::nullopt;
+    }
+    const double height = line->Right - line->Left;
+    if (std::abs(height) >= kSide - kPastTheTile) {
+        return EncodeSlope(height < 0 ? kLowestSlopeLevel : 0, height < 0 ? 0 : kLowestSlopeLevel);
+    }
+    std::optional<int> left = EdgeLevel(line->Left);
+    std::optional<int> right = EdgeLevel(line->Right);
+    if (!left || !right) {
+        return std::nullopt;
+    }
+    if (std::abs(*right - *left) == 3) {
+        // Move the end farther from its level toward (2 apart) or away from (4 apart) the other.
+        const int wanted = std::abs(height) >= 12 ? 4 : 2;
+        const bool moveLeft = std::abs(line->Left - 4 * *left) > std::abs(line->Right - 4 * *right);
+        const int sign = *right > *left ? 1 : -1;
+        if (moveLeft) {
+            left = *right - sign * wanted;
+        } else {
+            right = *left + sign * wanted;
+        }
+        if (*left < 0 || *left > kLowestSlopeLevel || *right < 0 || *right > kLowestSlopeLevel) {
+            left = sign > 0 ? 0 : kLowestSlopeLevel;
+            right = sign > 0 ? kLowestSlopeLevel : 0;
+        }
+    }
+    return EncodeSlope(*left, *right);  // nothing for a flat surface
+}
+
+// The surface of each column seen from the top: the first solid row from which down to the
+// bottom at least 7/8 of the pixels are solid (16 when there is none). Solid pixels above
+// it (a cap of tufts, a stray pixel) do not count.
+std::array<int, kSide> Surfaces(const std::function<bool(int x, int y)>& solid) {
+    std::array<int, kSide> surfaces{};
+    for (int x = 0; x < kSide; ++x) {
+        surfaces[x] = kSide;
+        int solidBelow = 0;
+        for (int y = kSide - 1; y >= 0; --y) {
+            solidBelow += solid(x, y) ? 1 : 0;
+            if (solid(x, y) && 8 * solidBelow >= 7 * (kSide - y)) {
+                surfaces[x] = y;
+            }
+        }
+    }
+    return surfaces;
 }
 
 }  // namespace
 
 bool IsBlankTile(const TileSet& tileSet, int tile) {
-    const TileValues values = ReadTileValues(tileSet, tile);
-    return values.TileType == 0 && values.Sides == std::array<std::int16_t, 4>{};
+    for (int slot = 0; slot < kAttributeSlots; ++slot) {
+        if (tileSet.TileAttributes[slot][tile] != 0) {
+            return false;
+        }
+    }
+    return true;
 }
 
 EmptyColours DefaultEmptyColours(const TileGraphics& graphics) {
@@ -101,33 +250,6 @@ EmptyColours DefaultEmptyColours(const TileGraphics& graphics) {
 std::array<std::int16_t, 4> SidesFromArt(const CellPixels& art, const EmptyColours& empty) {
     const auto solid = [&](int x, int y) { return !empty.test(art[static_cast<std::size_t>(kSide * y + x)]); };
 
-    std::array<int, kSide> surfaces{};    // ground: the first solid row of each column
-    std::array<int, kSide> undersides{};  // ceiling: the row below the lowest solid one
-    bool ground = true;
-    bool ceiling = true;
-    for (int x = 0; x < kSide; ++x) {
-        int first = kSide;
-        int last = -1;
-        for (int y = 0; y < kSide; ++y) {
-            if (solid(x, y)) {
-                first = std::min(first, y);
-                last = y;
-            }
-        }
-        int belowSurface = 0;
-        int aboveUnderside = 0;
-        for (int y = 0; y < kSide; ++y) {
-            if (solid(x, y)) {
-                belowSurface += y >= first ? 1 : 0;
-                aboveUnderside += y <= last ? 1 : 0;
-            }
-        }
-        surfaces[x] = first;
-        undersides[x] = last + 1;
-        ground = ground && 8 * belowSurface >= 7 * (kSide - first);
-        ceiling = ceiling && 8 * aboveUnderside >= 7 * (last + 1);
-    }
-
     std::array<int, 4> solidAtEdge{};
     for (int i = 0; i < kSide; ++i) {
         solidAtEdge[kTop] += solid(i, 0) ? 1 : 0;
@@ -135,61 +257,173 @@ std::array<std::int16_t, 4> SidesFromArt(const CellPixels& art, const EmptyColou
         solidAtEdge[kBottom] += solid(i, kSide - 1) ? 1 : 0;
         solidAtEdge[kLeft] += solid(0, i) ? 1 : 0;
     }
-    TileCollision collision;
+    std::array<std::int16_t, 4> sides{};
     for (int side = 0; side < 4; ++side) {
-        collision.Sides[side].Blocking = solidAtEdge[side] >= kBlocksAtEdge ? kBlocking : 0;
+        sides[side] = solidAtEdge[side] >= kBlocksAtEdge ? kBlocking : 0;
     }
 
-    if (const std::optional<SlopeLevels> slope = ground ? FittedSlope(surfaces) : std::nullopt) {
-        collision.Sides[kTop] = {kBlocking, slope};
-    } else if (const std::optional<SlopeLevels> under = ceiling ? FittedSlope(undersides) : std::nullopt) {
-        collision.Sides[kBottom] = {kBlocking, under};
+    // Ground: the surfaces from the top. Ceiling: the same with the tile upside down, its
+    // levels counted back from the bottom.
+    if (const std::optional<std::uint8_t> slope = FittedSlope(Surfaces(solid))) {
+        sides[kTop] = static_cast<std::int16_t>(kBlocking | *slope);
+    } else if (const std::optional<std::uint8_t> upsideDown =
+                   FittedSlope(Surfaces([&](int x, int y) { return solid(x, kSide - 1 - y); }))) {
+        const std::optional<SlopeLevels> levels = ReadableSlope(*upsideDown);
+        const std::optional<std::uint8_t> under =
+            EncodeSlope(kLowestSlopeLevel - levels->Left, kLowestSlopeLevel - levels->Right);
+        sides[kBottom] = static_cast<std::int16_t>(kBlocking | *under);
     }
-    return collision.Words();
+    return sides;
+}
+
+std::array<EmptyBecause, 16> DefaultEmptyColours(const TileSet& tileSet, const TileGraphics& graphics,
+                                                 const DoneTiles& doneBlank) {
+    const int tileCount = std::clamp<int>(tileSet.Header.TileCount, 0, kMaxTiles);
+    std::bitset<16> inPassing;
+    std::bitset<16> inBlocking;
+    for (int tile = 0; tile < tileCount; ++tile) {
+        const std::optional<CellPixels> art = CellPixelsOf(graphics, tileSet.TileFrames[0][tile]);
+        if (!art || !IsDoneTile(tileSet, doneBlank, tile)) {
+            continue;
+        }
+        bool blocks = false;
+        for (int side = 0; side < 4; ++side) {
+            const std::int16_t word = tileSet.TileAttributes[side + 1][tile];
+            blocks = blocks || (word & 3) != 0 || word >= kSlopeCarriedBit;
+        }
+        for (const std::uint8_t colour : *art) {
+            (blocks ? inBlocking : inPassing).set(colour);
+        }
+    }
+    const EmptyColours sky = DefaultEmptyColours(graphics);
+    std::array<EmptyBecause, 16> reasons{};
+    for (std::size_t colour = 0; colour < reasons.size(); ++colour) {
+        reasons[colour] = sky.test(colour)                                     ? EmptyBecause::Sky
+                          : inPassing.test(colour) && !inBlocking.test(colour) ? EmptyBecause::OnlyInPassingTiles
+                                                                               : EmptyBecause::NotEmpty;
+    }
+    return reasons;
+}
+
+EmptyColours EmptyColoursOf(const std::array<EmptyBecause, 16>& reasons) {
+    EmptyColours empty;
+    for (std::size_t colour = 0; colour < reasons.size(); ++colour) {
+        empty.set(colour, reasons[colour] != EmptyBecause::NotEmpty);
+    }
+    return empty;
+}
+
+std::string SuggestionSource(const TileSuggestion& suggestion) {
+    if (suggestion.Like >= 0) {
+        return "like tile " + std::to_string(suggestion.Like) + (suggestion.Mirrored ? ", mirrored" : "");
+    }
+    const auto levels = [](const SlopeLevels& slope) {
+        return std::to_string(slope.Left) + "," + std::to_string(slope.Right);
+    };
+    if (const std::optional<SlopeLevels> ground = ReadableSlope(suggestion.Sides[kTop])) {
+        return "from the art: ground slope " + levels(*ground);
+    }
+    if (const std::optional<SlopeLevels> ceiling = ReadableSlope(suggestion.Sides[kBottom])) {
+        return "from the art: ceiling slope " + levels(*ceiling);
+    }
+    constexpr const char* kNames[4] = {"top", "right", "bottom", "left"};
+    std::string blocking;
+    int sides = 0;
+    for (int side = 0; side < 4; ++side) {
+        if ((suggestion.Sides[side] & 3) != 0) {
+            blocking += std::string(sides++ == 0 ? "" : ", ") + kNames[side];
+        }
+    }
+    return sides == 4   ? "from the art: solid"
+           : sides == 0 ? "from the art: nothing blocks"
+                        : "from the art: blocks " + blocking;
 }
 
 std::vector<std::optional<TileSuggestion>> SuggestTiles(const TileSet& tileSet, const TileGraphics& graphics,
-                                                        const EmptyColours& empty) {
+                                                        const EmptyColours& empty, const DoneTiles& doneBlank,
+                                                        bool learn) {
     const int tileCount = std::clamp<int>(tileSet.Header.TileCount, 0, kMaxTiles);
     const auto artOf = [&](int tile) -> int {
         const int cell = tileSet.TileFrames[0][tile];
         return cell >= 0 && cell < graphics.BMPTileCount ? cell : -1;
     };
+    const auto done = [&](int tile) { return IsDoneTile(tileSet, doneBlank, tile); };
+    // What the rules and learning make of each cell, worked out once a cell.
+    std::vector<std::optional<CellPixels>> pixels(static_cast<std::size_t>(std::max<int>(graphics.BMPTileCount, 0)));
+    const auto pixelsOf = [&](int cell) -> const CellPixels& {
+        std::optional<CellPixels>& known = pixels[static_cast<std::size_t>(cell)];
+        if (!known) {
+            known = CellPixelsOf(graphics, cell);
+        }
+        return *known;
+    };
+    const std::bitset<16> solid = ~empty;
 
-    // The lowest-numbered tile that is not blank, for each art such a tile shows.
-    std::map<std::array<std::uint8_t, kPlaneCount * kPlaneBytesPerCell>, int> valuedArt;
+    // The lowest-numbered done tile for each art such a tile shows, and the examples.
+    std::map<std::array<std::uint8_t, kPlaneCount * kPlaneBytesPerCell>, int> doneArt;
+    LearnedExamples examples;
     for (int tile = 0; tile < tileCount; ++tile) {
         const int cell = artOf(tile);
-        if (cell >= 0 && !IsBlankTile(tileSet, tile)) {
-            valuedArt.emplace(CellPlaneBytes(graphics, cell), tile);
+        if (cell >= 0 && done(tile) && doneArt.emplace(CellPlaneBytes(graphics, cell), tile).second && learn) {
+            bool carriesSlope = false;
+            bool blocks = false;
+            for (int side = 0; side < 4; ++side) {
+                const std::int16_t word = tileSet.TileAttributes[side + 1][tile];
+                carriesSlope = carriesSlope || ReadableSlope(word).has_value();
+                blocks = blocks || (word & 3) != 0 || word >= kSlopeCarriedBit;
+            }
+            examples.Add(static_cast<std::int16_t>(tile), LikenessOf(pixelsOf(cell), solid), carriesSlope, blocks);
         }
     }
 
+    const auto valuesOf = [&](int tile) {
+        TileSuggestion values;
+        values.TileType = tileSet.TileAttributes[0][tile];
+        for (int side = 0; side < 4; ++side) {
+            values.Sides[side] = tileSet.TileAttributes[side + 1][tile];
+        }
+        return values;
+    };
+    std::vector<std::optional<TileSuggestion>> byCell(pixels.size());  // the blank tiles' suggestion
     std::vector<std::optional<TileSuggestion>> suggestions(static_cast<std::size_t>(tileCount));
     for (int tile = 0; tile < tileCount; ++tile) {
         const int cell = artOf(tile);
         if (cell < 0) {
             continue;
         }
-        TileSuggestion suggestion;
-        const bool blank = IsBlankTile(tileSet, tile);
-        const auto twin =
-            blank && !valuedArt.empty() ? valuedArt.find(CellPlaneBytes(graphics, cell)) : valuedArt.end();
-        if (twin != valuedArt.end()) {
-            const TileValues values = ReadTileValues(tileSet, twin->second);
-            suggestion.TileType = values.TileType;
-            suggestion.Sides = values.Sides;
-        } else {
-            suggestion.TileType = tileSet.TileAttributes[0][tile];
-            TileCollision fromArt = TileCollision::FromWords(SidesFromArt(*CellPixelsOf(graphics, cell), empty));
-            const TileCollision stored = ReadTileCollision(tileSet, tile);
-            for (int side = 0; side < 4; ++side) {
-                const int storedKind = stored.Sides[side].Blocking;
-                if (fromArt.Sides[side].Blocking == kBlocking && storedKind > kBlocking) {
-                    fromArt.Sides[side].Blocking = storedKind;
+        if (IsBlankTile(tileSet, tile) && !doneBlank.test(static_cast<std::size_t>(tile))) {
+            std::optional<TileSuggestion>& known = byCell[static_cast<std::size_t>(cell)];
+            if (!known) {
+                const auto twin = doneArt.empty() ? doneArt.end() : doneArt.find(CellPlaneBytes(graphics, cell));
+                const std::array<std::int16_t, 4> own = SidesFromArt(pixelsOf(cell), empty);
+                std::optional<LikeTile> like;
+                if (twin != doneArt.end()) {
+                    like = LikeTile{static_cast<std::int16_t>(twin->second), false, 0};
+                } else if (!examples.Empty()) {
+                    const bool sloped = own[kTop] >= kSlopeCarriedBit || own[kBottom] >= kSlopeCarriedBit;
+                    like = examples.Nearest(LikenessOf(pixelsOf(cell), solid), sloped);
+                }
+                if (like) {
+                    known = valuesOf(like->Tile);
+                    if (twin == doneArt.end()) {
+                        known->Sides = LearnedSides(known->Sides, like->Mirrored, own);
+                    }
+                    known->Like = like->Tile;
+                    known->Mirrored = like->Mirrored;
+                } else {
+                    known = TileSuggestion{0, own};
                 }
             }
-            suggestion.Sides = fromArt.Words();
+            suggestions[static_cast<std::size_t>(tile)] = known;
+            continue;
+        }
+        TileSuggestion suggestion = valuesOf(tile);
+        suggestion.Sides = SidesFromArt(pixelsOf(cell), empty);
+        for (int side = 0; side < 4; ++side) {
+            const int storedKind = tileSet.TileAttributes[side + 1][tile] & 3;
+            if ((suggestion.Sides[side] & 3) == kBlocking && storedKind > kBlocking) {
+                suggestion.Sides[side] = static_cast<std::int16_t>((suggestion.Sides[side] & ~3) | storedKind);
+            }
         }
         suggestions[static_cast<std::size_t>(tile)] = suggestion;
     }
@@ -197,8 +431,15 @@ std::vector<std::optional<TileSuggestion>> SuggestTiles(const TileSet& tileSet, 
 }
 
 bool DiffersFromSuggestion(const TileSet& tileSet, int tile, const TileSuggestion& suggestion) {
-    const TileValues values = ReadTileValues(tileSet, tile);
-    return values.TileType != suggestion.TileType || values.Sides != suggestion.Sides;
+    if (tileSet.TileAttributes[0][tile] != suggestion.TileType) {
+        return true;
+    }
+    for (int side = 0; side < 4; ++side) {
+        if (tileSet.TileAttributes[side + 1][tile] != suggestion.Sides[side]) {
+            return true;
+        }
+    }
+    return false;
 }
 
 std::vector<std::int16_t> TilesDifferingFromSuggestions(const TileSet& tileSet,

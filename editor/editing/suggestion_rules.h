@@ -4,9 +4,11 @@
 #include <bitset>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "document/tile_set.h"
+#include "editing/learned_values.h"
 #include "graphics/cell_pixels.h"
 #include "graphics/tile_graphics.h"
 
@@ -17,41 +19,72 @@ namespace mosalind {
 using EmptyColours = std::bitset<16>;
 
 // The one colour that fills the most cells made of that colour alone (the lowest of equals),
-// or colour 0 when no cell is of one colour.
+// or colour 0 when no cell is of one colour: the sky.
 EmptyColours DefaultEmptyColours(const TileGraphics& graphics);
 
+// Why a colour counts as empty by default, when it does.
+enum class EmptyBecause { NotEmpty, Sky, OnlyInPassingTiles };
+
+// The default empty colours of a set on its sheet: the sky, and every colour that, of the
+// done tiles' art (the cell each one's first frame shows), appears only in done tiles that
+// block nothing (no side with a blocking kind or a slope).
+std::array<EmptyBecause, 16> DefaultEmptyColours(const TileSet& tileSet, const TileGraphics& graphics,
+                                                 const DoneTiles& doneBlank);
+EmptyColours EmptyColoursOf(const std::array<EmptyBecause, 16>& reasons);
+
 // The side words (top, right, bottom, left) a cell's art suggests, blocking kind 1 or 0:
-//  - ground slope: every column empty down to its surface (its first solid row, 16 when
-//    it has none) and at least 7/8 solid from there to the bottom; the least-squares line
-//    through the sixteen surfaces (column x at x + 0.5), at x = 0 and x = 16, divided by 4
-//    and rounded, gives levels (L, R). When they are a pair a slope can hold, both ends lie
-//    within 1.5 pixels of 4L and 4R and no surface lies more than 2 pixels from the line,
-//    the top side blocks and carries that slope. A flat surface is no slope.
-//  - ceiling slope: the same upside down (every column solid from the top to its lowest
-//    solid row, at least 7/8 of it, empty below): the bottom side blocks and carries it.
+//  - ground slope: the surface of each column is its first solid row from which down to
+//    the bottom at least 7/8 is solid (a cap of tufts or snow above it does not count).
+//    When at least 12 of the sixteen surfaces lie within 3 pixels of one line (fitted so
+//    that a few stray columns cannot pull it, 1.5 pixels off on average at most), its rows
+//    at the tile's edges, taken as the edge when at most 2 pixels past it, divided by 4
+//    and rounded give the levels (levels 3 apart become 4 or 2 apart, by the line's own
+//    height). A line falling or rising 14 pixels or more is the full-height slope of its
+//    direction. A surface that is no line but goes one way only (a curve, a slope steeper
+//    than the tile), by 6 pixels or more and never by more than half of that from one
+//    column to the next, is the full-height slope when it changes by 12 pixels, or by 8
+//    at over 1.4 pixels a column, else the 2-level slope from its highest end's level.
+//    The top side blocks and carries the slope. A flat surface is no slope, and so is one
+//    that is no line and goes both ways (a bush, a rock pile).
+//  - ceiling slope: the same upside down: the bottom side blocks and carries it.
 //  - every other side blocks when at least 12 of its 16 edge pixels are solid.
 std::array<std::int16_t, 4> SidesFromArt(const CellPixels& art, const EmptyColours& empty);
 
 // Whether a tile is blank: its type and four side words 0.
 bool IsBlankTile(const TileSet& tileSet, int tile);
 
-// What the rules suggest for one tile: a tile type and four side words.
+// What the rules suggest for one tile: a tile type and four side words, and where they
+// come from: the art by the rules, or the values of a done tile whose art is like this
+// one's (`Like`, mirrored or not). Two suggestions are equal when they suggest the same
+// values, wherever those come from.
 struct TileSuggestion {
     std::int16_t TileType = 0;
     std::array<std::int16_t, 4> Sides{};
+    std::int16_t Like = -1;
+    bool Mirrored = false;
 
-    bool operator==(const TileSuggestion&) const = default;
+    bool operator==(const TileSuggestion& other) const { return TileType == other.TileType && Sides == other.Sides; }
 };
 
+// Where a suggestion comes from, as the user reads it: "from the art: ground slope 4,0",
+// "from the art: blocks top, left", "from the art: solid", "from the art: nothing blocks",
+// "like tile 71", "like tile 71, mirrored".
+std::string SuggestionSource(const TileSuggestion& suggestion);
+
 // The suggestion for every tile in use, by tile number; nothing for a tile whose art (the
-// cell its first frame shows) the graphics do not have. A blank tile (type 0, side words
-// 0) whose art has exactly the pixels of a tile that is not blank gets that tile's type
-// and side words (the lowest-numbered such tile). Any other tile keeps its type and gets
-// the side words of its art, except that a side the art makes blocking keeps a stored
-// blocking kind of 2 or 3 (slippery, icy): pixels cannot tell ice from stone. Frames are
-// never suggested.
+// cell its first frame shows) the graphics do not have.
+//  - A blank tile (type 0, side words 0) that is not done (`doneBlank`) and whose art has
+//    exactly the pixels of a done tile gets that tile's type and side words (the
+//    lowest-numbered such tile). With `learn`, one whose art is like a done tile's art
+//    (ArtDistance within kLikeEnough, under `empty`) gets the nearest one's type and its
+//    side words as LearnedSides adjusts them; else the side words of its own art.
+//  - Any other tile keeps its type and gets the side words of its art, except that a side
+//    the art makes blocking keeps a stored blocking kind of 2 or 3 (slippery, icy): pixels
+//    cannot tell ice from stone.
+// Frames are never suggested.
 std::vector<std::optional<TileSuggestion>> SuggestTiles(const TileSet& tileSet, const TileGraphics& graphics,
-                                                        const EmptyColours& empty);
+                                                        const EmptyColours& empty, const DoneTiles& doneBlank = {},
+                                                        bool learn = true);
 
 // Whether the tile's stored type and side words differ from the suggestion.
 bool DiffersFromSuggestion(const TileSet& tileSet, int tile, const TileSuggestion& suggestion);

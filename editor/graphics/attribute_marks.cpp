@@ -215,7 +215,7 @@ MarkPicture StoredMarksPicture(const AttributeMarks& marks) {
     return canvas.Picture();
 }
 
-MarkPicture SuggestedMarksPicture(const AttributeMarks& marks) {
+MarkPicture SuggestedMarksPicture(const AttributeMarks& marks, bool learned) {
     Canvas canvas;
     for (int side = 0; side < 4; ++side) {
         const AttributeMarks::Side& mark = marks.Sides[static_cast<std::size_t>(side)];
@@ -226,11 +226,12 @@ MarkPicture SuggestedMarksPicture(const AttributeMarks& marks) {
             DrawSlope(canvas, mark, MarkInk::SuggestionLight, MarkInk::SuggestionDark, true);
         }
     }
-    // The corner: a light triangle at the top right with a dark diagonal edge.
+    // The corner: a triangle at the top right with a dark diagonal edge, light for what the
+    // art suggests, green for what is learned from a tile done.
     for (int y = kFirst; y < kFirst + kCornerSize; ++y) {
         const int edge = kLast - kCornerSize + (y - kFirst);
         canvas.Put(edge, y, MarkInk::SuggestionDark);
-        canvas.Fill(edge + 1, y, kLast - edge, 1, MarkInk::SuggestionLight);
+        canvas.Fill(edge + 1, y, kLast - edge, 1, learned ? MarkInk::LearnedCorner : MarkInk::SuggestionLight);
     }
     return canvas.Picture();
 }

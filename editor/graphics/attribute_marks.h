@@ -44,6 +44,7 @@ enum class MarkInk : std::uint8_t {
     NumberPaper,
     SuggestionLight,  // a suggestion's dashes and corner
     SuggestionDark,
+    LearnedCorner,  // the corner of a suggestion learned from a tile done
 };
 
 struct MarkPicture {
@@ -62,6 +63,7 @@ MarkPicture StoredMarksPicture(const AttributeMarks& marks);
 // What the art suggests for a tile whose values differ: a white corner at the top right,
 // and the suggested blocking sides and slope lines dashed light and dark, two pixels each,
 // so that they read at 1x.
-MarkPicture SuggestedMarksPicture(const AttributeMarks& marks);
+// A suggestion learned from a tile done has a green corner instead of the white one.
+MarkPicture SuggestedMarksPicture(const AttributeMarks& marks, bool learned = false);
 
 }  // namespace mosalind

@@ -42,6 +42,8 @@ QColor InkColour(MarkInk ink) {
             return QColor(20, 20, 20, 230);
         case MarkInk::SuggestionDark:
             return QColor(0, 0, 0);
+        case MarkInk::LearnedCorner:
+            return QColor(40, 220, 90);
         case MarkInk::None:
             break;
     }
@@ -51,11 +53,14 @@ QColor InkColour(MarkInk ink) {
 // A tile's marks are drawn once for every mix of type and sides in use and kept, so that
 // a repaint copies one small picture per tile. A set uses few mixes; the store is emptied
 // should it ever grow large.
-const QImage& MarksImage(const AttributeMarks& marks, bool suggested) {
+// How a tile's marks are drawn: its stored values, or a suggestion by the rules or learned.
+enum class MarksOf { Stored, FromTheArt, Learned };
+
+const QImage& MarksImage(const AttributeMarks& marks, MarksOf kind) {
     static std::unordered_map<std::uint64_t, QImage> images;
     // What is drawn: the type when it has a number, and of each side its blocking kind
     // (2 bits), whether it has a slope line and the line's two heights (0 to 16, 5 bits).
-    std::uint64_t key = (suggested ? 0x100 : 0) |
+    std::uint64_t key = (static_cast<std::uint64_t>(kind) << 8) |
                         static_cast<std::uint64_t>(marks.TileType > 0 && marks.TileType < 256 ? marks.TileType : 0);
     for (const AttributeMarks::Side& side : marks.Sides) {
         const int line = side.Sloped ? 1 | side.SlopeLine.Y1 << 1 | side.SlopeLine.Y2 << 6 : 0;
@@ -68,7 +73,8 @@ const QImage& MarksImage(const AttributeMarks& marks, bool suggested) {
     if (images.size() > 4096) {
         images.clear();
     }
-    const MarkPicture picture = suggested ? SuggestedMarksPicture(marks) : StoredMarksPicture(marks);
+    const MarkPicture picture =
+        kind == MarksOf::Stored ? StoredMarksPicture(marks) : SuggestedMarksPicture(marks, kind == MarksOf::Learned);
     QImage image(MarkPicture::kSize, MarkPicture::kSize, QImage::Format_ARGB32);
     for (int y = 0; y < MarkPicture::kSize; ++y) {
         for (int x = 0; x < MarkPicture::kSize; ++x) {
@@ -81,7 +87,7 @@ const QImage& MarksImage(const AttributeMarks& marks, bool suggested) {
 }  // namespace
 
 const QImage& AttributeMarksPicture(std::int16_t tileType, const std::array<std::int16_t, 4>& sideWords) {
-    return MarksImage(tileType, sideWords, false);
+    return MarksImage(AttributeMarksOf(tileType, TileCollision::FromWords(sideWords)), MarksOf::Stored);
 }
 
 void FrmMain::keyAttributes_Activated() {
@@ -117,13 +123,14 @@ void FrmMain::DrawSheetMarks(QPainter& painter, int firstTile, int endTile) {
         if (AttributesShown) {
             const TileValues values = ReadTileValues(Session.Set(), tile);
             painter.drawImage(
-                corner, MarksImage(AttributeMarksOf(values.TileType, TileCollision::FromWords(values.Sides)), false));
+                corner,
+                MarksImage(AttributeMarksOf(values.TileType, TileCollision::FromWords(values.Sides)), MarksOf::Stored));
         }
         if (suggested != nullptr && suggested->Differs(tile)) {
             const TileSuggestion suggestion = *suggested->For(tile);
             painter.drawImage(
-                corner,
-                MarksImage(AttributeMarksOf(suggestion.TileType, TileCollision::FromWords(suggestion.Sides)), true));
+                corner, MarksImage(AttributeMarksOf(suggestion.TileType, TileCollision::FromWords(suggestion.Sides)),
+                                   suggestion.Like >= 0 ? MarksOf::Learned : MarksOf::FromTheArt));
         }
     }
     painter.restore();

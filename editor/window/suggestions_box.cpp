@@ -41,7 +41,6 @@ QIcon SwatchIcon(QRgb colour) {
 
 SuggestionsBox::SuggestionsBox(EditingSession& session, QWidget* parent)
     : QDialog(parent, Qt::Tool), session_(session) {
-    session_.ChooseEmpty(session_.Empty());
     setWindowTitle("Suggestions");
     QFont small = font();
     small.setPointSizeF(small.pointSizeF() * kFontScale);
@@ -74,6 +73,9 @@ SuggestionsBox::SuggestionsBox(EditingSession& session, QWidget* parent)
     }
     layout->addLayout(swatches);
 
+    Why = new QLabel(this);
+    Why->setWordWrap(true);
+    layout->addWidget(Why);
     Differing = new QLabel(this);
     Differing->setWordWrap(true);
     layout->addWidget(Differing);
@@ -105,6 +107,8 @@ SuggestionsBox::SuggestionsBox(EditingSession& session, QWidget* parent)
     listening_ = session_.Listen([this](const SessionChange& change) {
         if (change.TileValues() || change.Has(SessionChange::kSheet | SessionChange::kEmpty)) {
             Refresh();
+        } else if (change.Has(SessionChange::kSelection) && isVisible()) {
+            ShowWhy();
         }
         if (change.Has(SessionChange::kSelection | SessionChange::kSet)) {
             ShowSelectedCount();
@@ -125,7 +129,9 @@ void SuggestionsBox::Refresh() {
         return;
     }
     suggested_.Empty = session_.Empty();
+    suggested_.DoneBlank = session_.DoneBlank();
     suggested_.Update(session_.Set(), session_.Graphics());
+    const std::array<EmptyBecause, 16> reasons = session_.EmptyReasons();
     // The sheet read again may have new colours.
     static const std::vector<BMPPaletteEntry> kNoColours;
     const std::vector<BMPPaletteEntry>& colours = session_.Sheet() ? session_.Sheet()->Pixels.Palette : kNoColours;
@@ -134,8 +140,16 @@ void SuggestionsBox::Refresh() {
         const bool inPalette = static_cast<std::size_t>(colour) < colours.size();
         const BMPPaletteEntry entry = inPalette ? colours[static_cast<std::size_t>(colour)] : BMPPaletteEntry{};
         swatch->setIcon(SwatchIcon(inPalette ? qRgb(entry.Red, entry.Green, entry.Blue) : qRgb(0, 0, 0)));
-        swatch->setChecked(suggested_.Empty.test(static_cast<std::size_t>(colour)));
+        const bool empty = suggested_.Empty.test(static_cast<std::size_t>(colour));
+        swatch->setChecked(empty);
+        const EmptyBecause reason = reasons[static_cast<std::size_t>(colour)];
+        const QString because = !empty                        ? QString("solid")
+                                : session_.EmptyChosen()      ? QString("empty")
+                                : reason == EmptyBecause::Sky ? QString("empty: the sky's colour")
+                                                              : QString("empty: only in tiles you marked as passing");
+        swatch->setToolTip(QString("Colour %1, %2").arg(colour).arg(because));
     }
+    ShowWhy();
     const int tiles = static_cast<int>(suggested_.DifferingTiles().size());
     Differing->setText(tiles == 0   ? QString("No tile differs from its suggestion")
                        : tiles == 1 ? QString("1 tile differs from its suggestion")
@@ -151,6 +165,16 @@ void SuggestionsBox::ShowSelectedCount() {
     const int count = session_.Selection().Count();
     Accept->setText(count == 1 ? QString("Accept for the 1 selected tile")
                                : QString("Accept for the %1 selected tiles").arg(count));
+}
+
+void SuggestionsBox::ShowWhy() {
+    const int tile = session_.CurrentTile();
+    const std::optional<TileSuggestion> suggestion = suggested_.For(tile);
+    const std::string why = !suggestion ? "no art to suggest from"
+                            : IsDoneTile(session_.Set(), suggested_.DoneBlank, tile)
+                                ? "done: learned from, never changed"
+                                : SuggestionSource(*suggestion);
+    Why->setText(QString("Tile %1: %2").arg(tile).arg(QString::fromStdString(why)));
 }
 
 }  // namespace mosalind

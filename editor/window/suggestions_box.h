@@ -15,20 +15,22 @@ class QToolButton;
 namespace mosalind {
 
 // The "Suggestions" box: the sheet's sixteen colours as swatches, each pressed while it
-// counts as empty; how many tiles differ from their suggestion; Select them; Accept for the
-// selection. It is not modal: the window goes on working beside it. It listens to the
-// session: what the art suggests for the session's set and sheet is worked out again
-// while it is open, after every change of tiles, sheet or empty colours; a swatch pressed
-// chooses the session's empty colours; the window does the edits.
+// counts as empty (its tooltip says why); where the current tile's suggestion comes from;
+// how many tiles differ from their suggestion; Select them; Accept for the selection. It is
+// not modal: the window goes on working beside it. It listens to the session: what the art
+// and the tiles done suggest for the session's set and sheet is worked out again while it
+// is open, after every change of tiles, sheet, tiles done or empty colours; a swatch
+// pressed chooses the session's empty colours; the window does the edits.
 class SuggestionsBox : public QDialog {
     Q_OBJECT
 public:
-    // The suggestions for the session's set and sheet; the empty colours are the session's
-    // as they are when the box is made (at first the sheet's default ones), kept from then on.
+    // The suggestions for the session's set and sheet, with the session's empty colours
+    // (its defaults, until a swatch is pressed).
     SuggestionsBox(EditingSession& session, QWidget* parent);
 
     std::array<QToolButton*, 16> Swatches{};
     QLabel* OverlayNote = nullptr;  // that the overlay shows the suggestions
+    QLabel* Why = nullptr;          // "Tile 12: like tile 71, mirrored"
     QLabel* Differing = nullptr;
     QPushButton* SelectThem = nullptr;
     QPushButton* Accept = nullptr;
@@ -50,6 +52,8 @@ public:
     // Names on the Accept button how many tiles it is for: "Accept for the 12 selected tiles".
     // It follows the session's selection.
     void ShowSelectedCount();
+    // Says where the current tile's suggestion comes from.
+    void ShowWhy();
 
 private:
     void ColoursChosen();

@@ -128,10 +128,12 @@ TEST_F(TlstoolCommands, SuggestGivesBlankTilesWhatTheirArtSuggests) {
     testing_support::ProgramResult result = Run({"suggest", goodSet_, "--sheet", sheet_, "--empty", "0,1", "--list"});
     EXPECT_EQ(result.ExitStatus, 1) << "--list with tiles to change";
     std::string expected;
+    std::string listed;                      // --list also says where each suggestion comes from
     for (int tile = 1; tile < 13; ++tile) {  // tile 0's colours 1 and 0 are both empty
         expected += goodSet_ + ": tile " + std::to_string(tile) + ": left 0 -> 1\n";
+        listed += goodSet_ + ": tile " + std::to_string(tile) + ": left 0 -> 1 (from the art: blocks left)\n";
     }
-    EXPECT_EQ(result.Out, expected);
+    EXPECT_EQ(result.Out, listed);
     EXPECT_EQ(dev_support::ReadFileBytes(goodSet_), before);
 
     result = Run({"suggest", goodSet_, "--sheet", sheet_, "--empty", "0,1"});
@@ -145,7 +147,8 @@ TEST_F(TlstoolCommands, SuggestGivesBlankTilesWhatTheirArtSuggests) {
 
     result = Run({"suggest", goodSet_, "--sheet", sheet_, "--all", "--list"});
     EXPECT_EQ(result.ExitStatus, 1);
-    EXPECT_EQ(result.Out, goodSet_ + ": tile 0: left 0 -> 1\n") << "with colour 1 solid, tile 0 blocks too";
+    EXPECT_EQ(result.Out, goodSet_ + ": tile 0: left 0 -> 1 (from the art: blocks left)\n")
+        << "with colour 1 solid, tile 0 blocks too";
     result = Run({"suggest", goodSet_, "--sheet", sheet_, "--empty", "0,1", "--all", "--list"});
     EXPECT_EQ(result.ExitStatus, 0);
     EXPECT_EQ(result.Out + result.Err, "");
@@ -280,6 +283,12 @@ TEST_F(TlstoolCommands, BadInputIsRefusedInOneLineAndTouchesNoOutput) {
         {"a colour past 15 for --empty",
          [&] { return std::vector<std::string>{"suggest", goodSet_, "--sheet", sheet_, "--empty", "0,16", "-o", out}; },
          "--empty: colours are numbers from 0 to 15, comma-separated, not '16'"},
+        {"a range that runs down for --done",
+         [&] { return std::vector<std::string>{"suggest", goodSet_, "--sheet", sheet_, "--done", "3,9-7", "-o", out}; },
+         "--done: a range runs upwards, not '9-7'"},
+        {"a tile past the set for --done",
+         [&] { return std::vector<std::string>{"suggest", goodSet_, "--sheet", sheet_, "--done", "2,13", "-o", out}; },
+         "--done: tiles are numbers from 0 to 12 and ranges like 20-25, comma-separated, not '13'"},
         {"suggest over its sheet",
          [&] { return std::vector<std::string>{"suggest", goodSet_, "--sheet", sheet_, "-o", sheet_}; },
          sheet_ + " is the sheet this command reads; it is not written over"},

@@ -85,6 +85,18 @@ TEST(Suggestions, AcceptWritesWhatTheHandWouldInOneStep) {
     EXPECT_EQ(window.SuggestionBox->Accept->text(), "Accept for the 51 selected tiles");
     EXPECT_TRUE(window.Session.Selection().Contains(53));
 
+    // Where the current tile's suggestion comes from.
+    const struct {
+        int Tile;
+        const char* Why;
+    } whys[] = {{0, "Tile 0: from the art: nothing blocks"},
+                {3, "Tile 3: done: learned from, never changed"},
+                {53, "Tile 53: like tile 1"}};
+    for (const auto& row : whys) {
+        accepted.SelectTile(row.Tile);
+        EXPECT_EQ(window.SuggestionBox->Why->text(), row.Why);
+    }
+
     accepted.Press(QKeySequence(Qt::CTRL | Qt::Key_Z));
     EXPECT_EQ(saved(accepted), before);
 

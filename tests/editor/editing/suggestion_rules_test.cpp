@@ -63,9 +63,32 @@ TEST(SuggestionRules, DrawnCellsGiveTheirSideWords) {
         {"twelve rock pixels on the right edge block, eleven do not",
          [](int x, int y) { return (x == 15 && y < 12) || (x == 0 && y < 11); },
          {0, 1, 0, 0}},
-        {"a ground slope with a hole under its surface too big for 7/8",
-         [](int x, int y) { return y >= RowUnderLine(0, 4, x) && !(x == 3 && y >= 8 && y < 12); },
+        {"a ground slope with holes under its surface in five columns, too many to ignore",
+         [](int x, int y) { return y >= RowUnderLine(0, 4, x) && !(x >= 3 && x < 8 && y >= 8 && y < 12); },
          {0, 0, 1, 1}},
+        // Real art: the ground slope from level 4 to level 0 (top 0xCC, right, bottom) drawn
+        // otherwise.
+        {"tufts three pixels tall over every fourth column of a slope",
+         [](int x, int y) {
+             return y >= RowUnderLine(4, 0, x) ||
+                    (x % 4 == 1 && y < RowUnderLine(4, 0, x) - 1 && y >= RowUnderLine(4, 0, x) - 4);
+         },
+         {0xCD, 1, 1, 0}},
+        {"a surface bulging up to 2 pixels over the line",
+         [](int x, int y) { return y >= RowUnderLine(4, 0, x) - (x * (15 - x)) / 28; },
+         {0xCD, 1, 1, 0}},
+        {"a slope steeper than the tile: flat, then up 2 pixels a column",
+         [](int x, int y) { return x >= 8 && y >= 16 - 2 * (x - 7); },
+         {0xCD, 1, 0, 0}},
+        {"a line from 2 pixels above the tile to level 2 takes level 0",
+         [](int x, int y) { return y >= std::ceil(-2 + 10 * (x + 0.5) / 16 - 0.5); },
+         {0x91, 0, 1, 1}},
+        {"a bush: a humped surface is no slope",
+         [](int x, int y) { return y >= 3 + (2 * x - 15) * (2 * x - 15) / 20.0; },
+         {0, 0, 1, 0}},
+        {"a rock pile: a jagged surface is no slope",
+         [](int x, int y) { return y >= ((x / 2) % 2 != 0 ? 4 : 12); },
+         {0, 1, 1, 0}},
     };
     // Each pair as ground, rock under the line, and as ceiling, rock over it, each with a
     // stray rock pixel against its surface in column 8. A ground slope's side edges have
@@ -151,6 +174,68 @@ TEST(SuggestionRules, TheSameArtSpreadsATilesValuesAndStoredKindsStay) {
         EXPECT_EQ(suggestions[tile], expected[tile]) << "tile " << tile;
     }
     EXPECT_EQ(TilesDifferingFromSuggestions(tileSet, suggestions), (std::vector<std::int16_t>{0, 1, 2, 3, 4}));
+}
+
+// Done tiles teach their convention: a ground slope blocking on its top only, a cloud that
+// blocks nothing. Blank tiles like them take their values, adjusted to their own art.
+TEST(SuggestionRules, BlankTilesLearnFromDoneTilesWithLikeArt) {
+    constexpr int kCloud = 15;
+    constexpr int kStone = 9;
+    const auto ground = [](int left, int right) {
+        return [left, right](int x, int y) { return y >= RowUnderLine(left, right, x) ? kRock : kSky; };
+    };
+    const auto cloud = [](int top) { return [top](int, int y) { return y >= top && y < top + 12 ? kCloud : kSky; }; };
+    const TileGraphics graphics = Graphics({ground(4, 2), cloud(2), ground(2, 4), ground(2, 0), cloud(3),
+                                            [](int x, int y) { return kStone + (x + y) % 2; }, ground(4, 2)});
+    TileSet tileSet;
+    tileSet.Header.TileCount = 7;
+    for (int tile = 0; tile < 7; ++tile) {
+        tileSet.TileFrames[0][tile] = static_cast<std::int16_t>(tile);
+    }
+    tileSet.TileAttributes[0][0] = 1;     // done: ground (4,2) that kills, blocking on its top only
+    tileSet.TileAttributes[1][0] = 0xDD;  // (4,2) is 0xDC
+    DoneTiles done;
+    done.set(1);  // done: the cloud, given nothing
+    done.set(6);  // done although blank: never suggested, though its art is tile 0's
+    EmptyColours sky;
+    sky.set(kSky);
+
+    const struct {
+        const char* Why;
+        TileSuggestion Expected;
+        std::int16_t Like;
+        bool Mirrored;
+    } rows[] = {
+        {"done", {1, {0xDD, 0, 1, 0}}, -1, false},  // its own type, the rules' sides (for --all)
+        {"done although blank", {0, {0, 1, 0, 1}}, -1, false},
+        {"ground (2,4), tile 0 mirrored: the slope reversed, top only", {1, {0x99, 0, 0, 0}}, 0, true},
+        {"ground (2,0), tile 0 moved up 8 rows: its own levels, tile 0's convention", {1, {0xD5, 0, 0, 0}}, 0, false},
+        {"a cloud a row lower than tile 1: nothing", {0, {0, 0, 0, 0}}, 1, false},
+        {"stone: too unlike anything done, the rules", {0, {1, 1, 1, 1}}, -1, false},
+        {"done although blank, with tile 0's art", {0, {0xDD, 0, 1, 0}}, -1, false},
+    };
+    const auto suggestions = SuggestTiles(tileSet, graphics, sky, done);
+    const auto rulesAlone = SuggestTiles(tileSet, graphics, sky, done, false);
+    for (int tile = 0; tile < 7; ++tile) {
+        ASSERT_TRUE(suggestions[tile]) << rows[tile].Why;
+        EXPECT_EQ(*suggestions[tile], rows[tile].Expected) << rows[tile].Why;
+        EXPECT_EQ(suggestions[tile]->Like, rows[tile].Like) << rows[tile].Why;
+        EXPECT_EQ(suggestions[tile]->Mirrored, rows[tile].Mirrored) << rows[tile].Why;
+        EXPECT_EQ(rulesAlone[tile]->Like, -1) << rows[tile].Why;
+    }
+    EXPECT_EQ(SuggestionSource(*suggestions[2]), "like tile 0, mirrored");
+    EXPECT_EQ(SuggestionSource(*suggestions[5]), "from the art: solid");
+    EXPECT_EQ(SuggestionSource(*rulesAlone[3]), "from the art: ground slope 2,0");
+
+    // The cloud's colour shows only in a done tile that blocks nothing; rock and stone are
+    // in a blocking one or in none done. No cell is of one colour: the sky is colour 0.
+    const std::array<EmptyBecause, 16> reasons = DefaultEmptyColours(tileSet, graphics, done);
+    for (int colour = 0; colour < 16; ++colour) {
+        const EmptyBecause expected = colour == kSky     ? EmptyBecause::Sky
+                                      : colour == kCloud ? EmptyBecause::OnlyInPassingTiles
+                                                         : EmptyBecause::NotEmpty;
+        EXPECT_EQ(reasons[colour], expected) << "colour " << colour;
+    }
 }
 
 TEST(SuggestionRules, TheDefaultEmptyColourFillsTheMostCellsAlone) {
