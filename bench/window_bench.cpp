@@ -118,7 +118,7 @@ void LoadTilesOnFreshWindows(benchmark::State& state, const QString& path) {
         state.ResumeTiming();
         window->cmdLoad_Click();
         state.PauseTiming();
-        if (window->Graphics.BMPTileCount != 32760)
+        if (window->Session.Graphics().BMPTileCount != 32760)
             state.SkipWithError("the sheet was not loaded");
         window.reset();
         malloc_trim(0);
@@ -155,7 +155,7 @@ void BM_RepaintFullTileSheet(benchmark::State& state) {
     FrmMain window(&dialogs);
     dialogs.AnswerNextFileDialog(QString::fromStdString(path));
     window.cmdLoad_Click();
-    TileSet set;
+    mosalind::TileSet set;
     set.Header.TileCount = kLargestTileSet;
     for (int t = 0; t < kLargestTileSet; ++t) {
         set.TileFrames[0][t] = static_cast<std::int16_t>(kLargestTileSet - 1 - t);
