@@ -237,7 +237,7 @@ int main(int argc, char** argv) {
         }
         return 1;
     }
-    std::printf("Wrote %s: %d tiles, %d frames, from %s\n", qPrintable(tileSet), window.Document.Header.TileCount,
-                window.Document.Header.FrameCount, qPrintable(sheet));
+    std::printf("Wrote %s: %d tiles, %d frames, from %s\n", qPrintable(tileSet), window.Session.Set().Header.TileCount,
+                window.Session.Set().Header.FrameCount, qPrintable(sheet));
     return 0;
 }

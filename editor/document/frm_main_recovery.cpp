@@ -10,8 +10,8 @@
 #include <filesystem>
 #include <optional>
 
+#include "base/refused_error.h"
 #include "document/recovery_file.h"
-#include "document/refused_error.h"
 #include "window/edit_history.h"
 #include "window/frm_main.h"
 #include "window/loaded_sheet.h"

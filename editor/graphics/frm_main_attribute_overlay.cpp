@@ -4,10 +4,10 @@
 #include <unordered_map>
 #include <vector>
 
+#include "editing/attribute_marks.h"
 #include "editing/cell_grid.h"
 #include "editing/slope_codec.h"
 #include "editing/tile_type_list.h"
-#include "graphics/attribute_marks.h"
 #include "window/frm_main.h"
 #include "window/suggestions_box.h"
 

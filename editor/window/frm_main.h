@@ -7,9 +7,9 @@
 #include <memory>
 #include <optional>
 
-#include "document/editing_session.h"
 #include "document/tile_edit.h"
 #include "document/tile_set.h"
+#include "editing/editing_session.h"
 #include "window/file_dialog.h"
 #include "window/picture_box.h"
 #include "window/rect_marker.h"

@@ -16,7 +16,7 @@
 #include <stdexcept>
 #include <utility>
 
-#include "document/system_reason.h"
+#include "base/system_reason.h"
 
 namespace mosalind {
 

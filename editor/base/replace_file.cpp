@@ -1,4 +1,4 @@
-#include "document/replace_file.h"
+#include "base/replace_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -9,8 +9,8 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "document/refused_error.h"
-#include "document/system_reason.h"
+#include "base/refused_error.h"
+#include "base/system_reason.h"
 
 namespace mosalind {
 

@@ -1,10 +1,10 @@
-#include "document/byte_file_reader.h"
+#include "base/byte_file_reader.h"
 
 #include <cerrno>
 #include <limits>
 
-#include "document/refused_error.h"
-#include "document/system_reason.h"
+#include "base/refused_error.h"
+#include "base/system_reason.h"
 
 namespace mosalind {
 
