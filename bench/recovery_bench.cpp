@@ -7,11 +7,13 @@
 
 #include <chrono>
 #include <cstdio>
+#include <memory>
 #include <string>
 
 #include "dev_support/temp_folder.h"
 #include "document/recovery_file.h"
 #include "document/tile_set_file.h"
+#include "graphics/tile_sheet.h"
 
 namespace {
 
@@ -65,21 +67,25 @@ void Time(Clock& clock, const Work& work) {
     clock.Cpu += ThreadCpuSeconds() - cpu;
 }
 
-// An edit's write: the snapshot (the document only; the planes are shared with the last
-// one) and the write (whose planes' checksum is known), against Save. The first write after
-// a sheet is loaded also copies the planes and works out their checksum. The start reads
-// all but the planes; they are read (and checked) only when the sheet's file is gone.
+// An edit's write: the snapshot (the set only; the planes are the session's sheet's,
+// shared) and the write (whose planes' checksum is known), against Save. The first write
+// after a sheet is loaded shares the new sheet's planes too, copying nothing, and works out
+// their checksum. The start reads all but the planes; they are read (and checked) only
+// when the sheet's file is gone.
 void BM_RecoveryFileAgainstSave(benchmark::State& state) {
     const dev_support::TempDir folder;
     const TileSet set = LargestSet();
-    const TileGraphics graphics = TallestSheetPlanes();
+    auto sheet = std::make_shared<TileSheet>();
+    sheet->Graphics = TallestSheetPlanes();
+    const TileGraphics& graphics = sheet->Graphics;
+    // What the session's snapshot is given: the sheet's own planes, shared.
+    const SharedPlanes planes(sheet, &sheet->Graphics.TilePlanes);
     RecoveryNote note;
     note.SheetPath = folder.File("tallest.bmp");
     note.OwnFile = folder.File("largest.tls");
     const std::string saved = folder.File("largest.tls");
     const std::string kept = folder.File("editor.recovery");
     RecoveryFileWriter writer(kept);
-    const SharedPlanes planes = MakeRecoverySnapshot(kept, note, set, graphics).Planes;
     writer.Write(MakeRecoverySnapshot(kept, note, set, graphics, planes));
 
     Clock save, snapshot, write, firstSnapshot, firstWrite, read, readPlanes;
@@ -88,7 +94,7 @@ void BM_RecoveryFileAgainstSave(benchmark::State& state) {
         RecoverySnapshot taken;
         Time(snapshot, [&] { taken = MakeRecoverySnapshot(kept, note, set, graphics, planes); });
         Time(write, [&] { writer.Write(taken); });
-        Time(firstSnapshot, [&] { taken = MakeRecoverySnapshot(kept, note, set, graphics); });
+        Time(firstSnapshot, [&] { taken = MakeRecoverySnapshot(kept, note, set, graphics, planes); });
         Time(firstWrite, [&] { RecoveryFileWriter(kept).Write(taken); });
         Time(read, [&] {
             const RecoveredSet back = ReadRecoveryFile(kept);

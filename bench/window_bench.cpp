@@ -156,7 +156,7 @@ void BM_RepaintFullTileSheet(benchmark::State& state) {
     FrmMain window(&dialogs);
     dialogs.AnswerNextFileDialog(QString::fromStdString(path));
     window.cmdLoad_Click();
-    TileSet set;
+    mosalind::TileSet set;
     set.Header.TileCount = kLargestTileSet;
     for (int t = 0; t < kLargestTileSet; ++t) {
         set.TileFrames[0][t] = static_cast<std::int16_t>(kLargestTileSet - 1 - t);

@@ -84,7 +84,7 @@ void BM_SelectTile(benchmark::State& state) {
         tile = (tile + 97) % 1196;  // whole rows only: the sheet shows 92 rows of 13
         editor.Window.picTilesScroller_MouseDown(1, 0, (tile % 13) * 16 + 8, (tile / 13) * 16 + 8);
     }
-    benchmark::DoNotOptimize(editor.Window.CurrentTile());
+    benchmark::DoNotOptimize(editor.Window.Session.CurrentTile());
 }
 BENCHMARK(BM_SelectTile)->Unit(benchmark::kMicrosecond);
 
@@ -95,7 +95,7 @@ void BM_SwitchFrame(benchmark::State& state) {
         frame = (frame + 1) % 8;
         editor.Window.optAnim_Click(frame);
     }
-    benchmark::DoNotOptimize(editor.Window.CurrentFrame());
+    benchmark::DoNotOptimize(editor.Window.Session.CurrentFrame());
 }
 BENCHMARK(BM_SwitchFrame)->Unit(benchmark::kMicrosecond);
 
@@ -142,8 +142,8 @@ BENCHMARK(BM_RedoStep)->Unit(benchmark::kMicrosecond);
 void GiveEveryTileMarks(FrmMain& window) {
     std::vector<std::int16_t> tiles(1201);
     std::iota(tiles.begin(), tiles.end(), 0);
-    EditingSession& session = window.Session;
-    session.Apply(session.MakeEdit("Marks", tiles, [](std::int16_t tile, TileValues& values) {
+    mosalind::EditingSession& session = window.Session;
+    session.Apply(session.MakeEdit("Marks", tiles, [](std::int16_t tile, mosalind::TileValues& values) {
         values.TileType = static_cast<std::int16_t>(1 + tile % 28);
         for (int side = 1; side <= 4; ++side) {
             const int slope = tile % 3 == 0 ? 0x80 | 0x10 : 0;
@@ -248,7 +248,7 @@ void BM_UpdateSuggestionsTallestSheet(benchmark::State& state) {
     for (int tile = 0; tile < 1201; tile += 2) {
         tiles.push_back(static_cast<std::int16_t>(tile));
     }
-    window.Session.Apply(window.Session.MakeEdit("Types", tiles, [](std::int16_t tile, TileValues& values) {
+    window.Session.Apply(window.Session.MakeEdit("Types", tiles, [](std::int16_t tile, mosalind::TileValues& values) {
         values.TileType = static_cast<std::int16_t>(1 + tile % 28);
     }));
     window.keySuggestions_Activated();

@@ -15,9 +15,9 @@
 #include <string>
 #include <vector>
 
+#include "base/refused_error.h"
 #include "dev_support/bmp_writer.h"
 #include "dev_support/temp_folder.h"
-#include "document/refused_error.h"
 #include "fuzz_check.h"
 #include "graphics/bitmap_reader.h"
 #include "graphics/tile_graphics.h"

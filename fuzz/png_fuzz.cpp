@@ -18,10 +18,10 @@
 #include <string>
 #include <vector>
 
+#include "base/refused_error.h"
 #include "dev_support/bmp_writer.h"
 #include "dev_support/png_writer.h"
 #include "dev_support/temp_folder.h"
-#include "document/refused_error.h"
 #include "fuzz_check.h"
 #include "graphics/tile_sheet_reader.h"
 #include "sheet_checks.h"

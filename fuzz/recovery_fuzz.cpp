@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <string>
 
+#include "base/refused_error.h"
 #include "dev_support/temp_folder.h"
 #include "document/recovery_file.h"
-#include "document/refused_error.h"
 #include "fuzz_check.h"
 
 using fuzzing::FuzzCheck;

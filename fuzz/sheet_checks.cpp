@@ -1,8 +1,8 @@
 #include "sheet_checks.h"
 
+#include "base/refused_error.h"
 #include "dev_support/le_bytes.h"
 #include "dev_support/temp_folder.h"
-#include "document/refused_error.h"
 #include "fuzz_check.h"
 
 namespace fuzzing {

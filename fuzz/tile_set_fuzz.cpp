@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <string>
 
+#include "base/refused_error.h"
 #include "dev_support/temp_folder.h"
-#include "document/refused_error.h"
 #include "document/tile_set_file.h"
 #include "fuzz_check.h"
 

@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <cstring>
 
-#include "document/byte_file_reader.h"
-#include "document/little_endian.h"
-#include "document/refused_error.h"
+#include "base/byte_file_reader.h"
+#include "base/little_endian.h"
+#include "base/refused_error.h"
 #include "document/tile_set_file_layout.h"
 
 namespace tlstool {

@@ -11,7 +11,7 @@
 #include <optional>
 #include <string>
 
-#include "document/refused_error.h"
+#include "base/refused_error.h"
 #include "printable_text.h"
 #include "tile_set_commands.h"
 #include "tile_set_suggest.h"

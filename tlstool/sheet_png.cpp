@@ -5,7 +5,7 @@
 #include <new>
 #include <string>
 
-#include "document/refused_error.h"
+#include "base/refused_error.h"
 #include "graphics/tile_sheet_format.h"
 
 namespace tlstool {

@@ -6,10 +6,10 @@
 #include <filesystem>
 #include <span>
 
-#include "document/byte_file_reader.h"
+#include "base/byte_file_reader.h"
+#include "base/refused_error.h"
+#include "base/replace_file.h"
 #include "document/new_tile_set.h"
-#include "document/refused_error.h"
-#include "document/replace_file.h"
 #include "document/tile_set_file.h"
 #include "document/tile_set_file_layout.h"
 #include "file_kind.h"

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "document/refused_error.h"
+#include "base/refused_error.h"
 #include "document/tile_set_file_layout.h"
 #include "editing/slope_codec.h"
 #include "editing/tile_type_list.h"

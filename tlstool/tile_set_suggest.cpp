@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <span>
 
-#include "document/refused_error.h"
-#include "document/replace_file.h"
+#include "base/refused_error.h"
+#include "base/replace_file.h"
 #include "document/tile_collision.h"
 #include "document/tile_set_file.h"
 #include "document/tile_set_file_layout.h"

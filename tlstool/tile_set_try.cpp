@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-#include "document/refused_error.h"
+#include "base/refused_error.h"
 #include "document/tile_collision.h"
 #include "document/tile_set_file.h"
 #include "tile_set_commands.h"

@@ -9,7 +9,7 @@
 #include <cmath>
 #include <exception>
 
-#include "document/refused_error.h"
+#include "base/refused_error.h"
 #include "document/tile_count_text.h"
 #include "document/tile_set_file.h"
 #include "window/edit_history.h"

@@ -10,8 +10,8 @@
 #include <filesystem>
 #include <optional>
 
+#include "base/refused_error.h"
 #include "document/recovery_file.h"
-#include "document/refused_error.h"
 #include "window/edit_history.h"
 #include "window/frm_main.h"
 #include "window/loaded_sheet.h"
@@ -33,10 +33,12 @@ std::string AbsolutePath(const std::string& path) {
     return error ? path : absolute.string();
 }
 
+}  // namespace
+
 // The kept set becomes the window's as if Load Tiles had read its sheet and Open its file,
 // but unsaved and with nothing to undo. A sheet that is gone or refused gives way to the
 // planes kept with the edits, and the refusal is shown.
-void RestoreKeptSet(FrmMain& window, UserDialogs& dialogs, const AbandonedRecovery& found) {
+void FrmMain::RestoreKeptSet(const AbandonedRecovery& found) {
     const RecoveredSet& kept = found.Set;
     const QString sheetPath = FilePath(kept.Note.SheetPath);
     std::optional<QString> refusal;
@@ -48,19 +50,17 @@ void RestoreKeptSet(FrmMain& window, UserDialogs& dialogs, const AbandonedRecove
         sheet =
             LoadedSheetFromPlanes(ReadRecoveryPlanes(QFile::encodeName(found.Path).toStdString()), kept.Note.Palette);
     }
-    window.TakeSheet(std::move(sheet));
-    window.cmdLoad->setEnabled(false);
-    window.SheetWatcher->Watch(sheetPath);
+    TakeSheet(std::move(sheet));
+    cmdLoad->setEnabled(false);
+    SheetWatcher->Watch(sheetPath);
 
-    window.Session.RestoreSet(kept.Document, kept.Note.OwnFile);
-    window.History->clear();
-    window.EnableEditing();
+    Session.RestoreSet(kept.Document, kept.Note.OwnFile);
+    History->clear();
+    EnableEditing();
     if (refusal) {
-        dialogs.ShowMessage(*refusal + QStringLiteral("\nThe tile graphics kept with the edits are used instead."));
+        dialogs_->ShowMessage(*refusal + QStringLiteral("\nThe tile graphics kept with the edits are used instead."));
     }
 }
-
-}  // namespace
 
 void FrmMain::KeepRecoveryFile(const QString& folder) {
     if (Recovery) {
@@ -119,7 +119,7 @@ bool FrmMain::OfferRecovery() {
             continue;
         }
         try {
-            RestoreKeptSet(*this, *dialogs_, kept);
+            RestoreKeptSet(kept);
         } catch (const std::exception& error) {
             // Neither the sheet nor the kept planes: nothing has changed, and the file stays
             // for a later start.

@@ -8,10 +8,10 @@
 #include <span>
 #include <system_error>
 
-#include "document/byte_file_reader.h"
-#include "document/little_endian.h"
-#include "document/refused_error.h"
-#include "document/replace_file.h"
+#include "base/byte_file_reader.h"
+#include "base/little_endian.h"
+#include "base/refused_error.h"
+#include "base/replace_file.h"
 #include "document/tile_set_file.h"
 #include "document/tile_set_file_layout.h"
 #include "graphics/large_pages.h"

@@ -7,7 +7,7 @@
 
 #include "document/tile_count_text.h"
 
-#include "document/refused_error.h"
+#include "base/refused_error.h"
 
 namespace mosalind {
 

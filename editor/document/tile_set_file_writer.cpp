@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "document/little_endian.h"
-#include "document/refused_error.h"
-#include "document/replace_file.h"
+#include "base/little_endian.h"
+#include "base/refused_error.h"
+#include "base/replace_file.h"
 #include "document/tile_set_file.h"
 #include "document/tile_set_file_layout.h"
 #include "document/tile_set_header_codec.h"

@@ -19,10 +19,6 @@ std::optional<std::int32_t> RoundToInt32(float value) {
 
 }  // namespace
 
-CellOrigin CellOriginOf(std::int16_t cell) {
-    return {(cell % kCellsPerRow) * kCellSize, (cell / kCellsPerRow) * kCellSize};
-}
-
 std::optional<std::int16_t> CellAtPixel(float x, float y) {
     const std::optional<std::int32_t> row = RoundToInt32(y);
     const std::optional<std::int32_t> column = RoundToInt32(x);

@@ -5,18 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "graphics/sheet_grid.h"
+
 namespace mosalind {
-
-// The tile sheet and the tile bitmap are grids of 16 x 16 pixel cells, 13 to a row:
-// cell n lies at ((n mod 13) x 16, (n div 13) x 16).
-constexpr int kCellSize = 16;
-constexpr int kCellsPerRow = 13;
-
-struct CellOrigin {
-    int Left = 0;
-    int Top = 0;
-};
-CellOrigin CellOriginOf(std::int16_t cell);
 
 // The cell under a pixel: Y then X rounded to integers (halves to even), row = Y div 16,
 // column = X div 16, cell = row x 13 + column. Nothing when the result does not fit a

@@ -2,21 +2,17 @@
 
 namespace mosalind {
 
-namespace {
-
 // The copied type and side words, and with `withFrames` the cells of the frames in use,
 // written into every selected tile as one step; nothing before a copy.
-void PasteCopiedValues(FrmMain& window, bool withFrames) {
-    if (!window.SetIsOpen() || !window.Session.CopiedValues()) {
+void FrmMain::Paste(bool withFrames) {
+    if (!SetIsOpen() || !Session.CopiedValues()) {
         return;
     }
-    window.Session.MarkEditedTilesDone();
-    window.PushEdit(window.Session.PasteEdit(withFrames));
+    Session.MarkEditedTilesDone();
+    PushEdit(Session.PasteEdit(withFrames));
     // The controls show the current tile's new values.
-    window.SelectTile(window.CurrentTile());
+    SelectTile(CurrentTile());
 }
-
-}  // namespace
 
 void FrmMain::keyCopy_Activated() {
     if (SetIsOpen()) {
@@ -25,11 +21,11 @@ void FrmMain::keyCopy_Activated() {
 }
 
 void FrmMain::keyPaste_Activated() {
-    PasteCopiedValues(*this, false);
+    Paste(false);
 }
 
 void FrmMain::keyPasteWithFrames_Activated() {
-    PasteCopiedValues(*this, true);
+    Paste(true);
 }
 
 }  // namespace mosalind

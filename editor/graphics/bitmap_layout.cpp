@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "document/little_endian.h"
+#include "base/little_endian.h"
 #include "graphics/bitmap_refusal.h"
 #include "graphics/sheet_size_check.h"
 #include "graphics/tile_sheet_format.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "document/byte_file_reader.h"
+#include "base/byte_file_reader.h"
 #include "graphics/bitmap_layout.h"
 #include "graphics/bitmap_pixels.h"
 #include "graphics/large_pages.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "document/refused_error.h"
+#include "base/refused_error.h"
 
 namespace mosalind {
 

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <string>
 
-#include "document/refused_error.h"
+#include "base/refused_error.h"
 #include "graphics/large_pages.h"
 #include "graphics/tile_graphics.h"
 #include "graphics/tile_sheet_format.h"

@@ -2,8 +2,8 @@
 #include <array>
 #include <unordered_map>
 
+#include "editing/attribute_marks.h"
 #include "editing/cell_grid.h"
-#include "graphics/attribute_marks.h"
 #include "window/attribute_marks_picture.h"
 #include "window/frm_main.h"
 #include "window/suggestions_box.h"

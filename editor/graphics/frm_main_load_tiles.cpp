@@ -1,7 +1,7 @@
 #include <QGroupBox>
 #include <QPushButton>
 
-#include "document/refused_error.h"
+#include "base/refused_error.h"
 #include "window/frm_main.h"
 #include "window/loaded_sheet.h"
 #include "window/sheet_watch.h"

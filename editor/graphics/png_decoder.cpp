@@ -7,7 +7,7 @@
 #include <cstring>
 #include <new>
 
-#include "document/byte_file_reader.h"
+#include "base/byte_file_reader.h"
 
 namespace mosalind {
 

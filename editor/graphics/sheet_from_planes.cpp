@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string>
 
-#include "document/refused_error.h"
+#include "base/refused_error.h"
 #include "graphics/tile_sheet_format.h"
 
 namespace mosalind {

@@ -2,7 +2,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "document/bit_procedures.h"
+#include "base/bit_procedures.h"
 #include "graphics/tile_graphics.h"
 
 namespace mosalind {

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "editing/cell_grid.h"
 #include "graphics/bitmap_reader.h"
+#include "graphics/sheet_grid.h"
 
 namespace mosalind {
 

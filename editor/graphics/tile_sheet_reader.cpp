@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "document/byte_file_reader.h"
+#include "base/byte_file_reader.h"
 #include "graphics/bitmap_layout.h"
 #include "graphics/bitmap_refusal.h"
 #include "graphics/png_sheet_reader.h"

@@ -3,7 +3,7 @@
 #include <charconv>
 #include <string_view>
 
-#include "document/refused_error.h"
+#include "base/refused_error.h"
 
 namespace mosalind {
 

@@ -3,8 +3,8 @@
 #include <QUndoStack>
 #include <functional>
 
-#include "document/editing_session.h"
 #include "document/tile_edit.h"
+#include "editing/editing_session.h"
 
 namespace mosalind {
 

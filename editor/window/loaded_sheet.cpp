@@ -10,7 +10,7 @@
 #include <new>
 #include <utility>
 
-#include "document/refused_error.h"
+#include "base/refused_error.h"
 #include "graphics/large_pages.h"
 #include "graphics/sheet_from_planes.h"
 #include "graphics/tile_sheet_reader.h"

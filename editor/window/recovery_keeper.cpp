@@ -20,10 +20,10 @@
 #include <stdexcept>
 #include <utility>
 
-#include "document/byte_file_reader.h"
-#include "document/refused_error.h"
-#include "document/replace_file.h"
-#include "document/system_reason.h"
+#include "base/byte_file_reader.h"
+#include "base/refused_error.h"
+#include "base/replace_file.h"
+#include "base/system_reason.h"
 
 namespace mosalind {
 

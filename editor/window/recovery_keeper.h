@@ -14,8 +14,8 @@
 #include <thread>
 #include <vector>
 
-#include "document/editing_session.h"
 #include "document/recovery_file.h"
+#include "editing/editing_session.h"
 
 namespace mosalind {
 

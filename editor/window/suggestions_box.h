@@ -5,7 +5,7 @@
 #include <array>
 #include <functional>
 
-#include "document/editing_session.h"
+#include "editing/editing_session.h"
 #include "editing/set_suggestions.h"
 
 class QLabel;

@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "document/refused_error.h"
+#include "base/refused_error.h"
 #include "window/attribute_marks_picture.h"
 #include "window/user_dialogs.h"
 

@@ -5,7 +5,7 @@
 #include <functional>
 #include <vector>
 
-#include "document/editing_session.h"
+#include "editing/editing_session.h"
 #include "motion/figure_motion.h"
 #include "motion/motion_parameters.h"
 #include "motion/try_map.h"

@@ -56,7 +56,7 @@ TEST_F(History, TheWheelLeavesAListWithoutTheFocusAlone) {
         const bool changed = list->currentIndex() != 1;
         EXPECT_EQ(changed, withFocus != nullptr);
         EXPECT_EQ(window.History->count(), steps + (changed ? 1 : 0));
-        EXPECT_EQ(driver.Attribute(1, window.CurrentTile()) & 3, list->currentIndex());
+        EXPECT_EQ(driver.Attribute(1, window.Session.CurrentTile()) & 3, list->currentIndex());
     }
 }
 

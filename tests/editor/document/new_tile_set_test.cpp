@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "document/refused_error.h"
+#include "base/refused_error.h"
 #include "document/tile_set_test_helpers.h"
 
 namespace mosalind {

@@ -10,9 +10,9 @@
 #include <filesystem>
 #include <functional>
 
+#include "base/refused_error.h"
+#include "base/replace_file.h"
 #include "document/recovery_file.h"
-#include "document/refused_error.h"
-#include "document/replace_file.h"
 #include "document/tile_set_file.h"
 #include "graphics/tile_sheet_reader.h"
 #include "support/test_files.h"

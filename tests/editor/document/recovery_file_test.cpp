@@ -8,7 +8,8 @@
 #include <functional>
 #include <string>
 
-#include "document/refused_error.h"
+#include "base/refused_error.h"
+#include "document/tile_set_file.h"
 #include "document/tile_set_test_helpers.h"
 #include "support/tile_set_bytes.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "document/refused_error.h"
+#include "base/refused_error.h"
 #include "document/tile_count_text.h"
 
 namespace mosalind {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/refused_error.h"
 #include "document/new_tile_set.h"
-#include "document/refused_error.h"
 #include "document/tile_set_test_helpers.h"
 #include "support/test_files.h"
 

@@ -7,7 +7,7 @@
 
 #include <filesystem>
 
-#include "document/refused_error.h"
+#include "base/refused_error.h"
 #include "document/tile_set_file.h"
 #include "document/tile_set_test_helpers.h"
 #include "support/test_files.h"

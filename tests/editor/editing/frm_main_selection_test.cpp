@@ -13,13 +13,13 @@ TEST_F(SelectionDisplay, ClicksOnTheTileSheetSelectTiles) {
     const struct { int X, Y, Tile; } clicks[] = {{0, 0, 0}, {207, 15, 12}, {0, 16, 13}, {40, 33, 28}};
     for (const auto& click : clicks) {
         driver.ClickTileSheet(click.X, click.Y);
-        EXPECT_EQ(window.CurrentTile(), click.Tile);
+        EXPECT_EQ(window.Session.CurrentTile(), click.Tile);
         EXPECT_EQ(window.lblTileNum->text(), QString("Current Tile: %1").arg(click.Tile));
     }
     driver.ClickTileSheet(100, 100, Qt::RightButton);
-    EXPECT_EQ(window.CurrentTile(), 84);
+    EXPECT_EQ(window.Session.CurrentTile(), 84);
     driver.ClickTileSheet(5, 5, Qt::MiddleButton);
-    EXPECT_EQ(window.CurrentTile(), 0);
+    EXPECT_EQ(window.Session.CurrentTile(), 0);
 }
 
 TEST_F(SelectionDisplay, MarkersFrameTheSelection) {
@@ -75,7 +75,7 @@ TEST_F(SelectionDisplay, ClicksAfterScrollingUseTheContentPixel) {
         window.picTilesScroller->mapFrom(window.picTiles, window.picTiles->contentsRect().topLeft() + QPoint(40, 33));
     EXPECT_EQ(sheetPixel, QPoint(40, 796));
     driver.ClickTileSheet(sheetPixel.x(), sheetPixel.y());
-    EXPECT_EQ(window.CurrentTile(), 49 * 13 + 2);
+    EXPECT_EQ(window.Session.CurrentTile(), 49 * 13 + 2);
     EXPECT_EQ(window.picTilesScroller->Top(), -763);  // selecting never scrolls
 
     window.scrBMP->setValue(200);
@@ -89,7 +89,7 @@ TEST_F(SelectionDisplay, BitmapClicksAssignCellsToTheCurrentFrame) {
     EXPECT_EQ(driver.Frame(0, 2), 14);
     EXPECT_EQ(window.lblBMPNum->text(), "Offset in Bitmap: 14");
     EXPECT_EQ(window.shpBMPSel->pos(), QPoint(14, 14));
-    EXPECT_EQ(window.CurrentTile(), 2);
+    EXPECT_EQ(window.Session.CurrentTile(), 2);
     // The sheet shows tile 2 with the block of cell 14, whose left half has colour 15.
     const dev_support::PaletteEntry c = testing_support::TestPaletteColour(14 % 15 + 1);
     EXPECT_EQ(window.picTilesScroller->grab().toImage().pixelColor(32 + 5, 8), QColor(c.Red, c.Green, c.Blue));
@@ -176,7 +176,7 @@ TEST_F(SelectionDisplay, FrameChoiceShowsTheFrameEverywhere) {
     EXPECT_EQ(window.lblBMPNum->text(), "Offset in Bitmap: 5");
 
     driver.ChooseFrame(3);
-    EXPECT_EQ(window.CurrentFrame(), 3);
+    EXPECT_EQ(window.Session.CurrentFrame(), 3);
     EXPECT_EQ(window.lblFrame->text(), "Current Frame:  4");
     EXPECT_TRUE(window.optAnim[3]->isChecked());
     EXPECT_FALSE(window.optAnim[0]->isChecked());
@@ -195,7 +195,7 @@ TEST_F(SelectionDisplay, FrameChoiceShowsTheFrameEverywhere) {
     EXPECT_EQ(colourAt(6 * 16 + 3, 8), paletteColour(6 % 15 + 1));
 
     driver.ChooseFrame(3);  // the current frame again changes nothing
-    EXPECT_EQ(window.CurrentFrame(), 3);
+    EXPECT_EQ(window.Session.CurrentFrame(), 3);
     EXPECT_EQ(driver.Frame(3, 5), 40);
 }
 
@@ -208,7 +208,7 @@ TEST_F(SelectionDisplay, NewAndOpenStartOnFrameOne) {
     const std::string sheet = dir.File("tiles.bmp");
     other.LoadTiles(sheet);
     other.Open(path);
-    EXPECT_EQ(other.Window.CurrentFrame(), 0);
+    EXPECT_EQ(other.Window.Session.CurrentFrame(), 0);
     EXPECT_TRUE(other.Window.optAnim[0]->isChecked());
     EXPECT_EQ(other.Window.lblFrame->text(), "Current Frame:  1");
 }

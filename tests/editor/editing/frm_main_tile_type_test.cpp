@@ -97,7 +97,7 @@ TEST_F(TileTypeEditing, NoEditingBeforeATileSetExists) {
     fresh.Click(fresh.Window.cmdSetSlope);
     fresh.ClickTileSheet(40, 33);
     EXPECT_EQ(fresh.Window.Session.Set().TileAttributes[0][0], 0);
-    EXPECT_EQ(fresh.Window.CurrentTile(), 0);
+    EXPECT_EQ(fresh.Window.Session.CurrentTile(), 0);
     EXPECT_TRUE(fresh.Dialogs.Messages.empty());
     EXPECT_EQ(fresh.Window.lblTileNum->text(), "Current Tile: ");
 }

@@ -127,7 +127,7 @@ TEST_F(WorkingFast, ClicksAndKeysSelectTheExpectedTiles) {
             }
         }
         EXPECT_EQ(window.Session.Selection().Tiles(), c.Selected) << c.Why;
-        EXPECT_EQ(window.CurrentTile(), c.Current) << c.Why;
+        EXPECT_EQ(window.Session.CurrentTile(), c.Current) << c.Why;
         EXPECT_EQ(window.lblTileNum->text(), QString("Current Tile: %1").arg(c.Current)) << c.Why;
     }
 }
@@ -263,7 +263,7 @@ TEST_F(WorkingFast, PlayingAnimationsDrawsOnlyAndAClickStopsIt) {
         if (step == 0) {
             EXPECT_NE(Render(window.picTilesScroller), sheetStill);
         }
-        EXPECT_EQ(window.CurrentFrame(), 3);
+        EXPECT_EQ(window.Session.CurrentFrame(), 3);
         EXPECT_TRUE(window.optAnim[3]->isChecked());
         EXPECT_EQ(window.lblBMPNum->text(), "Offset in Bitmap: 43");
     }
@@ -279,7 +279,7 @@ TEST_F(WorkingFast, PlayingAnimationsDrawsOnlyAndAClickStopsIt) {
     EXPECT_FALSE(window.Playback->Timer().isActive());
     EXPECT_EQ(window.Session.Set().TileFrames[3][14], 100);
     EXPECT_EQ(window.Session.Set().TileFrames[4][14], 44);
-    EXPECT_EQ(window.CurrentFrame(), 3);
+    EXPECT_EQ(window.Session.CurrentFrame(), 3);
 
     // So does an edit from the keyboard.
     Key(&window, Qt::Key_F3);

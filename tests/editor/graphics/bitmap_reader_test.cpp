@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "document/refused_error.h"
+#include "base/refused_error.h"
 #include "support/test_files.h"
 
 namespace mosalind {

@@ -4,7 +4,7 @@
 
 #include <utility>
 
-#include "document/refused_error.h"
+#include "base/refused_error.h"
 #include "support/test_files.h"
 
 namespace mosalind {

@@ -142,7 +142,7 @@ TEST_F(FrmMainLoadTilesTest, RefusedBitmapIsReportedAndLeavesTheWindowAsBefore) 
         ExpectNothingLoaded();
     }
     // The dialog starts with the name it last held.
-    window.cmdLoad_Click();
+    window.cmdLoad->click();
     EXPECT_EQ(dialogs.FileRequests.back().FileName, QString::fromStdString(wrongWidth));
 }
 

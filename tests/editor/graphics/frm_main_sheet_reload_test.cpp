@@ -80,8 +80,8 @@ TEST(FrmMainSheetReload, ChangedFileIsReadOnceSettledRefusedFileStaysQuietF5Read
     EXPECT_EQ(window.scrBMP->value(), window.scrBMP->maximum());
     EXPECT_EQ(window.picBMPScroller->Top(), -window.scrBMP->value());
     EXPECT_EQ(window.scrTiles->value(), 64);
-    EXPECT_EQ(window.CurrentTile(), 30);
-    EXPECT_EQ(window.CurrentFrame(), 1);
+    EXPECT_EQ(window.Session.CurrentTile(), 30);
+    EXPECT_EQ(window.Session.CurrentFrame(), 1);
     EXPECT_EQ(window.Session.Set().TileAttributes, document.TileAttributes);
     EXPECT_EQ(window.Session.Set().TileFrames, document.TileFrames);
     // Frames still naming cells 390 and beyond paint without reading outside the picture.

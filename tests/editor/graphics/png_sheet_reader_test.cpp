@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <functional>
 
-#include "document/refused_error.h"
+#include "base/refused_error.h"
 #include "support/test_files.h"
 
 namespace mosalind {

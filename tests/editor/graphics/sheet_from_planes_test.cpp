@@ -5,7 +5,7 @@
 
 #include <random>
 
-#include "document/refused_error.h"
+#include "base/refused_error.h"
 
 namespace mosalind {
 namespace {

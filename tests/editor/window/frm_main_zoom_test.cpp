@@ -73,10 +73,10 @@ TEST_F(ZoomAndGrowth, ClicksAtAZoomedTileOrCellReachTheOneShownThere) {
         const int left = (c.Tile % 13) * 16 * z;
         const int top = (c.Tile / 13) * 16 * z;
         driver.ClickTileSheet(left + 8 * z, top + 8 * z);
-        EXPECT_EQ(window.CurrentTile(), c.Tile) << z;
+        EXPECT_EQ(window.Session.CurrentTile(), c.Tile) << z;
         driver.ClickTileSheet(0, 0);
         driver.ClickTileSheet(left + 16 * z - 1, top + 16 * z - 1);
-        EXPECT_EQ(window.CurrentTile(), c.Tile) << z;
+        EXPECT_EQ(window.Session.CurrentTile(), c.Tile) << z;
         current = c.Tile;
         EXPECT_EQ(window.shpTileSel->geometry(), QRect(left - 2 * z, top - 2 * z, 21 * z, 21 * z)) << z;
 

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPushButton>
 #include <QWidget>
 #include <string>
 
@@ -25,7 +26,7 @@ inline std::string WriteCellPatternSheet(const dev_support::TempDir& dir, const 
 // Runs Load Tiles with `path` as the file chosen in its dialog.
 inline void LoadTiles(mosalind::FrmMain& window, mosalind::ScriptedDialogs& dialogs, const std::string& path) {
     dialogs.AnswerNextFileDialog(QString::fromStdString(path));
-    window.cmdLoad_Click();
+    window.cmdLoad->click();
 }
 
 // The colour the test palette gives to the CellPatternColour pixel (x, y) of a sheet.

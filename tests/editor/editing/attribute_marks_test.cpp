@@ -1,6 +1,6 @@
 // What the attribute overlay shows of one side word: the blocking kind's bar and the slope
 // line's levels; and where its pictures draw them in the cell.
-#include "graphics/attribute_marks.h"
+#include "editing/attribute_marks.h"
 
 #include <gtest/gtest.h>
 

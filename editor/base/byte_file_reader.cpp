@@ -1,4 +1,4 @@
-#include "document/byte_file_reader.h"
+#include "base/byte_file_reader.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -8,8 +8,8 @@
 #include <limits>
 #include <vector>
 
-#include "document/refused_error.h"
-#include "document/system_reason.h"
+#include "base/refused_error.h"
+#include "base/system_reason.h"
 
 namespace mosalind {
 

@@ -1,4 +1,4 @@
-#include "graphics/attribute_marks.h"
+#include "editing/attribute_marks.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "document/editing_session.h"
+#include "editing/editing_session.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // The session's edits as a property: any sequence of edits, undone step by step, gives back
 // the bytes Save wrote before each edit, and redone gives back those after it; the tile
 // (and frame) each step shows and whether anything is unsaved follow the steps.
-#include "document/editing_session.h"
+#include "editing/editing_session.h"
 
 #include <gtest/gtest.h>
 
@@ -131,6 +131,92 @@ TEST_F(SessionHistory, UnsavedFollowsTheStepsFromTheSavedOne) {
     EXPECT_FALSE(session.IsUnsaved()) << "redone to what Save wrote";
 
     EXPECT_TRUE(session.TileTypeEdit(6).ChangesNothing()) << "the type tile 4 already has";
+}
+
+// The paste and frame-run edits, each once: the tiles they change and the values after,
+// worked out from the numbers of the case (tile 20 is copied: type 7, sides 1 to 4, frame f
+// on cell 100 + f; the set has 8 frames).
+TEST_F(SessionHistory, PasteAndFrameRunsWriteTheirValues) {
+    session.ClickTile(20, TileSelection::Click::Plain);
+    session.Apply(session.MakeEdit("Values", {20}, [](std::int16_t, TileValues& values) {
+        values = {7, {1, 2, 3, 4}, {100, 101, 102, 103, 104, 105, 106, 107}};
+    }));
+    session.CopyCurrentTile();
+    // New put every frame of tile t on cell t.
+    const auto newFrames = [](std::int16_t tile) {
+        std::array<std::int16_t, kMaxFrames> frames;
+        frames.fill(tile);
+        return frames;
+    };
+    struct Row {
+        const char* Why;
+        std::function<TileEdit()> Edit;
+        std::vector<std::int16_t> Tiles;
+        std::function<TileValues(std::int16_t tile)> After;
+    };
+    const auto select = [this](std::initializer_list<int> tiles) {
+        bool first = true;
+        for (const int tile : tiles) {
+            session.ClickTile(tile, first ? TileSelection::Click::Plain : TileSelection::Click::Toggle);
+            first = false;
+        }
+    };
+    const std::vector<Row> rows = {
+        {"paste: type and sides into the selected tiles",
+         [&] {
+             select({5, 6});
+             return session.PasteEdit(false);
+         },
+         {5, 6},
+         [&](std::int16_t tile) {
+             return TileValues{7, {1, 2, 3, 4}, newFrames(tile)};
+         }},
+        {"paste with frames: the frames too",
+         [&] {
+             select({5, 6});
+             return session.PasteEdit(true);
+         },
+         {5, 6},
+         [](std::int16_t) {
+             return TileValues{7, {1, 2, 3, 4}, {100, 101, 102, 103, 104, 105, 106, 107}};
+         }},
+        {"a run along a row from frame 2",
+         [&] {
+             select({5});
+             session.SetCurrentFrame(2);
+             return session.FrameRunEdit(40, 1);
+         },
+         {5},
+         [](std::int16_t) {
+             return TileValues{0, {}, {5, 5, 40, 41, 42, 43, 44, 45}};
+         }},
+        {"a run down a column from frame 0",
+         [&] {
+             select({5});
+             session.SetCurrentFrame(0);
+             return session.FrameRunEdit(3, 13);
+         },
+         {5},
+         [](std::int16_t) {
+             return TileValues{0, {}, {3, 16, 29, 42, 55, 68, 81, 94}};
+         }},
+    };
+    for (const Row& row : rows) {
+        const TileEdit edit = row.Edit();
+        std::vector<std::int16_t> changed;
+        for (const TileChange& change : edit.Changes) {
+            changed.push_back(change.Tile);
+        }
+        EXPECT_EQ(changed, row.Tiles) << row.Why;
+        session.Apply(edit);
+        for (const std::int16_t tile : row.Tiles) {
+            EXPECT_EQ(ReadTileValues(session.Set(), tile), row.After(tile)) << row.Why << ", tile " << tile;
+        }
+        session.Revert(edit);
+    }
+    // A run that would pass the 16-bit cell numbers is no edit.
+    session.SetCurrentFrame(0);
+    EXPECT_TRUE(session.FrameRunEdit(32765, 1).ChangesNothing());
 }
 
 // Each operation tells its listeners exactly what it changed, once; a change that changes

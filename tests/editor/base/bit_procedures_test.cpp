@@ -1,4 +1,4 @@
-#include "document/bit_procedures.h"
+#include "base/bit_procedures.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "document/replace_file.h"
+#include "base/replace_file.h"
 
 #include <fcntl.h>
 #include <pthread.h>
@@ -12,9 +12,9 @@
 #include <filesystem>
 #include <optional>
 
-#include "document/byte_file_reader.h"
-#include "document/refused_error.h"
-#include "document/system_reason.h"
+#include "base/byte_file_reader.h"
+#include "base/refused_error.h"
+#include "base/system_reason.h"
 
 namespace mosalind {
 
