@@ -9,6 +9,7 @@
 #include "document/tile_collision.h"
 #include "document/tile_set_file.h"
 #include "tile_set_commands.h"
+#include "tile_set_json.h"
 
 namespace tlstool {
 
@@ -233,7 +234,7 @@ std::string BlockingSides(const mosalind::TileSet& set, int tile) {
 }  // namespace
 
 mosalind::TryMap ReadTryMapFile(const std::string& path) {
-    const std::string text = ReadWholeFile(path);
+    const std::string text = ReadWholeFile(path, kMostTextFormBytes, "map");
     if (EndsWith(path, ".tmx")) {
         return ReadTmx(path, text);
     }

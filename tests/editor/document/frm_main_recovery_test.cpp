@@ -176,10 +176,10 @@ TEST_F(Recovery, OnlyEditorsThatEndedAreAskedAboutAndClosingLeavesNothingBehind)
     ASSERT_EQ(beside.Dialogs.Questions.size(), 1u);
     EXPECT_EQ(beside.Dialogs.Questions[0].toStdString(),
               set + " is open in another Mosalind window. Open it here too?");
-    EXPECT_FALSE(beside.Window.SetIsOpen());  // Cancel, the default
+    EXPECT_FALSE(beside.Window.Session.IsOpen());  // Cancel, the default
     beside.Dialogs.AnswerNextOpenHereTooQuestion(true);
     beside.Open(set);
-    EXPECT_TRUE(beside.Window.SetIsOpen());
+    EXPECT_TRUE(beside.Window.Session.IsOpen());
 
     // Undoing back to what was opened removes the file; redoing keeps it again.
     running.Window.actUndo->trigger();
