@@ -5,7 +5,6 @@
 #include <cstdlib>
 
 #include "document/tile_collision.h"
-#include "editing/slope_codec.h"
 #include "editing/suggestion_rules.h"
 
 namespace mosalind {
@@ -133,28 +132,31 @@ std::array<std::int16_t, 4> MirroredSides(const std::array<std::int16_t, 4>& sid
 
 std::array<std::int16_t, 4> LearnedSides(const std::array<std::int16_t, 4>& doneSides, bool mirrored,
                                          const std::array<std::int16_t, 4>& ownSides) {
-    std::array<std::int16_t, 4> sides = mirrored ? MirroredSides(doneSides) : doneSides;
+    const TileCollision done = TileCollision::FromWords(doneSides);
+    TileCollision sides = mirrored ? done.Mirrored() : done;
+    const TileCollision own = TileCollision::FromWords(ownSides);
     int slopeKind = -1;  // the blocking kind of the done tile's sloped side
-    for (const std::int16_t word : sides) {
-        slopeKind = slopeKind < 0 && word >= kSlopeCarriedBit ? word & 3 : slopeKind;
+    for (const SideCollision& side : sides.Sides) {
+        slopeKind = slopeKind < 0 && side.ShowsSlope() ? side.Blocking : slopeKind;
     }
-    for (std::size_t side = 0; side < sides.size(); ++side) {
-        if (!ReadableSlope(ownSides[side])) {
+    for (std::size_t side = 0; side < sides.Sides.size(); ++side) {
+        if (!own.Sides[side].Slope) {
             continue;
         }
+        int kind = sides.Sides[side].Blocking;
         if (slopeKind >= 0) {
             // The art's own slope instead of the done tile's, on the side the art has it.
-            for (std::int16_t& word : sides) {
-                word = static_cast<std::int16_t>(word & 3);
+            for (SideCollision& each : sides.Sides) {
+                each = SideCollision{.Blocking = each.Blocking, .Slope = std::nullopt, .OtherBits = 0};
             }
-            const int kind = (sides[side] & 3) != 0 ? sides[side] & 3 : slopeKind;
-            sides[side] = static_cast<std::int16_t>(kind | (ownSides[side] & 0xFC));
-        } else if ((sides[side] & 3) != 0) {
-            sides[side] = static_cast<std::int16_t>((sides[side] & 3) | (ownSides[side] & 0xFC));
+            kind = kind != 0 ? kind : slopeKind;
+        } else if (kind == 0) {
+            break;
         }
+        sides.Sides[side] = SideCollision{.Blocking = kind, .Slope = own.Sides[side].Slope, .OtherBits = 0};
         break;
     }
-    return sides;
+    return sides.Words();
 }
 
 }  // namespace mosalind

@@ -6,8 +6,8 @@
 #include <functional>
 #include <map>
 
+#include "document/tile_collision.h"
 #include "editing/cell_grid.h"
-#include "editing/slope_codec.h"
 
 namespace mosalind {
 
@@ -156,20 +156,30 @@ std::optional<std::pair<int, int>> OneWayLevels(const std::array<int, kSide>& ro
     return std::nullopt;
 }
 
-// The slope byte the surfaces make, with rows counted from the top: a line a slope can
+// The levels a slope can carry, when a side can carry them: not flat, not 3 apart, within
+// the tile.
+std::optional<SlopeLevels> Carriable(int left, int right) {
+    const SlopeLevels levels{left, right};
+    if (SideCollision::FromWord(SideCollision{.Blocking = 0, .Slope = levels, .OtherBits = 0}.Word()).Slope == levels) {
+        return levels;
+    }
+    return std::nullopt;
+}
+
+// The slope the surfaces make, with rows counted from the top: a line a slope can
 // carry (the levels 3 apart taken as the nearer of 2 or 4 apart by the line's own height),
 // the full-height slope of the same direction for a line steeper than the tile holds, or
 // a surface that is no line but goes one way. Nothing for a flat surface, a line past the
 // tile and a surface that is no line and goes both ways.
-std::optional<std::uint8_t> FittedSlope(const std::array<int, kSide>& rows) {
+std::optional<SlopeLevels> FittedSlope(const std::array<int, kSide>& rows) {
     const std::optional<SurfaceLine> line = RobustLine(rows);
     if (!line) {
         const std::optional<std::pair<int, int>> levels = OneWayLevels(rows);
-        return levels ? EncodeSlope(levels->first, levels->second) : std::nullopt;
+        return levels ? Carriable(levels->first, levels->second) : std::nullopt;
     }
     const double height = line->Right - line->Left;
     if (std::abs(height) >= kSide - kPastTheTile) {
-        return EncodeSlope(height < 0 ? kLowestSlopeLevel : 0, height < 0 ? 0 : kLowestSlopeLevel);
+        return Carriable(height < 0 ? kLowestSlopeLevel : 0, height < 0 ? 0 : kLowestSlopeLevel);
     }
     std::optional<int> left = EdgeLevel(line->Left);
     std::optional<int> right = EdgeLevel(line->Right);
@@ -191,7 +201,7 @@ std::optional<std::uint8_t> FittedSlope(const std::array<int, kSide>& rows) {
             right = sign > 0 ? kLowestSlopeLevel : 0;
         }
     }
-    return EncodeSlope(*left, *right);  // nothing for a flat surface
+    return Carriable(*left, *right);  // nothing for a flat surface
 }
 
 // The surface of each column seen from the top: the first solid row from which down to the
@@ -264,14 +274,12 @@ std::array<std::int16_t, 4> SidesFromArt(const CellPixels& art, const EmptyColou
 
     // Ground: the surfaces from the top. Ceiling: the same with the tile upside down, its
     // levels counted back from the bottom.
-    if (const std::optional<std::uint8_t> slope = FittedSlope(Surfaces(solid))) {
-        sides[kTop] = static_cast<std::int16_t>(kBlocking | *slope);
-    } else if (const std::optional<std::uint8_t> upsideDown =
+    if (const std::optional<SlopeLevels> slope = FittedSlope(Surfaces(solid))) {
+        sides[kTop] = SideCollision{.Blocking = kBlocking, .Slope = slope, .OtherBits = 0}.Word();
+    } else if (const std::optional<SlopeLevels> upsideDown =
                    FittedSlope(Surfaces([&](int x, int y) { return solid(x, kSide - 1 - y); }))) {
-        const std::optional<SlopeLevels> levels = ReadableSlope(*upsideDown);
-        const std::optional<std::uint8_t> under =
-            EncodeSlope(kLowestSlopeLevel - levels->Left, kLowestSlopeLevel - levels->Right);
-        sides[kBottom] = static_cast<std::int16_t>(kBlocking | *under);
+        const SlopeLevels under{kLowestSlopeLevel - upsideDown->Left, kLowestSlopeLevel - upsideDown->Right};
+        sides[kBottom] = SideCollision{.Blocking = kBlocking, .Slope = under, .OtherBits = 0}.Word();
     }
     return sides;
 }
@@ -287,9 +295,8 @@ std::array<EmptyBecause, 16> DefaultEmptyColours(const TileSet& tileSet, const T
             continue;
         }
         bool blocks = false;
-        for (int side = 0; side < 4; ++side) {
-            const std::int16_t word = tileSet.TileAttributes[side + 1][tile];
-            blocks = blocks || (word & 3) != 0 || word >= kSlopeCarriedBit;
+        for (const SideCollision& side : ReadTileCollision(tileSet, tile).Sides) {
+            blocks = blocks || side.Blocking != 0 || side.ShowsSlope();
         }
         for (const std::uint8_t colour : *art) {
             (blocks ? inBlocking : inPassing).set(colour);
@@ -320,17 +327,18 @@ std::string SuggestionSource(const TileSuggestion& suggestion) {
     const auto levels = [](const SlopeLevels& slope) {
         return std::to_string(slope.Left) + "," + std::to_string(slope.Right);
     };
-    if (const std::optional<SlopeLevels> ground = ReadableSlope(suggestion.Sides[kTop])) {
+    const TileCollision collision = TileCollision::FromWords(suggestion.Sides);
+    if (const std::optional<SlopeLevels> ground = collision.Sides[kTop].Slope) {
         return "from the art: ground slope " + levels(*ground);
     }
-    if (const std::optional<SlopeLevels> ceiling = ReadableSlope(suggestion.Sides[kBottom])) {
+    if (const std::optional<SlopeLevels> ceiling = collision.Sides[kBottom].Slope) {
         return "from the art: ceiling slope " + levels(*ceiling);
     }
     constexpr const char* kNames[4] = {"top", "right", "bottom", "left"};
     std::string blocking;
     int sides = 0;
     for (int side = 0; side < 4; ++side) {
-        if ((suggestion.Sides[side] & 3) != 0) {
+        if (collision.Sides[side].Blocking != 0) {
             blocking += std::string(sides++ == 0 ? "" : ", ") + kNames[side];
         }
     }
@@ -367,10 +375,9 @@ std::vector<std::optional<TileSuggestion>> SuggestTiles(const TileSet& tileSet, 
         if (cell >= 0 && done(tile) && doneArt.emplace(CellPlaneBytes(graphics, cell), tile).second && learn) {
             bool carriesSlope = false;
             bool blocks = false;
-            for (int side = 0; side < 4; ++side) {
-                const std::int16_t word = tileSet.TileAttributes[side + 1][tile];
-                carriesSlope = carriesSlope || ReadableSlope(word).has_value();
-                blocks = blocks || (word & 3) != 0 || word >= kSlopeCarriedBit;
+            for (const SideCollision& side : ReadTileCollision(tileSet, tile).Sides) {
+                carriesSlope = carriesSlope || side.Slope.has_value();
+                blocks = blocks || side.Blocking != 0 || side.ShowsSlope();
             }
             examples.Add(static_cast<std::int16_t>(tile), LikenessOf(pixelsOf(cell), solid), carriesSlope, blocks);
         }
@@ -400,7 +407,9 @@ std::vector<std::optional<TileSuggestion>> SuggestTiles(const TileSet& tileSet, 
                 if (twin != doneArt.end()) {
                     like = LikeTile{static_cast<std::int16_t>(twin->second), false, 0};
                 } else if (!examples.Empty()) {
-                    const bool sloped = own[kTop] >= kSlopeCarriedBit || own[kBottom] >= kSlopeCarriedBit;
+                    const TileCollision ownCollision = TileCollision::FromWords(own);
+                    const bool sloped =
+                        ownCollision.Sides[kTop].ShowsSlope() || ownCollision.Sides[kBottom].ShowsSlope();
                     like = examples.Nearest(LikenessOf(pixelsOf(cell), solid), sloped);
                 }
                 if (like) {
@@ -419,10 +428,12 @@ std::vector<std::optional<TileSuggestion>> SuggestTiles(const TileSet& tileSet, 
         }
         TileSuggestion suggestion = valuesOf(tile);
         suggestion.Sides = SidesFromArt(pixelsOf(cell), empty);
-        for (int side = 0; side < 4; ++side) {
-            const int storedKind = tileSet.TileAttributes[side + 1][tile] & 3;
-            if ((suggestion.Sides[side] & 3) == kBlocking && storedKind > kBlocking) {
-                suggestion.Sides[side] = static_cast<std::int16_t>((suggestion.Sides[side] & ~3) | storedKind);
+        const TileCollision stored = ReadTileCollision(tileSet, tile);
+        for (int side = 0; side < kTileSides; ++side) {
+            SideCollision suggested = SideCollision::FromWord(suggestion.Sides[side]);
+            if (suggested.Blocking == kBlocking && stored.Sides[side].Blocking > kBlocking) {
+                suggested.Blocking = stored.Sides[side].Blocking;
+                suggestion.Sides[side] = suggested.Word();
             }
         }
         suggestions[static_cast<std::size_t>(tile)] = suggestion;

@@ -86,8 +86,8 @@ const QImage& MarksImage(const AttributeMarks& marks, MarksOf kind) {
 
 }  // namespace
 
-const QImage& AttributeMarksPicture(std::int16_t tileType, const std::array<std::int16_t, 4>& sideWords) {
-    return MarksImage(AttributeMarksOf(tileType, TileCollision::FromWords(sideWords)), MarksOf::Stored);
+const QImage& AttributeMarksPicture(const TileSet& set, int tile) {
+    return MarksImage(AttributeMarksOf(set, tile), MarksOf::Stored);
 }
 
 void FrmMain::keyAttributes_Activated() {

@@ -227,12 +227,7 @@ void TryWindow::PaintMap(QPainter& painter) const {
                                         (cell / kCellsPerSheetRow) * kTryCellSize, kTryCellSize, kTryCellSize));
             }
             if (overlay) {
-                const std::array<std::int16_t, 4> sides{set.TileAttributes[1][static_cast<std::size_t>(tile)],
-                                                        set.TileAttributes[2][static_cast<std::size_t>(tile)],
-                                                        set.TileAttributes[3][static_cast<std::size_t>(tile)],
-                                                        set.TileAttributes[4][static_cast<std::size_t>(tile)]};
-                painter.drawImage(target,
-                                  AttributeMarksPicture(set.TileAttributes[0][static_cast<std::size_t>(tile)], sides));
+                painter.drawImage(target, AttributeMarksPicture(set, tile));
             }
         }
     }

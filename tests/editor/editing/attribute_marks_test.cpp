@@ -62,7 +62,7 @@ TEST(AttributeMarks, NoMarkReachesItsCellsOutermostRingAtAnyZoom) {
                     for (int right = 0; right <= 4; ++right) {
                         AttributeMarks marks;
                         marks.TileType = type;
-                        marks.Sides[side] = {kind, left != right || kind == 0, left, right};
+                        marks.Sides[side] = {kind, left != right || kind == 0, left, right, TileLine{}};
                         // Every side blocking too, the busiest tile there is.
                         if (type == 199) {
                             for (auto& other : marks.Sides) {

@@ -13,6 +13,7 @@
 #include "dev_support/temp_folder.h"
 #include "document/new_tile_set.h"
 #include "document/tile_set_file.h"
+#include "editing/set_suggestions.h"
 #include "editing/slope_codec.h"
 
 namespace mosalind {
@@ -148,6 +149,17 @@ TEST_F(SessionHistory, PasteAndFrameRunsWriteTheirValues) {
         frames.fill(tile);
         return frames;
     };
+    // A sheet of sky (colour 0) but for cell 5, solid colour 1: what the art suggests for a
+    // tile showing cell 5 blocks on all four sides with kind 1.
+    TileGraphics graphics;
+    graphics.BMPTileCount = kTiles;
+    graphics.TilePlanes.assign(static_cast<std::size_t>(kPlaneCount) * kTiles * kPlaneBytesPerCell, 0);
+    for (int byte = 0; byte < kPlaneBytesPerCell; ++byte) {
+        graphics.PlaneByte(0, 5, byte) = 0xFF;
+    }
+    SetSuggestions suggestions;
+    suggestions.Empty.set(0);
+    suggestions.Update(session.Set(), graphics);
     struct Row {
         const char* Why;
         std::function<TileEdit()> Edit;
@@ -199,6 +211,15 @@ TEST_F(SessionHistory, PasteAndFrameRunsWriteTheirValues) {
          {5},
          [](std::int16_t) {
              return TileValues{0, {}, {3, 16, 29, 42, 55, 68, 81, 94}};
+         }},
+        {"accept: the suggested sides into the selected tiles that differ (tile 20 is done)",
+         [&] {
+             select({5, 20});
+             return session.AcceptSuggestionsEdit(suggestions);
+         },
+         {5},
+         [](std::int16_t) {
+             return TileValues{0, {1, 1, 1, 1}, {5, 5, 5, 5, 5, 5, 5, 5}};
          }},
     };
     for (const Row& row : rows) {
