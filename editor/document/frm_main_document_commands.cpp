@@ -160,7 +160,6 @@ bool FrmMain::SaveTileSetFile(const QString& path) {
         return false;
     }
     Session.MarkSaved(file);
-    RecordOpenSet();
     return true;
 }
 
@@ -186,7 +185,6 @@ void FrmMain::EnableEditing() {
     SelectTile(0);
     SelectFrame(0);
     RefreshViews();
-    RecordOpenSet();
 }
 
 }  // namespace mosalind

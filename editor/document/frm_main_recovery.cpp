@@ -133,12 +133,6 @@ bool FrmMain::OfferRecovery() {
     return false;
 }
 
-void FrmMain::RecordOpenSet() {
-    if (Recovery) {
-        Recovery->RecordOpenSet(Session.OwnFile().empty() ? std::string() : AbsolutePath(Session.OwnFile()));
-    }
-}
-
 bool FrmMain::MayOpenHere(const std::string& path) {
     return !Recovery || !Recovery->IsOpenElsewhere(AbsolutePath(path)) || dialogs_->AskToOpenHereToo(FilePath(path));
 }

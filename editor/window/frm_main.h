@@ -202,9 +202,8 @@ private:
     bool SaveTileSetFile(const QString& path);         // false when refused; document/frm_main_document_commands.cpp
     bool ChooseFileAndSave();                          // false when cancelled or refused
     bool SaveToOwnFile();                              // without a dialog once there is the file
-    // Tells other editors which set this one has open. Asks, when another running editor
-    // has the set `path` open, whether to open it here too (false: cancelled).
-    void RecordOpenSet();
+    // Asks, when another running editor has the set `path` open, whether to open it here
+    // too (false: cancelled).
     bool MayOpenHere(const std::string& path);
     // The kept set of `found` becomes the window's (document/frm_main_recovery.cpp).
     void RestoreKeptSet(const AbandonedRecovery& found);

@@ -190,6 +190,10 @@ RecoveryKeeper::RecoveryKeeper(const QString& folder, const EditingSession& sess
     delay_.setInterval(kDelayMilliseconds);
     connect(&delay_, &QTimer::timeout, this, [this] { WriteDue(); });
     listening_ = session_.Listen([this](const SessionChange& change) {
+        if (change.Has(SessionChange::kSet | SessionChange::kFile)) {
+            // Other editors ask before they open the set this one now has open.
+            RecordOpenSet(session_.OwnFile());
+        }
         if (change.Has(SessionChange::kSheet)) {
             SheetChanged();
         } else if (change.Has(SessionChange::kSet | SessionChange::kRevision | SessionChange::kFile)) {
@@ -432,7 +436,12 @@ void RecoveryKeeper::Adopt(AbandonedRecovery& found) {
     found.Lock.reset();
 }
 
-void RecoveryKeeper::RecordOpenSet(const std::string& setPath) {
+void RecoveryKeeper::RecordOpenSet(const std::string& set) {
+    // Absolute, so that it still names the file for an editor started in another folder.
+    std::error_code error;
+    const std::filesystem::path absolute =
+        set.empty() ? std::filesystem::path() : std::filesystem::absolute(set, error);
+    const std::string setPath = error ? set : absolute.string();
     if (setPath == recorded_) {
         return;
     }

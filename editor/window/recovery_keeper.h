@@ -79,10 +79,11 @@ public:
     // one that cannot be taken over is named in one line and stays where it is.
     void Adopt(AbandonedRecovery& found);
 
-    // Tells other editors which set this one has open (`setPath`, absolute; empty for none
-    // or a new set): a record beside the lock, which goes when the editor ends. Also given
-    // the set whose kept edits the user is being asked about.
-    void RecordOpenSet(const std::string& setPath);
+    // Tells other editors which set this one has open (`set`; empty for none or a new set):
+    // a record beside the lock, which goes when the editor ends. The keeper records the
+    // session's own file whenever it changes; the window also gives it the set whose kept
+    // edits the user is being asked about.
+    void RecordOpenSet(const std::string& set);
     // Whether another running editor has the set `setPath` (absolute) open, or is asking
     // about restoring kept edits of it.
     bool IsOpenElsewhere(const std::string& setPath) const;

@@ -34,15 +34,15 @@ int SlopeWord(int kind, int left, int right) {
     return kind;
 }
 
-struct TileSpec {
+struct SceneTile {
     char Mark;
     int Type;
     int Top, RightSide, Bottom, LeftSide;
 };
 
 // The scenes' tiles, one mark each.
-const std::vector<TileSpec>& SceneTiles() {
-    static const std::vector<TileSpec> tiles = {
+const std::vector<SceneTile>& SceneTiles() {
+    static const std::vector<SceneTile> tiles = {
         {'#', 0, 1, 1, 1, 1},                    // a solid block
         {'=', 0, 1, 0, 0, 0},                    // a platform: only its top blocks
         {'/', 0, SlopeWord(1, 4, 0), 1, 1, 1},   // rises a whole cell to the right
@@ -60,13 +60,13 @@ const std::vector<TileSpec>& SceneTiles() {
     return tiles;
 }
 
-TileSet MakeSet(const std::vector<TileSpec>& tiles) {
+TileSet MakeSet(const std::vector<SceneTile>& tiles) {
     TileSet set;
     set.Header.TileCount = static_cast<std::int16_t>(tiles.size());
     set.Header.FrameCount = 4;
     for (std::size_t tile = 0; tile < tiles.size(); ++tile) {
-        const TileSpec& spec = tiles[tile];
-        const int values[5] = {spec.Type, spec.Top, spec.RightSide, spec.Bottom, spec.LeftSide};
+        const SceneTile& scene = tiles[tile];
+        const int values[5] = {scene.Type, scene.Top, scene.RightSide, scene.Bottom, scene.LeftSide};
         for (int slot = 0; slot < 5; ++slot) {
             set.TileAttributes[static_cast<std::size_t>(slot)][tile] = static_cast<std::int16_t>(values[slot]);
         }
@@ -74,7 +74,7 @@ TileSet MakeSet(const std::vector<TileSpec>& tiles) {
     return set;
 }
 
-TryMap MakeMap(const std::vector<std::string>& rows, const std::vector<TileSpec>& tiles) {
+TryMap MakeMap(const std::vector<std::string>& rows, const std::vector<SceneTile>& tiles) {
     TryMap map = TryMap::Empty(static_cast<int>(rows.front().size()), static_cast<int>(rows.size()));
     for (int row = 0; row < map.Rows; ++row) {
         for (int column = 0; column < map.Columns; ++column) {
@@ -126,7 +126,7 @@ constexpr double kSlipperySlide = 31;  // 32 steps: 64 - 528/16
 constexpr double kIcySlide = 127;      // 128 steps: 256 - 8256/64
 
 double SlideOn(char top) {
-    const std::vector<TileSpec>& tiles = SceneTiles();
+    const std::vector<SceneTile>& tiles = SceneTiles();
     const std::string floor(40, top);
     const TileSet set = MakeSet(tiles);
     const TryMap map = MakeMap({std::string(40, '.'), std::string(40, '.'), floor}, tiles);
@@ -220,7 +220,7 @@ TEST(FigureMotion, SmallScenesFeelAsTheSetSays) {
              EXPECT_EQ(reset->Vy, 0);
          }},
     };
-    const std::vector<TileSpec>& tiles = SceneTiles();
+    const std::vector<SceneTile>& tiles = SceneTiles();
     const TileSet set = MakeSet(tiles);
     for (const Scene& scene : scenes) {
         SCOPED_TRACE(scene.Name);
@@ -266,18 +266,18 @@ TEST(FigureMotion, RandomMapsAndKeysNeverBreakTheSidesOrSlopes) {
     int slopeSteps = 0;
     for (int trial = 0; trial < 200; ++trial) {
         // Random tiles: each side blocking or not, some tops and bottoms sloped.
-        std::vector<TileSpec> tiles;
+        std::vector<SceneTile> tiles;
         for (int tile = 0; tile < 8; ++tile) {
-            TileSpec spec{' ', 0, pick(4), pick(2), pick(2), pick(2)};
+            SceneTile scene{' ', 0, pick(4), pick(2), pick(2), pick(2)};
             if (pick(2) == 0) {
                 const SlopeByte& slope = kSlopeBytes[pick(16)];
-                spec.Top = 1 + pick(3);
-                spec.Top |= slope.Byte;
+                scene.Top = 1 + pick(3);
+                scene.Top |= slope.Byte;
             }
             if (pick(5) == 0) {
-                spec.Bottom = 1 | kSlopeBytes[pick(16)].Byte;
+                scene.Bottom = 1 | kSlopeBytes[pick(16)].Byte;
             }
-            tiles.push_back(spec);
+            tiles.push_back(scene);
         }
         const TileSet set = MakeSet(tiles);
         TryMap map = TryMap::Empty(14, 10);
@@ -311,7 +311,7 @@ TEST(FigureMotion, RandomMapsAndKeysNeverBreakTheSidesOrSlopes) {
                     if (tile < 0) {
                         continue;
                     }
-                    const TileSpec& spec = tiles[static_cast<std::size_t>(tile)];
+                    const SceneTile& scene = tiles[static_cast<std::size_t>(tile)];
                     const double left = column * 16.0, top = row * 16.0;
                     if (!Overlaps(figure, left, top, left + 16, top + 16) ||
                         Overlaps(before, left, top, left + 16, top + 16)) {
@@ -319,24 +319,24 @@ TEST(FigureMotion, RandomMapsAndKeysNeverBreakTheSidesOrSlopes) {
                     }
                     // The sides the box came from; a sloped tile's line stands for its
                     // top or bottom (checked below), so its sides are not judged here.
-                    const bool sloped = LevelsOf(spec.Top) || LevelsOf(spec.Bottom);
+                    const bool sloped = LevelsOf(scene.Top) || LevelsOf(scene.Bottom);
                     if (sloped) {
                         continue;
                     }
                     bool allowed = false;
                     if (before.Bottom() <= top + 1e-4)
-                        allowed = allowed || (spec.Top & 3) == 0;
+                        allowed = allowed || (scene.Top & 3) == 0;
                     if (before.Top >= top + 16 - 1e-4)
-                        allowed = allowed || (spec.Bottom & 3) == 0;
+                        allowed = allowed || (scene.Bottom & 3) == 0;
                     if (before.Left + kFigureWidth <= left + 1e-4)
-                        allowed = allowed || (spec.LeftSide & 3) == 0;
+                        allowed = allowed || (scene.LeftSide & 3) == 0;
                     if (before.Left >= left + 16 - 1e-4)
-                        allowed = allowed || (spec.RightSide & 3) == 0;
+                        allowed = allowed || (scene.RightSide & 3) == 0;
                     // Standing on a slope, the box's lower corners may reach into a tile.
                     const bool corner = figure.State == FigureState::Slope && figure.Bottom() - top <= 7 + 1e-4;
                     EXPECT_TRUE(allowed || corner)
-                        << "entered tile " << tile << " at " << column << "," << row << " (sides " << spec.Top << " "
-                        << spec.RightSide << " " << spec.Bottom << " " << spec.LeftSide << ") from " << before.Left
+                        << "entered tile " << tile << " at " << column << "," << row << " (sides " << scene.Top << " "
+                        << scene.RightSide << " " << scene.Bottom << " " << scene.LeftSide << ") from " << before.Left
                         << "," << before.Top << " moving " << figure.Vx << "," << figure.Vy << " with keys "
                         << keys.Left << keys.Right << keys.Jump << ", state " << FigureStateWord(before.State) << " to "
                         << FigureStateWord(figure.State);
