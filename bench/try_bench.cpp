@@ -1,14 +1,9 @@
 // Speed of the Try figure: one step of the core on a 40 x 24 map, and a whole second of the
-// window (60 steps, each drawn at 2x with the overlay on), each set against a 16 ms frame.
+// window (60 steps, each drawn at 2x with the overlay on), each set against a 16 ms frame
+// (frame_share, by processor time).
 #include <benchmark/benchmark.h>
-#include <QApplication>
 #include <QImage>
 #include <QPainter>
-
-#include <cstdio>
-#include <map>
-#include <string>
-#include <vector>
 
 #include "motion/figure_motion.h"
 #include "window/try_window.h"
@@ -47,6 +42,12 @@ TryMap MotionMap() {
     return map;
 }
 
+// The processor time of one iteration, or of one of its `parts`, as a share of a 16 ms frame.
+benchmark::Counter FrameShare(const benchmark::State& state, int parts) {
+    return benchmark::Counter(static_cast<double>(state.iterations()) * parts * 0.016,
+                              benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
 // The keys of step i: runs right with a jump now and then, left on the way back.
 FigureKeys KeysOf(long long i) {
     return {(i / 300) % 2 == 1, (i / 300) % 2 == 0, i % 45 == 0};
@@ -63,6 +64,7 @@ void BM_TryStep(benchmark::State& state) {
         StepFigure(set, map, parameters, start, figure, KeysOf(i++));
         benchmark::DoNotOptimize(figure);
     }
+    state.counters["frame_share"] = FrameShare(state, 1);
 }
 BENCHMARK(BM_TryStep);
 
@@ -93,48 +95,9 @@ void BM_TrySecondDrawnAt2x(benchmark::State& state) {
         }
         benchmark::DoNotOptimize(target.constBits());
     }
+    state.counters["frame_share"] = FrameShare(state, 1);
+    state.counters["drawn_step_frame_share"] = FrameShare(state, 60);
 }
 BENCHMARK(BM_TrySecondDrawnAt2x)->Unit(benchmark::kMillisecond);
 
-// Keeps each benchmark's time per iteration, in nanoseconds, so that main can print the shares.
-class RecordingReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred) {
-                const double scale = run.time_unit == benchmark::kMillisecond ? 1e6 : 1;
-                RealTime[run.run_name.function_name] = run.GetAdjustedRealTime() * scale;
-                CpuTime[run.run_name.function_name] = run.GetAdjustedCPUTime() * scale;
-            }
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> RealTime;
-    std::map<std::string, double> CpuTime;
-};
-
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    RecordingReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    constexpr double kFrame = 16e6;  // a 16 ms frame, in nanoseconds
-    for (const auto* times : {&reporter.RealTime, &reporter.CpuTime}) {
-        const auto step = times->find("BM_TryStep");
-        const auto second = times->find("BM_TrySecondDrawnAt2x");
-        if (step != times->end() && second != times->end()) {
-            std::printf(
-                "Try (%s time): one step on a 40 x 24 map / a 16 ms frame: %.6f; a second (60 steps, each drawn at 2x) "
-                "/ a 16 ms frame: %.3f, one drawn step / a 16 ms frame: %.4f\n",
-                times == &reporter.RealTime ? "wall" : "CPU", step->second / kFrame, second->second / kFrame,
-                second->second / 60 / kFrame);
-        }
-    }
-    benchmark::Shutdown();
-    return 0;
-}

@@ -10,6 +10,7 @@
 #include <QUndoStack>
 
 #include <cstdint>
+#include <functional>
 #include <numeric>
 #include <stdexcept>
 #include <string>
@@ -238,19 +239,17 @@ BENCHMARK(BM_UndoAllSelectedTiles)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 // The suggestions for all 1,201 tiles of the largest set on the tallest sheet, worked out
-// again as after every edit while the Suggestions box is open: every other tile has a
-// type, so that the blank ones are looked up among those of the same art too. Target:
-// below one frame, 16 ms.
-void BM_UpdateSuggestionsTallestSheet(benchmark::State& state) {
+// again as after every edit while the Suggestions box is open, once every `step`-th tile
+// has values (`give` writes them). Target: below one frame, 16 ms.
+void UpdateSuggestions(benchmark::State& state, int step,
+                       const std::function<void(std::int16_t, mosalind::TileValues&)>& give) {
     LargestTileSet editor(kTallestSheetHeight);
     FrmMain& window = editor.Window;
     std::vector<std::int16_t> tiles;
-    for (int tile = 0; tile < 1201; tile += 2) {
+    for (int tile = 0; tile < 1201; tile += step) {
         tiles.push_back(static_cast<std::int16_t>(tile));
     }
-    window.Session.Apply(window.Session.MakeEdit("Types", tiles, [](std::int16_t tile, mosalind::TileValues& values) {
-        values.TileType = static_cast<std::int16_t>(1 + tile % 28);
-    }));
+    window.Session.Apply(window.Session.MakeEdit("Values", tiles, give));
     window.keySuggestions_Activated();
     if (window.SuggestionBox == nullptr || !window.SuggestionBox->isVisible()) {
         throw std::runtime_error("the Suggestions box did not open");
@@ -260,28 +259,21 @@ void BM_UpdateSuggestionsTallestSheet(benchmark::State& state) {
     }
     benchmark::DoNotOptimize(window.SuggestionBox->Suggested().DifferingTiles().size());
 }
+
+// Every other tile has a type, so that the blank ones are looked up among those of the same
+// art too.
+void BM_UpdateSuggestionsTallestSheet(benchmark::State& state) {
+    UpdateSuggestions(state, 2, [](std::int16_t tile, mosalind::TileValues& values) {
+        values.TileType = static_cast<std::int16_t>(1 + tile % 28);
+    });
+}
 BENCHMARK(BM_UpdateSuggestionsTallestSheet)->Unit(benchmark::kMillisecond);
 
-// The same with learning at work: every tenth tile done by hand (blocking on its top, one
-// in four of those also sloped), so that each blank tile is compared with 121 done tiles'
-// art. Target: below one frame, 16 ms.
+// Learning at work: every tenth tile done by hand (blocking on its top, one in four of those
+// also sloped), so that each blank tile is compared with 121 done tiles' art.
 void BM_UpdateSuggestionsTenthDone(benchmark::State& state) {
-    LargestTileSet editor(kTallestSheetHeight);
-    FrmMain& window = editor.Window;
-    std::vector<std::int16_t> tiles;
-    for (int tile = 0; tile < 1201; tile += 10) {
-        tiles.push_back(static_cast<std::int16_t>(tile));
-    }
-    window.Session.Apply(window.Session.MakeEdit("Top", tiles, [](std::int16_t tile, mosalind::TileValues& values) {
+    UpdateSuggestions(state, 10, [](std::int16_t tile, mosalind::TileValues& values) {
         values.Sides[0] = static_cast<std::int16_t>(tile % 40 == 0 ? 0x80 | 1 : 1);
-    }));
-    window.keySuggestions_Activated();
-    if (window.SuggestionBox == nullptr || !window.SuggestionBox->isVisible()) {
-        throw std::runtime_error("the Suggestions box did not open");
-    }
-    for (auto _ : state) {
-        window.SuggestionBox->Refresh();
-    }
-    benchmark::DoNotOptimize(window.SuggestionBox->Suggested().DifferingTiles().size());
+    });
 }
 BENCHMARK(BM_UpdateSuggestionsTenthDone)->Unit(benchmark::kMillisecond);
