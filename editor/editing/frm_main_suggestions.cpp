@@ -21,8 +21,8 @@ void FrmMain::keySuggestions_Activated() {
         SuggestionBox->AcceptClicked = [this] { SuggestionBox_Accept(); };
         SuggestionBox->Changed = [this] { picTilesScroller->update(); };
         SuggestionBox->Closed = [this] { SuggestionBox_Closed(); };
-        // Docked beside the window, or over the bitmap view's lower part (left of its
-        // scroll bar) when the screen has no room beside it.
+        // Docked beside the window, or when the screen has no room beside it over the
+        // bitmap view's lower part, clear of its scroll bars (narrowed to fit between them).
         new DockedBox(SuggestionBox, this, [this] {
             return QRect(picBMP->mapToGlobal(picBMP->contentsRect().topLeft()),
                          QSize(BMPZoom->VisibleWidth(), BMPZoom->VisibleHeight()));

@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 #include <algorithm>
 
@@ -17,20 +18,27 @@ constexpr int kSlack = 2;  // pixels a settled frame may differ by
 
 }  // namespace
 
-QPoint DockedPlace(const QRect& window, QSize box, const QRect& screen, const QRect& inside,
-                   const std::optional<QPoint>& offset) {
+QRect DockedPlace(const QRect& window, const DockedSize& box, const QRect& screen, const QRect& inside,
+                  const std::optional<QPoint>& offset) {
     if (offset) {
-        return window.topLeft() + *offset;
+        return {window.topLeft() + *offset, box.Size};
     }
     const int right = window.right() + 1 + kGap;
-    if (right + box.width() <= screen.right() + 1) {
-        return {right, window.top()};
+    if (right + box.Size.width() <= screen.right() + 1) {
+        return {QPoint(right, window.top()), box.Size};
     }
-    const int left = window.left() - kGap - box.width();
+    const int left = window.left() - kGap - box.Size.width();
     if (left >= screen.left()) {
-        return {left, window.top()};
+        return {QPoint(left, window.top()), box.Size};
     }
-    return {inside.left(), std::max(inside.top(), inside.bottom() + 1 - box.height())};
+    QSize size = box.Size;
+    if (size.width() > inside.width()) {
+        size.setWidth(std::min(size.width(), std::max(box.SmallestWidth, inside.width())));
+        if (box.HeightAt) {
+            size.setHeight(box.HeightAt(size.width()));
+        }
+    }
+    return {QPoint(inside.left(), std::max(inside.top(), inside.bottom() + 1 - size.height())), size};
 }
 
 DockedBox::DockedBox(QWidget* box, QWidget* window, std::function<QRect()> inside)
@@ -46,8 +54,22 @@ void DockedBox::Place() {
     // Until the window system has framed the box (as it first shows), a move places its
     // inside, and its frame is not known: the window's frame stands in for it.
     const bool framed = box_->frameGeometry() != box_->geometry();
-    const QSize size = framed ? box_->frameGeometry().size() : box_->size() + (frame.size() - window_->size());
-    placedAt_ = DockedPlace(frame, size, room, inside_(), offset_);
+    const QSize border = framed ? box_->frameGeometry().size() - box_->size() : frame.size() - window_->size();
+    // The box as tall as its text needs at a width (it wraps), as it was made otherwise.
+    const auto heightAt = [this, border](int width) {
+        const int height = box_->heightForWidth(width - border.width());
+        return (height >= 0 ? height : box_->height()) + border.height();
+    };
+    QSize own = ownSize_.value_or(box_->size());
+    own.setHeight(heightAt(own.width() + border.width()) - border.height());
+    const DockedSize size{own + border, box_->minimumSizeHint().width() + border.width(), heightAt};
+    const QRect place = DockedPlace(frame, size, room, inside_(), offset_);
+    const QSize inner = place.size() - border;
+    ownSize_ = inner != own ? std::optional(own) : std::nullopt;
+    if (inner != box_->size()) {
+        box_->resize(inner);
+    }
+    placedAt_ = place.topLeft();
     sincePlaced_.start();
     box_->move(framed ? placedAt_ : placedAt_ + (window_->geometry().topLeft() - frame.topLeft()));
 }
@@ -58,9 +80,20 @@ bool DockedBox::eventFilter(QObject* watched, QEvent* event) {
         Place();
     } else if (watched == box_ && type == QEvent::Show) {
         Place();
+    } else if (watched == box_ && type == QEvent::LayoutRequest && box_->isVisible() && !placeLater_) {
+        // Its text changed: placed again, at the height it now needs, once its layout has
+        // taken the change.
+        placeLater_ = true;
+        QTimer::singleShot(0, this, [this] {
+            placeLater_ = false;
+            if (box_->isVisible()) {
+                Place();
+            }
+        });
     } else if (watched == box_ && type == QEvent::Move && box_->isVisible() && sincePlaced_.isValid() &&
                sincePlaced_.elapsed() > kSettleMilliseconds && (box_->pos() - placedAt_).manhattanLength() > kSlack) {
         offset_ = box_->pos() - window_->frameGeometry().topLeft();
+        ownSize_.reset();  // the size the user sees where they put it is the box's own
         placedAt_ = box_->pos();
     }
     return QObject::eventFilter(watched, event);

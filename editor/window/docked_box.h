@@ -12,17 +12,30 @@ class QWidget;
 
 namespace mosalind {
 
-// Where a tool box beside a window goes, in screen coordinates of the frames' top-left
-// corners: `offset` from the window once the user has moved it there; else beside the
-// window, right of it where `screen` has room, else left; with no room on either side,
-// inside the window at the bottom left of `inside` (a view that may be covered for a while,
-// never a control).
-QPoint DockedPlace(const QRect& window, QSize box, const QRect& screen, const QRect& inside,
-                   const std::optional<QPoint>& offset);
+// A tool box's frame sizes: as it is, and narrower, its text wrapped again: never narrower
+// than `SmallestWidth`, and `HeightAt` a width the height it then needs.
+struct DockedSize {
+    QSize Size;
+    int SmallestWidth = 0;
+    std::function<int(int)> HeightAt;
+};
 
-// Keeps `box` docked to `window` while it shows: placed by DockedPlace when it opens and
-// whenever the window moves or changes size. A move the user makes (by the box's title
-// bar) is kept as the box's offset from the window for the rest of the run.
+// Where a tool box beside a window goes, and at what size, as its frame's rectangle in
+// screen coordinates: `offset` from the window's top-left corner once the user has moved
+// it there; else beside the window, right of it where `screen` has room, else left; with
+// no room on either side, inside the window at the bottom left of `inside` (the part of a
+// view that may be covered for a while, its scroll bars left out): narrowed to `inside`'s
+// width where it is wider, so that it never covers the bars or a control. Where even its
+// narrowest does not fit (a window too small for it), it sits there at its narrowest, its
+// title bar inside `inside`, to be dragged elsewhere.
+QRect DockedPlace(const QRect& window, const DockedSize& box, const QRect& screen, const QRect& inside,
+                  const std::optional<QPoint>& offset);
+
+// Keeps `box` docked to `window` while it shows: placed (and sized) by DockedPlace when it
+// opens and whenever the window moves or changes size. A move the user makes (by the box's
+// title bar) is kept as the box's offset from the window for the rest of the run. The box
+// is as tall as its text needs, also after the text changes; narrowed to fit inside the
+// window, it gets its own width back when it docks beside the window again.
 class DockedBox : public QObject {
 public:
     // `inside` gives the screen rectangle of the part of the window the box may cover.
@@ -39,8 +52,10 @@ private:
     QWidget* window_;
     std::function<QRect()> inside_;
     std::optional<QPoint> offset_;  // set by the user's move
+    std::optional<QSize> ownSize_;  // the box's size while it is narrowed inside the window
     QPoint placedAt_;
     QElapsedTimer sincePlaced_;
+    bool placeLater_ = false;
 };
 
 }  // namespace mosalind
