@@ -23,10 +23,13 @@ void FrmMain::keySuggestions_Activated() {
         SuggestionBox->Closed = [this] { SuggestionBox_Closed(); };
         // Docked beside the window, or when the screen has no room beside it over the
         // bitmap view's lower part, clear of its scroll bars (narrowed to fit between them).
-        new DockedBox(SuggestionBox, this, [this] {
+        auto* docked = new DockedBox(SuggestionBox, this, [this] {
             return QRect(picBMP->mapToGlobal(picBMP->contentsRect().topLeft()),
                          QSize(BMPZoom->VisibleWidth(), BMPZoom->VisibleHeight()));
         });
+        // The view grows with the window; the bar across shows as a zoom makes it scroll.
+        docked->Follow(picBMP);
+        docked->Follow(BMPZoom->Across());
     }
     if (SuggestionBox->isVisible()) {
         SuggestionBox->hide();

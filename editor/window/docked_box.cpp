@@ -14,7 +14,8 @@ constexpr int kGap = 8;  // between the window and the box beside it
 // The window system answers a placement with moves of its own for a moment (the frame
 // added, the position settled); only moves after that are the user's.
 constexpr qint64 kSettleMilliseconds = 400;
-constexpr int kSlack = 2;  // pixels a settled frame may differ by
+constexpr int kSlack = 2;     // pixels a settled frame may differ by
+constexpr int kAskAgain = 3;  // times a size the window system did not give is asked for again
 
 }  // namespace
 
@@ -60,18 +61,41 @@ void DockedBox::Place() {
         const int height = box_->heightForWidth(width - border.width());
         return (height >= 0 ? height : box_->height()) + border.height();
     };
-    QSize own = ownSize_.value_or(box_->size());
-    own.setHeight(heightAt(own.width() + border.width()) - border.height());
-    const DockedSize size{own + border, box_->minimumSizeHint().width() + border.width(), heightAt};
+    // Beside the window the box has its own width, the one it first showed at; where the
+    // user put it, the width it has.
+    if (!ownWidth_) {
+        ownWidth_ = box_->width();
+    }
+    const int width = (offset_ ? box_->width() : *ownWidth_) + border.width();
+    const DockedSize size{{width, heightAt(width)}, box_->minimumSizeHint().width() + border.width(), heightAt};
     const QRect place = DockedPlace(frame, size, room, inside_(), offset_);
-    const QSize inner = place.size() - border;
-    ownSize_ = inner != own ? std::optional(own) : std::nullopt;
-    if (inner != box_->size()) {
-        box_->resize(inner);
+    if (sincePlaced_.isValid() && sincePlaced_.elapsed() > kSettleMilliseconds) {
+        askedAgain_ = 0;
+    }
+    asked_ = place.size() - border;
+    if (asked_ != box_->size()) {
+        box_->resize(asked_);
     }
     placedAt_ = place.topLeft();
     sincePlaced_.start();
     box_->move(framed ? placedAt_ : placedAt_ + (window_->geometry().topLeft() - frame.topLeft()));
+}
+
+void DockedBox::Follow(QWidget* widget) {
+    widget->installEventFilter(this);
+}
+
+void DockedBox::PlaceLater() {
+    if (placeLater_) {
+        return;
+    }
+    placeLater_ = true;
+    QTimer::singleShot(0, this, [this] {
+        placeLater_ = false;
+        if (box_->isVisible()) {
+            Place();
+        }
+    });
 }
 
 bool DockedBox::eventFilter(QObject* watched, QEvent* event) {
@@ -80,20 +104,22 @@ bool DockedBox::eventFilter(QObject* watched, QEvent* event) {
         Place();
     } else if (watched == box_ && type == QEvent::Show) {
         Place();
-    } else if (watched == box_ && type == QEvent::LayoutRequest && box_->isVisible() && !placeLater_) {
-        // Its text changed: placed again, at the height it now needs, once its layout has
-        // taken the change.
-        placeLater_ = true;
-        QTimer::singleShot(0, this, [this] {
-            placeLater_ = false;
-            if (box_->isVisible()) {
-                Place();
-            }
-        });
+    } else if (box_->isVisible() &&
+               ((watched == box_ && type == QEvent::LayoutRequest) ||
+                (watched != box_ && watched != window_ &&
+                 (type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show || type == QEvent::Hide)))) {
+        // Its text changed, or the part of the window it may cover: placed again once the
+        // layouts have taken the change (the box at the height its text now needs).
+        PlaceLater();
+    } else if (watched == box_ && type == QEvent::Resize && box_->isVisible() && box_->size() != asked_ &&
+               sincePlaced_.isValid() && sincePlaced_.elapsed() <= kSettleMilliseconds && askedAgain_ < kAskAgain) {
+        // The window system, busy with the window (as it maximises), answered with another
+        // size: asked again, a few times at most.
+        ++askedAgain_;
+        PlaceLater();
     } else if (watched == box_ && type == QEvent::Move && box_->isVisible() && sincePlaced_.isValid() &&
                sincePlaced_.elapsed() > kSettleMilliseconds && (box_->pos() - placedAt_).manhattanLength() > kSlack) {
         offset_ = box_->pos() - window_->frameGeometry().topLeft();
-        ownSize_.reset();  // the size the user sees where they put it is the box's own
         placedAt_ = box_->pos();
     }
     return QObject::eventFilter(watched, event);

@@ -33,9 +33,10 @@ QRect DockedPlace(const QRect& window, const DockedSize& box, const QRect& scree
 
 // Keeps `box` docked to `window` while it shows: placed (and sized) by DockedPlace when it
 // opens and whenever the window moves or changes size. A move the user makes (by the box's
-// title bar) is kept as the box's offset from the window for the rest of the run. The box
-// is as tall as its text needs, also after the text changes; narrowed to fit inside the
-// window, it gets its own width back when it docks beside the window again.
+// title bar) is kept as the box's offset from the window for the rest of the run, and so is
+// the width it has there. The box is as tall as its text needs, also after the text
+// changes; narrowed to fit inside the window, it gets its own width (the one it first
+// showed at) back when it docks beside the window again.
 class DockedBox : public QObject {
 public:
     // `inside` gives the screen rectangle of the part of the window the box may cover.
@@ -43,16 +44,23 @@ public:
 
     // Places the box where it belongs now.
     void Place();
+    // Places the box again whenever `widget` (one that bounds the part of the window it may
+    // cover, such as a view or its scroll bar) moves, changes size, shows or hides.
+    void Follow(QWidget* widget);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void PlaceLater();
+
     QWidget* box_;
     QWidget* window_;
     std::function<QRect()> inside_;
     std::optional<QPoint> offset_;  // set by the user's move
-    std::optional<QSize> ownSize_;  // the box's size while it is narrowed inside the window
+    std::optional<int> ownWidth_;   // the box's width beside the window
+    QSize asked_;                   // the size the last placing asked for
+    int askedAgain_ = 0;
     QPoint placedAt_;
     QElapsedTimer sincePlaced_;
     bool placeLater_ = false;
