@@ -150,8 +150,13 @@ void TryWindow::SizeView() {
 
 void TryWindow::ShowParameters() {
     for (std::size_t i = 0; i < std::size(kParameterRows); ++i) {
-        const QSignalBlocker quiet(ParameterBoxes[i]);
-        ParameterBoxes[i]->setValue(session_.Try().Parameters.*kParameterRows[i].Value);
+        // A box being typed into already holds its value: setting it again would put back
+        // the text and its cursor under the user's fingers.
+        const double value = session_.Try().Parameters.*kParameterRows[i].Value;
+        if (ParameterBoxes[i]->value() != value) {
+            const QSignalBlocker quiet(ParameterBoxes[i]);
+            ParameterBoxes[i]->setValue(value);
+        }
     }
 }
 
