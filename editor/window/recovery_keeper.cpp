@@ -383,6 +383,7 @@ std::vector<AbandonedRecovery> RecoveryKeeper::FindAbandoned() {
         }
         if (lock) {
             RemoveUnfinishedWrites(name);
+            abandoned_.push_back(name);
         }
         try {
             found.push_back({path, std::move(lock), ReadRecoveryFile(Encoded(path))});
@@ -472,7 +473,7 @@ bool RecoveryKeeper::IsOpenElsewhere(const std::string& setPath) const {
     for (const QString& file : NamesEndingIn(folder_, kRecordSuffix)) {
         const QString name = file.chopped(kRecordSuffix.size());
         const QString lockPath = folder.filePath(name + kLockSuffix);
-        if (name == name_ || OddKindAt(lockPath)) {
+        if (name == name_ || abandoned_.contains(name) || OddKindAt(lockPath)) {
             continue;
         }
         bool running = false;

@@ -3,6 +3,7 @@
 #include <QLockFile>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 #include <condition_variable>
 #include <cstdint>
@@ -130,6 +131,9 @@ private:
     std::uint64_t workChanges_ = 0;
     QString recordPath_;
     std::string recorded_;  // the set the record names
+    // The editors that ended whose locks this one took to ask about their files: their
+    // records name no running editor.
+    QStringList abandoned_;
     bool lockReported_ = false;
     bool snapshotReported_ = false;
     SessionSubscription listening_;

@@ -112,6 +112,12 @@ TEST_F(Recovery, AnEditorEndedWithoutClosingGivesItsEditsBackToTheNext) {
             ASSERT_EQ(expected.at(62 + 2 * 910 + 27), 3);
             ASSERT_EQ(dev_support::GetLE16(expected, 62 + 5 * 910 + 2 * (2 * 910 + 27)), 40 * 32);
         }  // the window is gone without its close handler, as a killed editor's is
+        // A killed editor also leaves the record of the set it had open: it names no other
+        // editor, so nothing asks whether to open the set here too.
+        const std::vector<std::string> kept = FilesEndingIn(state, ".recovery");
+        ASSERT_EQ(kept.size(), 1u);
+        const std::string record = state + "/" + kept[0].substr(0, kept[0].size() - 9) + ".open";
+        WriteFileBytes(record, Bytes(set.begin(), set.end()));
         if (row.SheetGone) {
             std::filesystem::remove(sheet);
         }
