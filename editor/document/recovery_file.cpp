@@ -26,11 +26,12 @@ constexpr std::size_t kPaletteAt = 26;
 constexpr std::size_t kLengthsAt = 74;
 constexpr std::size_t kChecksumsBytes = 8;
 // The work kept beside the set: its length before it, its checksum after it, and the bytes
-// it has besides the done tiles' numbers and the map's cells.
+// it has besides the done tiles' numbers and the map's cells. The offsets in it are those
+// of a work with no tiles done: each done tile moves what follows D on by 2 bytes.
 constexpr std::size_t kWorkLengthBytes = 4;
 constexpr std::size_t kWorkChecksumBytes = 4;
 constexpr std::size_t kWorkFixedBytes = 82;
-constexpr std::size_t kWorkMapAt = 2;  // after D, from the done tiles' end
+constexpr std::size_t kWorkMapAt = 2;
 constexpr std::size_t kWorkParametersAt = 18;
 constexpr std::size_t kWorkCellsAt = 82;
 // The motion parameters in the order the file holds them.
