@@ -83,13 +83,16 @@ void BM_TrySecondDrawnAt2x(benchmark::State& state) {
     sources.Zoom = [] { return 2; };
     sources.OverlayShown = [] { return true; };
     TryWindow window(session, sources, nullptr, nullptr);
-    window.Map = MotionMap();
+    TryScratch scratch = session.Try();
+    scratch.Map = MotionMap();
+    session.SetTry(scratch);
     window.Restart();
     QImage target(kDefaultTryColumns * 32, kDefaultTryRows * 32, QImage::Format_ARGB32_Premultiplied);
     long long i = 0;
     for (auto _ : state) {
         for (int step = 0; step < 60; ++step) {
-            StepFigure(set, window.Map, window.Parameters, window.Start, window.Current, KeysOf(i++));
+            StepFigure(set, session.Try().Map, session.Try().Parameters, session.Try().Start, window.Current,
+                       KeysOf(i++));
             QPainter painter(&target);
             window.PaintMap(painter);
         }

@@ -1,7 +1,8 @@
 // The recovery file's reader, as the editor's start uses it. A file it refuses gives a
 // one-line message naming the file. A file it accepts gives the header's time and paths as
-// they stand in the file, a tile set of 1 to 1201 tiles and 1 to 8 frames, and planes of
-// the cells it announces; kept again from what was read, and read back, it gives the same.
+// they stand in the file, a tile set of 1 to 1201 tiles and 1 to 8 frames, planes of the
+// cells it announces, tiles done that the set has and a Try state the window could have made;
+// kept again from what was read, and read back, it gives the same.
 // (Fuzz builds pass over the checksums, so that mutated files reach what lies behind them.)
 #include <cstddef>
 #include <cstdint>
@@ -93,14 +94,30 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzCheck(planes.BMPTileCount == set.PlaneCells &&
                   planes.TilePlanes.size() == static_cast<std::size_t>(set.PlaneCells) * 128,
               "the planes are the cells the file announces");
+    for (std::size_t tile = static_cast<std::size_t>(tiles); tile < set.DoneBlank.size(); ++tile) {
+        FuzzCheck(!set.DoneBlank.test(tile), "only tiles of the set are done");
+    }
+    mosalind::RecoveryWork work;
+    work.DoneBlank = set.DoneBlank;
+    if (set.Try) {
+        const mosalind::TryMap& map = set.Try->Map;
+        FuzzCheck(map.Columns >= 1 && map.Rows >= 1 &&
+                      map.Tiles.size() == static_cast<std::size_t>(map.Columns) * static_cast<std::size_t>(map.Rows) &&
+                      map.Contains(set.Try->Start.Column, set.Try->Start.Row) &&
+                      mosalind::AreUsableParameters(set.Try->Parameters),
+                  "a Try state read is one the window could have made");
+        work.Try = *set.Try;
+    }
 
     try {
-        mosalind::WriteRecoveryFile(kept, mosalind::MakeRecoverySnapshot(kept, set.Note, set.Document, planes));
+        mosalind::WriteRecoveryFile(kept,
+                                    mosalind::MakeRecoverySnapshot(kept, set.Note, set.Document, planes, {}, work));
         const mosalind::RecoveredSet again = mosalind::ReadRecoveryFile(kept);
         FuzzCheck(again.Note.SheetPath == set.Note.SheetPath && again.Note.OwnFile == set.Note.OwnFile &&
                       again.Note.KeptAt == set.Note.KeptAt && SamePalette(again.Note, set.Note),
                   "kept again, the note reads back");
         FuzzCheck(SameInUse(again.Document, set.Document), "kept again, the tile set reads back");
+        FuzzCheck(again.DoneBlank == set.DoneBlank && again.Try == work.Try, "kept again, the work reads back");
         FuzzCheck(mosalind::ReadRecoveryPlanes(kept).TilePlanes == planes.TilePlanes,
                   "kept again, the planes read back");
     } catch (const mosalind::RefusedError&) {

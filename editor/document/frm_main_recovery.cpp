@@ -54,7 +54,7 @@ void FrmMain::RestoreKeptSet(const AbandonedRecovery& found) {
     cmdLoad->setEnabled(false);
     SheetWatcher->Watch(sheetPath);
 
-    Session.RestoreSet(kept.Document, kept.Note.OwnFile);
+    Session.RestoreSet(kept.Document, kept.Note.OwnFile, kept.DoneBlank, kept.Try);
     History->clear();
     EnableEditing();
     if (refusal) {
@@ -76,15 +76,16 @@ void FrmMain::KeepRecoveryFile(const QString& folder) {
         note.KeptAt = QDateTime::currentMSecsSinceEpoch();
         note.SheetPath = QFile::encodeName(SheetWatcher->Path()).toStdString();
         note.OwnFile = Session.OwnFile().empty() ? std::string() : AbsolutePath(Session.OwnFile());
+        const RecoveryWork work{Session.DoneBlank(), Session.Try()};
         const SharedSheet& sheet = Session.Sheet();
         if (!sheet) {
-            return MakeRecoverySnapshot(path, note, Session.Set(), Session.Graphics());
+            return MakeRecoverySnapshot(path, note, Session.Set(), Session.Graphics(), {}, work);
         }
         const std::vector<BMPPaletteEntry>& palette = sheet->Pixels.Palette;
         std::copy_n(palette.begin(), std::min<std::size_t>(palette.size(), kSheetPaletteEntries), note.Palette.begin());
         // The sheet's own planes, shared: the sheet never changes, so nothing is copied.
         return MakeRecoverySnapshot(path, note, Session.Set(), sheet->Graphics,
-                                    SharedPlanes(sheet, &sheet->Graphics.TilePlanes));
+                                    SharedPlanes(sheet, &sheet->Graphics.TilePlanes), work);
     };
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <array>
+#include <bitset>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -11,16 +13,17 @@
 #include "graphics/bitmap_reader.h"
 #include "graphics/tile_graphics.h"
 #include "graphics/tile_sheet_format.h"
+#include "motion/try_scratch.h"
 
 namespace mosalind {
 
 // A recovery file: the copy the editor keeps on disk of a tile set that differs from what
-// was last saved, so that the edits outlive a kill or a crash of the program. Its own
-// format, little-endian and packed:
+// was last saved, so that the edits outlive a kill or a crash of the program, and with it
+// the editor's work that no set file holds. Its own format, little-endian and packed:
 //
 //   offset  bytes  field
 //        0     16  "Mosalind unsaved"
-//       16      2  format version, 1
+//       16      2  format version, 2
 //       18      8  when the edits were kept: milliseconds since 1970-01-01 00:00 UTC
 //       26     48  the tile sheet's 16 colours, red, green, blue each
 //       74      4  S, the length of the sheet's path
@@ -31,14 +34,39 @@ namespace mosalind {
 //   .. + O      T  the tile set file, byte for byte as Save writes it, planes included
 //  .. + T       4  CRC-32 of every byte before the tile set file's planes
 //  .. + 4       4  CRC-32 of the planes
+//        E      4  K, the length of the work kept beside the set (E = 94 + S + O + T)
+//    E + 4      K  that work, below
+//  E+4+K        4  CRC-32 of the K + 4 bytes from E
 //
-// A file of another length, another start or another version, or whose checksums or tile
-// set do not hold, is refused: it is damaged or not this editor's. The planes have a
-// checksum of their own, as they are read only when the sheet's file is gone.
+// The work kept beside the set, from E + 4 (numbers signed):
+//        0      2  D, the number of blank tiles done by hand
+//        2     2D  their tile numbers, increasing, each a tile of the set
+//   2 + 2D      4  C, the columns of the Try window's map, 1 or more
+//   6 + 2D      4  R, its rows, 1 or more; C x R at most 4,194,304
+//  10 + 2D      4  the column of the figure's start, 0 to C - 1
+//  14 + 2D      4  the row of the figure's start, 0 to R - 1
+//  18 + 2D     64  the motion parameters, IEEE 754 doubles from 0 to 16: gravity, greatest
+//                  fall, run speed, run acceleration, jump speed, friction, friction on a
+//                  slippery top, friction on an icy top
+//  82 + 2D    4CR  the map's cells row by row: -1 for no tile, else a tile number
+// so K is 82 + 2D + 4CR.
+//
+// Format 1 is format 2 up to E: the file ends there, and gives no tiles done and no Try
+// state. A file of another length, another start or another version, or whose checksums,
+// tile set or kept work do not hold, is refused: it is damaged or not this editor's. The
+// planes have a checksum of their own, as they are read only when the sheet's file is gone.
 constexpr char kRecoveryMagic[] = "Mosalind unsaved";
 constexpr int kRecoveryMagicBytes = 16;
-constexpr int kRecoveryFormatVersion = 1;
+constexpr int kRecoveryFormatVersion = 2;
+constexpr int kRecoveryFirstFormatVersion = 1;
 constexpr int kRecoveryHeaderBytes = 86;
+
+// The editor's work kept with the set: the blank tiles the user has done (a DoneTiles) and
+// the Try window's scratch map, start and motion parameters.
+struct RecoveryWork {
+    std::bitset<kMaxTiles> DoneBlank;
+    TryScratch Try;
+};
 
 // What the kept edits belong to, and when they were kept.
 struct RecoveryNote {
@@ -58,13 +86,17 @@ using SharedPlanes = std::shared_ptr<const std::vector<std::uint8_t>>;
 struct RecoverySnapshot {
     std::vector<std::uint8_t> Head;  // the header, the paths and the tile set file up to its planes
     SharedPlanes Planes;             // the tile set file's planes
+    std::vector<std::uint8_t> Work;  // K and the work kept beside the set
 };
 
-// Copies the document into a snapshot, with `planes` as its planes when they are a copy of
-// `graphics`' planes made for an earlier snapshot (else with a copy made now). Throws
-// RefusedError, naming `path`, for a document that Save refuses.
+// Copies the document and `work` into a snapshot, with `planes` as its planes when they are
+// a copy of `graphics`' planes made for an earlier snapshot (else with a copy made now).
+// Done tiles the set does not have are left out; a Try state that a recovery file cannot
+// hold (not one the Try window makes) is kept as the default one, so the set's edits still
+// are. Throws RefusedError, naming `path`, for a document that Save refuses.
 RecoverySnapshot MakeRecoverySnapshot(const std::string& path, const RecoveryNote& note, const TileSet& tileSet,
-                                      const TileGraphics& graphics, SharedPlanes planes = {});
+                                      const TileGraphics& graphics, SharedPlanes planes = {},
+                                      const RecoveryWork& work = {});
 
 // Gives one recovery file a snapshot and its checksum at a time, as Save replaces a file: a
 // failure leaves the file as it was. The planes' checksum is worked out once for all the
@@ -85,11 +117,14 @@ private:
 void WriteRecoveryFile(const std::string& path, const RecoverySnapshot& snapshot);
 
 // What a recovery file gives back at the start: the note and the document as Open reads it
-// (entries beyond its counts 0), and how many cells its planes hold.
+// (entries beyond its counts 0), how many cells its planes hold, and the work kept beside
+// the set (a format 1 file's: no tiles done, no Try state).
 struct RecoveredSet {
     RecoveryNote Note;
     TileSet Document;
     std::int16_t PlaneCells = 0;
+    std::bitset<kMaxTiles> DoneBlank;
+    std::optional<TryScratch> Try;
 };
 
 // Reads all but the planes. Throws RefusedError, one line naming the file and saying what is

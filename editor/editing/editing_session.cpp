@@ -43,14 +43,28 @@ void EditingSession::OpenSet(const std::string& path) {
           {}});
 }
 
-void EditingSession::RestoreSet(const TileSet& kept, std::string ownFile) {
+void EditingSession::RestoreSet(const TileSet& kept, std::string ownFile, const DoneTiles& doneBlank,
+                                const std::optional<TryScratch>& tryScratch) {
     set_ = kept;
     StartEditing(std::move(ownFile));
     // A revision of its own, which no step of the (empty) history leads back from.
     revision_ = ++lastRevision_;
-    Tell({SessionChange::kSet | SessionChange::kSelection | SessionChange::kFrame | SessionChange::kFile |
-              SessionChange::kRevision | SessionChange::kPendingSlope,
-          {}});
+    unsigned what = SessionChange::kSet | SessionChange::kSelection | SessionChange::kFrame | SessionChange::kFile |
+                    SessionChange::kRevision | SessionChange::kPendingSlope;
+    // Only tiles of the set can be done.
+    for (std::size_t tile = 0; tile < doneBlank.size(); ++tile) {
+        if (doneBlank.test(tile) && tile < static_cast<std::size_t>(std::max<int>(set_.Header.TileCount, 0))) {
+            doneBlank_.set(tile);
+        }
+    }
+    if (doneBlank_.any()) {
+        what |= SessionChange::kDone | SessionChange::kEmpty;
+    }
+    if (tryScratch && *tryScratch != try_) {
+        try_ = *tryScratch;
+        what |= SessionChange::kTry;
+    }
+    Tell({what, {}});
 }
 
 int EditingSession::ShownTiles() const {
@@ -308,7 +322,14 @@ void EditingSession::MarkEditedTilesDone() {
     }
     // The tiles done change the suggestions and may change the default empty colours.
     if (doneBlank_ != before) {
-        Tell({SessionChange::kEmpty, {}});
+        Tell({SessionChange::kDone | SessionChange::kEmpty, {}});
+    }
+}
+
+void EditingSession::SetTry(TryScratch scratch) {
+    if (scratch != try_) {
+        try_ = std::move(scratch);
+        Tell({SessionChange::kTry, {}});
     }
 }
 

@@ -14,12 +14,14 @@
 #include "editing/set_suggestions.h"
 #include "editing/tile_selection.h"
 #include "graphics/tile_sheet.h"
+#include "motion/try_scratch.h"
 
 namespace mosalind {
 
 // The editor's state, as plain data and rules, and its one owner: the tile set being
 // edited, the loaded tile sheet, the current tile and frame, the selected tiles, the values
 // copied for pasting, the pending slope levels, the colours the suggestions count as empty,
+// the blank tiles done by hand, the Try window's scratch map, start and motion parameters,
 // the set's own file and whether the set differs from what was last saved. The window
 // shows it and turns the user's actions into its operations; every panel reads it and
 // listens (Listen) for what changed, so that no panel refreshes another.
@@ -52,8 +54,10 @@ public:
     void NewSet(std::int16_t tileCount, std::int16_t frameCount, std::int32_t sheetWidth, std::int32_t sheetHeight);
     void OpenSet(const std::string& path);
     // The same for a set put back from the edits an editor kept and never saved: it differs
-    // from `ownFile` (or, for a new set, from nothing saved), so it is unsaved.
-    void RestoreSet(const TileSet& kept, std::string ownFile);
+    // from `ownFile` (or, for a new set, from nothing saved), so it is unsaved. The blank
+    // tiles done by hand and, when kept, the Try window's scratch state come back with it.
+    void RestoreSet(const TileSet& kept, std::string ownFile, const DoneTiles& doneBlank = {},
+                    const std::optional<TryScratch>& tryScratch = std::nullopt);
     bool IsOpen() const { return open_; }
     // The tiles the tile sheet shows: its whole rows of 13.
     int ShownTiles() const;
@@ -135,8 +139,16 @@ public:
     // nothing): learned from and never changed by a suggestion, as a tile with values.
     const DoneTiles& DoneBlank() const { return doneBlank_; }
     // The tiles an edit by hand writes (EditedTiles) are done, whatever the edit changes;
-    // when that makes tiles done, the listeners hear of it as a change of the empty colours.
+    // when that makes tiles done, the listeners hear of it (kDone), and of the empty colours.
     void MarkEditedTilesDone();
+
+    // ---- The Try window's scratch state ----
+    // The map the figure runs over, its start and how it moves: kept with the set's unsaved
+    // edits, but no part of the set, so changing it leaves the set saved or unsaved as it was.
+    // It stays when another set is made or opened (tiles the set lacks are no tiles).
+    const TryScratch& Try() const { return try_; }
+    // Tells kTry when it changes anything.
+    void SetTry(TryScratch scratch);
 
     // ---- Copy ----
     void CopyCurrentTile();
@@ -175,6 +187,7 @@ private:
     std::int16_t currentFrame_ = 0;
     std::optional<TileValues> copied_;
     DoneTiles doneBlank_;
+    TryScratch try_;
     std::string ownFile_;
     std::uint64_t revision_ = 0;
     std::uint64_t savedRevision_ = 0;

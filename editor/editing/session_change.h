@@ -21,6 +21,8 @@ struct SessionChange {
         kRevision = 1u << 6,      // the set's revision: an edit, an undo or a redo
         kPendingSlope = 1u << 7,  // the slope levels SET SLOPE would write
         kEmpty = 1u << 8,         // the colours the suggestions count as empty
+        kDone = 1u << 9,          // the blank tiles done by hand
+        kTry = 1u << 10,          // the Try window's map, start or motion parameters
     };
 
     unsigned What = 0;

@@ -43,9 +43,6 @@ std::string_view Trimmed(std::string_view text) {
     return text;
 }
 
-// The largest map worth a try: far beyond any screen of a game, small enough to hold.
-constexpr int kMaxTryCells = 1 << 22;
-
 }  // namespace
 
 TryMap ReadTryMapCsv(const std::string& text, const std::string& name) {

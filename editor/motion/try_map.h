@@ -10,6 +10,8 @@ constexpr int kTryCellSize = 16;
 constexpr int kNoMapTile = -1;
 constexpr int kDefaultTryColumns = 40;
 constexpr int kDefaultTryRows = 24;
+// The largest map worth a try: far beyond any screen of a game, small enough to hold.
+constexpr int kMaxTryCells = 1 << 22;
 
 // A grid of set tile numbers that the figure runs over, one 16 x 16 pixel cell each, -1
 // for no tile. Outside the grid there are no tiles.

@@ -194,9 +194,15 @@ RecoveryKeeper::RecoveryKeeper(const QString& folder, const EditingSession& sess
             // Other editors ask before they open the set this one now has open.
             RecordOpenSet(session_.OwnFile());
         }
+        if (change.Has(SessionChange::kDone | SessionChange::kTry)) {
+            ++workChanges_;
+        }
         if (change.Has(SessionChange::kSheet)) {
             SheetChanged();
         } else if (change.Has(SessionChange::kSet | SessionChange::kRevision | SessionChange::kFile)) {
+            SessionChanged();
+        } else if (change.Has(SessionChange::kDone | SessionChange::kTry) && session_.IsUnsaved()) {
+            // Kept with the unsaved set; with nothing unsaved there is no file to keep it in.
             SessionChanged();
         }
     });
@@ -240,7 +246,7 @@ void RecoveryKeeper::SessionChanged() {
         Clear();
         return;
     }
-    if (settled_ != session_.Revision() && !delay_.isActive()) {
+    if (settled_ != Now() && !delay_.isActive()) {
         delay_.start();
     }
 }
@@ -252,7 +258,7 @@ void RecoveryKeeper::SheetChanged() {
 
 void RecoveryKeeper::Clear() {
     delay_.stop();
-    settled_ = session_.Revision();
+    settled_ = Now();
     Post({true, {}});
 }
 
@@ -263,7 +269,7 @@ void RecoveryKeeper::WriteNow() {
 }
 
 void RecoveryKeeper::WriteDue() {
-    if (!session_.IsOpen() || !session_.IsUnsaved() || settled_ == session_.Revision() || !Snapshot || !HoldLock()) {
+    if (!session_.IsOpen() || !session_.IsUnsaved() || settled_ == Now() || !Snapshot || !HoldLock()) {
         return;
     }
     Job job;
@@ -276,7 +282,7 @@ void RecoveryKeeper::WriteDue() {
         }
         return;
     }
-    settled_ = session_.Revision();
+    settled_ = Now();
     Post(std::move(job));
 }
 
@@ -377,6 +383,7 @@ std::vector<AbandonedRecovery> RecoveryKeeper::FindAbandoned() {
         }
         if (lock) {
             RemoveUnfinishedWrites(name);
+            abandoned_.push_back(name);
         }
         try {
             found.push_back({path, std::move(lock), ReadRecoveryFile(Encoded(path))});
@@ -421,7 +428,7 @@ void RecoveryKeeper::Adopt(AbandonedRecovery& found) {
     WaitUntilDone();
     const bool locked = HoldLock();
     if (locked && std::rename(Encoded(found.Path).c_str(), pathBytes_.c_str()) == 0) {
-        settled_ = session_.Revision();
+        settled_ = Now();
         found.Lock.reset();
         return;
     }
@@ -466,7 +473,7 @@ bool RecoveryKeeper::IsOpenElsewhere(const std::string& setPath) const {
     for (const QString& file : NamesEndingIn(folder_, kRecordSuffix)) {
         const QString name = file.chopped(kRecordSuffix.size());
         const QString lockPath = folder.filePath(name + kLockSuffix);
-        if (name == name_ || OddKindAt(lockPath)) {
+        if (name == name_ || abandoned_.contains(name) || OddKindAt(lockPath)) {
             continue;
         }
         bool running = false;

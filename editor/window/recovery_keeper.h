@@ -3,6 +3,7 @@
 #include <QLockFile>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 #include <condition_variable>
 #include <cstdint>
@@ -35,7 +36,9 @@ struct AbandonedRecovery {
 // Keeps the unsaved set of one running editor in its own recovery file of `folder`,
 // with a lock file beside it (QLockFile) that tells other editors this one is running.
 // It listens to the session: while the session is open and unsaved, the file is written at
-// most kDelayMilliseconds after the session changed (one write for a burst of changes): the
+// most kDelayMilliseconds after the session changed (one write for a burst of changes), and
+// so after a change of the work kept beside the set (the tiles done by hand, the Try
+// window's map, start and parameters) too, though that leaves the set saved or unsaved: the
 // window's thread takes a snapshot of the set's bytes, sharing the session's sheet's
 // planes, and a thread of the keeper's own writes them, as Save replaces a file. Once
 // nothing is unsaved, the file is removed. A write that fails is reported once on standard
@@ -115,11 +118,22 @@ private:
     QString path_;
     QLockFile lock_;
     QTimer delay_;
-    // The revision the file stands for: the one it holds (or is being written with), or one
-    // for which no file is wanted (saved, or discarded by the user).
-    std::optional<std::uint64_t> settled_;
+    // What the file stands for: the set's revision and the count of changes of the work
+    // kept beside it that it holds (or is being written with), or those for which no file is
+    // wanted (saved, or discarded by the user).
+    struct Kept {
+        std::uint64_t Revision = 0;
+        std::uint64_t WorkChanges = 0;
+        bool operator==(const Kept&) const = default;
+    };
+    Kept Now() const { return {session_.Revision(), workChanges_}; }
+    std::optional<Kept> settled_;
+    std::uint64_t workChanges_ = 0;
     QString recordPath_;
     std::string recorded_;  // the set the record names
+    // The editors that ended whose locks this one took to ask about their files: their
+    // records name no running editor.
+    QStringList abandoned_;
     bool lockReported_ = false;
     bool snapshotReported_ = false;
     SessionSubscription listening_;

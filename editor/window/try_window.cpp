@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -76,7 +77,7 @@ constexpr ParameterRow kParameterRows[] = {
 
 }  // namespace
 
-TryWindow::TryWindow(const EditingSession& session, Sources sources, UserDialogs* dialogs, QWidget* parent)
+TryWindow::TryWindow(EditingSession& session, Sources sources, UserDialogs* dialogs, QWidget* parent)
     : QWidget(parent, Qt::Window), session_(session), sources_(std::move(sources)), dialogs_(dialogs) {
     setWindowTitle(QStringLiteral("Try"));
     setFocusPolicy(Qt::StrongFocus);
@@ -92,9 +93,10 @@ TryWindow::TryWindow(const EditingSession& session, Sources sources, UserDialogs
         box->setRange(0, kMaxMotionParameter);
         box->setDecimals(4);
         box->setSingleStep(0.05);
-        box->setValue(Parameters.*kParameterRows[i].Value);
-        connect(box, &QDoubleSpinBox::valueChanged, this,
-                [this, i](double value) { Parameters.*kParameterRows[i].Value = value; });
+        box->setValue(session_.Try().Parameters.*kParameterRows[i].Value);
+        connect(box, &QDoubleSpinBox::valueChanged, this, [this, i](double value) {
+            ChangeTry([i, value](TryScratch& scratch) { scratch.Parameters.*kParameterRows[i].Value = value; });
+        });
         controls->addRow(QString::fromLatin1(kParameterRows[i].Caption), box);
         ParameterBoxes[i] = box;
     }
@@ -142,26 +144,51 @@ int TryWindow::Zoom() const {
 
 void TryWindow::SizeView() {
     const int zoom = Zoom();
-    MapView->setFixedSize(Map.Columns * kTryCellSize * zoom, Map.Rows * kTryCellSize * zoom);
+    const TryMap& map = session_.Try().Map;
+    MapView->setFixedSize(map.Columns * kTryCellSize * zoom, map.Rows * kTryCellSize * zoom);
+}
+
+void TryWindow::ShowParameters() {
+    for (std::size_t i = 0; i < std::size(kParameterRows); ++i) {
+        // A box being typed into already holds its value: setting it again would put back
+        // the text and its cursor under the user's fingers.
+        const double value = session_.Try().Parameters.*kParameterRows[i].Value;
+        if (ParameterBoxes[i]->value() != value) {
+            const QSignalBlocker quiet(ParameterBoxes[i]);
+            ParameterBoxes[i]->setValue(value);
+        }
+    }
+}
+
+void TryWindow::ChangeTry(const std::function<void(TryScratch&)>& change) {
+    TryScratch scratch = session_.Try();
+    change(scratch);
+    session_.SetTry(std::move(scratch));
 }
 
 void TryWindow::Step(FigureKeys keys) {
-    StepFigure(session_.Set(), Map, Parameters, Start, Current, keys);
+    const TryScratch& scratch = session_.Try();
+    StepFigure(session_.Set(), scratch.Map, scratch.Parameters, scratch.Start, Current, keys);
     ShowStatus();
     MapView->update();
 }
 
 void TryWindow::Restart() {
-    Current = FigureAtStart(session_.Set(), Map, Start);
+    Current = FigureAtStart(session_.Set(), session_.Try().Map, session_.Try().Start);
     ShowStatus();
     MapView->update();
 }
 
 void TryWindow::Session_Changed(const SessionChange& change) {
+    if (change.Has(SessionChange::kTry)) {
+        // The map, the start or the parameters: the window's own change or a restored one.
+        ShowParameters();
+        SizeView();
+    }
     if (change.Has(SessionChange::kSet)) {
         // Another set: the figure starts again in its world.
         Restart();
-    } else if (change.TileValues() || change.Has(SessionChange::kSheet)) {
+    } else if (change.TileValues() || change.Has(SessionChange::kSheet | SessionChange::kTry)) {
         ShowStatus();
         MapView->update();
     }
@@ -180,31 +207,34 @@ void TryWindow::MapView_MouseDown(Qt::MouseButton button, QPoint at, bool startK
     const int cellSize = kTryCellSize * Zoom();
     const int column = at.x() / cellSize;
     const int row = at.y() / cellSize;
-    if (!Map.Contains(column, row) || at.x() < 0 || at.y() < 0) {
+    if (!session_.Try().Map.Contains(column, row) || at.x() < 0 || at.y() < 0) {
         return;
     }
     if (button == Qt::MiddleButton || (button == Qt::LeftButton && (startKey || startKey_))) {
-        Start = {column, row};
+        ChangeTry([column, row](TryScratch& scratch) { scratch.Start = {column, row}; });
         Restart();
         return;
     }
     if (button == Qt::RightButton) {
-        Map.Set(column, row, kNoMapTile);
+        ChangeTry([column, row](TryScratch& scratch) { scratch.Map.Set(column, row, kNoMapTile); });
     } else if (button == Qt::LeftButton && sources_.Stamp) {
         const std::vector<std::vector<int>> stamp = sources_.Stamp();
-        for (std::size_t y = 0; y < stamp.size(); ++y) {
-            for (std::size_t x = 0; x < stamp[y].size(); ++x) {
-                if (stamp[y][x] >= 0) {
-                    Map.Set(column + static_cast<int>(x), row + static_cast<int>(y), stamp[y][x]);
+        ChangeTry([column, row, &stamp](TryScratch& scratch) {
+            for (std::size_t y = 0; y < stamp.size(); ++y) {
+                for (std::size_t x = 0; x < stamp[y].size(); ++x) {
+                    if (stamp[y][x] >= 0) {
+                        scratch.Map.Set(column + static_cast<int>(x), row + static_cast<int>(y), stamp[y][x]);
+                    }
                 }
             }
-        }
+        });
     }
-    MapView->update();
 }
 
 void TryWindow::PaintMap(QPainter& painter) const {
     const TileSet& set = session_.Set();
+    const TryMap& map = session_.Try().Map;
+    const FigureStart& start = session_.Try().Start;
     const int zoom = Zoom();
     const int cellSize = kTryCellSize * zoom;
     const int tileCount = std::clamp<int>(set.Header.TileCount, 0, kMaxTiles);
@@ -212,10 +242,10 @@ void TryWindow::PaintMap(QPainter& painter) const {
                                ? 0
                                : (sources_.Sheet->width() / kTryCellSize) * (sources_.Sheet->height() / kTryCellSize);
     const bool overlay = sources_.OverlayShown && sources_.OverlayShown();
-    painter.fillRect(QRect(0, 0, Map.Columns * cellSize, Map.Rows * cellSize), kEmptyCell);
-    for (int row = 0; row < Map.Rows; ++row) {
-        for (int column = 0; column < Map.Columns; ++column) {
-            const int tile = Map.At(column, row);
+    painter.fillRect(QRect(0, 0, map.Columns * cellSize, map.Rows * cellSize), kEmptyCell);
+    for (int row = 0; row < map.Rows; ++row) {
+        for (int column = 0; column < map.Columns; ++column) {
+            const int tile = map.At(column, row);
             if (tile < 0 || tile >= tileCount) {
                 continue;
             }
@@ -234,7 +264,7 @@ void TryWindow::PaintMap(QPainter& painter) const {
     // The start cell, faintly; the figure, a 1-pixel outline.
     painter.setPen(QPen(kStartColour, 1, Qt::DotLine));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRect(Start.Column * cellSize, Start.Row * cellSize, cellSize - 1, cellSize - 1));
+    painter.drawRect(QRect(start.Column * cellSize, start.Row * cellSize, cellSize - 1, cellSize - 1));
     painter.setPen(QPen(kFigureColour, 1));
     const QRectF box(Current.Left * zoom, Current.Top * zoom, kFigureWidth * zoom, kFigureHeight * zoom);
     painter.drawRect(box.adjusted(0.5, 0.5, -0.5, -0.5));
@@ -312,14 +342,18 @@ void TryWindow::OpenMap_Click() {
         dialogs_->ShowMessage(QStringLiteral("Cannot open %1: %2").arg(*path, file.errorString()));
         return;
     }
+    TryMap map;
     try {
-        Map = ReadTryMapCsv(file.readAll().toStdString(), path->toStdString());
+        map = ReadTryMapCsv(file.readAll().toStdString(), path->toStdString());
     } catch (const RefusedError& refusal) {
         dialogs_->ShowMessage(QString::fromStdString(refusal.what()));
         return;
     }
-    Start = {std::clamp(Start.Column, 0, Map.Columns - 1), std::clamp(Start.Row, 0, Map.Rows - 1)};
-    SizeView();
+    ChangeTry([&map](TryScratch& scratch) {
+        scratch.Map = std::move(map);
+        scratch.Start = {std::clamp(scratch.Start.Column, 0, scratch.Map.Columns - 1),
+                         std::clamp(scratch.Start.Row, 0, scratch.Map.Rows - 1)};
+    });
     Restart();
 }
 
@@ -329,7 +363,7 @@ void TryWindow::SaveMap_Click() {
         return;
     }
     QFile file(*path);
-    const QByteArray text = QByteArray::fromStdString(WriteTryMapCsv(Map));
+    const QByteArray text = QByteArray::fromStdString(WriteTryMapCsv(session_.Try().Map));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(text) != text.size() || !file.flush()) {
         dialogs_->ShowMessage(QStringLiteral("Cannot write %1: %2").arg(*path, file.errorString()));
     }

@@ -21,7 +21,9 @@ class UserDialogs;
 
 // The "Try" window (F7): a scratch map painted with the set's tiles and a figure that runs
 // over it with the set's own collision. The window draws and takes the keys; every step of
-// the figure is the core's (StepFigure), so it moves exactly as tlstool try says.
+// the figure is the core's (StepFigure), so it moves exactly as tlstool try says. The map,
+// the start and the parameters are the session's (EditingSession::Try): the window writes
+// them there and shows them as the session tells it they changed, a restored set's included.
 class TryWindow : public QWidget {
     Q_OBJECT
 public:
@@ -37,11 +39,8 @@ public:
     };
     // The window listens to `session`: an edit, an undo, a set opened or a sheet read again
     // shows at once and the next step feels it.
-    TryWindow(const EditingSession& session, Sources sources, UserDialogs* dialogs, QWidget* parent);
+    TryWindow(EditingSession& session, Sources sources, UserDialogs* dialogs, QWidget* parent);
 
-    TryMap Map = TryMap::Empty(kDefaultTryColumns, kDefaultTryRows);
-    FigureStart Start{2, kDefaultTryRows - 3};
-    MotionParameters Parameters;
     Figure Current;
 
     QWidget* MapView = nullptr;
@@ -71,9 +70,12 @@ private:
     void SaveMap_Click();
     void ShowStatus();
     void SizeView();
+    // The parameters' boxes show the session's parameters.
+    void ShowParameters();
+    void ChangeTry(const std::function<void(TryScratch&)>& change);
     void Session_Changed(const SessionChange& change);
 
-    const EditingSession& session_;
+    EditingSession& session_;
     SessionSubscription listening_;
     Sources sources_;
     UserDialogs* dialogs_;

@@ -1,9 +1,11 @@
 // Nothing is lost when the editor ends without closing: its unsaved edits, kept in a
-// recovery file, are offered at the next start, and the restored set saves the same bytes.
+// recovery file, are offered at the next start, and the restored set saves the same bytes;
+// the blank tiles done by hand and the Try window's map, start and parameters come back too.
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QDoubleSpinBox>
 #include <QKeyEvent>
 #include <QTimer>
 #include <QUndoStack>
@@ -18,6 +20,7 @@
 #include "support/window_driver.h"
 #include "window/edit_history.h"
 #include "window/recovery_keeper.h"
+#include "window/try_window.h"
 #include "window/user_dialogs.h"
 
 namespace mosalind {
@@ -91,6 +94,16 @@ TEST_F(Recovery, AnEditorEndedWithoutClosingGivesItsEditsBackToTheNext) {
             ended.AssignCell(40);
             ended.Choose(ended.Window.cboBehaviour, 9);
             ended.Window.actUndo->trigger();
+            // Blank tile 50 given nothing is done, though its values stay as they were. In the
+            // Try window (1x): tile 50 painted in cell (3, 4), the start in cell (6, 7),
+            // gravity 0.5.
+            ended.SelectTile(50);
+            ended.Choose(ended.Window.cboBehaviour, 0);
+            ended.Press(QKeySequence(Qt::Key_F7));
+            ASSERT_NE(ended.Window.TryBox, nullptr);
+            ended.ClickAt(ended.Window.TryBox->MapView, 3 * 16 + 8, 4 * 16 + 8);
+            ended.ClickAt(ended.Window.TryBox->MapView, 6 * 16 + 8, 7 * 16 + 8, Qt::MiddleButton);
+            ended.Window.TryBox->ParameterBoxes[0]->setValue(0.5);
             ended.Window.Recovery->WriteNow();
             WriteTileSet(dir.File("expected.tls"), ended.Window.Session.Set(), ended.Window.Session.Graphics());
             expected = ReadFileBytes(dir.File("expected.tls"));
@@ -99,6 +112,12 @@ TEST_F(Recovery, AnEditorEndedWithoutClosingGivesItsEditsBackToTheNext) {
             ASSERT_EQ(expected.at(62 + 2 * 910 + 27), 3);
             ASSERT_EQ(dev_support::GetLE16(expected, 62 + 5 * 910 + 2 * (2 * 910 + 27)), 40 * 32);
         }  // the window is gone without its close handler, as a killed editor's is
+        // A killed editor also leaves the record of the set it had open: it names no other
+        // editor, so nothing asks whether to open the set here too.
+        const std::vector<std::string> kept = FilesEndingIn(state, ".recovery");
+        ASSERT_EQ(kept.size(), 1u);
+        const std::string record = state + "/" + kept[0].substr(0, kept[0].size() - 9) + ".open";
+        WriteFileBytes(record, Bytes(set.begin(), set.end()));
         if (row.SheetGone) {
             std::filesystem::remove(sheet);
         }
@@ -127,6 +146,16 @@ TEST_F(Recovery, AnEditorEndedWithoutClosingGivesItsEditsBackToTheNext) {
             EXPECT_NE(next.Dialogs.Messages[0].indexOf(QString::fromStdString(sheet)), -1);
         }
         if (restored) {
+            const EditingSession& session = next.Window.Session;
+            EXPECT_TRUE(session.DoneBlank().test(50));
+            EXPECT_EQ(session.Try().Map.At(3, 4), 50);
+            EXPECT_EQ(std::count(session.Try().Map.Tiles.begin(), session.Try().Map.Tiles.end(), -1), 40 * 24 - 1);
+            EXPECT_EQ(session.Try().Start, (FigureStart{6, 7}));
+            EXPECT_EQ(session.Try().Parameters.Gravity, 0.5);
+            next.Press(QKeySequence(Qt::Key_F7));
+            ASSERT_NE(next.Window.TryBox, nullptr);
+            EXPECT_EQ(next.Window.TryBox->ParameterBoxes[0]->value(), 0.5);
+            EXPECT_EQ(next.Window.TryBox->Current.Left, 6 * 16 + 2);  // at the start, centred across the cell
             EXPECT_FALSE(next.Window.cmdLoad->isEnabled());
             EXPECT_TRUE(next.Window.frmControls->isEnabled());
             EXPECT_TRUE(next.Window.Session.IsUnsaved());

@@ -25,9 +25,9 @@ TEST(TryWindow, F7PaintsStepsAndShowsTheFigure) {
     for (int column = 0; column < 12; ++column) {
         d.ClickAt(window->MapView, column * 16 + 8, 22 * 16 + 8);
     }
-    EXPECT_EQ(window->Map.At(5, 22), 17);
+    EXPECT_EQ(d.Window.Session.Try().Map.At(5, 22), 17);
     d.ClickAt(window->MapView, 5 * 16 + 8, 22 * 16 + 8, Qt::RightButton);
-    EXPECT_EQ(window->Map.At(5, 22), -1);
+    EXPECT_EQ(d.Window.Session.Try().Map.At(5, 22), -1);
     d.ClickAt(window->MapView, 5 * 16 + 8, 22 * 16 + 8);
     window->Restart();
 
