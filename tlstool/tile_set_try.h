@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "document/tile_set.h"
+#include "document/try_map.h"
 #include "motion/figure_motion.h"
-#include "motion/try_map.h"
 
 namespace tlstool {
 

@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "document/tile_set.h"
+#include "document/try_scratch.h"
 #include "graphics/bitmap_reader.h"
 #include "graphics/tile_graphics.h"
 #include "graphics/tile_sheet_format.h"
-#include "motion/try_scratch.h"
 
 namespace mosalind {
 

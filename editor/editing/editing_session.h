@@ -10,11 +10,11 @@
 #include "document/tile_edit.h"
 #include "document/tile_set.h"
 #include "document/tile_values.h"
+#include "document/try_scratch.h"
 #include "editing/session_change.h"
 #include "editing/set_suggestions.h"
 #include "editing/tile_selection.h"
 #include "graphics/tile_sheet.h"
-#include "motion/try_scratch.h"
 
 namespace mosalind {
 

@@ -2,9 +2,9 @@
 
 #include <string>
 
+#include "document/motion_parameters.h"
 #include "document/tile_set.h"
-#include "motion/motion_parameters.h"
-#include "motion/try_map.h"
+#include "document/try_map.h"
 
 namespace mosalind {
 
@@ -21,14 +21,6 @@ struct FigureKeys {
     bool Left = false;
     bool Right = false;
     bool Jump = false;
-};
-
-// The cell the figure starts in: it stands centred across the cell, its bottom on the
-// cell's bottom edge.
-struct FigureStart {
-    int Column = 0;
-    int Row = 0;
-    bool operator==(const FigureStart&) const = default;
 };
 
 struct Figure {

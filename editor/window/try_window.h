@@ -5,10 +5,10 @@
 #include <functional>
 #include <vector>
 
+#include "document/motion_parameters.h"
+#include "document/try_map.h"
 #include "editing/editing_session.h"
 #include "motion/figure_motion.h"
-#include "motion/motion_parameters.h"
-#include "motion/try_map.h"
 
 class QDoubleSpinBox;
 class QLabel;

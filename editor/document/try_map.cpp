@@ -1,4 +1,4 @@
-#include "motion/try_map.h"
+#include "document/try_map.h"
 
 #include <charconv>
 #include <string_view>

@@ -13,6 +13,14 @@ constexpr int kDefaultTryRows = 24;
 // The largest map worth a try: far beyond any screen of a game, small enough to hold.
 constexpr int kMaxTryCells = 1 << 22;
 
+// The cell the figure starts in: it stands centred across the cell, its bottom on the
+// cell's bottom edge.
+struct FigureStart {
+    int Column = 0;
+    int Row = 0;
+    bool operator==(const FigureStart&) const = default;
+};
+
 // A grid of set tile numbers that the figure runs over, one 16 x 16 pixel cell each, -1
 // for no tile. Outside the grid there are no tiles.
 struct TryMap {

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "motion/figure_motion.h"
-#include "motion/motion_parameters.h"
-#include "motion/try_map.h"
+#include "document/motion_parameters.h"
+#include "document/try_map.h"
 
 namespace mosalind {
 
