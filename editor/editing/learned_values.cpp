@@ -87,7 +87,8 @@ std::optional<LikeTile> LearnedExamples::Nearest(const ArtLikeness& art, bool sl
     for (std::size_t index = 0; index < examples_.size(); ++index) {
         const Example& example = examples_[index];
         const int colours = ColourDistance(art, example.Art);
-        if (colours > bound() || (best && colours == bound() && example.Tile > best->Tile)) {
+        if (colours > kColoursLikeEnough || colours > bound() ||
+            (best && colours == bound() && example.Tile > best->Tile)) {
             continue;
         }
         for (const bool mirrored : {false, true}) {
@@ -95,10 +96,13 @@ std::optional<LikeTile> LearnedExamples::Nearest(const ArtLikeness& art, bool sl
                 if (shift != 0 && !example.CarriesSlope) {
                     break;
                 }
-                const int distance = colours + MaskDistance(art, example.Art, mirrored, shift, bound() - colours);
+                const int pixels =
+                    MaskDistance(art, example.Art, mirrored, shift, std::min(kMaskLikeEnough, bound() - colours));
+                const int distance = colours + pixels;
                 const bool nearer =
-                    !best ? distance <= kLikeEnough
-                          : distance < best->Distance || (distance == best->Distance && example.Tile < best->Tile);
+                    pixels > kMaskLikeEnough ? false
+                    : !best                  ? distance <= kLikeEnough
+                            : distance < best->Distance || (distance == best->Distance && example.Tile < best->Tile);
                 if (nearer) {
                     best = LikeTile{example.Tile, mirrored, distance, index};
                 }
@@ -112,7 +116,8 @@ std::optional<LikeTile> LearnedExamples::Nearest(const ArtLikeness& art, bool sl
         for (std::size_t index = 0; index < examples_.size(); ++index) {
             const Example& example = examples_[index];
             const int colours = ColourDistance(art, example.Art);
-            if (example.CarriesSlope && colours <= kLikeEnough && (!slopedBest || colours < slopedBest->Distance)) {
+            if (example.CarriesSlope && colours <= kColoursLikeEnough &&
+                (!slopedBest || colours < slopedBest->Distance)) {
                 // Mirrored when the art is nearer the example's mirrored art.
                 const bool mirrored = MaskDistance(art, example.Art, true, 0, kSide * kSide) <
                                       MaskDistance(art, example.Art, false, 0, kSide * kSide);
