@@ -86,8 +86,14 @@ std::optional<LikeTile> LearnedExamples::Nearest(const ArtLikeness& art, bool sl
     const auto bound = [&best] { return best ? best->Distance : kLikeEnough; };
     for (std::size_t index = 0; index < examples_.size(); ++index) {
         const Example& example = examples_[index];
+        // Unmoved, mirrored or not, the masks differ in at least as many pixels as their
+        // solid pixels' counts do.
+        const int fewest = example.CarriesSlope ? 0 : std::abs(art.SolidPixels - example.Art.SolidPixels);
+        if (fewest > kMaskLikeEnough || fewest > bound()) {
+            continue;
+        }
         const int colours = ColourDistance(art, example.Art);
-        if (colours > kColoursLikeEnough || colours > bound() ||
+        if (colours + fewest > bound() || colours > kColoursLikeEnough || colours > bound() ||
             (best && colours == bound() && example.Tile > best->Tile)) {
             continue;
         }

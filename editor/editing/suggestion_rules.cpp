@@ -19,8 +19,10 @@ constexpr int kReach = 4;          // pixels from the edge within which the body
 // The share of the half of the tile behind a side that must be solid for it to block, as
 // {numerator, denominator}: measured over a thousand tiles of a game's own art, solid tiles
 // are at least this solid in every half, decoration (foliage, signs, poles, thin trims)
-// seldom is; any share from 0.65 to 0.75 tells them apart alike.
+// seldom is; any share from 0.65 to 0.75 tells them apart alike. The top blocks over a
+// ledge a level deep (half its half): a platform is stood on however thin it is drawn.
 constexpr std::array<int, 2> kBodyShare{2, 3};
+constexpr std::array<int, 2> kLedgeShare{1, 2};
 constexpr int kBlocking = 1;
 constexpr int kTop = 0;
 constexpr int kRight = 1;
@@ -291,7 +293,8 @@ std::array<std::int16_t, 4> SidesFromArt(const CellPixels& art, const EmptyColou
     }
     std::array<std::int16_t, 4> sides{};
     for (int side = 0; side < 4; ++side) {
-        const bool body = kBodyShare[1] * behind[side] >= kBodyShare[0] * (kSide * kSide / 2);
+        const std::array<int, 2>& share = side == kTop ? kLedgeShare : kBodyShare;
+        const bool body = share[1] * behind[side] >= share[0] * (kSide * kSide / 2);
         sides[side] = reaching[side] >= kBlocksAtEdge && body ? kBlocking : 0;
     }
 
