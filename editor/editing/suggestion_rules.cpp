@@ -316,8 +316,11 @@ std::array<EmptyBecause, 16> DefaultEmptyColours(const TileSet& tileSet, const T
     std::bitset<16> inPassing;
     std::bitset<16> inBlocking;
     for (int tile = 0; tile < tileCount; ++tile) {
+        if (!IsDoneTile(tileSet, doneBlank, tile)) {
+            continue;
+        }
         const std::optional<CellPixels> art = CellPixelsOf(graphics, tileSet.TileFrames[0][tile]);
-        if (!art || !IsDoneTile(tileSet, doneBlank, tile)) {
+        if (!art) {
             continue;
         }
         bool blocks = false;
@@ -382,15 +385,21 @@ std::vector<std::optional<TileSuggestion>> SuggestTiles(const TileSet& tileSet, 
         return cell >= 0 && cell < graphics.BMPTileCount ? cell : -1;
     };
     const auto done = [&](int tile) { return IsDoneTile(tileSet, doneBlank, tile); };
-    // What the rules and learning make of each cell, worked out once a cell.
-    std::vector<std::optional<CellPixels>> pixels(static_cast<std::size_t>(std::max<int>(graphics.BMPTileCount, 0)));
-    const auto pixelsOf = [&](int cell) -> const CellPixels& {
-        std::optional<CellPixels>& known = pixels[static_cast<std::size_t>(cell)];
-        if (!known) {
-            known = CellPixelsOf(graphics, cell);
+    // What the rules and learning make of each cell, worked out once a cell: by the cell's
+    // slot among the cells the tiles show (a sheet may have tens of thousands of cells).
+    std::vector<int> slotOfCell(static_cast<std::size_t>(std::max<int>(graphics.BMPTileCount, 0)), -1);
+    std::vector<CellPixels> pixels;
+    std::vector<std::optional<TileSuggestion>> byCell;  // the blank tiles' suggestion
+    const auto slotOf = [&](int cell) {
+        int& slot = slotOfCell[static_cast<std::size_t>(cell)];
+        if (slot < 0) {
+            slot = static_cast<int>(pixels.size());
+            pixels.push_back(*CellPixelsOf(graphics, cell));
+            byCell.emplace_back();
         }
-        return *known;
+        return static_cast<std::size_t>(slot);
     };
+    const auto pixelsOf = [&](int cell) -> const CellPixels& { return pixels[slotOf(cell)]; };
     const std::bitset<16> solid = ~empty;
 
     // The lowest-numbered done tile for each art such a tile shows, and the examples.
@@ -417,7 +426,6 @@ std::vector<std::optional<TileSuggestion>> SuggestTiles(const TileSet& tileSet, 
         }
         return values;
     };
-    std::vector<std::optional<TileSuggestion>> byCell(pixels.size());  // the blank tiles' suggestion
     std::vector<std::optional<TileSuggestion>> suggestions(static_cast<std::size_t>(tileCount));
     for (int tile = 0; tile < tileCount; ++tile) {
         const int cell = artOf(tile);
@@ -425,7 +433,7 @@ std::vector<std::optional<TileSuggestion>> SuggestTiles(const TileSet& tileSet, 
             continue;
         }
         if (IsBlankTile(tileSet, tile) && !doneBlank.test(static_cast<std::size_t>(tile))) {
-            std::optional<TileSuggestion>& known = byCell[static_cast<std::size_t>(cell)];
+            std::optional<TileSuggestion>& known = byCell[slotOf(cell)];
             if (!known) {
                 const auto twin = doneArt.empty() ? doneArt.end() : doneArt.find(CellPlaneBytes(graphics, cell));
                 const std::array<std::int16_t, 4> own = SidesFromArt(pixelsOf(cell), empty);
