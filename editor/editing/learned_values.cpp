@@ -122,8 +122,7 @@ std::optional<LikeTile> LearnedExamples::Nearest(const ArtLikeness& art, bool sl
         for (std::size_t index = 0; index < examples_.size(); ++index) {
             const Example& example = examples_[index];
             const int colours = ColourDistance(art, example.Art);
-            if (example.CarriesSlope && colours <= kColoursLikeEnough &&
-                (!slopedBest || colours < slopedBest->Distance)) {
+            if (example.CarriesSlope && colours <= kLikeEnough && (!slopedBest || colours < slopedBest->Distance)) {
                 // Mirrored when the art is nearer the example's mirrored art.
                 const bool mirrored = MaskDistance(art, example.Art, true, 0, kSide * kSide) <
                                       MaskDistance(art, example.Art, false, 0, kSide * kSide);

@@ -70,7 +70,7 @@ public:
     // The nearest example to `art` (the same art unmirrored when there is one, else the
     // lowest distance, the lower tile first), when it is like enough. For art the rules
     // see a slope in (`sloped`), whose surface is its own, the examples that carry a slope
-    // come first, compared by their colours alone (mirrored when the art is nearer the
+    // come first, compared by their colours alone, within kLikeEnough (mirrored when the art is nearer the
     // example's mirrored art), unless the nearest example blocks nothing.
     std::optional<LikeTile> Nearest(const ArtLikeness& art, bool sloped = false) const;
 
