@@ -180,6 +180,15 @@ std::optional<SlopeLevels> Carriable(int left, int right) {
 // a surface that is no line but goes one way. Nothing for a flat surface, a line past the
 // tile and a surface that is no line and goes both ways.
 std::optional<SlopeLevels> FittedSlope(const std::array<int, kSide>& rows) {
+    // A surface on one row in as many columns as make a line is flat: a block's rounded
+    // corner or a notch, no slope.
+    std::vector<double> asRows(rows.begin(), rows.end());
+    const double middle = Median(asRows);
+    const auto nearMiddle =
+        std::count_if(rows.begin(), rows.end(), [middle](int row) { return std::abs(row - middle) <= 0.5; });
+    if (nearMiddle >= kColumnsOnLine) {
+        return std::nullopt;
+    }
     const std::optional<SurfaceLine> line = RobustLine(rows);
     if (!line) {
         const std::optional<std::pair<int, int>> levels = OneWayLevels(rows);
