@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <functional>
 #include <map>
 
 #include "document/tile_collision.h"
@@ -224,7 +223,8 @@ std::optional<SlopeLevels> FittedSlope(const std::array<int, kSide>& rows) {
 // The surface of each column seen from the top: the first solid row from which down to the
 // bottom at least 7/8 of the pixels are solid (16 when there is none). Solid pixels above
 // it (a cap of tufts, a stray pixel) do not count.
-std::array<int, kSide> Surfaces(const std::function<bool(int x, int y)>& solid) {
+template <typename Solid>
+std::array<int, kSide> Surfaces(const Solid& solid) {
     std::array<int, kSide> surfaces{};
     for (int x = 0; x < kSide; ++x) {
         surfaces[x] = kSide;
