@@ -106,6 +106,12 @@ TEST(SuggestionRules, DrawnCellsGiveTheirSideWords) {
         {"a line from 2 pixels above the tile to level 2 takes level 0",
          [](int x, int y) { return y >= std::ceil(-2 + 10 * (x + 0.5) / 16 - 0.5); },
          {0x91, 0, 1, 1}},
+        {"a block with a rounded corner: twelve columns on one row are flat, no slope",
+         [](int x, int y) {
+             constexpr int kCorner[4] = {2, 3, 3, 3};
+             return y >= (x < 12 ? 0 : kCorner[x - 12]);
+         },
+         {1, 1, 1, 1}},
         {"a bush: a humped surface is no slope",
          [](int x, int y) { return y >= 3 + (2 * x - 15) * (2 * x - 15) / 20.0; },
          {0, 0, 1, 0}},
