@@ -86,8 +86,15 @@ std::optional<LikeTile> LearnedExamples::Nearest(const ArtLikeness& art, bool sl
     const auto bound = [&best] { return best ? best->Distance : kLikeEnough; };
     for (std::size_t index = 0; index < examples_.size(); ++index) {
         const Example& example = examples_[index];
+        // Unmoved, mirrored or not, the masks differ in at least as many pixels as their
+        // solid pixels' counts do.
+        const int fewest = example.CarriesSlope ? 0 : std::abs(art.SolidPixels - example.Art.SolidPixels);
+        if (fewest > kMaskLikeEnough || fewest > bound()) {
+            continue;
+        }
         const int colours = ColourDistance(art, example.Art);
-        if (colours > bound() || (best && colours == bound() && example.Tile > best->Tile)) {
+        if (colours + fewest > bound() || colours > kColoursLikeEnough || colours > bound() ||
+            (best && colours == bound() && example.Tile > best->Tile)) {
             continue;
         }
         for (const bool mirrored : {false, true}) {
@@ -95,10 +102,13 @@ std::optional<LikeTile> LearnedExamples::Nearest(const ArtLikeness& art, bool sl
                 if (shift != 0 && !example.CarriesSlope) {
                     break;
                 }
-                const int distance = colours + MaskDistance(art, example.Art, mirrored, shift, bound() - colours);
+                const int pixels =
+                    MaskDistance(art, example.Art, mirrored, shift, std::min(kMaskLikeEnough, bound() - colours));
+                const int distance = colours + pixels;
                 const bool nearer =
-                    !best ? distance <= kLikeEnough
-                          : distance < best->Distance || (distance == best->Distance && example.Tile < best->Tile);
+                    pixels > kMaskLikeEnough ? false
+                    : !best                  ? distance <= kLikeEnough
+                            : distance < best->Distance || (distance == best->Distance && example.Tile < best->Tile);
                 if (nearer) {
                     best = LikeTile{example.Tile, mirrored, distance, index};
                 }

@@ -47,7 +47,10 @@ EmptyColours EmptyColoursOf(const std::array<EmptyBecause, 16>& reasons);
 //    The top side blocks and carries the slope. A flat surface is no slope, and so is one
 //    that is no line and goes both ways (a bush, a rock pile).
 //  - ceiling slope: the same upside down: the bottom side blocks and carries it.
-//  - every other side blocks when at least 12 of its 16 edge pixels are solid.
+//  - every other side blocks when in at least 12 of the 16 lines across its edge the solid
+//    pixels come within 4 pixels (a level) of it, and at least 2/3 of the half of the tile
+//    behind it is solid (1/2 for the top: a ledge a level deep): a body, not a trim, a
+//    pole or foliage drawn up to the edge.
 std::array<std::int16_t, 4> SidesFromArt(const CellPixels& art, const EmptyColours& empty);
 
 // Whether a tile is blank: its type and four side words 0.

@@ -44,6 +44,25 @@ constexpr struct {
 
 using Sides = std::array<std::int16_t, 4>;
 
+// Whether side `side` (0 top, 1 right, 2 bottom, 3 left) of a drawing blocks, counted on the
+// drawing: rock within 4 pixels of the edge in 12 of its 16 lines, and the half of the tile
+// behind it at least 2/3 rock (the top: 1/2).
+std::int16_t Blocks(const Drawing& rock, int side) {
+    int reaching = 0;
+    int behind = 0;
+    for (int i = 0; i < 16; ++i) {
+        bool reaches = false;
+        for (int depth = 0; depth < 16; ++depth) {
+            const int x = side == 0 || side == 2 ? i : (side == 1 ? 15 - depth : depth);
+            const int y = side == 1 || side == 3 ? i : (side == 2 ? 15 - depth : depth);
+            reaches = reaches || (depth < 4 && rock(x, y));
+            behind += depth < 8 && rock(x, y) ? 1 : 0;
+        }
+        reaching += reaches ? 1 : 0;
+    }
+    return reaching >= 12 && (side == 0 ? 2 * behind >= 128 : 3 * behind >= 2 * 128) ? 1 : 0;
+}
+
 TEST(SuggestionRules, DrawnCellsGiveTheirSideWords) {
     struct Row {
         std::string Why;
@@ -54,18 +73,22 @@ TEST(SuggestionRules, DrawnCellsGiveTheirSideWords) {
         {"sky", [](int, int) { return false; }, {0, 0, 0, 0}},
         {"a solid block", [](int, int) { return true; }, {1, 1, 1, 1}},
         {"a ledge: rock in the top four rows", [](int, int y) { return y < 4; }, {1, 0, 0, 0}},
-        {"a wall: rock in the left four columns", [](int x, int) { return x < 4; }, {0, 0, 0, 1}},
-        {"a floor: rock in the bottom four rows", [](int, int y) { return y >= 12; }, {0, 0, 1, 0}},
-        {"a floor rising one pixel, no level apart", [](int x, int y) { return y >= (x < 8 ? 12 : 11); }, {0, 0, 1, 0}},
+        {"a wall: rock in the left six columns", [](int x, int) { return x < 6; }, {0, 0, 0, 1}},
+        {"a trim: rock in the left four columns is no wall", [](int x, int) { return x < 4; }, {0, 0, 0, 0}},
+        {"a floor: rock in the bottom six rows", [](int, int y) { return y >= 10; }, {0, 0, 1, 0}},
+        {"a floor rising one pixel, no level apart", [](int x, int y) { return y >= (x < 8 ? 8 : 7); }, {0, 0, 1, 0}},
         {"a decoration touching no edge",
          [](int x, int y) { return x >= 5 && x < 11 && y >= 4 && y < 10; },
          {0, 0, 0, 0}},
-        {"twelve rock pixels on the right edge block, eleven do not",
-         [](int x, int y) { return (x == 15 && y < 12) || (x == 0 && y < 11); },
-         {0, 1, 0, 0}},
+        {"a body reaching within 4 pixels of the right edge in 12 rows blocks it",
+         [](int x, int y) { return x >= 2 && (y < 12 || x <= 11); },
+         {1, 1, 0, 1}},
+        {"a body reaching within 4 pixels of the right edge in 11 rows does not",
+         [](int x, int y) { return x >= 2 && (y < 11 || x <= 11); },
+         {1, 0, 0, 1}},
         {"a ground slope with holes under its surface in five columns, too many to ignore",
          [](int x, int y) { return y >= RowUnderLine(0, 4, x) && !(x >= 3 && x < 8 && y >= 8 && y < 12); },
-         {0, 0, 1, 1}},
+         {0, 0, 0, 0}},
         // Real art: the ground slope from level 4 to level 0 (top 0xCC, right, bottom) drawn
         // otherwise.
         {"tufts three pixels tall over every fourth column of a slope",
@@ -79,35 +102,42 @@ TEST(SuggestionRules, DrawnCellsGiveTheirSideWords) {
          {0xCD, 1, 1, 0}},
         {"a slope steeper than the tile: flat, then up 2 pixels a column",
          [](int x, int y) { return x >= 8 && y >= 16 - 2 * (x - 7); },
-         {0xCD, 1, 0, 0}},
+         {0xCD, 0, 0, 0}},
         {"a line from 2 pixels above the tile to level 2 takes level 0",
          [](int x, int y) { return y >= std::ceil(-2 + 10 * (x + 0.5) / 16 - 0.5); },
          {0x91, 0, 1, 1}},
+        {"a block with a rounded corner: twelve columns on one row are flat, no slope",
+         [](int x, int y) {
+             constexpr int kCorner[4] = {2, 3, 3, 3};
+             return y >= (x < 12 ? 0 : kCorner[x - 12]);
+         },
+         {1, 1, 1, 1}},
         {"a bush: a humped surface is no slope",
          [](int x, int y) { return y >= 3 + (2 * x - 15) * (2 * x - 15) / 20.0; },
          {0, 0, 1, 0}},
         {"a rock pile: a jagged surface is no slope",
          [](int x, int y) { return y >= ((x / 2) % 2 != 0 ? 4 : 12); },
-         {0, 1, 1, 0}},
+         {0, 0, 1, 0}},
     };
     // Each pair as ground, rock under the line, and as ceiling, rock over it, each with a
-    // stray rock pixel against its surface in column 8. A ground slope's side edges have
-    // 12 or more rock pixels at levels 0 and 1, a ceiling's at levels 3 and 4; the far
-    // edge is all rock.
+    // stray rock pixel against its surface in column 8; the other sides as counted on the
+    // drawing.
     for (const auto& slope : kSlopes) {
         const int l = slope.Left;
         const int r = slope.Right;
         const auto name = [&](const char* kind) {
             return std::string(kind) + " slope " + std::to_string(l) + " to " + std::to_string(r);
         };
+        const Drawing ground = [l, r](int x, int y) {
+            return y >= RowUnderLine(l, r, x) || (x == 8 && y == RowUnderLine(l, r, x) - 1);
+        };
+        const Drawing ceiling = [l, r](int x, int y) {
+            return y < RowUnderLine(l, r, x) || (x == 8 && y == RowUnderLine(l, r, x));
+        };
+        const auto sloped = static_cast<std::int16_t>(slope.Byte | 1);
+        rows.push_back({name("ground"), ground, {sloped, Blocks(ground, 1), Blocks(ground, 2), Blocks(ground, 3)}});
         rows.push_back(
-            {name("ground"),
-             [l, r](int x, int y) { return y >= RowUnderLine(l, r, x) || (x == 8 && y == RowUnderLine(l, r, x) - 1); },
-             {static_cast<std::int16_t>(slope.Byte | 1), r <= 1, 1, l <= 1}});
-        rows.push_back(
-            {name("ceiling"),
-             [l, r](int x, int y) { return y < RowUnderLine(l, r, x) || (x == 8 && y == RowUnderLine(l, r, x)); },
-             {1, r >= 3, static_cast<std::int16_t>(slope.Byte | 1), l >= 3}});
+            {name("ceiling"), ceiling, {Blocks(ceiling, 0), Blocks(ceiling, 1), sloped, Blocks(ceiling, 3)}});
     }
     EmptyColours sky;
     sky.set(kSky);
@@ -185,11 +215,15 @@ TEST(SuggestionRules, BlankTilesLearnFromDoneTilesWithLikeArt) {
         return [left, right](int x, int y) { return y >= RowUnderLine(left, right, x) ? kRock : kSky; };
     };
     const auto cloud = [](int top) { return [top](int, int y) { return y >= top && y < top + 12 ? kCloud : kSky; }; };
-    const TileGraphics graphics = Graphics({ground(4, 2), cloud(2), ground(2, 4), ground(2, 0), cloud(3),
-                                            [](int x, int y) { return kStone + (x + y) % 2; }, ground(4, 2)});
+    // Tile 1's cloud with its right half in another colour: the same solid pixels, half the
+    // colours' shares apart.
+    const auto halfStone = [](int x, int y) { return y >= 2 && y < 14 ? (x < 8 ? kCloud : kStone) : kSky; };
+    const TileGraphics graphics =
+        Graphics({ground(4, 2), cloud(2), ground(2, 4), ground(2, 0), cloud(3),
+                  [](int x, int y) { return kStone + (x + y) % 2; }, ground(4, 2), halfStone});
     TileSet tileSet;
-    tileSet.Header.TileCount = 7;
-    for (int tile = 0; tile < 7; ++tile) {
+    tileSet.Header.TileCount = 8;
+    for (int tile = 0; tile < 8; ++tile) {
         tileSet.TileFrames[0][tile] = static_cast<std::int16_t>(tile);
     }
     tileSet.TileAttributes[0][0] = 1;     // done: ground (4,2) that kills, blocking on its top only
@@ -206,17 +240,18 @@ TEST(SuggestionRules, BlankTilesLearnFromDoneTilesWithLikeArt) {
         std::int16_t Like;
         bool Mirrored;
     } rows[] = {
-        {"done", {1, {0xDD, 0, 1, 0}}, -1, false},  // its own type, the rules' sides (for --all)
-        {"done although blank", {0, {0, 1, 0, 1}}, -1, false},
+        {"done", {1, {0xDD, 0, 0, 0}}, -1, false},  // its own type, the rules' sides (for --all)
+        {"done although blank", {0, {1, 1, 1, 1}}, -1, false},
         {"ground (2,4), tile 0 mirrored: the slope reversed, top only", {1, {0x99, 0, 0, 0}}, 0, true},
         {"ground (2,0), tile 0 moved up 8 rows: its own levels, tile 0's convention", {1, {0xD5, 0, 0, 0}}, 0, false},
         {"a cloud a row lower than tile 1: nothing", {0, {0, 0, 0, 0}}, 1, false},
         {"stone: too unlike anything done, the rules", {0, {1, 1, 1, 1}}, -1, false},
-        {"done although blank, with tile 0's art", {0, {0xDD, 0, 1, 0}}, -1, false},
+        {"done although blank, with tile 0's art", {0, {0xDD, 0, 0, 0}}, -1, false},
+        {"tile 1's solid pixels, half in other colours: too unlike, the rules", {0, {1, 1, 1, 1}}, -1, false},
     };
     const auto suggestions = SuggestTiles(tileSet, graphics, sky, done);
     const auto rulesAlone = SuggestTiles(tileSet, graphics, sky, done, false);
-    for (int tile = 0; tile < 7; ++tile) {
+    for (int tile = 0; tile < 8; ++tile) {
         ASSERT_TRUE(suggestions[tile]) << rows[tile].Why;
         EXPECT_EQ(*suggestions[tile], rows[tile].Expected) << rows[tile].Why;
         EXPECT_EQ(suggestions[tile]->Like, rows[tile].Like) << rows[tile].Why;
