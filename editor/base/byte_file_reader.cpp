@@ -109,6 +109,7 @@ std::size_t ByteFileReader::ReadFromFile(std::uint8_t* destination, std::size_t 
         const ssize_t read = ::read(fd_, destination + got, count - got);
         if (read > 0) {
             got += static_cast<std::size_t>(read);
+            position_ += static_cast<std::uint64_t>(read);
         } else if (read == 0) {
             break;
         } else if (errno != EINTR) {
@@ -129,11 +130,13 @@ std::size_t ByteFileReader::Read(std::uint8_t* destination, std::size_t count) {
         return got;
     }
     // The buffer is used up.
+    buffered_ = 0;
+    taken_ = 0;
     if (count - got >= kBufferBytes) {
         return got + ReadFromFile(destination + got, count - got);
     }
     if (!buffer_) {
-        buffer_ = std::make_unique<std::uint8_t[]>(kBufferBytes);
+        buffer_ = std::make_unique_for_overwrite<std::uint8_t[]>(kBufferBytes);
     }
     buffered_ = ReadFromFile(buffer_.get(), kBufferBytes);
     taken_ = std::min(count - got, buffered_);
@@ -144,12 +147,20 @@ std::size_t ByteFileReader::Read(std::uint8_t* destination, std::size_t count) {
 }
 
 void ByteFileReader::Seek(std::uint64_t offset) {
+    // A place within what the buffer holds (a header read, then its pixels right after it)
+    // is reached without asking the system again.
+    const std::uint64_t bufferStart = position_ - buffered_;
+    if (offset >= bufferStart && offset <= position_) {
+        taken_ = static_cast<std::size_t>(offset - bufferStart);
+        return;
+    }
     errno = 0;
     if (offset > static_cast<std::uint64_t>(std::numeric_limits<off_t>::max()) ||
         lseek(fd_, static_cast<off_t>(offset), SEEK_SET) < 0) {
         const int reason = errno;
         throw RefusedError("Cannot read " + path_ + ": " + SystemReason(reason != 0 ? reason : EINVAL));
     }
+    position_ = offset;
     buffered_ = 0;
     taken_ = 0;
 }

@@ -60,8 +60,9 @@ private:
     int fd_ = -1;
     std::uint64_t size_ = 0;
     std::unique_ptr<std::uint8_t[]> buffer_;
-    std::size_t buffered_ = 0;  // bytes in the buffer
-    std::size_t taken_ = 0;     // of which already read
+    std::size_t buffered_ = 0;    // bytes in the buffer
+    std::size_t taken_ = 0;       // of which already read
+    std::uint64_t position_ = 0;  // the file's own place: just after what the buffer holds
 };
 
 }  // namespace mosalind
