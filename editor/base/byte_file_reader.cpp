@@ -4,7 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <limits>
 #include <vector>
 
@@ -92,39 +94,75 @@ ByteFileReader::ByteFileReader(const std::string& path, std::uint64_t mostBytes,
                            " bytes long, longer than any " + kind + " (at most " + std::to_string(mostBytes) +
                            " bytes)");
     }
-    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    file_ = fdopen(fd, "rb");
-    if (file_ == nullptr) {
-        const int reason = errno;
-        close(fd);
-        throw RefusedError("Cannot open " + path + ": " + SystemReason(reason));
-    }
+    // O_NONBLOCK stays: it changes nothing for a regular file.
+    fd_ = fd;
 }
 
 ByteFileReader::~ByteFileReader() {
-    std::fclose(file_);
+    close(fd_);
 }
 
-std::size_t ByteFileReader::Read(std::uint8_t* destination, std::size_t count) {
-    if (count == 0) {
-        return 0;
-    }
-    errno = 0;
-    const std::size_t got = std::fread(destination, 1, count, file_);
-    if (got < count && std::ferror(file_)) {
-        const int reason = errno;
-        throw RefusedError("Cannot read " + path_ + ": " + SystemReason(reason != 0 ? reason : EIO));
+std::size_t ByteFileReader::ReadFromFile(std::uint8_t* destination, std::size_t count) {
+    std::size_t got = 0;
+    while (got < count) {
+        errno = 0;
+        const ssize_t read = ::read(fd_, destination + got, count - got);
+        if (read > 0) {
+            got += static_cast<std::size_t>(read);
+            position_ += static_cast<std::uint64_t>(read);
+        } else if (read == 0) {
+            break;
+        } else if (errno != EINTR) {
+            const int reason = errno;
+            throw RefusedError("Cannot read " + path_ + ": " + SystemReason(reason != 0 ? reason : EIO));
+        }
     }
     return got;
 }
 
+std::size_t ByteFileReader::Read(std::uint8_t* destination, std::size_t count) {
+    std::size_t got = std::min(count, buffered_ - taken_);
+    if (got > 0) {
+        std::memcpy(destination, buffer_.get() + taken_, got);
+        taken_ += got;
+    }
+    if (got == count) {
+        return got;
+    }
+    // The buffer is used up.
+    buffered_ = 0;
+    taken_ = 0;
+    if (count - got >= kBufferBytes) {
+        return got + ReadFromFile(destination + got, count - got);
+    }
+    if (!buffer_) {
+        buffer_ = std::make_unique_for_overwrite<std::uint8_t[]>(kBufferBytes);
+    }
+    buffered_ = ReadFromFile(buffer_.get(), kBufferBytes);
+    taken_ = std::min(count - got, buffered_);
+    if (taken_ > 0) {
+        std::memcpy(destination + got, buffer_.get(), taken_);
+    }
+    return got + taken_;
+}
+
 void ByteFileReader::Seek(std::uint64_t offset) {
+    // A place within what the buffer holds (a header read, then its pixels right after it)
+    // is reached without asking the system again.
+    const std::uint64_t bufferStart = position_ - buffered_;
+    if (offset >= bufferStart && offset <= position_) {
+        taken_ = static_cast<std::size_t>(offset - bufferStart);
+        return;
+    }
     errno = 0;
-    if (offset > static_cast<std::uint64_t>(std::numeric_limits<long>::max()) ||
-        std::fseek(file_, static_cast<long>(offset), SEEK_SET) != 0) {
+    if (offset > static_cast<std::uint64_t>(std::numeric_limits<off_t>::max()) ||
+        lseek(fd_, static_cast<off_t>(offset), SEEK_SET) < 0) {
         const int reason = errno;
         throw RefusedError("Cannot read " + path_ + ": " + SystemReason(reason != 0 ? reason : EINVAL));
     }
+    position_ = offset;
+    buffered_ = 0;
+    taken_ = 0;
 }
 
 }  // namespace mosalind

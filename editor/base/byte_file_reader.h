@@ -4,8 +4,8 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <limits>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -48,9 +48,21 @@ public:
     std::uint64_t Size() const { return size_; }
 
 private:
+    // Reads from the file itself until `count` bytes came or the file ended.
+    std::size_t ReadFromFile(std::uint8_t* destination, std::size_t count);
+
+    // Small reads (a header, a row) are served from a buffer filled a piece at a time; larger
+    // ones go straight into the destination. No stdio: its stream asks the system again for
+    // what this reader already knows.
+    static constexpr std::size_t kBufferBytes = 8192;
+
     std::string path_;
-    std::FILE* file_ = nullptr;
+    int fd_ = -1;
     std::uint64_t size_ = 0;
+    std::unique_ptr<std::uint8_t[]> buffer_;
+    std::size_t buffered_ = 0;    // bytes in the buffer
+    std::size_t taken_ = 0;       // of which already read
+    std::uint64_t position_ = 0;  // the file's own place: just after what the buffer holds
 };
 
 }  // namespace mosalind

@@ -162,15 +162,19 @@ TileEdit EditingSession::MakeEdit(std::string text, const std::vector<std::int16
     TileEdit edit;
     edit.Text = std::move(text);
     edit.CurrentTile = CurrentTile();
+    edit.Changes.reserve(tiles.size());
     for (const std::int16_t tile : tiles) {
         if (tile < 0 || tile >= kMaxTiles) {
             continue;
         }
-        TileChange tileChange{tile, ReadTileValues(set_, tile), {}};
+        // Worked out in its place in the list, and taken out again if it changes nothing.
+        TileChange& tileChange = edit.Changes.emplace_back();
+        tileChange.Tile = tile;
+        tileChange.Before = ReadTileValues(set_, tile);
         tileChange.After = tileChange.Before;
         change(tile, tileChange.After);
-        if (tileChange.After != tileChange.Before) {
-            edit.Changes.push_back(tileChange);
+        if (tileChange.After == tileChange.Before) {
+            edit.Changes.pop_back();
         }
     }
     if (!edit.ChangesNothing()) {
@@ -297,10 +301,14 @@ void EditingSession::Moved(const TileEdit& edit, std::uint64_t revision) {
     change.What = SessionChange::kRevision;
     if (!edit.Changes.empty()) {
         change.What |= SessionChange::kTiles;
+        change.Tiles.reserve(edit.Changes.size());
         for (const TileChange& tileChange : edit.Changes) {
             change.Tiles.push_back(tileChange.Tile);
         }
-        std::sort(change.Tiles.begin(), change.Tiles.end());
+        // The edits list their tiles in increasing order already; any other is sorted.
+        if (!std::is_sorted(change.Tiles.begin(), change.Tiles.end())) {
+            std::sort(change.Tiles.begin(), change.Tiles.end());
+        }
         change.Tiles.erase(std::unique(change.Tiles.begin(), change.Tiles.end()), change.Tiles.end());
     }
     if (!(selection_ == selectionBefore)) {

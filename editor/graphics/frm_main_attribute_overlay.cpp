@@ -1,5 +1,6 @@
 #include <QPainter>
 #include <array>
+#include <cmath>
 #include <unordered_map>
 
 #include "editing/attribute_marks.h"
@@ -18,6 +19,9 @@ namespace {
 const QColor kSelectionTint(40, 110, 255, 110);
 const QColor kSelectionTintUnderMarks(40, 110, 255, 45);
 const QColor kSelectionEdge(40, 110, 255);
+
+// The largest zoom whose marks are kept drawn at that size (the views zoom up to 4x).
+constexpr int kMostMarksZoom = 8;
 
 // The overlay's colours, one for each ink of a mark's picture: one per blocking kind 1 to
 // 3, the slope line, the type's number; every mark has a dark outline, so that it reads on
@@ -50,14 +54,15 @@ QColor InkColour(MarkInk ink) {
     return Qt::transparent;
 }
 
-// A tile's marks are drawn once for every mix of type and sides in use and kept, so that
-// a repaint copies one small picture per tile. A set uses few mixes; the store is emptied
-// should it ever grow large.
 // How a tile's marks are drawn: its stored values, or a suggestion by the rules or learned.
 enum class MarksOf { Stored, FromTheArt, Learned };
 
-const QImage& MarksImage(const AttributeMarks& marks, MarksOf kind) {
-    static std::unordered_map<std::uint64_t, QImage> images;
+// A tile's marks are drawn once for every mix of type and sides in use and every zoom, and
+// kept, so that a repaint copies one picture per tile as it is, never scaling it. A set uses
+// few mixes; a store is emptied should it ever grow large.
+const QImage& MarksImage(const AttributeMarks& marks, MarksOf kind, int zoom = 1) {
+    static std::array<std::unordered_map<std::uint64_t, QImage>, kMostMarksZoom + 1> stores;
+    std::unordered_map<std::uint64_t, QImage>& images = stores[static_cast<std::size_t>(zoom)];
     // What is drawn: the type when it has a number, and of each side its blocking kind
     // (2 bits), whether it has a slope line and the line's two heights (0 to 16, 5 bits).
     std::uint64_t key = (static_cast<std::uint64_t>(kind) << 8) |
@@ -73,6 +78,12 @@ const QImage& MarksImage(const AttributeMarks& marks, MarksOf kind) {
     if (images.size() > 4096) {
         images.clear();
     }
+    if (zoom > 1) {
+        // Each pixel a square of zoom x zoom, as a zoomed painter draws the picture unsmoothed.
+        const QImage& whole = MarksImage(marks, kind);
+        return images.emplace(key, whole.scaled(whole.size() * zoom, Qt::IgnoreAspectRatio, Qt::FastTransformation))
+            .first->second;
+    }
     const MarkPicture picture =
         kind == MarksOf::Stored ? StoredMarksPicture(marks) : SuggestedMarksPicture(marks, kind == MarksOf::Learned);
     QImage image(MarkPicture::kSize, MarkPicture::kSize, QImage::Format_ARGB32);
@@ -82,6 +93,16 @@ const QImage& MarksImage(const AttributeMarks& marks, MarksOf kind) {
         }
     }
     return images.emplace(key, image.convertToFormat(QImage::Format_ARGB32_Premultiplied)).first->second;
+}
+
+// The whole zoom of a painter that only scales, the same across and down, by a whole number
+// up to kMostMarksZoom, and moves by whole pixels; 0 for any other.
+int WholeZoom(const QTransform& transform) {
+    const double zoom = transform.m11();
+    const bool whole = transform.type() <= QTransform::TxScale && zoom == transform.m22() && zoom >= 1 &&
+                       zoom <= kMostMarksZoom && zoom == std::floor(zoom) &&
+                       transform.dx() == std::floor(transform.dx()) && transform.dy() == std::floor(transform.dy());
+    return whole ? static_cast<int>(zoom) : 0;
 }
 
 }  // namespace
@@ -112,25 +133,45 @@ void FrmMain::DrawSheetMarks(QPainter& painter, int firstTile, int endTile) {
                                           : nullptr;
     const QColor& tint = AttributesShown ? kSelectionTintUnderMarks : kSelectionTint;
     painter.save();
+    if (severalSelected) {
+        painter.setPen(kSelectionEdge);
+        for (int tile = firstTile; tile < endTile; ++tile) {
+            if (tile != CurrentTile() && selection.Contains(tile)) {
+                const CellOrigin origin = CellOriginOf(static_cast<std::int16_t>(tile));
+                const QPoint corner(origin.Left, origin.Top);
+                painter.fillRect(QRect(corner, QSize(kCellSize, kCellSize)), tint);
+                painter.drawRect(QRect(corner, QSize(kCellSize - 1, kCellSize - 1)));
+            }
+        }
+    }
+    if (!AttributesShown) {
+        painter.restore();
+        return;
+    }
+    // Each tile's marks over its tint, in its own cell. Under a zoom by whole pixels they are
+    // copied at the zoom's size with the painter unscaled: the same pixels, without scaling
+    // each picture again on every repaint.
+    const QTransform transform = painter.worldTransform();
+    const int zoom = WholeZoom(transform);
+    if (zoom > 0) {
+        painter.setWorldTransform(QTransform());
+    }
+    const auto drawMarks = [&](const QPoint& corner, const AttributeMarks& marks, MarksOf kind) {
+        if (zoom > 0) {
+            painter.drawImage(transform.map(corner), MarksImage(marks, kind, zoom));
+        } else {
+            painter.drawImage(corner, MarksImage(marks, kind));
+        }
+    };
     for (int tile = firstTile; tile < endTile; ++tile) {
         const CellOrigin origin = CellOriginOf(static_cast<std::int16_t>(tile));
         const QPoint corner(origin.Left, origin.Top);
-        if (severalSelected && tile != CurrentTile() && selection.Contains(tile)) {
-            painter.fillRect(QRect(corner, QSize(kCellSize, kCellSize)), tint);
-            painter.setPen(kSelectionEdge);
-            painter.drawRect(QRect(corner, QSize(kCellSize - 1, kCellSize - 1)));
-        }
-        if (AttributesShown) {
-            const TileValues values = ReadTileValues(Session.Set(), tile);
-            painter.drawImage(
-                corner,
-                MarksImage(AttributeMarksOf(values.TileType, TileCollision::FromWords(values.Sides)), MarksOf::Stored));
-        }
+        const TileValues values = ReadTileValues(Session.Set(), tile);
+        drawMarks(corner, AttributeMarksOf(values.TileType, TileCollision::FromWords(values.Sides)), MarksOf::Stored);
         if (suggested != nullptr && suggested->Differs(tile)) {
             const TileSuggestion suggestion = *suggested->For(tile);
-            painter.drawImage(
-                corner, MarksImage(AttributeMarksOf(suggestion.TileType, TileCollision::FromWords(suggestion.Sides)),
-                                   suggestion.Like >= 0 ? MarksOf::Learned : MarksOf::FromTheArt));
+            drawMarks(corner, AttributeMarksOf(suggestion.TileType, TileCollision::FromWords(suggestion.Sides)),
+                      suggestion.Like >= 0 ? MarksOf::Learned : MarksOf::FromTheArt);
         }
     }
     painter.restore();

@@ -30,7 +30,7 @@ void FrmMain::picTile_Paint(QPainter& painter) {
     }
     const int cell = Session.Set().TileFrames[ShownFrame(CurrentFrame())][CurrentTile()];
     const QRectF wholeArea(0, 0, picTile->ScaleWidth(), picTile->ScaleHeight());
-    picTile->PaintPicture(painter, picBMPScroller->Picture(), WholeArtPixelArea(painter, wholeArea, kCellSize),
+    picTile->PaintPicture(painter, picBMPScroller->DrawnPicture(), WholeArtPixelArea(painter, wholeArea, kCellSize),
                           CellSquare(cell));
 }
 
@@ -41,7 +41,7 @@ void FrmMain::picAnim_Paint(int index, QPainter& painter) {
     PictureBox* view = picAnim[index];
     const int cell = Session.Set().TileFrames[ShownFrame(index)][CurrentTile()];
     const QRectF wholeArea(0, 0, view->ScaleWidth(), view->ScaleHeight());
-    view->PaintPicture(painter, picBMPScroller->Picture(), WholeArtPixelArea(painter, wholeArea, kCellSize),
+    view->PaintPicture(painter, picBMPScroller->DrawnPicture(), WholeArtPixelArea(painter, wholeArea, kCellSize),
                        CellSquare(cell));
 }
 
@@ -49,7 +49,7 @@ void FrmMain::picTilesScroller_Paint(QPainter& painter) {
     if (!SetIsOpen()) {
         return;
     }
-    const QImage& sheet = picBMPScroller->Picture();
+    const QImage& sheet = picBMPScroller->DrawnPicture();
     const auto& cells = Session.Set().TileFrames[ShownFrame(CurrentFrame())];
     const int tileCount = std::clamp<int>(Session.Set().Header.TileCount, 0, kMaxTiles);
 

@@ -63,11 +63,20 @@ void PictureBox::SetTop(int top) {
 
 void PictureBox::SetPicture(const QImage& picture) {
     picture_ = picture;
+    drawn_ = QImage();
     if (autoSize_ && !picture_.isNull()) {
         const QSize border = size() - contentsRect().size();
         resize(picture_.size() * zoom_ + border);
     }
     update();
+}
+
+const QImage& PictureBox::DrawnPicture() const {
+    if (drawn_.isNull() && !picture_.isNull()) {
+        drawn_ = picture_.convertToFormat(picture_.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                                     : QImage::Format_RGB32);
+    }
+    return drawn_;
 }
 
 void PictureBox::Refresh() {
@@ -101,7 +110,7 @@ void PictureBox::paintEvent(QPaintEvent* event) {
     painter.scale(zoom_, zoom_);
     if (!picture_.isNull()) {
         const QRect area = painter.clipBoundingRect().toAlignedRect() & picture_.rect();
-        painter.drawImage(area.topLeft(), picture_, area);
+        painter.drawImage(area.topLeft(), DrawnPicture(), area);
     }
     if (Paint) {
         if (userWidth_ > 0 && userHeight_ > 0) {

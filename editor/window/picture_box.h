@@ -53,6 +53,9 @@ public:
     void SetAutoSize(bool autoSize) { autoSize_ = autoSize; }
     void SetPicture(const QImage& picture);
     const QImage& Picture() const { return picture_; }
+    // The same pixels in a format the screen takes as it is (a palette's picture looked up
+    // once, when first drawn): copying and zooming its cells then needs no look-up per pixel.
+    const QImage& DrawnPicture() const;
 
     // Repaints the box now: its Paint handler runs before Refresh returns.
     void Refresh();
@@ -85,6 +88,7 @@ protected:
 
 private:
     QImage picture_;
+    mutable QImage drawn_;  // DrawnPicture(), made on first use; null until then
     QWidget* inner_ = nullptr;
     bool autoSize_ = false;
     double userWidth_ = 0;

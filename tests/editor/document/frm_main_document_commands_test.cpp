@@ -119,19 +119,6 @@ TEST_F(DocumentCommands, FrameCountDecidesTheUsableOptionButtons) {
     }
 }
 
-TEST_F(DocumentCommands, FramesWrapAfterTheLastCellOfTheSheet) {
-    driver.LoadTiles(WriteSheet(64));  // 4 rows, 52 cells
-    driver.New(1);
-    for (int tile = 52; tile < 100; ++tile) {
-        EXPECT_EQ(driver.Frame(7, tile), tile - 52);
-    }
-    const std::string path = dir.File("small.tls");
-    driver.Save(path);
-    TileSetContent expected = TileSetContent::Fresh(910, 8, 208 * 64 / 8, 52);
-    expected.Planes = SheetPlanes(208, 64, CellPatternColour);
-    EXPECT_EQ(ReadFileBytes(path), expected.FileBytes());
-}
-
 // A tile set as another program may have written it: its own offsets, reserved bytes,
 // a tile type without a list row and a cell number below 0.
 TileSetContent ForeignTileSet() {

@@ -134,10 +134,11 @@ TEST_F(SessionHistory, UnsavedFollowsTheStepsFromTheSavedOne) {
     EXPECT_TRUE(session.TileTypeEdit(6).ChangesNothing()) << "the type tile 4 already has";
 }
 
-// The paste and frame-run edits, each once: the tiles they change and the values after,
+// Every edit the window offers, each once: the tiles it changes and the values after,
 // worked out from the numbers of the case (tile 20 is copied: type 7, sides 1 to 4, frame f
-// on cell 100 + f; the set has 8 frames).
-TEST_F(SessionHistory, PasteAndFrameRunsWriteTheirValues) {
+// on cell 100 + f; tile 6 has a slope on its left side, 0x91; the set has 8 frames).
+TEST_F(SessionHistory, EditsWriteTheirValuesIntoTheSelectedTiles) {
+    session.Apply(session.MakeEdit("Values", {6}, [](std::int16_t, TileValues& values) { values.Sides[3] = 0x91; }));
     session.ClickTile(20, TileSelection::Click::Plain);
     session.Apply(session.MakeEdit("Values", {20}, [](std::int16_t, TileValues& values) {
         values = {7, {1, 2, 3, 4}, {100, 101, 102, 103, 104, 105, 106, 107}};
@@ -173,7 +174,40 @@ TEST_F(SessionHistory, PasteAndFrameRunsWriteTheirValues) {
             first = false;
         }
     };
+    const auto sides = [&newFrames](std::int16_t tile, std::array<std::int16_t, 4> of5,
+                                    std::array<std::int16_t, 4> of6) {
+        return TileValues{0, tile == 5 ? of5 : of6, newFrames(tile)};
+    };
     const std::vector<Row> rows = {
+        {"a tile type",
+         [&] {
+             select({5, 6});
+             return session.TileTypeEdit(24);
+         },
+         {5, 6},
+         [&](std::int16_t tile) {
+             TileValues after = sides(tile, {0, 0, 0, 0}, {0, 0, 0, 0x91});
+             after.TileType = 24;
+             return after;
+         }},
+        {"a blocking kind: the slope bits stay",
+         [&] {
+             select({5, 6});
+             return session.BlockingEdit(3, 2);
+         },
+         {5, 6},
+         [&](std::int16_t tile) {
+             return sides(tile, {0, 0, 0, 2}, {0, 0, 0, 0x92});
+         }},
+        {"SET SLOPE (4, 0) on the top and right sides: the left one's slope cleared, its kind kept",
+         [&] {
+             select({5, 6});
+             return session.SlopeEdit({true, true, false, false}, 0xCC);
+         },
+         {5, 6},
+         [&](std::int16_t tile) {
+             return sides(tile, {0xCC, 0xCC, 0, 0}, {0xCC, 0xCC, 0, 1});
+         }},
         {"paste: type and sides into the selected tiles",
          [&] {
              select({5, 6});

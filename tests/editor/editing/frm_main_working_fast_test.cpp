@@ -12,6 +12,7 @@
 
 #include "editing/frm_main_editing_fixture.h"
 #include "window/animation_playback.h"
+#include "window/edit_history.h"
 #include "window/window_test_support.h"
 
 namespace mosalind {
@@ -158,83 +159,53 @@ TEST_F(WorkingFast, KeysScrollTheCurrentTileIntoViewAndTheWheelMovesTheBar) {
     EXPECT_EQ(window.picBMPScroller->Top(), -notch);
 }
 
-// The side boxes and the pending levels set to the same state in either window.
-void SetSlopeControls(testing_support::WindowDriver& d, std::array<bool, 4> boxes, int left, int right) {
-    for (int side = 0; side < 4; ++side) {
-        if (d.Window.chkSlope[side]->isChecked() != boxes[side]) {
-            d.Click(d.Window.chkSlope[side]);
-        }
-    }
-    d.PickSlopeLevel(true, left);
-    d.PickSlopeLevel(false, right);
-}
-
-TEST_F(WorkingFast, EditsOverASelectionGiveTheBytesOfTheSameEditsTileByTileAndUndoWhole) {
-    testing_support::WindowDriver single;
-    single.LoadTiles(dir.File("tiles.bmp"));
-    single.New(1);
-    const std::vector<int> chosen{15, 16, 17, 28, 29, 30, 300};
-    for (testing_support::WindowDriver* d : {&driver, &single}) {
-        // Each chosen tile with a slope of its own on some sides, which a blocking choice
-        // keeps; tile 100, to copy, with values and frames of its own.
-        for (int tile : chosen) {
-            d->Put(tile, [tile](TileValues& values) {
-                for (int side = 1; side <= 4; ++side) {
-                    values.Sides[side - 1] = static_cast<std::int16_t>(
-                        (tile + side) % 2 == 0 ? 0x80 | ((tile % 3) << 2) | (side % 4) : side % 4);
-                }
-            });
-        }
-        d->Put(100, [](TileValues& values) {
-            values.TileType = 24;
-            for (int side = 1; side <= 4; ++side) {
-                values.Sides[side - 1] = static_cast<std::int16_t>(0x90 | side % 4);
-            }
-            for (int frame = 0; frame < 8; ++frame) {
-                values.Frames[frame] = static_cast<std::int16_t>(500 + frame);
-            }
-        });
-    }
-    const auto savedBy = [this](testing_support::WindowDriver& d) {
-        const std::string path = dir.File("each.tls");
-        d.Save(path);
-        return dev_support::ReadFileBytes(path);
-    };
-    for (testing_support::WindowDriver* d : {&driver, &single}) {
-        d->SelectTile(100);
-        d->Press(QKeySequence(Qt::CTRL | Qt::Key_C));
-    }
+// Each control and key edits every tile of a selection made with the mouse, in one step
+// that Ctrl+Z undoes whole; the selection stays. What the session's edits write is tested
+// with the session (SessionHistory.EditsWriteTheirValuesIntoTheSelectedTiles).
+TEST_F(WorkingFast, ControlsAndKeysEditTheWholeSelectionInOneStep) {
+    // Tile 100, to copy: type 7, side s the word 0x90 | s, frame f on cell 500 + f.
+    driver.Put(100, [](TileValues& values) {
+        values = {7, {0x90, 0x91, 0x92, 0x93}, {500, 501, 502, 503, 504, 505, 506, 507}};
+    });
+    driver.SelectTile(100);
+    driver.Press(QKeySequence(Qt::CTRL | Qt::Key_C));
     ClickTile(15, Qt::NoModifier);
-    ClickTile(30, Qt::ShiftModifier);
+    ClickTile(29, Qt::ShiftModifier);
     ClickTile(300, Qt::ControlModifier);
-    ASSERT_EQ(window.Session.Selection().Count(), 7);
+    const std::vector<std::int16_t> chosen{15, 16, 28, 29, 300};
+    ASSERT_EQ(window.Session.Selection().Tiles(), chosen);
 
     const struct {
         const char* Why;
-        std::function<void(testing_support::WindowDriver&)> Edit;
+        std::function<void()> Edit;
+        std::function<bool(const TileValues&)> Done;
     } edits[] = {
-        {"a tile type", [](auto& d) { d.Choose(d.Window.cboBehaviour, 24); }},
-        {"a blocking kind", [](auto& d) { d.Choose(d.Window.cboBlocking[3], 2); }},
-        {"SET SLOPE",
-         [](auto& d) {
-             SetSlopeControls(d, {true, false, false, true}, 4, 0);
-             d.Click(d.Window.cmdSetSlope);
-         }},
-        {"Ctrl+V", [](auto& d) { d.Press(QKeySequence(Qt::CTRL | Qt::Key_V)); }},
-        {"Ctrl+Shift+V", [](auto& d) { d.Press(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)); }},
+        {"a tile type", [&] { driver.Choose(window.cboBehaviour, 24); }, [](auto& v) { return v.TileType == 24; }},
+        {"a blocking kind", [&] { driver.Choose(window.cboBlocking[3], 2); }, [](auto& v) { return v.Sides[3] == 2; }},
+        {"SET SLOPE (4, 0) on the top side",
+         [&] {
+             driver.Click(window.chkSlope[0]);
+             driver.PickSlopeLevel(true, 4);
+             driver.PickSlopeLevel(false, 0);
+             driver.Click(window.cmdSetSlope);
+         },
+         [](auto& v) { return v.Sides[0] == 0xCC && v.Sides[3] == 2; }},
+        {"Ctrl+V", [&] { driver.Press(QKeySequence(Qt::CTRL | Qt::Key_V)); },
+         [](auto& v) { return v.TileType == 7 && v.Sides[2] == 0x92 && v.Frames[1] != 501; }},
+        {"Ctrl+Shift+V", [&] { driver.Press(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)); },
+         [](auto& v) { return v.Frames[1] == 501 && v.Frames[7] == 507; }},
     };
     std::vector<dev_support::Bytes> before;
     for (const auto& edit : edits) {
         before.push_back(Saved());
-        edit.Edit(driver);
-        for (int tile : chosen) {
-            single.SelectTile(tile);
-            edit.Edit(single);
+        const int steps = window.History->count();
+        edit.Edit();
+        EXPECT_EQ(window.History->count(), steps + 1) << edit.Why;
+        for (const std::int16_t tile : chosen) {
+            EXPECT_TRUE(edit.Done(ReadTileValues(window.Session.Set(), tile))) << edit.Why << ", tile " << tile;
         }
-        const dev_support::Bytes after = Saved();
-        EXPECT_NE(after, before.back()) << edit.Why;
-        EXPECT_EQ(after, savedBy(single)) << edit.Why;
-        EXPECT_EQ(window.Session.Selection().Count(), 7) << edit.Why;
+        EXPECT_EQ(window.Session.Set().TileAttributes[0][17], 0) << edit.Why << ": a tile not selected";
+        EXPECT_EQ(window.Session.Selection().Tiles(), chosen) << edit.Why;
     }
     for (std::size_t step = before.size(); step-- > 0;) {
         driver.Press(QKeySequence(Qt::CTRL | Qt::Key_Z));
