@@ -41,6 +41,9 @@ constexpr double kLineTolerance = 3.0;  // pixels a column's surface may lie off
 constexpr int kColumnsOnLine = 12;      // columns that must lie on it
 constexpr double kMeanOffLine = 1.5;    // their mean distance from it at most
 constexpr double kPastTheTile = 2.0;    // an end this far past the tile is its edge level
+// A done tile without a slope takes the place of a slope the art shows only when the two
+// differ in at most a row's worth of pixels and colour shares (the same shape, or mirrored).
+constexpr int kAlikeWithoutSlope = 64;
 
 // The least-squares line through the surfaces of the columns in `use` (two or more).
 SurfaceLine LeastSquares(const std::array<int, kSide>& rows, const std::bitset<kSide>& use) {
@@ -427,6 +430,11 @@ std::vector<std::optional<TileSuggestion>> SuggestTiles(const TileSet& tileSet, 
         }
     }
 
+    const auto CarriesSlope = [&](int tile) {
+        const TileCollision collision = ReadTileCollision(tileSet, tile);
+        return std::any_of(collision.Sides.begin(), collision.Sides.end(),
+                           [](const SideCollision& side) { return side.Slope.has_value(); });
+    };
     const auto valuesOf = [&](int tile) {
         TileSuggestion values;
         values.TileType = tileSet.TileAttributes[0][tile];
@@ -454,6 +462,9 @@ std::vector<std::optional<TileSuggestion>> SuggestTiles(const TileSet& tileSet, 
                     const bool sloped =
                         ownCollision.Sides[kTop].ShowsSlope() || ownCollision.Sides[kBottom].ShowsSlope();
                     like = examples.Nearest(LikenessOf(pixelsOf(cell), solid), sloped);
+                    if (like && sloped && like->Distance > kAlikeWithoutSlope && !CarriesSlope(like->Tile)) {
+                        like.reset();  // the art's own slope holds against a done tile unlike it
+                    }
                 }
                 if (like) {
                     known = valuesOf(like->Tile);
