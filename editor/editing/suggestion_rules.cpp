@@ -181,7 +181,42 @@ std::optional<SlopeLevels> Carriable(int left, int right) {
 // the full-height slope of the same direction for a line steeper than the tile holds, or
 // a surface that is no line but goes one way. Nothing for a flat surface, a line past the
 // tile and a surface that is no line and goes both ways.
-std::optional<SlopeLevels> FittedSlope(const std::array<int, kSide>& rows) {
+std::optional<SlopeLevels> FittedSlope(std::array<int, kSide> rows) {
+    // A surface that ends past the tile's middle leaves the columns beyond it without one (a
+    // quarter circle, a slope steeper than the tile): they take the least-squares line of
+    // the others, so the slope's direction and steepness come from the surface drawn.
+    const auto surfaceless = [&rows](int from, int step) {
+        int count = 0;
+        for (int x = from; x >= 0 && x < kSide && rows[x] == kSide; x += step) {
+            ++count;
+        }
+        return count;
+    };
+    const int emptyLeft = surfaceless(0, 1);
+    const int emptyRight = surfaceless(kSide - 1, -1);
+    // Only a surface that comes down to the bottom level where it ends, changes by a level
+    // or more and has no step of more than 3 pixels between columns (a body's corner).
+    const auto meetsTheBottom = [&rows](int first, int last) {
+        bool smooth = true;
+        for (int x = first + 1; x <= last; ++x) {
+            smooth = smooth && std::abs(rows[x] - rows[x - 1]) <= 3;
+        }
+        const int end = rows[first > 0 ? first : last];
+        return smooth && end >= kSide - 4 && std::abs(rows[last] - rows[first]) >= 4;
+    };
+    if ((emptyLeft == 0) != (emptyRight == 0) && emptyLeft + emptyRight <= kSide / 2 &&
+        meetsTheBottom(emptyLeft, kSide - 1 - emptyRight)) {
+        std::bitset<kSide> drawn;
+        for (int x = emptyLeft; x < kSide - emptyRight; ++x) {
+            drawn.set(static_cast<std::size_t>(x));
+        }
+        const SurfaceLine chord = LeastSquares(rows, drawn);
+        for (int x = 0; x < kSide; ++x) {
+            if (!drawn.test(static_cast<std::size_t>(x))) {
+                rows[x] = static_cast<int>(std::nearbyint(chord.At(x)));
+            }
+        }
+    }
     // A surface on one row in as many columns as make a line is flat: a block's rounded
     // corner or a notch, no slope.
     std::vector<double> asRows(rows.begin(), rows.end());
