@@ -226,10 +226,15 @@ std::optional<SlopeLevels> FittedSlope(std::array<int, kSide> rows) {
     if (nearMiddle >= kColumnsOnLine) {
         return std::nullopt;
     }
+    // A surface going one way across the whole tile's height (a quarter circle, round or
+    // spiked) is the full-height slope by its chord, whatever line part of it makes.
+    const std::optional<std::pair<int, int>> oneWay = OneWayLevels(rows);
+    if (oneWay && std::abs(oneWay->first - oneWay->second) == kLowestSlopeLevel) {
+        return Carriable(oneWay->first, oneWay->second);
+    }
     const std::optional<SurfaceLine> line = RobustLine(rows);
     if (!line) {
-        const std::optional<std::pair<int, int>> levels = OneWayLevels(rows);
-        return levels ? Carriable(levels->first, levels->second) : std::nullopt;
+        return oneWay ? Carriable(oneWay->first, oneWay->second) : std::nullopt;
     }
     const double height = line->Right - line->Left;
     if (std::abs(height) >= kSide - kPastTheTile) {

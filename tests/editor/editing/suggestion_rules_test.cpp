@@ -106,6 +106,12 @@ TEST(SuggestionRules, DrawnCellsGiveTheirSideWords) {
         {"a slope drawn from column 6 on, up a pixel a column: its line runs from row 21.5 to 5.5, full height",
          [](int x, int y) { return y >= 21 - x; },
          {0xCD, 0, 0, 0}},
+        {"a round corner: rows 15, 11, 8, then a line from 7 to 1; its chord climbs 14 rows, full height",
+         [](int x, int y) {
+             constexpr int kSurface[16] = {15, 11, 8, 7, 7, 6, 6, 5, 5, 4, 4, 3, 3, 2, 2, 1};
+             return y >= kSurface[x];
+         },
+         {0xCD, 1, 1, 0}},
         {"a line from 2 pixels above the tile to level 2 takes level 0",
          [](int x, int y) { return y >= std::ceil(-2 + 10 * (x + 0.5) / 16 - 0.5); },
          {0x91, 0, 1, 1}},
