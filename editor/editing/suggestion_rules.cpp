@@ -41,6 +41,9 @@ constexpr double kLineTolerance = 3.0;  // pixels a column's surface may lie off
 constexpr int kColumnsOnLine = 12;      // columns that must lie on it
 constexpr double kMeanOffLine = 1.5;    // their mean distance from it at most
 constexpr double kPastTheTile = 2.0;    // an end this far past the tile is its edge level
+// A done tile without a slope takes the place of a slope the art shows only when the two
+// differ in at most a row's worth of pixels and colour shares (the same shape, or mirrored).
+constexpr int kAlikeWithoutSlope = 64;
 
 // The least-squares line through the surfaces of the columns in `use` (two or more).
 SurfaceLine LeastSquares(const std::array<int, kSide>& rows, const std::bitset<kSide>& use) {
@@ -178,7 +181,42 @@ std::optional<SlopeLevels> Carriable(int left, int right) {
 // the full-height slope of the same direction for a line steeper than the tile holds, or
 // a surface that is no line but goes one way. Nothing for a flat surface, a line past the
 // tile and a surface that is no line and goes both ways.
-std::optional<SlopeLevels> FittedSlope(const std::array<int, kSide>& rows) {
+std::optional<SlopeLevels> FittedSlope(std::array<int, kSide> rows) {
+    // A surface that ends past the tile's middle leaves the columns beyond it without one (a
+    // quarter circle, a slope steeper than the tile): they take the least-squares line of
+    // the others, so the slope's direction and steepness come from the surface drawn.
+    const auto surfaceless = [&rows](int from, int step) {
+        int count = 0;
+        for (int x = from; x >= 0 && x < kSide && rows[x] == kSide; x += step) {
+            ++count;
+        }
+        return count;
+    };
+    const int emptyLeft = surfaceless(0, 1);
+    const int emptyRight = surfaceless(kSide - 1, -1);
+    // Only a surface that comes down to the bottom level where it ends, changes by a level
+    // or more and has no step of more than 3 pixels between columns (a body's corner).
+    const auto meetsTheBottom = [&rows](int first, int last) {
+        bool smooth = true;
+        for (int x = first + 1; x <= last; ++x) {
+            smooth = smooth && std::abs(rows[x] - rows[x - 1]) <= 3;
+        }
+        const int end = rows[first > 0 ? first : last];
+        return smooth && end >= kSide - 4 && std::abs(rows[last] - rows[first]) >= 4;
+    };
+    if ((emptyLeft == 0) != (emptyRight == 0) && emptyLeft + emptyRight <= kSide / 2 &&
+        meetsTheBottom(emptyLeft, kSide - 1 - emptyRight)) {
+        std::bitset<kSide> drawn;
+        for (int x = emptyLeft; x < kSide - emptyRight; ++x) {
+            drawn.set(static_cast<std::size_t>(x));
+        }
+        const SurfaceLine chord = LeastSquares(rows, drawn);
+        for (int x = 0; x < kSide; ++x) {
+            if (!drawn.test(static_cast<std::size_t>(x))) {
+                rows[x] = static_cast<int>(std::nearbyint(chord.At(x)));
+            }
+        }
+    }
     // A surface on one row in as many columns as make a line is flat: a block's rounded
     // corner or a notch, no slope.
     std::vector<double> asRows(rows.begin(), rows.end());
@@ -188,10 +226,15 @@ std::optional<SlopeLevels> FittedSlope(const std::array<int, kSide>& rows) {
     if (nearMiddle >= kColumnsOnLine) {
         return std::nullopt;
     }
+    // A surface going one way across the whole tile's height (a quarter circle, round or
+    // spiked) is the full-height slope by its chord, whatever line part of it makes.
+    const std::optional<std::pair<int, int>> oneWay = OneWayLevels(rows);
+    if (oneWay && std::abs(oneWay->first - oneWay->second) == kLowestSlopeLevel) {
+        return Carriable(oneWay->first, oneWay->second);
+    }
     const std::optional<SurfaceLine> line = RobustLine(rows);
     if (!line) {
-        const std::optional<std::pair<int, int>> levels = OneWayLevels(rows);
-        return levels ? Carriable(levels->first, levels->second) : std::nullopt;
+        return oneWay ? Carriable(oneWay->first, oneWay->second) : std::nullopt;
     }
     const double height = line->Right - line->Left;
     if (std::abs(height) >= kSide - kPastTheTile) {
@@ -427,6 +470,11 @@ std::vector<std::optional<TileSuggestion>> SuggestTiles(const TileSet& tileSet, 
         }
     }
 
+    const auto CarriesSlope = [&](int tile) {
+        const TileCollision collision = ReadTileCollision(tileSet, tile);
+        return std::any_of(collision.Sides.begin(), collision.Sides.end(),
+                           [](const SideCollision& side) { return side.Slope.has_value(); });
+    };
     const auto valuesOf = [&](int tile) {
         TileSuggestion values;
         values.TileType = tileSet.TileAttributes[0][tile];
@@ -454,6 +502,9 @@ std::vector<std::optional<TileSuggestion>> SuggestTiles(const TileSet& tileSet, 
                     const bool sloped =
                         ownCollision.Sides[kTop].ShowsSlope() || ownCollision.Sides[kBottom].ShowsSlope();
                     like = examples.Nearest(LikenessOf(pixelsOf(cell), solid), sloped);
+                    if (like && sloped && like->Distance > kAlikeWithoutSlope && !CarriesSlope(like->Tile)) {
+                        like.reset();  // the art's own slope holds against a done tile unlike it
+                    }
                 }
                 if (like) {
                     known = valuesOf(like->Tile);

@@ -103,6 +103,15 @@ TEST(SuggestionRules, DrawnCellsGiveTheirSideWords) {
         {"a slope steeper than the tile: flat, then up 2 pixels a column",
          [](int x, int y) { return x >= 8 && y >= 16 - 2 * (x - 7); },
          {0xCD, 0, 0, 0}},
+        {"a slope drawn from column 6 on, up a pixel a column: its line runs from row 21.5 to 5.5, full height",
+         [](int x, int y) { return y >= 21 - x; },
+         {0xCD, 0, 0, 0}},
+        {"a round corner: rows 15, 11, 8, then a line from 7 to 1; its chord climbs 14 rows, full height",
+         [](int x, int y) {
+             constexpr int kSurface[16] = {15, 11, 8, 7, 7, 6, 6, 5, 5, 4, 4, 3, 3, 2, 2, 1};
+             return y >= kSurface[x];
+         },
+         {0xCD, 1, 1, 0}},
         {"a line from 2 pixels above the tile to level 2 takes level 0",
          [](int x, int y) { return y >= std::ceil(-2 + 10 * (x + 0.5) / 16 - 0.5); },
          {0x91, 0, 1, 1}},
@@ -218,12 +227,12 @@ TEST(SuggestionRules, BlankTilesLearnFromDoneTilesWithLikeArt) {
     // Tile 1's cloud with its right half in another colour: the same solid pixels, half the
     // colours' shares apart.
     const auto halfStone = [](int x, int y) { return y >= 2 && y < 14 ? (x < 8 ? kCloud : kStone) : kSky; };
-    const TileGraphics graphics =
-        Graphics({ground(4, 2), cloud(2), ground(2, 4), ground(2, 0), cloud(3),
-                  [](int x, int y) { return kStone + (x + y) % 2; }, ground(4, 2), halfStone});
+    const TileGraphics graphics = Graphics({ground(4, 2), cloud(2), ground(2, 4), ground(2, 0), cloud(3),
+                                            [](int x, int y) { return kStone + (x + y) % 2; }, ground(4, 2), halfStone,
+                                            [](int x, int y) { return y >= 15 - x ? kCloud : kSky; }});
     TileSet tileSet;
-    tileSet.Header.TileCount = 8;
-    for (int tile = 0; tile < 8; ++tile) {
+    tileSet.Header.TileCount = 9;
+    for (int tile = 0; tile < 9; ++tile) {
         tileSet.TileFrames[0][tile] = static_cast<std::int16_t>(tile);
     }
     tileSet.TileAttributes[0][0] = 1;     // done: ground (4,2) that kills, blocking on its top only
@@ -248,10 +257,13 @@ TEST(SuggestionRules, BlankTilesLearnFromDoneTilesWithLikeArt) {
         {"stone: too unlike anything done, the rules", {0, {1, 1, 1, 1}}, -1, false},
         {"done although blank, with tile 0's art", {0, {0xDD, 0, 0, 0}}, -1, false},
         {"tile 1's solid pixels, half in other colours: too unlike, the rules", {0, {1, 1, 1, 1}}, -1, false},
+        // 124 pixels apart from tile 1's cloud: near enough to learn from, too far to
+        // overrule the art's own slope (4,0) with nothing.
+        {"a cloud-coloured ground slope: its own slope, not tile 1's nothing", {0, {0xCD, 1, 1, 0}}, -1, false},
     };
     const auto suggestions = SuggestTiles(tileSet, graphics, sky, done);
     const auto rulesAlone = SuggestTiles(tileSet, graphics, sky, done, false);
-    for (int tile = 0; tile < 8; ++tile) {
+    for (int tile = 0; tile < 9; ++tile) {
         ASSERT_TRUE(suggestions[tile]) << rows[tile].Why;
         EXPECT_EQ(*suggestions[tile], rows[tile].Expected) << rows[tile].Why;
         EXPECT_EQ(suggestions[tile]->Like, rows[tile].Like) << rows[tile].Why;
