@@ -96,7 +96,8 @@ void WriteRecoverySeeds(const std::filesystem::path& folder) {
     WriteSeed(folder, "new-set", RecoveryFile({"/home/artist/art/tiles.bmp", "", 13, 4, 13, 2, {}, 40, 24}));
     WriteSeed(folder, "opened-set",
               RecoveryFile({"tiles.png", "/home/artist/art/levels.tls", 26, 8, 26, 2, {0, 3, 25}, 4, 3}));
-    WriteSeed(folder, "first-format", RecoveryFile({"tiles.png", "/home/artist/art/levels.tls", 26, 8, 26, 1}));
+    WriteSeed(folder, "first-format",
+              RecoveryFile({"tiles.png", "/home/artist/art/levels.tls", 26, 8, 26, 1, {}, 4, 3}));
 }
 
 }  // namespace fuzzing
