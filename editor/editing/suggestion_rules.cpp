@@ -41,9 +41,6 @@ constexpr double kLineTolerance = 3.0;  // pixels a column's surface may lie off
 constexpr int kColumnsOnLine = 12;      // columns that must lie on it
 constexpr double kMeanOffLine = 1.5;    // their mean distance from it at most
 constexpr double kPastTheTile = 2.0;    // an end this far past the tile is its edge level
-// A done tile without a slope takes the place of a slope the art shows only when the two
-// differ in at most a row's worth of pixels and colour shares (the same shape, or mirrored).
-constexpr int kAlikeWithoutSlope = 64;
 
 // The least-squares line through the surfaces of the columns in `use` (two or more).
 SurfaceLine LeastSquares(const std::array<int, kSide>& rows, const std::bitset<kSide>& use) {
@@ -466,15 +463,12 @@ std::vector<std::optional<TileSuggestion>> SuggestTiles(const TileSet& tileSet, 
                 carriesSlope = carriesSlope || side.Slope.has_value();
                 blocks = blocks || side.Blocking != 0 || side.ShowsSlope();
             }
-            examples.Add(static_cast<std::int16_t>(tile), LikenessOf(pixelsOf(cell), solid), carriesSlope, blocks);
+            const int reading = ArtReading(SidesFromArt(pixelsOf(cell), empty));
+            examples.Add(static_cast<std::int16_t>(tile), LikenessOf(pixelsOf(cell), solid, reading), carriesSlope,
+                         blocks);
         }
     }
 
-    const auto CarriesSlope = [&](int tile) {
-        const TileCollision collision = ReadTileCollision(tileSet, tile);
-        return std::any_of(collision.Sides.begin(), collision.Sides.end(),
-                           [](const SideCollision& side) { return side.Slope.has_value(); });
-    };
     const auto valuesOf = [&](int tile) {
         TileSuggestion values;
         values.TileType = tileSet.TileAttributes[0][tile];
@@ -498,12 +492,15 @@ std::vector<std::optional<TileSuggestion>> SuggestTiles(const TileSet& tileSet, 
                 if (twin != doneArt.end()) {
                     like = LikeTile{static_cast<std::int16_t>(twin->second), false, 0};
                 } else if (!examples.Empty()) {
-                    const TileCollision ownCollision = TileCollision::FromWords(own);
-                    const bool sloped =
-                        ownCollision.Sides[kTop].ShowsSlope() || ownCollision.Sides[kBottom].ShowsSlope();
-                    like = examples.Nearest(LikenessOf(pixelsOf(cell), solid), sloped);
-                    if (like && sloped && like->Distance > kAlikeWithoutSlope && !CarriesSlope(like->Tile)) {
-                        like.reset();  // the art's own slope holds against a done tile unlike it
+                    const int reading = ArtReading(own);
+                    const ArtLikeness likeness = LikenessOf(pixelsOf(cell), solid, reading);
+                    like = examples.Nearest(likeness);
+                    const bool sloped = reading == kGroundSlopeReading || reading == kCeilingSlopeReading;
+                    if (like && sloped && !examples.Blocks(*like) && like->Distance > kAlikeOverSlope) {
+                        like.reset();  // the art's own slope holds against decoration unlike it
+                    }
+                    if (!like && sloped) {
+                        like = examples.NearestWithSlope(likeness);  // the set's convention for slopes
                     }
                 }
                 if (like) {

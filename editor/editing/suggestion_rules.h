@@ -79,8 +79,9 @@ std::string SuggestionSource(const TileSuggestion& suggestion);
 //  - A blank tile (type 0, side words 0) that is not done (`doneBlank`) and whose art has
 //    exactly the pixels of a done tile gets that tile's type and side words (the
 //    lowest-numbered such tile). With `learn`, one whose art is like a done tile's art
-//    (ArtDistance within kLikeEnough, under `empty`) gets the nearest one's type and its
-//    side words as LearnedSides adjusts them; else the side words of its own art.
+//    (ArtDistance within kLikeEnough, under `empty`, the rules' reading of both counted)
+//    gets the nearest one's type and its side words as LearnedSides adjusts them (a slope
+//    of its own art stays on a side the done tile blocks); else the side words of its art.
 //  - Any other tile keeps its type and gets the side words of its art, except that a side
 //    the art makes blocking keeps a stored blocking kind of 2 or 3 (slippery, icy): pixels
 //    cannot tell ice from stone.

@@ -198,7 +198,7 @@ TEST(SuggestionRules, TheSameArtSpreadsATilesValuesAndStoredKindsStay) {
     tileSet.TileAttributes[2][4] = 0x80;  // and a slope on its right side
     EmptyColours sky;
     sky.set(kSky);
-    const auto suggestions = SuggestTiles(tileSet, graphics, sky);
+    const auto suggestions = SuggestTiles(tileSet, graphics, sky, {}, false);  // twins alone, no likeness
 
     ASSERT_EQ(suggestions.size(), 6U);
     const std::optional<TileSuggestion> expected[] = {
@@ -227,12 +227,15 @@ TEST(SuggestionRules, BlankTilesLearnFromDoneTilesWithLikeArt) {
     // Tile 1's cloud with its right half in another colour: the same solid pixels, half the
     // colours' shares apart.
     const auto halfStone = [](int x, int y) { return y >= 2 && y < 14 ? (x < 8 ? kCloud : kStone) : kSky; };
-    const TileGraphics graphics = Graphics({ground(4, 2), cloud(2), ground(2, 4), ground(2, 0), cloud(3),
-                                            [](int x, int y) { return kStone + (x + y) % 2; }, ground(4, 2), halfStone,
-                                            [](int x, int y) { return y >= 15 - x ? kCloud : kSky; }});
+    // A background wall drawn edge to edge in two colours, and the same wall a pixel along.
+    const auto wall = [](int shift) { return [shift](int x, int y) { return 12 + (x + y + shift) % 2; }; };
+    const TileGraphics graphics =
+        Graphics({ground(4, 2), cloud(2), ground(2, 4), ground(2, 0), cloud(3),
+                  [](int x, int y) { return kStone + (x + y) % 2; }, ground(4, 2), halfStone,
+                  [](int x, int y) { return y >= 15 - x ? kCloud : kSky; }, wall(0), wall(1)});
     TileSet tileSet;
-    tileSet.Header.TileCount = 9;
-    for (int tile = 0; tile < 9; ++tile) {
+    tileSet.Header.TileCount = 11;
+    for (int tile = 0; tile < 11; ++tile) {
         tileSet.TileFrames[0][tile] = static_cast<std::int16_t>(tile);
     }
     tileSet.TileAttributes[0][0] = 1;     // done: ground (4,2) that kills, blocking on its top only
@@ -240,6 +243,7 @@ TEST(SuggestionRules, BlankTilesLearnFromDoneTilesWithLikeArt) {
     DoneTiles done;
     done.set(1);  // done: the cloud, given nothing
     done.set(6);  // done although blank: never suggested, though its art is tile 0's
+    done.set(9);  // done: the background wall, given nothing
     EmptyColours sky;
     sky.set(kSky);
 
@@ -257,13 +261,16 @@ TEST(SuggestionRules, BlankTilesLearnFromDoneTilesWithLikeArt) {
         {"stone: too unlike anything done, the rules", {0, {1, 1, 1, 1}}, -1, false},
         {"done although blank, with tile 0's art", {0, {0xDD, 0, 0, 0}}, -1, false},
         {"tile 1's solid pixels, half in other colours: too unlike, the rules", {0, {1, 1, 1, 1}}, -1, false},
-        // 124 pixels apart from tile 1's cloud: near enough to learn from, too far to
-        // overrule the art's own slope (4,0) with nothing.
-        {"a cloud-coloured ground slope: its own slope, not tile 1's nothing", {0, {0xCD, 1, 1, 0}}, -1, false},
+        // 133 of its 480 neighbouring pixel pairs differ from tile 1's cloud's, and the rules
+        // read the two otherwise (24 more): like the cloud, too unlike it to overrule the
+        // art's own slope (4,0) with nothing; the set's convention for slopes (tile 0's).
+        {"a cloud-coloured ground slope: its own slope, tile 0's convention", {1, {0xCD, 0, 0, 0}}, 0, false},
+        {"done although blank: a wall", {0, {1, 1, 1, 1}}, -1, false},
+        {"tile 9's wall a pixel along: the same neighbouring pairs, nothing", {0, {0, 0, 0, 0}}, 9, false},
     };
     const auto suggestions = SuggestTiles(tileSet, graphics, sky, done);
     const auto rulesAlone = SuggestTiles(tileSet, graphics, sky, done, false);
-    for (int tile = 0; tile < 9; ++tile) {
+    for (int tile = 0; tile < 11; ++tile) {
         ASSERT_TRUE(suggestions[tile]) << rows[tile].Why;
         EXPECT_EQ(*suggestions[tile], rows[tile].Expected) << rows[tile].Why;
         EXPECT_EQ(suggestions[tile]->Like, rows[tile].Like) << rows[tile].Why;
@@ -274,13 +281,14 @@ TEST(SuggestionRules, BlankTilesLearnFromDoneTilesWithLikeArt) {
     EXPECT_EQ(SuggestionSource(*suggestions[5]), "from the art: solid");
     EXPECT_EQ(SuggestionSource(*rulesAlone[3]), "from the art: ground slope 2,0");
 
-    // The cloud's colour shows only in a done tile that blocks nothing; rock and stone are
-    // in a blocking one or in none done. No cell is of one colour: the sky is colour 0.
+    // The cloud's and the wall's colours show only in done tiles that block nothing; rock and
+    // stone are in a blocking one or in none done. No cell is of one colour: the sky is 0.
     const std::array<EmptyBecause, 16> reasons = DefaultEmptyColours(tileSet, graphics, done);
     for (int colour = 0; colour < 16; ++colour) {
-        const EmptyBecause expected = colour == kSky     ? EmptyBecause::Sky
-                                      : colour == kCloud ? EmptyBecause::OnlyInPassingTiles
-                                                         : EmptyBecause::NotEmpty;
+        const EmptyBecause expected = colour == kSky ? EmptyBecause::Sky
+                                      : colour == kCloud || colour == 12 || colour == 13
+                                          ? EmptyBecause::OnlyInPassingTiles
+                                          : EmptyBecause::NotEmpty;
         EXPECT_EQ(reasons[colour], expected) << "colour " << colour;
     }
 }
