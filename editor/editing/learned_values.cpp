@@ -89,6 +89,7 @@ int ArtDistance(const ArtLikeness& blank, const ArtLikeness& done) {
     for (std::size_t bin = 0; bin < blank.Pairs.size(); ++bin) {
         sum += std::abs(static_cast<int>(blank.Pairs[bin]) - static_cast<int>(done.Pairs[bin]));
     }
+    sum += std::min(MaskDistance(blank, done, false), MaskDistance(blank, done, true));
     return sum / 2 + (blank.Reading != done.Reading ? kOtherReading : 0);
 }
 

@@ -49,24 +49,25 @@ struct ArtLikeness {
 // read the art.
 ArtLikeness LikenessOf(const CellPixels& art, const std::bitset<16>& solid, int reading = 0);
 
-// How unlike `blank`'s art is to `done`'s (0 for the same art): the neighbouring pixel pairs
-// that differ in their colours (half the summed difference of the pair counts, 0 to 480),
+// How unlike `blank`'s art is to `done`'s (0 for the same art): half the sum of the
+// neighbouring pixel pairs' differing counts (0 to 960: the pairs that differ in their
+// colours) and of the solid pixels that differ, `done`'s art mirrored when that is nearer,
 // plus kOtherReading when the rules read the two differently.
 int ArtDistance(const ArtLikeness& blank, const ArtLikeness& done);
 
-// Art is like enough to learn from when at most a third of its neighbouring pixel pairs
-// differ from a done tile's, the rules' other reading counted as kOtherReading (a twentieth)
-// more. Measured over 900 tiles of a game's own art with one in ten done: the nearest done
-// tile by the pairs has the tile's own kind on 79 % of them, by the solid mask and the
-// colours' shares on 74 %; learning within a third gives 75 % of the tiles the game's own
-// collision (a quarter: 70 %, all of them: 77 %, but then on a set with one tile of each
-// kind done, tiles too unlike anything done lose the rules' reading).
-constexpr int kLikeEnough = kCellPairs / 3;
+// Art is like enough to learn from within two fifths of a cell's pairs, the rules' other
+// reading counted as kOtherReading (a twentieth) more. Measured over 900 tiles of a game's
+// own art with one in ten done: the nearest done tile by the pairs has the tile's own kind
+// on 79 % of them, by the solid mask and the colours' shares on 74 %; learning within two
+// fifths gives 76 % of the tiles the game's own collision (a third: 74 %, all of them:
+// 77 %, but then on a set with one tile of each kind done, tiles too unlike anything done
+// lose the rules' reading).
+constexpr int kLikeEnough = 2 * kCellPairs / 5;
 constexpr int kOtherReading = kCellPairs / 20;
 // A done tile that blocks nothing takes the place of a slope the rules see in the art only
-// when the two are alike within a fifth of the pairs: decoration drawn like it (foliage,
+// when the two are alike within a quarter of the pairs: decoration drawn like it (foliage,
 // a rounded bush) passes, a slope merely sharing its colours keeps its own.
-constexpr int kAlikeOverSlope = kCellPairs / 5;
+constexpr int kAlikeOverSlope = kCellPairs / 4;
 
 // The done tile a blank tile's art is most like, when one is like enough.
 struct LikeTile {

@@ -261,9 +261,10 @@ TEST(SuggestionRules, BlankTilesLearnFromDoneTilesWithLikeArt) {
         {"stone: too unlike anything done, the rules", {0, {1, 1, 1, 1}}, -1, false},
         {"done although blank, with tile 0's art", {0, {0xDD, 0, 0, 0}}, -1, false},
         {"tile 1's solid pixels, half in other colours: too unlike, the rules", {0, {1, 1, 1, 1}}, -1, false},
-        // 133 of its 480 neighbouring pixel pairs differ from tile 1's cloud's, and the rules
-        // read the two otherwise (24 more): like the cloud, too unlike it to overrule the
-        // art's own slope (4,0) with nothing; the set's convention for slopes (tile 0's).
+        // 133 of its 480 neighbouring pixel pairs and 124 of its pixels differ from tile 1's
+        // cloud's, and the rules read the two otherwise: (266 + 124) / 2 + 24 = 219 apart,
+        // too unlike anything done. The rules see a slope in it: its own slope (4,0) with
+        // the set's convention for slopes (tile 0's type and top only).
         {"a cloud-coloured ground slope: its own slope, tile 0's convention", {1, {0xCD, 0, 0, 0}}, 0, false},
         {"done although blank: a wall", {0, {1, 1, 1, 1}}, -1, false},
         {"tile 9's wall a pixel along: the same neighbouring pairs, nothing", {0, {0, 0, 0, 0}}, 9, false},
