@@ -84,13 +84,31 @@ ArtLikeness LikenessOf(const CellPixels& art, const std::bitset<16>& solid, int 
     return likeness;
 }
 
-int ArtDistance(const ArtLikeness& blank, const ArtLikeness& done) {
+namespace {
+
+// ArtDistance, or anything above `bound` once it is sure to exceed it (the solid pixels'
+// counts differ by no more than the masks do, mirrored or not).
+int DistanceWithin(const ArtLikeness& blank, const ArtLikeness& done, int bound) {
+    const int reading = blank.Reading != done.Reading ? kOtherReading : 0;
+    const int fewestPixels = std::abs(blank.SolidPixels - done.SolidPixels);
+    if (fewestPixels / 2 + reading > bound) {
+        return bound + 1;
+    }
     int sum = 0;
     for (std::size_t bin = 0; bin < blank.Pairs.size(); ++bin) {
         sum += std::abs(static_cast<int>(blank.Pairs[bin]) - static_cast<int>(done.Pairs[bin]));
     }
+    if ((sum + fewestPixels) / 2 + reading > bound) {
+        return bound + 1;
+    }
     sum += std::min(MaskDistance(blank, done, false), MaskDistance(blank, done, true));
-    return sum / 2 + (blank.Reading != done.Reading ? kOtherReading : 0);
+    return sum / 2 + reading;
+}
+
+}  // namespace
+
+int ArtDistance(const ArtLikeness& blank, const ArtLikeness& done) {
+    return DistanceWithin(blank, done, std::numeric_limits<int>::max() - 1);
 }
 
 void LearnedExamples::Add(std::int16_t tile, const ArtLikeness& art, bool carriesSlope, bool blocks) {
@@ -104,7 +122,7 @@ std::optional<LikeTile> LearnedExamples::NearestOf(const ArtLikeness& art, int b
         if (withSlope && !example.CarriesSlope) {
             continue;
         }
-        const int distance = ArtDistance(art, example.Art);
+        const int distance = DistanceWithin(art, example.Art, best ? std::min(bound, best->Distance) : bound);
         if (distance <= bound &&
             (!best || distance < best->Distance || (distance == best->Distance && example.Tile < best->Tile))) {
             best = LikeTile{example.Tile, false, distance, index};
@@ -122,7 +140,7 @@ std::optional<LikeTile> LearnedExamples::Nearest(const ArtLikeness& art) const {
 }
 
 std::optional<LikeTile> LearnedExamples::NearestWithSlope(const ArtLikeness& art) const {
-    return NearestOf(art, std::numeric_limits<int>::max(), true);
+    return NearestOf(art, std::numeric_limits<int>::max() - 1, true);
 }
 
 std::array<std::int16_t, 4> MirroredSides(const std::array<std::int16_t, 4>& sides) {
