@@ -86,9 +86,15 @@ ArtLikeness LikenessOf(const CellPixels& art, const std::bitset<16>& solid, int 
 
 namespace {
 
+// Art with nothing solid against art with something: farther apart than any two drawings.
+constexpr int kUnlike = 2 * kCellPairs;
+
 // ArtDistance, or anything above `bound` once it is sure to exceed it (the solid pixels'
 // counts differ by no more than the masks do, mirrored or not).
 int DistanceWithin(const ArtLikeness& blank, const ArtLikeness& done, int bound) {
+    if ((blank.SolidPixels == 0) != (done.SolidPixels == 0)) {
+        return kUnlike;
+    }
     const int reading = blank.Reading != done.Reading ? kOtherReading : 0;
     const int fewestPixels = std::abs(blank.SolidPixels - done.SolidPixels);
     if (fewestPixels / 2 + reading > bound) {

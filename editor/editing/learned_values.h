@@ -52,7 +52,8 @@ ArtLikeness LikenessOf(const CellPixels& art, const std::bitset<16>& solid, int 
 // How unlike `blank`'s art is to `done`'s (0 for the same art): half the sum of the
 // neighbouring pixel pairs' differing counts (0 to 960: the pairs that differ in their
 // colours) and of the solid pixels that differ, `done`'s art mirrored when that is nearer,
-// plus kOtherReading when the rules read the two differently.
+// plus kOtherReading when the rules read the two differently. Art with nothing solid and
+// art with something solid are 960 apart: an empty cell is never like a drawing.
 int ArtDistance(const ArtLikeness& blank, const ArtLikeness& done);
 
 // Art is like enough to learn from within two fifths of a cell's pairs, the rules' other
