@@ -99,21 +99,6 @@ TEST_F(DocumentCommands, NewMakesTheNineHundredTenTileSet) {
     EXPECT_EQ(ReadFileBytes(dir.File("again.tls")), saved);
 }
 
-TEST_F(DocumentCommands, FrameCountDecidesTheUsableOptionButtons) {
-    driver.LoadTiles(WriteSheet(64));
-    driver.New(1);
-    for (QPushButton* button : window.optAnim) {
-        EXPECT_TRUE(button->isEnabled());
-    }
-
-    WindowDriver fourFrames;
-    fourFrames.LoadTiles(WriteSheet(64, "four.bmp"));
-    fourFrames.New(0);
-    for (int frame = 0; frame < 8; ++frame) {
-        EXPECT_EQ(fourFrames.Window.optAnim[frame]->isEnabled(), frame < 4) << frame;
-    }
-}
-
 // A tile set as another program may have written it: its own offsets, reserved bytes,
 // a tile type without a list row and a cell number below 0.
 TileSetContent ForeignTileSet() {
