@@ -1,5 +1,6 @@
 #include "document/tile_set_file.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "base/refused_error.h"
@@ -205,12 +206,9 @@ TEST(TileSetFile, ReaderRefusesCountsTheTablesCannotHoldAndFilesCutShort) {
         }
         EXPECT_TRUE(SameDocument(document, current));
     }
-    try {
-        ReadTileSet(dir.File("missing.tls"), TileSet{});
-        ADD_FAILURE();
-    } catch (const RefusedError& error) {
-        EXPECT_EQ(std::string(error.what()), "Cannot open " + dir.File("missing.tls") + ": No such file or directory");
-    }
+    EXPECT_THAT(
+        [&] { ReadTileSet(dir.File("missing.tls"), TileSet{}); },
+        testing::ThrowsMessage<RefusedError>("Cannot open " + dir.File("missing.tls") + ": No such file or directory"));
     EXPECT_THROW(ReadTileSet(dir.Path().string(), TileSet{}), RefusedError);
 }
 

@@ -4,7 +4,6 @@ namespace mosalind {
 namespace {
 
 using TileTypeEditing = EditingWindow;
-using testing_support::WindowDriver;
 
 // Which value a row stores is the type list's (TileTypeList), where it lands in the file the
 // file's (TileSetFile); here the list stores it in the tile chosen and shows it again.
@@ -84,17 +83,6 @@ TEST_F(TileTypeEditing, BlockingListWithoutSelectionStoresNothing) {
     driver.Choose(window.cboBlocking[1], -1);
     EXPECT_EQ(window.cboBlocking[1]->currentIndex(), 0);
     EXPECT_EQ(driver.Attribute(2, 3), 0xE0);
-}
-
-TEST_F(TileTypeEditing, NoEditingBeforeATileSetExists) {
-    WindowDriver fresh;
-    fresh.Choose(fresh.Window.cboBehaviour, 2);
-    fresh.Click(fresh.Window.cmdSetSlope);
-    fresh.ClickTileSheet(40, 33);
-    EXPECT_EQ(fresh.Window.Session.Set().TileAttributes[0][0], 0);
-    EXPECT_EQ(fresh.Window.Session.CurrentTile(), 0);
-    EXPECT_TRUE(fresh.Dialogs.Messages.empty());
-    EXPECT_EQ(fresh.Window.lblTileNum->text(), "Current Tile: ");
 }
 
 }  // namespace
