@@ -215,8 +215,8 @@ TEST_F(TlstoolCommands, BadInputIsRefusedInOneLineAndTouchesNoOutput) {
     const struct {
         const char* Name;
         std::vector<std::string> Arguments;
-        std::string Expected;  // the whole line after "tlstool: "; empty: a line naming notes.bmp
-        std::string Written;   // written first to set.json (import) or to the map's file (try)
+        std::string Expected;      // the whole line after "tlstool: "; empty: a line naming notes.bmp
+        std::string Written = "";  // written first to set.json (import) or to the map's file (try)
         std::string Map = "map.csv";
     } cases[] = {
         {"no subcommand", {}, "a subcommand is required " + subcommands},
