@@ -166,6 +166,65 @@ std::optional<std::pair<int, int>> OneWayLevels(const std::array<int, kSide>& ro
     return std::nullopt;
 }
 
+// The levels of a slope that meets level ground at the tile's top edge: the surface lies
+// along the top edge at one end (the ground the slope comes up to; the slope's own line
+// runs past the tile there) and slopes steadily the other way on the rest, at least 7
+// columns without the ones at that end with no surface (`drawn`). Its steepness is the drawn
+// part's: its line across the whole tile, 12 pixels or more the full height, else its
+// height in levels (1 or 2); the end at the top edge is level 0. Nothing when the surface
+// does not meet the top edge at one end only, or its drawn part is no line going one way.
+std::optional<std::pair<int, int>> MeetingTheTopLevels(const std::array<int, kSide>& rows) {
+    const auto runAtTop = [&rows](int from, int step) {
+        int count = 0;
+        for (int x = from; x >= 0 && x < kSide && rows[x] == 0; x += step) {
+            ++count;
+        }
+        return count;
+    };
+    const int topLeft = runAtTop(0, 1);
+    const int topRight = runAtTop(kSide - 1, -1);
+    if ((topLeft == 0) == (topRight == 0)) {
+        return std::nullopt;
+    }
+    int first = topLeft;
+    int last = kSide - 1 - topRight;
+    // Columns with no surface at the far end: the slope goes below the tile there.
+    while (first <= last && rows[topLeft > 0 ? last : first] == kSide) {
+        topLeft > 0 ? --last : ++first;
+    }
+    constexpr int kDrawnColumns = 7;
+    if (last - first + 1 < kDrawnColumns) {
+        return std::nullopt;
+    }
+    const int away = topLeft > 0 ? 1 : -1;  // the way the surface goes down from the top
+    std::bitset<kSide> drawn;
+    for (int x = first; x <= last; ++x) {
+        drawn.set(static_cast<std::size_t>(x));
+        if (x > first && (rows[x] - rows[x - 1]) * away < -1) {
+            return std::nullopt;  // not one way: a pixel back is noise
+        }
+    }
+    const SurfaceLine line = LeastSquares(rows, drawn);
+    double off = 0;
+    for (int x = first; x <= last; ++x) {
+        const double distance = std::abs(rows[x] - line.At(x));
+        if (distance > kLineTolerance) {
+            return std::nullopt;
+        }
+        off += distance;
+    }
+    const double height = (line.Right - line.Left) * away;
+    if (off > kMeanOffLine * (last - first + 1) || height <= 0) {
+        return std::nullopt;
+    }
+    const int steepness =
+        height >= 12 ? kLowestSlopeLevel : std::clamp(static_cast<int>(std::nearbyint(height / 4)), 0, 2);
+    if (steepness == 0) {
+        return std::nullopt;
+    }
+    return topLeft > 0 ? std::pair{0, steepness} : std::pair{steepness, 0};
+}
+
 // The levels a slope can carry, when a side can carry them: not flat, not 3 apart, within
 // the tile.
 std::optional<SlopeLevels> Carriable(int left, int right) {
@@ -182,6 +241,9 @@ std::optional<SlopeLevels> Carriable(int left, int right) {
 // a surface that is no line but goes one way. Nothing for a flat surface, a line past the
 // tile and a surface that is no line and goes both ways.
 std::optional<SlopeLevels> FittedSlope(std::array<int, kSide> rows) {
+    if (const std::optional<std::pair<int, int>> top = MeetingTheTopLevels(rows)) {
+        return Carriable(top->first, top->second);
+    }
     // A surface that ends past the tile's middle leaves the columns beyond it without one (a
     // quarter circle, a slope steeper than the tile): they take the least-squares line of
     // the others, so the slope's direction and steepness come from the surface drawn.

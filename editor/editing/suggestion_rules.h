@@ -44,6 +44,10 @@ EmptyColours EmptyColoursOf(const std::array<EmptyBecause, 16>& reasons);
 //    than the tile), by 6 pixels or more and never by more than half of that from one
 //    column to the next, is the full-height slope when it changes by 12 pixels, or by 8
 //    at over 1.4 pixels a column, else the 2-level slope from its highest end's level.
+//    A surface that lies along the tile's top edge at one end (level ground the slope
+//    comes up to) and slopes steadily on the rest, 7 columns or more, is the slope of that
+//    part's line across the tile, from level 0 at the top edge: full height when the line
+//    changes by 12 pixels or more, else by its change in levels.
 //    The top side blocks and carries the slope. A flat surface is no slope, and so is one
 //    that is no line and goes both ways (a bush, a rock pile).
 //  - ceiling slope: the same upside down: the bottom side blocks and carries it.

@@ -115,6 +115,10 @@ TEST(SuggestionRules, DrawnCellsGiveTheirSideWords) {
         {"a line from 2 pixels above the tile to level 2 takes level 0",
          [](int x, int y) { return y >= std::ceil(-2 + 10 * (x + 0.5) / 16 - 0.5); },
          {0x91, 0, 1, 1}},
+        {"a slope up half a pixel a column to the top edge at column 9, level on the rest: its line "
+         "climbs 8 pixels across the tile, 2 levels",
+         [](int x, int y) { return y >= (10 - x) / 2; },
+         {0xD5, 1, 1, 1}},
         {"a block with a rounded corner: twelve columns on one row are flat, no slope",
          [](int x, int y) {
              constexpr int kCorner[4] = {2, 3, 3, 3};
