@@ -241,6 +241,11 @@ std::optional<SlopeLevels> Carriable(int left, int right) {
 // a surface that is no line but goes one way. Nothing for a flat surface, a line past the
 // tile and a surface that is no line and goes both ways.
 std::optional<SlopeLevels> FittedSlope(std::array<int, kSide> rows) {
+    // A surface drawn in fewer than half the columns is no slope: a stone or a pole's end in
+    // a corner of the tile, sky over the rest.
+    if (2 * std::count(rows.begin(), rows.end(), kSide) > kSide) {
+        return std::nullopt;
+    }
     if (const std::optional<std::pair<int, int>> top = MeetingTheTopLevels(rows)) {
         return Carriable(top->first, top->second);
     }

@@ -48,7 +48,8 @@ EmptyColours EmptyColoursOf(const std::array<EmptyBecause, 16>& reasons);
 //    comes up to) and slopes steadily on the rest, 7 columns or more, is the slope of that
 //    part's line across the tile, from level 0 at the top edge: full height when the line
 //    changes by 12 pixels or more, else by its change in levels.
-//    The top side blocks and carries the slope. A flat surface is no slope, and so is one
+//    The top side blocks and carries the slope. A surface drawn in fewer than half of the
+//    columns (a stone in a corner, sky over the rest) is no slope. A flat surface is no slope, and so is one
 //    that is no line and goes both ways (a bush, a rock pile).
 //  - ceiling slope: the same upside down: the bottom side blocks and carries it.
 //  - every other side blocks when in at least 12 of the 16 lines across its edge the solid

@@ -119,6 +119,9 @@ TEST(SuggestionRules, DrawnCellsGiveTheirSideWords) {
          "climbs 8 pixels across the tile, 2 levels",
          [](int x, int y) { return y >= (10 - x) / 2; },
          {0xD5, 1, 1, 1}},
+        {"a stone in a corner, its surface drawn in 7 columns, fewer than half: no slope",
+         [](int x, int y) { return x < 7 && y >= 12 + x / 2; },
+         {0, 0, 0, 0}},
         {"a block with a rounded corner: twelve columns on one row are flat, no slope",
          [](int x, int y) {
              constexpr int kCorner[4] = {2, 3, 3, 3};
