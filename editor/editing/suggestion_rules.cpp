@@ -249,6 +249,20 @@ std::optional<SlopeLevels> FittedSlope(std::array<int, kSide> rows) {
     if (const std::optional<std::pair<int, int>> top = MeetingTheTopLevels(rows)) {
         return Carriable(top->first, top->second);
     }
+    // A surface on one row in as many columns as make a line is flat: a block's rounded
+    // corner or a notch, no slope.
+    const auto flat = [](const std::array<int, kSide>& surface) {
+        const double middle = Median(std::vector<double>(surface.begin(), surface.end()));
+        return std::count_if(surface.begin(), surface.end(),
+                             [middle](int row) { return std::abs(row - middle) <= 0.5; }) >= kColumnsOnLine;
+    };
+    // A surface going one way from the tile's top to its bottom edge, where columns with no
+    // surface count as at the bottom (a quarter circle ending at the bottom's corner), is
+    // the full-height slope.
+    if (const std::optional<std::pair<int, int>> drawn = OneWayLevels(rows);
+        drawn && std::abs(drawn->first - drawn->second) == kLowestSlopeLevel && !flat(rows)) {
+        return Carriable(drawn->first, drawn->second);
+    }
     // A surface that ends past the tile's middle leaves the columns beyond it without one (a
     // quarter circle, a slope steeper than the tile): they take the least-squares line of
     // the others, so the slope's direction and steepness come from the surface drawn.
@@ -284,13 +298,7 @@ std::optional<SlopeLevels> FittedSlope(std::array<int, kSide> rows) {
             }
         }
     }
-    // A surface on one row in as many columns as make a line is flat: a block's rounded
-    // corner or a notch, no slope.
-    std::vector<double> asRows(rows.begin(), rows.end());
-    const double middle = Median(asRows);
-    const auto nearMiddle =
-        std::count_if(rows.begin(), rows.end(), [middle](int row) { return std::abs(row - middle) <= 0.5; });
-    if (nearMiddle >= kColumnsOnLine) {
+    if (flat(rows)) {
         return std::nullopt;
     }
     // A surface going one way across the whole tile's height (a quarter circle, round or

@@ -112,6 +112,13 @@ TEST(SuggestionRules, DrawnCellsGiveTheirSideWords) {
              return y >= kSurface[x];
          },
          {0xCD, 1, 1, 0}},
+        {"a quarter circle from the top left corner down to the bottom right one, its last column "
+         "empty: full height",
+         [](int x, int y) {
+             constexpr int kSurface[16] = {0, 1, 1, 1, 1, 2, 2, 3, 3, 4, 5, 6, 8, 10, 13, 16};
+             return y >= kSurface[x];
+         },
+         {0x81, 0, 1, 1}},
         {"a line from 2 pixels above the tile to level 2 takes level 0",
          [](int x, int y) { return y >= std::ceil(-2 + 10 * (x + 0.5) / 16 - 0.5); },
          {0x91, 0, 1, 1}},
