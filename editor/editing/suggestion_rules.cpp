@@ -357,6 +357,58 @@ std::array<int, kSide> Surfaces(const Solid& solid) {
     return surfaces;
 }
 
+// The slope of a tile's surfaces seen from the top, with `colour` giving each solid pixel's
+// colour (-1 for an empty one). When the surfaces make a slope and a cap lies over the body
+// (snow, ice, grass: colours drawn within 2 pixels of the surface in at least half of the
+// columns, three in four of their pixels or more within half the tile's height under it), the cap is not the
+// surface: the slope is the body's, when the body under every column makes one of the same
+// direction, steeper (a cap drawn thicker where the ground slopes hides its steepness).
+template <typename Colour>
+std::optional<SlopeLevels> SurfaceSlope(const Colour& colour) {
+    const auto solid = [&colour](int x, int y) { return colour(x, y) >= 0; };
+    const std::array<int, kSide> surfaces = Surfaces(solid);
+    const std::optional<SlopeLevels> slope = FittedSlope(surfaces);
+    if (!slope) {
+        return slope;
+    }
+    std::array<int, 16> near{};  // pixels within half the tile's height under the surface
+    std::array<int, 16> deep{};  // and deeper
+    std::array<int, 16> onTop{};
+    for (int x = 0; x < kSide; ++x) {
+        std::bitset<16> seen;
+        for (int y = surfaces[x]; y < kSide; ++y) {
+            if (const int c = colour(x, y); c >= 0) {
+                const auto at = static_cast<std::size_t>(c);
+                ++(y - surfaces[x] < kSide / 2 ? near : deep)[at];
+                seen.set(at, seen.test(at) || y - surfaces[x] <= 2);
+            }
+        }
+        for (std::size_t c = 0; c < onTop.size(); ++c) {
+            onTop[c] += seen.test(c) ? 1 : 0;
+        }
+    }
+    std::bitset<16> cap;
+    for (std::size_t c = 0; c < cap.size(); ++c) {
+        cap.set(c, near[c] >= 3 * deep[c] && 2 * onTop[c] >= kSide);
+    }
+    if (cap.none()) {
+        return slope;
+    }
+    const std::array<int, kSide> body = Surfaces([&](int x, int y) {
+        const int c = colour(x, y);
+        return c >= 0 && !(cap.test(static_cast<std::size_t>(c)) && y - surfaces[x] < kSide / 2);
+    });
+    for (int x = 0; x < kSide; ++x) {
+        if (surfaces[x] < kSide && body[x] == kSide) {
+            return slope;
+        }
+    }
+    const std::optional<SlopeLevels> under = FittedSlope(body);
+    const auto change = [](const SlopeLevels& levels) { return levels.Right - levels.Left; };
+    return under && change(*under) * change(*slope) > 0 && std::abs(change(*under)) > std::abs(change(*slope)) ? under
+                                                                                                               : slope;
+}
+
 }  // namespace
 
 bool IsBlankTile(const TileSet& tileSet, int tile) {
@@ -427,10 +479,14 @@ std::array<std::int16_t, 4> SidesFromArt(const CellPixels& art, const EmptyColou
 
     // Ground: the surfaces from the top. Ceiling: the same with the tile upside down, its
     // levels counted back from the bottom.
-    if (const std::optional<SlopeLevels> slope = FittedSlope(Surfaces(solid))) {
+    const auto colour = [&](int x, int y) {
+        const std::uint8_t c = art[static_cast<std::size_t>(kSide * y + x)];
+        return empty.test(c) ? -1 : static_cast<int>(c);
+    };
+    if (const std::optional<SlopeLevels> slope = SurfaceSlope(colour)) {
         sides[kTop] = SideCollision{.Blocking = kBlocking, .Slope = slope, .OtherBits = 0}.Word();
     } else if (const std::optional<SlopeLevels> upsideDown =
-                   FittedSlope(Surfaces([&](int x, int y) { return solid(x, kSide - 1 - y); }))) {
+                   SurfaceSlope([&](int x, int y) { return colour(x, kSide - 1 - y); })) {
         const SlopeLevels under{kLowestSlopeLevel - upsideDown->Left, kLowestSlopeLevel - upsideDown->Right};
         sides[kBottom] = SideCollision{.Blocking = kBlocking, .Slope = under, .OtherBits = 0}.Word();
     }

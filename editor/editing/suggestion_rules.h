@@ -52,7 +52,11 @@ EmptyColours EmptyColoursOf(const std::array<EmptyBecause, 16>& reasons);
 //    changes by 12 pixels or more, else by its change in levels.
 //    The top side blocks and carries the slope. A flat surface is no slope, and so is one
 //    that is no line and goes both ways (a bush, a rock pile), and one drawn in fewer than
-//    half of the columns (a stone in a corner, sky over the rest).
+//    half of the columns (a stone in a corner, sky over the rest). A cap over the body
+//    (colours drawn within 2 pixels of the surface in half of the columns or more, three
+//    in four of their pixels within half the tile's height under it: snow, ice, grass) is
+//    not the surface: when the body under it makes a steeper slope of the same direction,
+//    that is the slope.
 //  - ceiling slope: the same upside down: the bottom side blocks and carries it.
 //  - every other side blocks when in at least 12 of the 16 lines across its edge the solid
 //    pixels come within 4 pixels (a level) of it, and at least 2/3 of the half of the tile

@@ -168,6 +168,19 @@ TEST(SuggestionRules, DrawnCellsGiveTheirSideWords) {
         EXPECT_EQ(SidesFromArt(Draw(row.Rock), sky), row.Expected) << row.Why;
     }
 
+    // A snow cap drawn thicker where the ground slopes (5 pixels at the left, none at the
+    // right) hides its steepness: the rock's surface under it, level 2 to level 0, is the slope.
+    constexpr int kSnow = 9;
+    CellPixels capped{};
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 16; ++x) {
+            const int rock = RowUnderLine(2, 0, x);
+            capped[static_cast<std::size_t>(16 * y + x)] =
+                y >= rock ? kRock : (y >= rock - (15 - x) / 3 ? kSnow : kSky);
+        }
+    }
+    EXPECT_EQ(SidesFromArt(capped, sky), (Sides{0xD5, 1, 1, 1}));
+
     // The same art with rock counted as empty too is all sky.
     EmptyColours both = sky;
     both.set(kRock);
