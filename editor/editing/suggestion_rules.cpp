@@ -358,11 +358,12 @@ std::array<int, kSide> Surfaces(const Solid& solid) {
 }
 
 // The slope of a tile's surfaces seen from the top, with `colour` giving each solid pixel's
-// colour (-1 for an empty one). When the surfaces make a slope and a cap lies over the body
-// (snow, ice, grass: colours drawn within 2 pixels of the surface in at least half of the
-// columns, three in four of their pixels or more within half the tile's height under it), the cap is not the
-// surface: the slope is the body's, when the body under every column makes one of the same
-// direction, steeper (a cap drawn thicker where the ground slopes hides its steepness).
+// colour (-1 for an empty one). When the surfaces make a slope and a cap lies over the
+// body (snow, ice, grass: colours drawn within 2 pixels of the surface in at least half of
+// the columns, three in four of their pixels or more within half the tile's height under
+// it), the cap is not the surface: the slope is the body's, when the body under every
+// column makes a steeper one of the same direction (a cap drawn thicker where the ground
+// slopes hides its steepness).
 template <typename Colour>
 std::optional<SlopeLevels> SurfaceSlope(const Colour& colour) {
     const auto solid = [&colour](int x, int y) { return colour(x, y) >= 0; };
@@ -405,8 +406,10 @@ std::optional<SlopeLevels> SurfaceSlope(const Colour& colour) {
     }
     const std::optional<SlopeLevels> under = FittedSlope(body);
     const auto change = [](const SlopeLevels& levels) { return levels.Right - levels.Left; };
-    return under && change(*under) * change(*slope) > 0 && std::abs(change(*under)) > std::abs(change(*slope)) ? under
-                                                                                                               : slope;
+    if (under && change(*under) * change(*slope) > 0 && std::abs(change(*under)) > std::abs(change(*slope))) {
+        return under;
+    }
+    return slope;
 }
 
 }  // namespace
