@@ -166,6 +166,65 @@ std::optional<std::pair<int, int>> OneWayLevels(const std::array<int, kSide>& ro
     return std::nullopt;
 }
 
+// The levels of a slope that meets level ground at the tile's top edge: the surface lies
+// along the top edge at one end (the ground the slope comes up to; the slope's own line
+// runs past the tile there) and slopes steadily the other way on the rest, at least 7
+// columns without the ones at that end with no surface (`drawn`). Its steepness is the drawn
+// part's: its line across the whole tile, 12 pixels or more the full height, else its
+// height in levels (1 or 2); the end at the top edge is level 0. Nothing when the surface
+// does not meet the top edge at one end only, or its drawn part is no line going one way.
+std::optional<std::pair<int, int>> MeetingTheTopLevels(const std::array<int, kSide>& rows) {
+    const auto runAtTop = [&rows](int from, int step) {
+        int count = 0;
+        for (int x = from; x >= 0 && x < kSide && rows[x] == 0; x += step) {
+            ++count;
+        }
+        return count;
+    };
+    const int topLeft = runAtTop(0, 1);
+    const int topRight = runAtTop(kSide - 1, -1);
+    if ((topLeft == 0) == (topRight == 0)) {
+        return std::nullopt;
+    }
+    int first = topLeft;
+    int last = kSide - 1 - topRight;
+    // Columns with no surface at the far end: the slope goes below the tile there.
+    while (first <= last && rows[topLeft > 0 ? last : first] == kSide) {
+        topLeft > 0 ? --last : ++first;
+    }
+    constexpr int kDrawnColumns = 7;
+    if (last - first + 1 < kDrawnColumns) {
+        return std::nullopt;
+    }
+    const int away = topLeft > 0 ? 1 : -1;  // the way the surface goes down from the top
+    std::bitset<kSide> drawn;
+    for (int x = first; x <= last; ++x) {
+        drawn.set(static_cast<std::size_t>(x));
+        if (x > first && (rows[x] - rows[x - 1]) * away < -1) {
+            return std::nullopt;  // not one way: a pixel back is noise
+        }
+    }
+    const SurfaceLine line = LeastSquares(rows, drawn);
+    double off = 0;
+    for (int x = first; x <= last; ++x) {
+        const double distance = std::abs(rows[x] - line.At(x));
+        if (distance > kLineTolerance) {
+            return std::nullopt;
+        }
+        off += distance;
+    }
+    const double height = (line.Right - line.Left) * away;
+    if (off > kMeanOffLine * (last - first + 1) || height <= 0) {
+        return std::nullopt;
+    }
+    const int steepness =
+        height >= 12 ? kLowestSlopeLevel : std::clamp(static_cast<int>(std::nearbyint(height / 4)), 0, 2);
+    if (steepness == 0) {
+        return std::nullopt;
+    }
+    return topLeft > 0 ? std::pair{0, steepness} : std::pair{steepness, 0};
+}
+
 // The levels a slope can carry, when a side can carry them: not flat, not 3 apart, within
 // the tile.
 std::optional<SlopeLevels> Carriable(int left, int right) {
@@ -182,6 +241,28 @@ std::optional<SlopeLevels> Carriable(int left, int right) {
 // a surface that is no line but goes one way. Nothing for a flat surface, a line past the
 // tile and a surface that is no line and goes both ways.
 std::optional<SlopeLevels> FittedSlope(std::array<int, kSide> rows) {
+    // A surface drawn in fewer than half the columns is no slope: a stone or a pole's end in
+    // a corner of the tile, sky over the rest.
+    if (2 * std::count(rows.begin(), rows.end(), kSide) > kSide) {
+        return std::nullopt;
+    }
+    if (const std::optional<std::pair<int, int>> top = MeetingTheTopLevels(rows)) {
+        return Carriable(top->first, top->second);
+    }
+    // A surface on one row in as many columns as make a line is flat: a block's rounded
+    // corner or a notch, no slope.
+    const auto flat = [](const std::array<int, kSide>& surface) {
+        const double middle = Median(std::vector<double>(surface.begin(), surface.end()));
+        return std::count_if(surface.begin(), surface.end(),
+                             [middle](int row) { return std::abs(row - middle) <= 0.5; }) >= kColumnsOnLine;
+    };
+    // A surface going one way from the tile's top to its bottom edge, where columns with no
+    // surface count as at the bottom (a quarter circle ending at the bottom's corner), is
+    // the full-height slope.
+    if (const std::optional<std::pair<int, int>> drawn = OneWayLevels(rows);
+        drawn && std::abs(drawn->first - drawn->second) == kLowestSlopeLevel && !flat(rows)) {
+        return Carriable(drawn->first, drawn->second);
+    }
     // A surface that ends past the tile's middle leaves the columns beyond it without one (a
     // quarter circle, a slope steeper than the tile): they take the least-squares line of
     // the others, so the slope's direction and steepness come from the surface drawn.
@@ -217,13 +298,7 @@ std::optional<SlopeLevels> FittedSlope(std::array<int, kSide> rows) {
             }
         }
     }
-    // A surface on one row in as many columns as make a line is flat: a block's rounded
-    // corner or a notch, no slope.
-    std::vector<double> asRows(rows.begin(), rows.end());
-    const double middle = Median(asRows);
-    const auto nearMiddle =
-        std::count_if(rows.begin(), rows.end(), [middle](int row) { return std::abs(row - middle) <= 0.5; });
-    if (nearMiddle >= kColumnsOnLine) {
+    if (flat(rows)) {
         return std::nullopt;
     }
     // A surface going one way across the whole tile's height (a quarter circle, round or
@@ -280,6 +355,61 @@ std::array<int, kSide> Surfaces(const Solid& solid) {
         }
     }
     return surfaces;
+}
+
+// The slope of a tile's surfaces seen from the top, with `colour` giving each solid pixel's
+// colour (-1 for an empty one). When the surfaces make a slope and a cap lies over the
+// body (snow, ice, grass: colours drawn within 2 pixels of the surface in at least half of
+// the columns, three in four of their pixels or more within half the tile's height under
+// it), the cap is not the surface: the slope is the body's, when the body under every
+// column makes a steeper one of the same direction (a cap drawn thicker where the ground
+// slopes hides its steepness).
+template <typename Colour>
+std::optional<SlopeLevels> SurfaceSlope(const Colour& colour) {
+    const auto solid = [&colour](int x, int y) { return colour(x, y) >= 0; };
+    const std::array<int, kSide> surfaces = Surfaces(solid);
+    const std::optional<SlopeLevels> slope = FittedSlope(surfaces);
+    if (!slope) {
+        return slope;
+    }
+    std::array<int, 16> near{};  // pixels within half the tile's height under the surface
+    std::array<int, 16> deep{};  // and deeper
+    std::array<int, 16> onTop{};
+    for (int x = 0; x < kSide; ++x) {
+        std::bitset<16> seen;
+        for (int y = surfaces[x]; y < kSide; ++y) {
+            if (const int c = colour(x, y); c >= 0) {
+                const auto at = static_cast<std::size_t>(c);
+                ++(y - surfaces[x] < kSide / 2 ? near : deep)[at];
+                seen.set(at, seen.test(at) || y - surfaces[x] <= 2);
+            }
+        }
+        for (std::size_t c = 0; c < onTop.size(); ++c) {
+            onTop[c] += seen.test(c) ? 1 : 0;
+        }
+    }
+    std::bitset<16> cap;
+    for (std::size_t c = 0; c < cap.size(); ++c) {
+        cap.set(c, near[c] >= 3 * deep[c] && 2 * onTop[c] >= kSide);
+    }
+    if (cap.none()) {
+        return slope;
+    }
+    const std::array<int, kSide> body = Surfaces([&](int x, int y) {
+        const int c = colour(x, y);
+        return c >= 0 && !(cap.test(static_cast<std::size_t>(c)) && y - surfaces[x] < kSide / 2);
+    });
+    for (int x = 0; x < kSide; ++x) {
+        if (surfaces[x] < kSide && body[x] == kSide) {
+            return slope;
+        }
+    }
+    const std::optional<SlopeLevels> under = FittedSlope(body);
+    const auto change = [](const SlopeLevels& levels) { return levels.Right - levels.Left; };
+    if (under && change(*under) * change(*slope) > 0 && std::abs(change(*under)) > std::abs(change(*slope))) {
+        return under;
+    }
+    return slope;
 }
 
 }  // namespace
@@ -352,10 +482,14 @@ std::array<std::int16_t, 4> SidesFromArt(const CellPixels& art, const EmptyColou
 
     // Ground: the surfaces from the top. Ceiling: the same with the tile upside down, its
     // levels counted back from the bottom.
-    if (const std::optional<SlopeLevels> slope = FittedSlope(Surfaces(solid))) {
+    const auto colour = [&](int x, int y) {
+        const std::uint8_t c = art[static_cast<std::size_t>(kSide * y + x)];
+        return empty.test(c) ? -1 : static_cast<int>(c);
+    };
+    if (const std::optional<SlopeLevels> slope = SurfaceSlope(colour)) {
         sides[kTop] = SideCollision{.Blocking = kBlocking, .Slope = slope, .OtherBits = 0}.Word();
     } else if (const std::optional<SlopeLevels> upsideDown =
-                   FittedSlope(Surfaces([&](int x, int y) { return solid(x, kSide - 1 - y); }))) {
+                   SurfaceSlope([&](int x, int y) { return colour(x, kSide - 1 - y); })) {
         const SlopeLevels under{kLowestSlopeLevel - upsideDown->Left, kLowestSlopeLevel - upsideDown->Right};
         sides[kBottom] = SideCollision{.Blocking = kBlocking, .Slope = under, .OtherBits = 0}.Word();
     }
