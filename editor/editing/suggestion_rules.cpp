@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <map>
 
 #include "document/tile_collision.h"
 #include "editing/cell_grid.h"
+#include "editing/sheet_features.h"
 
 namespace mosalind {
 
@@ -498,26 +498,27 @@ std::array<std::int16_t, 4> SidesFromArt(const CellPixels& art, const EmptyColou
 
 std::array<EmptyBecause, 16> DefaultEmptyColours(const TileSet& tileSet, const TileGraphics& graphics,
                                                  const DoneTiles& doneBlank) {
+    SheetFeatures features(graphics);
+    return DefaultEmptyColours(tileSet, features, doneBlank);
+}
+
+std::array<EmptyBecause, 16> DefaultEmptyColours(const TileSet& tileSet, SheetFeatures& features,
+                                                 const DoneTiles& doneBlank) {
     const int tileCount = std::clamp<int>(tileSet.Header.TileCount, 0, kMaxTiles);
     std::bitset<16> inPassing;
     std::bitset<16> inBlocking;
     for (int tile = 0; tile < tileCount; ++tile) {
-        if (!IsDoneTile(tileSet, doneBlank, tile)) {
-            continue;
-        }
-        const std::optional<CellPixels> art = CellPixelsOf(graphics, tileSet.TileFrames[0][tile]);
-        if (!art) {
+        const int cell = tileSet.TileFrames[0][tile];
+        if (!IsDoneTile(tileSet, doneBlank, tile) || !features.Has(cell)) {
             continue;
         }
         bool blocks = false;
         for (const SideCollision& side : ReadTileCollision(tileSet, tile).Sides) {
             blocks = blocks || side.Blocking != 0 || side.ShowsSlope();
         }
-        for (const std::uint8_t colour : *art) {
-            (blocks ? inBlocking : inPassing).set(colour);
-        }
+        (blocks ? inBlocking : inPassing) |= features.Colours(cell);
     }
-    const EmptyColours sky = DefaultEmptyColours(graphics);
+    const EmptyColours sky = features.Sky();
     std::array<EmptyBecause, 16> reasons{};
     for (std::size_t colour = 0; colour < reasons.size(); ++colour) {
         reasons[colour] = sky.test(colour)                                     ? EmptyBecause::Sky
@@ -565,42 +566,45 @@ std::string SuggestionSource(const TileSuggestion& suggestion) {
 std::vector<std::optional<TileSuggestion>> SuggestTiles(const TileSet& tileSet, const TileGraphics& graphics,
                                                         const EmptyColours& empty, const DoneTiles& doneBlank,
                                                         bool learn) {
+    SheetFeatures features(graphics);
+    return SuggestTiles(tileSet, features, empty, doneBlank, learn);
+}
+
+std::vector<std::optional<TileSuggestion>> SuggestTiles(const TileSet& tileSet, SheetFeatures& features,
+                                                        const EmptyColours& empty, const DoneTiles& doneBlank,
+                                                        bool learn) {
     const int tileCount = std::clamp<int>(tileSet.Header.TileCount, 0, kMaxTiles);
     const auto artOf = [&](int tile) -> int {
         const int cell = tileSet.TileFrames[0][tile];
-        return cell >= 0 && cell < graphics.BMPTileCount ? cell : -1;
+        return features.Has(cell) ? cell : -1;
     };
     const auto done = [&](int tile) { return IsDoneTile(tileSet, doneBlank, tile); };
-    // What the rules and learning make of each cell, worked out once a cell: by the cell's
-    // slot among the cells the tiles show (a sheet may have tens of thousands of cells).
-    std::vector<int> slotOfCell(static_cast<std::size_t>(std::max<int>(graphics.BMPTileCount, 0)), -1);
-    std::vector<CellPixels> pixels;
-    std::vector<std::optional<TileSuggestion>> byCell;  // the blank tiles' suggestion
-    const auto slotOf = [&](int cell) {
-        int& slot = slotOfCell[static_cast<std::size_t>(cell)];
-        if (slot < 0) {
-            slot = static_cast<int>(pixels.size());
-            pixels.push_back(*CellPixelsOf(graphics, cell));
-            byCell.emplace_back();
-        }
-        return static_cast<std::size_t>(slot);
-    };
-    const auto pixelsOf = [&](int cell) -> const CellPixels& { return pixels[slotOf(cell)]; };
-    const std::bitset<16> solid = ~empty;
 
-    // The lowest-numbered done tile for each art such a tile shows, and the examples.
-    std::map<std::array<std::uint8_t, kPlaneCount * kPlaneBytesPerCell>, int> doneArt;
+    // The lowest-numbered done tile for each art such a tile shows (by the art's number, -1
+    // for none), and the examples.
+    std::vector<int> doneArt;
+    bool anyDone = false;
     LearnedExamples examples;
     for (int tile = 0; tile < tileCount; ++tile) {
         const int cell = artOf(tile);
-        if (cell >= 0 && done(tile) && doneArt.emplace(CellPlaneBytes(graphics, cell), tile).second && learn) {
+        if (cell < 0 || !done(tile)) {
+            continue;
+        }
+        const auto art = static_cast<std::size_t>(features.ArtId(cell));
+        doneArt.resize(std::max(doneArt.size(), art + 1), -1);
+        if (doneArt[art] >= 0) {
+            continue;
+        }
+        doneArt[art] = tile;
+        anyDone = true;
+        if (learn) {
             bool carriesSlope = false;
             bool blocks = false;
             for (const SideCollision& side : ReadTileCollision(tileSet, tile).Sides) {
                 carriesSlope = carriesSlope || side.Slope.has_value();
                 blocks = blocks || side.Blocking != 0 || side.ShowsSlope();
             }
-            examples.Add(static_cast<std::int16_t>(tile), LikenessOf(pixelsOf(cell), solid), carriesSlope, blocks);
+            examples.Add(static_cast<std::int16_t>(tile), features.Likeness(cell, empty), carriesSlope, blocks);
         }
     }
 
@@ -617,6 +621,8 @@ std::vector<std::optional<TileSuggestion>> SuggestTiles(const TileSet& tileSet, 
         }
         return values;
     };
+    // A blank tile's suggestion depends on its art's pixels alone: worked out once an art.
+    std::vector<std::optional<TileSuggestion>> byArt;
     std::vector<std::optional<TileSuggestion>> suggestions(static_cast<std::size_t>(tileCount));
     for (int tile = 0; tile < tileCount; ++tile) {
         const int cell = artOf(tile);
@@ -624,25 +630,27 @@ std::vector<std::optional<TileSuggestion>> SuggestTiles(const TileSet& tileSet, 
             continue;
         }
         if (IsBlankTile(tileSet, tile) && !doneBlank.test(static_cast<std::size_t>(tile))) {
-            std::optional<TileSuggestion>& known = byCell[slotOf(cell)];
+            const auto art = static_cast<std::size_t>(features.ArtId(cell));
+            byArt.resize(std::max(byArt.size(), art + 1));
+            std::optional<TileSuggestion>& known = byArt[art];
             if (!known) {
-                const auto twin = doneArt.empty() ? doneArt.end() : doneArt.find(CellPlaneBytes(graphics, cell));
-                const std::array<std::int16_t, 4> own = SidesFromArt(pixelsOf(cell), empty);
+                const int twin = anyDone && art < doneArt.size() ? doneArt[art] : -1;
+                const std::array<std::int16_t, 4>& own = features.Sides(cell, empty);
                 std::optional<LikeTile> like;
-                if (twin != doneArt.end()) {
-                    like = LikeTile{static_cast<std::int16_t>(twin->second), false, 0};
+                if (twin >= 0) {
+                    like = LikeTile{static_cast<std::int16_t>(twin), false, 0};
                 } else if (!examples.Empty()) {
                     const TileCollision ownCollision = TileCollision::FromWords(own);
                     const bool sloped =
                         ownCollision.Sides[kTop].ShowsSlope() || ownCollision.Sides[kBottom].ShowsSlope();
-                    like = examples.Nearest(LikenessOf(pixelsOf(cell), solid), sloped);
+                    like = examples.Nearest(features.Likeness(cell, empty), sloped);
                     if (like && sloped && like->Distance > kAlikeWithoutSlope && !CarriesSlope(like->Tile)) {
                         like.reset();  // the art's own slope holds against a done tile unlike it
                     }
                 }
                 if (like) {
                     known = valuesOf(like->Tile);
-                    if (twin == doneArt.end()) {
+                    if (twin < 0) {
                         known->Sides = LearnedSides(known->Sides, like->Mirrored, own);
                     }
                     known->Like = like->Tile;
@@ -655,7 +663,7 @@ std::vector<std::optional<TileSuggestion>> SuggestTiles(const TileSet& tileSet, 
             continue;
         }
         TileSuggestion suggestion = valuesOf(tile);
-        suggestion.Sides = SidesFromArt(pixelsOf(cell), empty);
+        suggestion.Sides = features.Sides(cell, empty);
         const TileCollision stored = ReadTileCollision(tileSet, tile);
         for (int side = 0; side < kTileSides; ++side) {
             SideCollision suggested = SideCollision::FromWord(suggestion.Sides[side]);

@@ -14,6 +14,8 @@
 
 namespace mosalind {
 
+class SheetFeatures;
+
 // The colours that count as nothing there (sky, background): bit c for colour c. A pixel
 // of any other colour is solid.
 using EmptyColours = std::bitset<16>;
@@ -29,6 +31,9 @@ enum class EmptyBecause { NotEmpty, Sky, OnlyInPassingTiles };
 // done tiles' art (the cell each one's first frame shows), appears only in done tiles that
 // block nothing (no side with a blocking kind or a slope).
 std::array<EmptyBecause, 16> DefaultEmptyColours(const TileSet& tileSet, const TileGraphics& graphics,
+                                                 const DoneTiles& doneBlank);
+// The same from the features kept for the sheet.
+std::array<EmptyBecause, 16> DefaultEmptyColours(const TileSet& tileSet, SheetFeatures& features,
                                                  const DoneTiles& doneBlank);
 EmptyColours EmptyColoursOf(const std::array<EmptyBecause, 16>& reasons);
 
@@ -97,6 +102,10 @@ std::string SuggestionSource(const TileSuggestion& suggestion);
 //    cannot tell ice from stone.
 // Frames are never suggested.
 std::vector<std::optional<TileSuggestion>> SuggestTiles(const TileSet& tileSet, const TileGraphics& graphics,
+                                                        const EmptyColours& empty, const DoneTiles& doneBlank = {},
+                                                        bool learn = true);
+// The same from the features kept for the sheet.
+std::vector<std::optional<TileSuggestion>> SuggestTiles(const TileSet& tileSet, SheetFeatures& features,
                                                         const EmptyColours& empty, const DoneTiles& doneBlank = {},
                                                         bool learn = true);
 
