@@ -238,13 +238,9 @@ BENCHMARK(BM_UndoAllSelectedTiles)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-// The suggestions for all 1,201 tiles of the largest set on the tallest sheet, worked out
-// again as after every edit while the Suggestions box is open, once every `step`-th tile
-// has values (`give` writes them). Target: below one frame, 16 ms.
-void UpdateSuggestions(benchmark::State& state, int step,
-                       const std::function<void(std::int16_t, mosalind::TileValues&)>& give) {
-    LargestTileSet editor(kTallestSheetHeight);
-    FrmMain& window = editor.Window;
+// The largest set on the tallest sheet with the Suggestions box open, once every `step`-th
+// tile has values (`give` writes them).
+void OpenSuggestions(FrmMain& window, int step, const std::function<void(std::int16_t, mosalind::TileValues&)>& give) {
     std::vector<std::int16_t> tiles;
     for (int tile = 0; tile < 1201; tile += step) {
         tiles.push_back(static_cast<std::int16_t>(tile));
@@ -254,6 +250,16 @@ void UpdateSuggestions(benchmark::State& state, int step,
     if (window.SuggestionBox == nullptr || !window.SuggestionBox->isVisible()) {
         throw std::runtime_error("the Suggestions box did not open");
     }
+}
+
+// The suggestions for all 1,201 tiles of the largest set on the tallest sheet, worked out
+// again as after every edit while the Suggestions box is open, once every `step`-th tile
+// has values (`give` writes them). Target: below one frame, 16 ms.
+void UpdateSuggestions(benchmark::State& state, int step,
+                       const std::function<void(std::int16_t, mosalind::TileValues&)>& give) {
+    LargestTileSet editor(kTallestSheetHeight);
+    FrmMain& window = editor.Window;
+    OpenSuggestions(window, step, give);
     for (auto _ : state) {
         window.SuggestionBox->Refresh();
     }
@@ -277,3 +283,32 @@ void BM_UpdateSuggestionsTenthDone(benchmark::State& state) {
     });
 }
 BENCHMARK(BM_UpdateSuggestionsTenthDone)->Unit(benchmark::kMillisecond);
+
+// Learning as the user works: with every tenth tile done as above, a blank tile given a
+// blocking top by hand (the list's click), which makes it done, and the Suggestions box
+// following it (the tile done, then its values). Each step takes the next blank tile, and
+// its undo is not timed, so that every edit makes a tile done.
+void BM_EditOneTileWithSuggestionsOpen(benchmark::State& state) {
+    LargestTileSet editor(kTallestSheetHeight);
+    FrmMain& window = editor.Window;
+    OpenSuggestions(window, 10, [](std::int16_t tile, mosalind::TileValues& values) {
+        values.Sides[0] = static_cast<std::int16_t>(tile % 40 == 0 ? 0x80 | 1 : 1);
+    });
+    int tile = 1;
+    for (auto _ : state) {
+        state.PauseTiming();
+        window.Session.ClickTile(tile, mosalind::TileSelection::Click::Plain);
+        state.ResumeTiming();
+        window.cboBlocking[0]->setCurrentIndex(1);
+        emit window.cboBlocking[0]->activated(1);
+        state.PauseTiming();
+        window.History->undo();
+        tile += tile % 10 == 9 ? 2 : 1;
+        state.ResumeTiming();
+    }
+    if (!window.Session.DoneBlank().test(1) || tile >= 1201) {
+        throw std::runtime_error("the benchmark's edits did not make blank tiles done");
+    }
+}
+// Fewer steps than blank tiles: each one makes a tile done.
+BENCHMARK(BM_EditOneTileWithSuggestionsOpen)->Unit(benchmark::kMillisecond)->Iterations(400);

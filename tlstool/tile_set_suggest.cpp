@@ -9,6 +9,7 @@
 #include "document/tile_collision.h"
 #include "document/tile_set_file.h"
 #include "document/tile_set_file_layout.h"
+#include "editing/sheet_features.h"
 #include "editing/tile_type_list.h"
 #include "file_kind.h"
 #include "graphics/tile_graphics.h"
@@ -111,9 +112,12 @@ std::vector<std::string> SuggestTileSet(const std::string& setPath, const std::s
     RefuseWritingOver(outPath, sheetPath, "sheet");
     const mosalind::DoneTiles done =
         run.DoneList.empty() ? mosalind::DoneTiles{} : ReadTileList(run.DoneList, tileSet.Header.TileCount);
-    const mosalind::EmptyColours empty = run.Empty.value_or(mosalind::EmptyColoursOf(
-        mosalind::DefaultEmptyColours(tileSet, graphics, run.Learn ? done : mosalind::DoneTiles{})));
-    const auto suggestions = mosalind::SuggestTiles(tileSet, graphics, empty, done, run.Learn);
+    // What the rules read of the sheet's cells, read once for the empty colours and the rules.
+    mosalind::SheetFeatures features(graphics);
+    const mosalind::EmptyColours empty = run.Empty ? *run.Empty
+                                                   : mosalind::EmptyColoursOf(mosalind::DefaultEmptyColours(
+                                                         tileSet, features, run.Learn ? done : mosalind::DoneTiles{}));
+    const auto suggestions = mosalind::SuggestTiles(tileSet, features, empty, done, run.Learn);
 
     mosalind::TileSet suggested = tileSet;
     std::vector<std::string> lines;

@@ -73,6 +73,7 @@ int EditingSession::ShownTiles() const {
 
 void EditingSession::TakeSheet(SharedSheet sheet) {
     sheet_ = std::move(sheet);
+    features_ = SheetFeatures(sheet_);
     Tell({SessionChange::kSheet | (empty_ ? 0u : SessionChange::kEmpty), {}});
 }
 
@@ -89,7 +90,10 @@ EmptyColours EditingSession::Empty() const {
 }
 
 std::array<EmptyBecause, 16> EditingSession::EmptyReasons() const {
-    return DefaultEmptyColours(set_, Graphics(), doneBlank_);
+    if (!emptyReasons_) {
+        emptyReasons_ = DefaultEmptyColours(set_, features_, doneBlank_);
+    }
+    return *emptyReasons_;
 }
 
 void EditingSession::ChooseEmpty(EmptyColours empty) {
@@ -98,6 +102,14 @@ void EditingSession::ChooseEmpty(EmptyColours empty) {
     if (changed) {
         Tell({SessionChange::kEmpty, {}});
     }
+}
+
+void EditingSession::Tell(const SessionChange& change) {
+    // Whatever changes what the default empty colours are made of is told; forget them first.
+    if (change.TileValues() || change.Has(SessionChange::kSheet | SessionChange::kDone)) {
+        emptyReasons_.reset();
+    }
+    listeners_.Tell(change);
 }
 
 void EditingSession::TellSelection(const TileSelection& before, std::int16_t currentFrameBefore) {

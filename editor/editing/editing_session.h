@@ -13,6 +13,7 @@
 #include "document/try_scratch.h"
 #include "editing/session_change.h"
 #include "editing/set_suggestions.h"
+#include "editing/sheet_features.h"
 #include "editing/tile_selection.h"
 #include "graphics/tile_sheet.h"
 
@@ -68,6 +69,9 @@ public:
     const SharedSheet& Sheet() const { return sheet_; }
     // The sheet's cells in planes; none before a sheet is loaded.
     const TileGraphics& Graphics() const { return sheet_ ? sheet_->Graphics : kNoGraphics; }
+    // What the suggestions read of the sheet's cells, kept as long as the sheet: asking it
+    // changes nothing of the state, only how long the next ask takes.
+    SheetFeatures& Features() const { return features_; }
 
     // ---- Pending slope levels, 0 (top) to 4 (bottom), for SET SLOPE ----
     int SlopeLeft() const { return slopeLeft_; }
@@ -172,16 +176,20 @@ private:
     void StartEditing(std::string ownFile);
     // An edit applied or reverted: the revision it leads to, its tile and frame current.
     void Moved(const TileEdit& edit, std::uint64_t revision);
-    void Tell(SessionChange change) { listeners_.Tell(change); }
+    void Tell(const SessionChange& change);
     // Tells the selection's and current tile's change when there was one.
     void TellSelection(const TileSelection& before, std::int16_t currentFrameBefore);
 
     mutable SessionListeners listeners_;  // listening changes nothing of the state
     TileSet set_;
     SharedSheet sheet_;
+    mutable SheetFeatures features_;  // of sheet_
     int slopeLeft_ = 0;
     int slopeRight_ = 0;
     std::optional<EmptyColours> empty_;
+    // The default empty colours' reasons, until the tiles' values, the tiles done or the
+    // sheet change.
+    mutable std::optional<std::array<EmptyBecause, 16>> emptyReasons_;
     bool open_ = false;
     TileSelection selection_;
     std::int16_t currentFrame_ = 0;

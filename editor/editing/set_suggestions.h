@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "document/tile_set.h"
+#include "editing/sheet_features.h"
 #include "editing/suggestion_rules.h"
 #include "graphics/tile_graphics.h"
 
@@ -21,6 +22,8 @@ public:
     DoneTiles DoneBlank;
 
     void Update(const TileSet& tileSet, const TileGraphics& graphics);
+    // The same from the features kept for the sheet.
+    void Update(const TileSet& tileSet, SheetFeatures& features);
 
     // The suggestion for `tile`; nothing for a tile without art or past the set.
     std::optional<TileSuggestion> For(int tile) const;
@@ -29,6 +32,8 @@ public:
     const std::vector<std::int16_t>& DifferingTiles() const { return differing_; }
 
 private:
+    void Take(const TileSet& tileSet, std::vector<std::optional<TileSuggestion>> byTile);
+
     std::vector<std::optional<TileSuggestion>> byTile_;
     std::vector<std::int16_t> differing_;
     std::bitset<kMaxTiles> differs_;

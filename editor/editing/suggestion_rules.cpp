@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <map>
 
 #include "document/tile_collision.h"
 #include "editing/cell_grid.h"
+#include "editing/sheet_features.h"
 
 namespace mosalind {
 
@@ -163,6 +163,65 @@ std::optional<std::pair<int, int>> OneWayLevels(const std::array<int, kSide>& ro
     return std::nullopt;
 }
 
+// The levels of a slope that meets level ground at the tile's top edge: the surface lies
+// along the top edge at one end (the ground the slope comes up to; the slope's own line
+// runs past the tile there) and slopes steadily the other way on the rest, at least 7
+// columns without the ones at that end with no surface (`drawn`). Its steepness is the drawn
+// part's: its line across the whole tile, 12 pixels or more the full height, else its
+// height in levels (1 or 2); the end at the top edge is level 0. Nothing when the surface
+// does not meet the top edge at one end only, or its drawn part is no line going one way.
+std::optional<std::pair<int, int>> MeetingTheTopLevels(const std::array<int, kSide>& rows) {
+    const auto runAtTop = [&rows](int from, int step) {
+        int count = 0;
+        for (int x = from; x >= 0 && x < kSide && rows[x] == 0; x += step) {
+            ++count;
+        }
+        return count;
+    };
+    const int topLeft = runAtTop(0, 1);
+    const int topRight = runAtTop(kSide - 1, -1);
+    if ((topLeft == 0) == (topRight == 0)) {
+        return std::nullopt;
+    }
+    int first = topLeft;
+    int last = kSide - 1 - topRight;
+    // Columns with no surface at the far end: the slope goes below the tile there.
+    while (first <= last && rows[topLeft > 0 ? last : first] == kSide) {
+        topLeft > 0 ? --last : ++first;
+    }
+    constexpr int kDrawnColumns = 7;
+    if (last - first + 1 < kDrawnColumns) {
+        return std::nullopt;
+    }
+    const int away = topLeft > 0 ? 1 : -1;  // the way the surface goes down from the top
+    std::bitset<kSide> drawn;
+    for (int x = first; x <= last; ++x) {
+        drawn.set(static_cast<std::size_t>(x));
+        if (x > first && (rows[x] - rows[x - 1]) * away < -1) {
+            return std::nullopt;  // not one way: a pixel back is noise
+        }
+    }
+    const SurfaceLine line = LeastSquares(rows, drawn);
+    double off = 0;
+    for (int x = first; x <= last; ++x) {
+        const double distance = std::abs(rows[x] - line.At(x));
+        if (distance > kLineTolerance) {
+            return std::nullopt;
+        }
+        off += distance;
+    }
+    const double height = (line.Right - line.Left) * away;
+    if (off > kMeanOffLine * (last - first + 1) || height <= 0) {
+        return std::nullopt;
+    }
+    const int steepness =
+        height >= 12 ? kLowestSlopeLevel : std::clamp(static_cast<int>(std::nearbyint(height / 4)), 0, 2);
+    if (steepness == 0) {
+        return std::nullopt;
+    }
+    return topLeft > 0 ? std::pair{0, steepness} : std::pair{steepness, 0};
+}
+
 // The levels a slope can carry, when a side can carry them: not flat, not 3 apart, within
 // the tile.
 std::optional<SlopeLevels> Carriable(int left, int right) {
@@ -179,6 +238,28 @@ std::optional<SlopeLevels> Carriable(int left, int right) {
 // a surface that is no line but goes one way. Nothing for a flat surface, a line past the
 // tile and a surface that is no line and goes both ways.
 std::optional<SlopeLevels> FittedSlope(std::array<int, kSide> rows) {
+    // A surface drawn in fewer than half the columns is no slope: a stone or a pole's end in
+    // a corner of the tile, sky over the rest.
+    if (2 * std::count(rows.begin(), rows.end(), kSide) > kSide) {
+        return std::nullopt;
+    }
+    if (const std::optional<std::pair<int, int>> top = MeetingTheTopLevels(rows)) {
+        return Carriable(top->first, top->second);
+    }
+    // A surface on one row in as many columns as make a line is flat: a block's rounded
+    // corner or a notch, no slope.
+    const auto flat = [](const std::array<int, kSide>& surface) {
+        const double middle = Median(std::vector<double>(surface.begin(), surface.end()));
+        return std::count_if(surface.begin(), surface.end(),
+                             [middle](int row) { return std::abs(row - middle) <= 0.5; }) >= kColumnsOnLine;
+    };
+    // A surface going one way from the tile's top to its bottom edge, where columns with no
+    // surface count as at the bottom (a quarter circle ending at the bottom's corner), is
+    // the full-height slope.
+    if (const std::optional<std::pair<int, int>> drawn = OneWayLevels(rows);
+        drawn && std::abs(drawn->first - drawn->second) == kLowestSlopeLevel && !flat(rows)) {
+        return Carriable(drawn->first, drawn->second);
+    }
     // A surface that ends past the tile's middle leaves the columns beyond it without one (a
     // quarter circle, a slope steeper than the tile): they take the least-squares line of
     // the others, so the slope's direction and steepness come from the surface drawn.
@@ -214,13 +295,7 @@ std::optional<SlopeLevels> FittedSlope(std::array<int, kSide> rows) {
             }
         }
     }
-    // A surface on one row in as many columns as make a line is flat: a block's rounded
-    // corner or a notch, no slope.
-    std::vector<double> asRows(rows.begin(), rows.end());
-    const double middle = Median(asRows);
-    const auto nearMiddle =
-        std::count_if(rows.begin(), rows.end(), [middle](int row) { return std::abs(row - middle) <= 0.5; });
-    if (nearMiddle >= kColumnsOnLine) {
+    if (flat(rows)) {
         return std::nullopt;
     }
     // A surface going one way across the whole tile's height (a quarter circle, round or
@@ -277,6 +352,61 @@ std::array<int, kSide> Surfaces(const Solid& solid) {
         }
     }
     return surfaces;
+}
+
+// The slope of a tile's surfaces seen from the top, with `colour` giving each solid pixel's
+// colour (-1 for an empty one). When the surfaces make a slope and a cap lies over the
+// body (snow, ice, grass: colours drawn within 2 pixels of the surface in at least half of
+// the columns, three in four of their pixels or more within half the tile's height under
+// it), the cap is not the surface: the slope is the body's, when the body under every
+// column makes a steeper one of the same direction (a cap drawn thicker where the ground
+// slopes hides its steepness).
+template <typename Colour>
+std::optional<SlopeLevels> SurfaceSlope(const Colour& colour) {
+    const auto solid = [&colour](int x, int y) { return colour(x, y) >= 0; };
+    const std::array<int, kSide> surfaces = Surfaces(solid);
+    const std::optional<SlopeLevels> slope = FittedSlope(surfaces);
+    if (!slope) {
+        return slope;
+    }
+    std::array<int, 16> near{};  // pixels within half the tile's height under the surface
+    std::array<int, 16> deep{};  // and deeper
+    std::array<int, 16> onTop{};
+    for (int x = 0; x < kSide; ++x) {
+        std::bitset<16> seen;
+        for (int y = surfaces[x]; y < kSide; ++y) {
+            if (const int c = colour(x, y); c >= 0) {
+                const auto at = static_cast<std::size_t>(c);
+                ++(y - surfaces[x] < kSide / 2 ? near : deep)[at];
+                seen.set(at, seen.test(at) || y - surfaces[x] <= 2);
+            }
+        }
+        for (std::size_t c = 0; c < onTop.size(); ++c) {
+            onTop[c] += seen.test(c) ? 1 : 0;
+        }
+    }
+    std::bitset<16> cap;
+    for (std::size_t c = 0; c < cap.size(); ++c) {
+        cap.set(c, near[c] >= 3 * deep[c] && 2 * onTop[c] >= kSide);
+    }
+    if (cap.none()) {
+        return slope;
+    }
+    const std::array<int, kSide> body = Surfaces([&](int x, int y) {
+        const int c = colour(x, y);
+        return c >= 0 && !(cap.test(static_cast<std::size_t>(c)) && y - surfaces[x] < kSide / 2);
+    });
+    for (int x = 0; x < kSide; ++x) {
+        if (surfaces[x] < kSide && body[x] == kSide) {
+            return slope;
+        }
+    }
+    const std::optional<SlopeLevels> under = FittedSlope(body);
+    const auto change = [](const SlopeLevels& levels) { return levels.Right - levels.Left; };
+    if (under && change(*under) * change(*slope) > 0 && std::abs(change(*under)) > std::abs(change(*slope))) {
+        return under;
+    }
+    return slope;
 }
 
 }  // namespace
@@ -349,10 +479,14 @@ std::array<std::int16_t, 4> SidesFromArt(const CellPixels& art, const EmptyColou
 
     // Ground: the surfaces from the top. Ceiling: the same with the tile upside down, its
     // levels counted back from the bottom.
-    if (const std::optional<SlopeLevels> slope = FittedSlope(Surfaces(solid))) {
+    const auto colour = [&](int x, int y) {
+        const std::uint8_t c = art[static_cast<std::size_t>(kSide * y + x)];
+        return empty.test(c) ? -1 : static_cast<int>(c);
+    };
+    if (const std::optional<SlopeLevels> slope = SurfaceSlope(colour)) {
         sides[kTop] = SideCollision{.Blocking = kBlocking, .Slope = slope, .OtherBits = 0}.Word();
     } else if (const std::optional<SlopeLevels> upsideDown =
-                   FittedSlope(Surfaces([&](int x, int y) { return solid(x, kSide - 1 - y); }))) {
+                   SurfaceSlope([&](int x, int y) { return colour(x, kSide - 1 - y); })) {
         const SlopeLevels under{kLowestSlopeLevel - upsideDown->Left, kLowestSlopeLevel - upsideDown->Right};
         sides[kBottom] = SideCollision{.Blocking = kBlocking, .Slope = under, .OtherBits = 0}.Word();
     }
@@ -361,26 +495,27 @@ std::array<std::int16_t, 4> SidesFromArt(const CellPixels& art, const EmptyColou
 
 std::array<EmptyBecause, 16> DefaultEmptyColours(const TileSet& tileSet, const TileGraphics& graphics,
                                                  const DoneTiles& doneBlank) {
+    SheetFeatures features(graphics);
+    return DefaultEmptyColours(tileSet, features, doneBlank);
+}
+
+std::array<EmptyBecause, 16> DefaultEmptyColours(const TileSet& tileSet, SheetFeatures& features,
+                                                 const DoneTiles& doneBlank) {
     const int tileCount = std::clamp<int>(tileSet.Header.TileCount, 0, kMaxTiles);
     std::bitset<16> inPassing;
     std::bitset<16> inBlocking;
     for (int tile = 0; tile < tileCount; ++tile) {
-        if (!IsDoneTile(tileSet, doneBlank, tile)) {
-            continue;
-        }
-        const std::optional<CellPixels> art = CellPixelsOf(graphics, tileSet.TileFrames[0][tile]);
-        if (!art) {
+        const int cell = tileSet.TileFrames[0][tile];
+        if (!IsDoneTile(tileSet, doneBlank, tile) || !features.Has(cell)) {
             continue;
         }
         bool blocks = false;
         for (const SideCollision& side : ReadTileCollision(tileSet, tile).Sides) {
             blocks = blocks || side.Blocking != 0 || side.ShowsSlope();
         }
-        for (const std::uint8_t colour : *art) {
-            (blocks ? inBlocking : inPassing).set(colour);
-        }
+        (blocks ? inBlocking : inPassing) |= features.Colours(cell);
     }
-    const EmptyColours sky = DefaultEmptyColours(graphics);
+    const EmptyColours sky = features.Sky();
     std::array<EmptyBecause, 16> reasons{};
     for (std::size_t colour = 0; colour < reasons.size(); ++colour) {
         reasons[colour] = sky.test(colour)                                     ? EmptyBecause::Sky
@@ -428,44 +563,45 @@ std::string SuggestionSource(const TileSuggestion& suggestion) {
 std::vector<std::optional<TileSuggestion>> SuggestTiles(const TileSet& tileSet, const TileGraphics& graphics,
                                                         const EmptyColours& empty, const DoneTiles& doneBlank,
                                                         bool learn) {
+    SheetFeatures features(graphics);
+    return SuggestTiles(tileSet, features, empty, doneBlank, learn);
+}
+
+std::vector<std::optional<TileSuggestion>> SuggestTiles(const TileSet& tileSet, SheetFeatures& features,
+                                                        const EmptyColours& empty, const DoneTiles& doneBlank,
+                                                        bool learn) {
     const int tileCount = std::clamp<int>(tileSet.Header.TileCount, 0, kMaxTiles);
     const auto artOf = [&](int tile) -> int {
         const int cell = tileSet.TileFrames[0][tile];
-        return cell >= 0 && cell < graphics.BMPTileCount ? cell : -1;
+        return features.Has(cell) ? cell : -1;
     };
     const auto done = [&](int tile) { return IsDoneTile(tileSet, doneBlank, tile); };
-    // What the rules and learning make of each cell, worked out once a cell: by the cell's
-    // slot among the cells the tiles show (a sheet may have tens of thousands of cells).
-    std::vector<int> slotOfCell(static_cast<std::size_t>(std::max<int>(graphics.BMPTileCount, 0)), -1);
-    std::vector<CellPixels> pixels;
-    std::vector<std::optional<TileSuggestion>> byCell;  // the blank tiles' suggestion
-    const auto slotOf = [&](int cell) {
-        int& slot = slotOfCell[static_cast<std::size_t>(cell)];
-        if (slot < 0) {
-            slot = static_cast<int>(pixels.size());
-            pixels.push_back(*CellPixelsOf(graphics, cell));
-            byCell.emplace_back();
-        }
-        return static_cast<std::size_t>(slot);
-    };
-    const auto pixelsOf = [&](int cell) -> const CellPixels& { return pixels[slotOf(cell)]; };
-    const std::bitset<16> solid = ~empty;
 
-    // The lowest-numbered done tile for each art such a tile shows, and the examples.
-    std::map<std::array<std::uint8_t, kPlaneCount * kPlaneBytesPerCell>, int> doneArt;
+    // The lowest-numbered done tile for each art such a tile shows (by the art's number, -1
+    // for none), and the examples.
+    std::vector<int> doneArt;
+    bool anyDone = false;
     LearnedExamples examples;
     for (int tile = 0; tile < tileCount; ++tile) {
         const int cell = artOf(tile);
-        if (cell >= 0 && done(tile) && doneArt.emplace(CellPlaneBytes(graphics, cell), tile).second && learn) {
+        if (cell < 0 || !done(tile)) {
+            continue;
+        }
+        const auto art = static_cast<std::size_t>(features.ArtId(cell));
+        doneArt.resize(std::max(doneArt.size(), art + 1), -1);
+        if (doneArt[art] >= 0) {
+            continue;
+        }
+        doneArt[art] = tile;
+        anyDone = true;
+        if (learn) {
             bool carriesSlope = false;
             bool blocks = false;
             for (const SideCollision& side : ReadTileCollision(tileSet, tile).Sides) {
                 carriesSlope = carriesSlope || side.Slope.has_value();
                 blocks = blocks || side.Blocking != 0 || side.ShowsSlope();
             }
-            const int reading = ArtReading(SidesFromArt(pixelsOf(cell), empty));
-            examples.Add(static_cast<std::int16_t>(tile), LikenessOf(pixelsOf(cell), solid, reading), carriesSlope,
-                         blocks);
+            examples.Add(static_cast<std::int16_t>(tile), features.Likeness(cell, empty), carriesSlope, blocks);
         }
     }
 
@@ -477,6 +613,8 @@ std::vector<std::optional<TileSuggestion>> SuggestTiles(const TileSet& tileSet, 
         }
         return values;
     };
+    // A blank tile's suggestion depends on its art's pixels alone: worked out once an art.
+    std::vector<std::optional<TileSuggestion>> byArt;
     std::vector<std::optional<TileSuggestion>> suggestions(static_cast<std::size_t>(tileCount));
     for (int tile = 0; tile < tileCount; ++tile) {
         const int cell = artOf(tile);
@@ -484,16 +622,18 @@ std::vector<std::optional<TileSuggestion>> SuggestTiles(const TileSet& tileSet, 
             continue;
         }
         if (IsBlankTile(tileSet, tile) && !doneBlank.test(static_cast<std::size_t>(tile))) {
-            std::optional<TileSuggestion>& known = byCell[slotOf(cell)];
+            const auto art = static_cast<std::size_t>(features.ArtId(cell));
+            byArt.resize(std::max(byArt.size(), art + 1));
+            std::optional<TileSuggestion>& known = byArt[art];
             if (!known) {
-                const auto twin = doneArt.empty() ? doneArt.end() : doneArt.find(CellPlaneBytes(graphics, cell));
-                const std::array<std::int16_t, 4> own = SidesFromArt(pixelsOf(cell), empty);
+                const int twin = anyDone && art < doneArt.size() ? doneArt[art] : -1;
+                const std::array<std::int16_t, 4>& own = features.Sides(cell, empty);
                 std::optional<LikeTile> like;
-                if (twin != doneArt.end()) {
-                    like = LikeTile{static_cast<std::int16_t>(twin->second), false, 0};
+                if (twin >= 0) {
+                    like = LikeTile{static_cast<std::int16_t>(twin), false, 0};
                 } else if (!examples.Empty()) {
                     const int reading = ArtReading(own);
-                    const ArtLikeness likeness = LikenessOf(pixelsOf(cell), solid, reading);
+                    const ArtLikeness& likeness = features.Likeness(cell, empty);
                     like = examples.Nearest(likeness);
                     const bool sloped = reading == kGroundSlopeReading || reading == kCeilingSlopeReading;
                     if (like && sloped && !examples.Blocks(*like) && like->Distance > kAlikeOverSlope) {
@@ -505,7 +645,7 @@ std::vector<std::optional<TileSuggestion>> SuggestTiles(const TileSet& tileSet, 
                 }
                 if (like) {
                     known = valuesOf(like->Tile);
-                    if (twin == doneArt.end()) {
+                    if (twin < 0) {
                         known->Sides = LearnedSides(known->Sides, like->Mirrored, own);
                     }
                     known->Like = like->Tile;
@@ -518,7 +658,7 @@ std::vector<std::optional<TileSuggestion>> SuggestTiles(const TileSet& tileSet, 
             continue;
         }
         TileSuggestion suggestion = valuesOf(tile);
-        suggestion.Sides = SidesFromArt(pixelsOf(cell), empty);
+        suggestion.Sides = features.Sides(cell, empty);
         const TileCollision stored = ReadTileCollision(tileSet, tile);
         for (int side = 0; side < kTileSides; ++side) {
             SideCollision suggested = SideCollision::FromWord(suggestion.Sides[side]);

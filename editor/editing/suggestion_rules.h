@@ -14,6 +14,8 @@
 
 namespace mosalind {
 
+class SheetFeatures;
+
 // The colours that count as nothing there (sky, background): bit c for colour c. A pixel
 // of any other colour is solid.
 using EmptyColours = std::bitset<16>;
@@ -30,6 +32,9 @@ enum class EmptyBecause { NotEmpty, Sky, OnlyInPassingTiles };
 // block nothing (no side with a blocking kind or a slope).
 std::array<EmptyBecause, 16> DefaultEmptyColours(const TileSet& tileSet, const TileGraphics& graphics,
                                                  const DoneTiles& doneBlank);
+// The same from the features kept for the sheet.
+std::array<EmptyBecause, 16> DefaultEmptyColours(const TileSet& tileSet, SheetFeatures& features,
+                                                 const DoneTiles& doneBlank);
 EmptyColours EmptyColoursOf(const std::array<EmptyBecause, 16>& reasons);
 
 // The side words (top, right, bottom, left) a cell's art suggests, blocking kind 1 or 0:
@@ -43,9 +48,20 @@ EmptyColours EmptyColoursOf(const std::array<EmptyBecause, 16>& reasons);
 //    direction. A surface that is no line but goes one way only (a curve, a slope steeper
 //    than the tile), by 6 pixels or more and never by more than half of that from one
 //    column to the next, is the full-height slope when it changes by 12 pixels, or by 8
-//    at over 1.4 pixels a column, else the 2-level slope from its highest end's level.
+//    at over 1.4 pixels a column, else the 2-level slope from its highest end's level;
+//    columns with no surface at its end counting as at the bottom, the full-height slope
+//    it makes holds whatever line part of it makes (a quarter circle into a corner).
+//    A surface that lies along the tile's top edge at one end (level ground the slope
+//    comes up to) and slopes steadily on the rest, 7 columns or more, is the slope of that
+//    part's line across the tile, from level 0 at the top edge: full height when the line
+//    changes by 12 pixels or more, else by its change in levels.
 //    The top side blocks and carries the slope. A flat surface is no slope, and so is one
-//    that is no line and goes both ways (a bush, a rock pile).
+//    that is no line and goes both ways (a bush, a rock pile), and one drawn in fewer than
+//    half of the columns (a stone in a corner, sky over the rest). A cap over the body
+//    (colours drawn within 2 pixels of the surface in half of the columns or more, three
+//    in four of their pixels within half the tile's height under it: snow, ice, grass) is
+//    not the surface: when the body under it makes a steeper slope of the same direction,
+//    that is the slope.
 //  - ceiling slope: the same upside down: the bottom side blocks and carries it.
 //  - every other side blocks when in at least 12 of the 16 lines across its edge the solid
 //    pixels come within 4 pixels (a level) of it, and at least 2/3 of the half of the tile
@@ -87,6 +103,10 @@ std::string SuggestionSource(const TileSuggestion& suggestion);
 //    cannot tell ice from stone.
 // Frames are never suggested.
 std::vector<std::optional<TileSuggestion>> SuggestTiles(const TileSet& tileSet, const TileGraphics& graphics,
+                                                        const EmptyColours& empty, const DoneTiles& doneBlank = {},
+                                                        bool learn = true);
+// The same from the features kept for the sheet.
+std::vector<std::optional<TileSuggestion>> SuggestTiles(const TileSet& tileSet, SheetFeatures& features,
                                                         const EmptyColours& empty, const DoneTiles& doneBlank = {},
                                                         bool learn = true);
 

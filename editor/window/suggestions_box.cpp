@@ -130,7 +130,7 @@ void SuggestionsBox::Refresh() {
     }
     suggested_.Empty = session_.Empty();
     suggested_.DoneBlank = session_.DoneBlank();
-    suggested_.Update(session_.Set(), session_.Graphics());
+    suggested_.Update(session_.Set(), session_.Features());
     const std::array<EmptyBecause, 16> reasons = session_.EmptyReasons();
     // The sheet read again may have new colours.
     static const std::vector<BMPPaletteEntry> kNoColours;

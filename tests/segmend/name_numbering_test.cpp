@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 using namespace omf_test;
 
 namespace {
@@ -13,58 +15,43 @@ Bytes Patched(Bytes image) {
     return image;
 }
 
-TEST(SegmendNameNumbering, CountsEveryNameIncludingEmptyOnes) {
-    const Bytes names = Lnames({"", "DATA", "CSEG"});
-    EXPECT_EQ(Patched(Concat({names, Segdef(0x48, 2), Segdef(0x48, 3)})),
-              Concat({names, Segdef(0x48, 2), Segdef(0x58, 3)}));
-}
-
-TEST(SegmendNameNumbering, ContinuesAcrossRecordsWithoutCountingChecksumsOrEmptyRecords) {
-    // The lone body bytes 0x04 and 0x00 are checksums, not name lengths.
-    const Bytes names = Concat({Lnames({"DATA", "BSS"}), RawRecord(0x96, {}), RawRecord(0x96, {0x04}),
-                                RawRecord(0x96, {0x00}), Lnames({"CSEG", "STACK"})});
-    EXPECT_EQ(Patched(Concat({names, Segdef(0x48, 1), Segdef(0x48, 3)})),
-              Concat({names, Segdef(0x48, 1), Segdef(0x58, 3)}));
-}
-
-TEST(SegmendNameNumbering, NamesAfterTheMatchInItsRecordStillCount) {
-    // CSEG2 is name 4; an 8-bit walk that stopped counting at CSEG would call it 2 (DATA).
-    const Bytes names = Concat({Lnames({"CSEG", "DATA"}), Lnames({"CODE", "CSEG2"})});
-    EXPECT_EQ(Patched(Concat({names, Segdef(0x48, 2), Segdef(0x48, 4)})),
-              Concat({names, Segdef(0x48, 2), Segdef(0x58, 4)}));
-}
-
-TEST(SegmendNameNumbering, FirstMatchingNameOfARecordDecides) {
-    const Bytes names = Lnames({"CSEG_A", "CSEG_B"});
-    EXPECT_EQ(Patched(Concat({names, Segdef(0x48, 2), Segdef(0x48, 1)})),
-              Concat({names, Segdef(0x48, 2), Segdef(0x58, 1)}));
-}
-
-TEST(SegmendNameMatching, OnlyUpperCaseCsegAtTheStartMatches) {
-    const Bytes names = Lnames({"cseg", "CSEX", "XCSEG", "CSEG_TEXT"});
-    Bytes image = Concat({names, Segdef(0x48, 1), Segdef(0x48, 2), Segdef(0x48, 3), Segdef(0x48, 4)});
-    EXPECT_EQ(Patched(image), Concat({names, Segdef(0x48, 1), Segdef(0x48, 2), Segdef(0x48, 3), Segdef(0x58, 4)}));
-}
-
-TEST(SegmendNameMatching, ShortNameNeverMatchesWhateverFollows) {
-    // "CSE" then a name whose length byte is 'G' (71).
-    Bytes fields{3, 'C', 'S', 'E', 'G'};
-    fields.insert(fields.end(), 71, 'x');
-    const Bytes image = Concat({Record(0x96, fields), Segdef(0x48, 1), Segdef(0x48, 2)});
-    EXPECT_EQ(Patched(image), image);
-}
-
-TEST(SegmendMalformedNames, NameRunningPastTheBodyIsNeitherComparedNorCounted) {
+// Which SEGDEF the walk rewrites: names counted across LNAMES records, empty ones too, and
+// only names that start with upper-case CSEG match.
+TEST(SegmendNameNumbering, TheSegdefNamingTheMatchingNameIsRewritten) {
+    Bytes shortName{3, 'C', 'S', 'E', 'G'};  // "CSE", then a name whose length byte is 'G' (71)
+    shortName.insert(shortName.end(), 71, 'x');
     // "CSEG" claims 10 characters; "XYZ" claims 9: both run past the checksum.
     const Bytes badSegmentName = Record(0x96, {2, 'A', 'B', 10, 'C', 'S', 'E', 'G'});
     const Bytes badOtherName = Record(0x96, {2, 'A', 'B', 9, 'X', 'Y', 'Z'});
-    const Bytes unmatched = Concat({badSegmentName, Segdef(0x48, 1), Segdef(0x48, 2)});
-    EXPECT_EQ(Patched(unmatched), unmatched);
-
-    // AB is 1, the next AB 2, CSEG 3.
-    const Bytes names = Concat({badSegmentName, badOtherName, Lnames({"CSEG"})});
-    EXPECT_EQ(Patched(Concat({names, Segdef(0x48, 4), Segdef(0x48, 3)})),
-              Concat({names, Segdef(0x48, 4), Segdef(0x58, 3)}));
+    const struct {
+        const char* Why;
+        Bytes Names;
+        std::vector<unsigned> Segdefs;  // the name index each SEGDEF after the names gives
+        int Rewritten;                  // which of them; -1: none
+    } cases[] = {
+        {"empty names count", Lnames({"", "DATA", "CSEG"}), {2, 3}, 1},
+        {"across records, the lone body bytes 0x04 and 0x00 checksums, not name lengths",
+         Concat({Lnames({"DATA", "BSS"}), RawRecord(0x96, {}), RawRecord(0x96, {0x04}), RawRecord(0x96, {0x00}),
+                 Lnames({"CSEG", "STACK"})}),
+         {1, 3},
+         1},
+        // CSEG2 is name 4; an 8-bit walk that stopped counting at CSEG would call it 2 (DATA).
+        {"names after the match count", Concat({Lnames({"CSEG", "DATA"}), Lnames({"CODE", "CSEG2"})}), {2, 4}, 1},
+        {"the first matching name of a record decides", Lnames({"CSEG_A", "CSEG_B"}), {2, 1}, 1},
+        {"only upper-case CSEG at the start", Lnames({"cseg", "CSEX", "XCSEG", "CSEG_TEXT"}), {1, 2, 3, 4}, 3},
+        {"a short name never matches whatever follows", Record(0x96, shortName), {1, 2}, -1},
+        {"a name running past the body is not compared", badSegmentName, {1, 2}, -1},
+        {"nor counted: AB 1, AB 2, CSEG 3", Concat({badSegmentName, badOtherName, Lnames({"CSEG"})}), {4, 3}, 1},
+    };
+    for (const auto& c : cases) {
+        Bytes image = c.Names;
+        Bytes expected = c.Names;
+        for (std::size_t i = 0; i < c.Segdefs.size(); ++i) {
+            image = Concat({image, Segdef(0x48, c.Segdefs[i])});
+            expected = Concat({expected, Segdef(static_cast<int>(i) == c.Rewritten ? 0x58 : 0x48, c.Segdefs[i])});
+        }
+        EXPECT_EQ(Patched(image), expected) << c.Why;
+    }
 }
 
 class SegmendWideNameIndex : public ::testing::TestWithParam<unsigned> {};

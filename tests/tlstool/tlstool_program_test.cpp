@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -177,10 +176,7 @@ TEST_F(TlstoolCommands, BadInputIsRefusedInOneLineAndTouchesNoOutput) {
 
     const std::string json = File("set.json");
     const std::string out = File("out.tls");
-    const auto import = [&](const std::string& text) {
-        WriteText("set.json", text);
-        return std::vector<std::string>{"import", json, "--sheet", sheet_, "-o", out};
-    };
+    const std::vector<std::string> import{"import", json, "--sheet", sheet_, "-o", out};
     const std::string tooMany = [] {
         std::string tiles = kGoodTile;
         for (int i = 1; i < 1202; ++i) {
@@ -188,6 +184,13 @@ TEST_F(TlstoolCommands, BadInputIsRefusedInOneLineAndTouchesNoOutput) {
         }
         return "{ \"format\": \"mosalind-tile-set\", \"version\": 1, \"frame_count\": 4, \"tiles\": [" + tiles + "] }";
     }();
+    const auto header = [](int frameCount) {
+        return "{ \"format\": \"mosalind-tile-set\", \"version\": 1, \"frame_count\": " + std::to_string(frameCount) +
+               ", \"tiles\": [] }";
+    };
+    const auto zeroTile = [](const std::string& top, const std::string& frames = "[0, 0, 0, 0]") {
+        return PlainJson(Tile("0", top, frames));
+    };
 
     // tlstool try on a set whose tile 1 blocks on its right side and tile 2 on its top only.
     RawTileSet trySet = PlainTileSet(13, 4, 13);
@@ -195,8 +198,7 @@ TEST_F(TlstoolCommands, BadInputIsRefusedInOneLineAndTouchesNoOutput) {
     trySet.Attributes[1][2] = 1;
     const std::string trySetPath = Write("try.tls", trySet.FileBytes());
     WriteText("tiles.tsx", "<tileset/>");
-    const auto tryOn = [&](const std::string& map, const std::string& start, const std::string& name = "map.csv") {
-        WriteText(name, map);
+    const auto tryOn = [&](const std::string& start, const std::string& name = "map.csv") {
         return std::vector<std::string>{"try", trySetPath, File(name), "--start", start};
     };
     // A one-cell map of the map editor, its first tileset's tag and its layer's data given.
@@ -207,260 +209,184 @@ TEST_F(TlstoolCommands, BadInputIsRefusedInOneLineAndTouchesNoOutput) {
                "\n <layer id=\"1\" name=\"a\" width=\"1\" height=\"1\">\n  <data encoding=\"" + encoding + "\">\n" +
                data + "\n</data>\n </layer>\n</map>\n";
     };
+    const std::string usage = " (tlstool --help shows the usage)";
+    const std::string subcommands = "(export, import, refresh, suggest, check and try; tlstool --help shows the usage)";
 
     const struct {
         const char* Name;
-        std::function<std::vector<std::string>()> Arguments;
-        std::string Expected;  // the whole line after "tlstool: "
+        std::vector<std::string> Arguments;
+        std::string Expected;      // the whole line after "tlstool: "; empty: a line naming notes.bmp
+        std::string Written = "";  // written first to set.json (import) or to the map's file (try)
+        std::string Map = "map.csv";
     } cases[] = {
-        {"no subcommand", [] { return std::vector<std::string>{}; },
-         "a subcommand is required (export, import, refresh, suggest, check and try; tlstool --help shows the usage)"},
-        {"unknown subcommand",
-         [] {
-             return std::vector<std::string>{"frobnicate", "x.tls"};
-         },
-         "\"frobnicate\" is not a subcommand (export, import, refresh, suggest, check and try; tlstool --help shows "
-         "the "
-         "usage)"},
-        {"-o not given",
-         [&] {
-             return std::vector<std::string>{"import", json, "--sheet", sheet_};
-         },
-         "-o/--output is required (tlstool --help shows the usage)"},
-        {"-o without its value",
-         [&] {
-             return std::vector<std::string>{"refresh", goodSet_, "--sheet", sheet_, "-o"};
-         },
-         "-o needs a value (tlstool --help shows the usage)"},
+        {"no subcommand", {}, "a subcommand is required " + subcommands},
+        {"unknown subcommand", {"frobnicate", "x.tls"}, "\"frobnicate\" is not a subcommand " + subcommands},
+        {"-o not given", {"import", json, "--sheet", sheet_}, "-o/--output is required" + usage},
+        {"-o without its value", {"refresh", goodSet_, "--sheet", sheet_, "-o"}, "-o needs a value" + usage},
         {"the text form where a .tls is read",
-         [&] {
-             return std::vector<std::string>{"export", File("levels.json"), "-o", out};
-         },
+         {"export", File("levels.json"), "-o", out},
          File("levels.json") + " is a tile set's text form (JSON), not a tile set file (.tls); tlstool import makes "
                                "the .tls from it"},
         {"a .tls where the text form is read",
-         [&] { return std::vector<std::string>{"import", goodSet_, "--sheet", sheet_, "-o", out}; },
+         {"import", goodSet_, "--sheet", sheet_, "-o", out},
          goodSet_ + " is a tile set file (.tls), not a tile set's text form (JSON); tlstool export writes the text "
                     "form"},
         {"bytes that are not text",
-         [&] { return std::vector<std::string>{"import", File("binary.json"), "--sheet", sheet_, "-o", out}; },
+         {"import", File("binary.json"), "--sheet", sheet_, "-o", out},
          File("binary.json") +
              ": line 1, column 1: syntax error while parsing value - invalid literal; last read: '?'"},
-        {"--tsx without --sheet",
-         [&] {
-             return std::vector<std::string>{"export", goodSet_, "--tsx", File("levels.tsx")};
-         },
-         "--tsx requires --sheet (tlstool --help shows the usage)"},
+        {"--tsx without --sheet", {"export", goodSet_, "--tsx", File("levels.tsx")}, "--tsx requires --sheet" + usage},
         {"--tsx and -o",
-         [&] {
-             return std::vector<std::string>{"export", goodSet_,           "--sheet", sheet_,
-                                             "--tsx",  File("levels.tsx"), "-o",      out};
-         },
-         "-o excludes --tsx (tlstool --help shows the usage)"},
+         {"export", goodSet_, "--sheet", sheet_, "--tsx", File("levels.tsx"), "-o", out},
+         "-o excludes --tsx" + usage},
         {"--tsx not ending in .tsx",
-         [&] { return std::vector<std::string>{"export", goodSet_, "--sheet", sheet_, "--tsx", File("levels.png")}; },
+         {"export", goodSet_, "--sheet", sheet_, "--tsx", File("levels.png")},
          File("levels.png") + ": the map editor reads a tileset from a file whose name ends in .tsx"},
         {"--tsx naming a folder",
-         [&] { return std::vector<std::string>{"export", goodSet_, "--sheet", sheet_, "--tsx", File("folder.tsx")}; },
+         {"export", goodSet_, "--sheet", sheet_, "--tsx", File("folder.tsx")},
          "cannot save " + File("folder.tsx") + ": Is a directory"},
         {"the tileset's picture over the sheet",
-         [&] {
-             return std::vector<std::string>{"export", goodSet_, "--sheet", pngNamedSheet, "--tsx", File("art.tsx")};
-         },
+         {"export", goodSet_, "--sheet", pngNamedSheet, "--tsx", File("art.tsx")},
          pngNamedSheet + " is the sheet this command reads; it is not written over"},
         {"-o over the text form",
-         [&] {
-             return std::vector<std::string>{"import", File("levels.json"), "--sheet", sheet_,
-                                             "-o",     File("levels.json")};
-         },
+         {"import", File("levels.json"), "--sheet", sheet_, "-o", File("levels.json")},
          File("levels.json") + " is the text form this command reads; it is not written over"},
         {"--tsx on a sheet that is not one",
-         [&] {
-             return std::vector<std::string>{"export",          goodSet_, "--sheet",
-                                             File("notes.bmp"), "--tsx",  File("levels.tsx")};
-         },
+         {"export", goodSet_, "--sheet", File("notes.bmp"), "--tsx", File("levels.tsx")},
          ""},
         {"a colour past 15 for --empty",
-         [&] { return std::vector<std::string>{"suggest", goodSet_, "--sheet", sheet_, "--empty", "0,16", "-o", out}; },
+         {"suggest", goodSet_, "--sheet", sheet_, "--empty", "0,16", "-o", out},
          "--empty: colours are numbers from 0 to 15, comma-separated, not '16'"},
         {"a range that runs down for --done",
-         [&] { return std::vector<std::string>{"suggest", goodSet_, "--sheet", sheet_, "--done", "3,9-7", "-o", out}; },
+         {"suggest", goodSet_, "--sheet", sheet_, "--done", "3,9-7", "-o", out},
          "--done: a range runs upwards, not '9-7'"},
         {"a tile past the set for --done",
-         [&] { return std::vector<std::string>{"suggest", goodSet_, "--sheet", sheet_, "--done", "2,13", "-o", out}; },
+         {"suggest", goodSet_, "--sheet", sheet_, "--done", "2,13", "-o", out},
          "--done: tiles are numbers from 0 to 12 and ranges like 20-25, comma-separated, not '13'"},
         {"suggest over its sheet",
-         [&] { return std::vector<std::string>{"suggest", goodSet_, "--sheet", sheet_, "-o", sheet_}; },
+         {"suggest", goodSet_, "--sheet", sheet_, "-o", sheet_},
          sheet_ + " is the sheet this command reads; it is not written over"},
         {"a sheet given as the set: named as a sheet, before where the output goes is looked at",
-         [&] {
-             return std::vector<std::string>{"suggest", sheet_, "--sheet", sheet_};
-         },
+         {"suggest", sheet_, "--sheet", sheet_},
          sheet_ + " is a tile sheet (BMP), not a tile set file (.tls); it goes after --sheet"},
         {"a set longer than any, by its length alone",
-         [&] {
-             return std::vector<std::string>{"suggest", File("huge.tls"), "--sheet", sheet_, "--list"};
-         },
+         {"suggest", File("huge.tls"), "--sheet", sheet_, "--list"},
          "cannot read " + File("huge.tls") + ": it is 10737418240 bytes long, longer than any tile set file (at most " +
              std::to_string(62 + 21 * 1201 + 128 * 2520 * 13) + " bytes)"},
         {"a text form longer than any",
-         [&] { return std::vector<std::string>{"import", File("huge.json"), "--sheet", sheet_, "-o", out}; },
+         {"import", File("huge.json"), "--sheet", sheet_, "-o", out},
          "cannot read " + File("huge.json") +
              ": it is 10737418240 bytes long, longer than any tile set's text form (at most 16777216 bytes)"},
         {"a FIFO as the set, which would be waited on",
-         [&] {
-             return std::vector<std::string>{"check", File("pipe.tls")};
-         },
+         {"check", File("pipe.tls")},
          "cannot open " + File("pipe.tls") + ": it is a FIFO (named pipe), not a file"},
         {"a FIFO as the output",
-         [&] { return std::vector<std::string>{"refresh", goodSet_, "--sheet", sheet_, "-o", File("pipe.tls")}; },
+         {"refresh", goodSet_, "--sheet", sheet_, "-o", File("pipe.tls")},
          "cannot save " + File("pipe.tls") + ": it is a FIFO (named pipe), not a file"},
         {"a link to nothing as the output, which would be replaced by a file",
-         [&] {
-             return std::vector<std::string>{"export", goodSet_, "-o", File("dangling.tls")};
-         },
+         {"export", goodSet_, "-o", File("dangling.tls")},
          "cannot save " + File("dangling.tls") + ": it is a symbolic link to " + File("gone.tls") +
              ", which does not exist"},
-        {"unknown option",
-         [&] {
-             return std::vector<std::string>{"export", goodSet_, "--fast"};
-         },
-         "The following argument was not expected: --fast (tlstool --help shows the usage)"},
-        {"import without sheet",
-         [&] {
-             return std::vector<std::string>{"import", json, "-o", out};
-         },
-         "--sheet is required (tlstool --help shows the usage)"},
+        {"unknown option", {"export", goodSet_, "--fast"}, "The following argument was not expected: --fast" + usage},
+        {"import without sheet", {"import", json, "-o", out}, "--sheet is required" + usage},
         {"missing set",
-         [&] { return std::vector<std::string>{"refresh", File("none.tls"), "--sheet", sheet_, "-o", out}; },
+         {"refresh", File("none.tls"), "--sheet", sheet_, "-o", out},
          "cannot open " + File("none.tls") + ": No such file or directory"},
         {"set cut in its frame section",
-         [&] { return std::vector<std::string>{"refresh", File("cut.tls"), "--sheet", sheet_, "-o", out}; },
+         {"refresh", File("cut.tls"), "--sheet", sheet_, "-o", out},
          File("cut.tls") + " is not a complete tile set: the file ends at byte 100, but its frame section should "
                            "end at byte 231"},
         {"set cut in its header",
-         [&] {
-             return std::vector<std::string>{"export", File("short.tls"), "-o", out};
-         },
+         {"export", File("short.tls"), "-o", out},
          File("short.tls") + " is not a complete tile set: the file ends at byte 61, but its header should end at "
                              "byte 62"},
         {"more tiles than a set holds",
-         [&] {
-             return std::vector<std::string>{"check", File("many.tls")};
-         },
+         {"check", File("many.tls")},
          File("many.tls") + " is not a tile set the editor can hold: its tile count 1202 is outside 1 to 1201"},
-        {"sheet that is not one",
-         [&] { return std::vector<std::string>{"refresh", goodSet_, "--sheet", File("notes.bmp"), "-o", out}; }, ""},
-        {"malformed JSON", [&] { return import("{ \"format\": "); },
+        {"sheet that is not one", {"refresh", goodSet_, "--sheet", File("notes.bmp"), "-o", out}, ""},
+        {"malformed JSON", import,
          json + ": line 1, column 13: syntax error while parsing value - unexpected end of input; expected '[', '{', "
-                "or a literal"},
-        {"not an object", [&] { return import("[1]"); }, json + ": the document: must be an object, not a list"},
-        {"wrong format",
-         [&] { return import("{ \"format\": \"tiles\", \"version\": 1, \"frame_count\": 4, \"tiles\": [] }"); },
-         json + ": format: must be \"mosalind-tile-set\", not \"tiles\""},
-        {"later version",
-         [&] {
-             return import("{ \"format\": \"mosalind-tile-set\", \"version\": 2, \"frame_count\": 4, \"tiles\": [] }");
-         },
-         json + ": version: must be a whole number from 1 to 1, not 2"},
-        {"unknown field",
-         [&] { return import(PlainJson(Tile("\"Kills\"", "{ \"blocking\": 1, \"slop\": [0, 4] }", "[0, 0, 0, 0]"))); },
-         json + ": tiles[0].top: unknown field \"slop\""},
-        {"missing field", [&] { return import(PlainJson("{ \"type\": \"Kills\" }")); },
-         json + ": tiles[0]: has no field \"top\""},
-        {"unknown type name",
-         [&] { return import(PlainJson(Tile("\"Door 5\"", "{ \"blocking\": 1 }", "[0, 0, 0, 0]"))); },
-         json + ": tiles[0].type: no tile type is named \"Door 5\""},
-        {"type out of range", [&] { return import(PlainJson(Tile("256", "{ \"blocking\": 1 }", "[0, 0, 0, 0]"))); },
-         json + ": tiles[0].type: must be a whole number from 0 to 255, not 256"},
-        {"blocking out of range", [&] { return import(PlainJson(Tile("0", "{ \"blocking\": 4 }", "[0, 0, 0, 0]"))); },
-         json + ": tiles[0].top.blocking: must be a whole number from 0 to 3, not 4"},
-        {"fractional value", [&] { return import(PlainJson(Tile("0", "{ \"blocking\": 1.5 }", "[0, 0, 0, 0]"))); },
-         json + ": tiles[0].top.blocking: must be a whole number from 0 to 3, not 1.5"},
-        {"slope without encoding",
-         [&] { return import(PlainJson(Tile("0", "{ \"blocking\": 0, \"slope\": [1, 4] }", "[0, 0, 0, 0]"))); },
-         json + ": tiles[0].top.slope: levels 1 and 4 make no slope (they must differ by 1, 2 or 4)"},
-        {"bits not in bits 2-7",
-         [&] { return import(PlainJson(Tile("0", "{ \"blocking\": 0, \"bits\": 13 }", "[0, 0, 0, 0]"))); },
-         json + ": tiles[0].top.bits: holds bits 2-7 of the side word, a multiple of 4, not 13"},
-        {"cell the file cannot hold",
-         [&] { return import(PlainJson(Tile("0", "{ \"blocking\": 0 }", "[0, 1024, 0, 0]"))); },
-         json + ": tiles[0].frames[1]: must be a whole number from -1024 to 1023, not 1024"},
-        {"too few frames", [&] { return import(PlainJson(Tile("0", "{ \"blocking\": 0 }", "[0, 0, 0]"))); },
-         json + ": tiles[0].frames: must be a list of 4 numbers, not a list of 3"},
-        {"frame value in another cell",
-         [&] {
-             return import(
-                 PlainJson(Tile("0", "{ \"blocking\": 0 }", "[0, 0, 0, 0]", ", \"frame_values\": [0, 40, 0, 0]")));
-         },
-         json + ": tiles[0].frame_values[1]: 40 lies in cell 1, but frames[1] is 0"},
-        {"reserved bytes cut short",
-         [&] {
-             return import(PlainJson(kGoodTile,
-                                     "\"header\": { \"plane_size\": 416, \"attribute_offset\": 64, "
-                                     "\"frame_offset\": 74, \"planes_offset\": 90, \"reserved\": \"00\" }, "));
-         },
-         json + ": header.reserved: must be a string of 88 hexadecimal digits, not \"00\""},
-        {"offset out of range",
-         [&] {
-             return import(PlainJson(kGoodTile,
-                                     "\"header\": { \"plane_size\": 416, \"attribute_offset\": 2147483648, "
-                                     "\"frame_offset\": 74, \"planes_offset\": 90, \"reserved\": \"\" }, "));
-         },
-         json + ": header.attribute_offset: must be a whole number from -2147483648 to 2147483647, not 2147483648"},
-        {"no tiles",
-         [&] {
-             return import("{ \"format\": \"mosalind-tile-set\", \"version\": 1, \"frame_count\": 4, \"tiles\": [] }");
-         },
-         json + ": tiles: holds 0 tiles; a tile set holds 1 to 1201"},
-        {"more tiles than the file holds", [&] { return import(tooMany); },
-         json + ": tiles: holds 1202 tiles; a tile set holds 1 to 1201"},
-        {"frame count New does not make",
-         [&] {
-             return import("{ \"format\": \"mosalind-tile-set\", \"version\": 1, \"frame_count\": 3, \"tiles\": [] }");
-         },
-         json + ": frame_count: must be 4 or 8 in a set without \"header\", not 3"},
+                "or a literal",
+         "{ \"format\": "},
+        {"not an object", import, json + ": the document: must be an object, not a list", "[1]"},
+        {"wrong format", import, json + ": format: must be \"mosalind-tile-set\", not \"tiles\"",
+         "{ \"format\": \"tiles\", \"version\": 1, \"frame_count\": 4, \"tiles\": [] }"},
+        {"later version", import, json + ": version: must be a whole number from 1 to 1, not 2",
+         "{ \"format\": \"mosalind-tile-set\", \"version\": 2, \"frame_count\": 4, \"tiles\": [] }"},
+        {"unknown field", import, json + ": tiles[0].top: unknown field \"slop\"",
+         PlainJson(Tile("\"Kills\"", "{ \"blocking\": 1, \"slop\": [0, 4] }", "[0, 0, 0, 0]"))},
+        {"missing field", import, json + ": tiles[0]: has no field \"top\"", PlainJson("{ \"type\": \"Kills\" }")},
+        {"unknown type name", import, json + ": tiles[0].type: no tile type is named \"Door 5\"",
+         PlainJson(Tile("\"Door 5\"", "{ \"blocking\": 1 }", "[0, 0, 0, 0]"))},
+        {"type out of range", import, json + ": tiles[0].type: must be a whole number from 0 to 255, not 256",
+         PlainJson(Tile("256", "{ \"blocking\": 1 }", "[0, 0, 0, 0]"))},
+        {"blocking out of range", import, json + ": tiles[0].top.blocking: must be a whole number from 0 to 3, not 4",
+         zeroTile("{ \"blocking\": 4 }")},
+        {"fractional value", import, json + ": tiles[0].top.blocking: must be a whole number from 0 to 3, not 1.5",
+         zeroTile("{ \"blocking\": 1.5 }")},
+        {"slope without encoding", import,
+         json + ": tiles[0].top.slope: levels 1 and 4 make no slope (they must differ by 1, 2 or 4)",
+         zeroTile("{ \"blocking\": 0, \"slope\": [1, 4] }")},
+        {"bits not in bits 2-7", import,
+         json + ": tiles[0].top.bits: holds bits 2-7 of the side word, a multiple of 4, not 13",
+         zeroTile("{ \"blocking\": 0, \"bits\": 13 }")},
+        {"cell the file cannot hold", import,
+         json + ": tiles[0].frames[1]: must be a whole number from -1024 to 1023, not 1024",
+         zeroTile("{ \"blocking\": 0 }", "[0, 1024, 0, 0]")},
+        {"too few frames", import, json + ": tiles[0].frames: must be a list of 4 numbers, not a list of 3",
+         zeroTile("{ \"blocking\": 0 }", "[0, 0, 0]")},
+        {"frame value in another cell", import,
+         json + ": tiles[0].frame_values[1]: 40 lies in cell 1, but frames[1] is 0",
+         PlainJson(Tile("0", "{ \"blocking\": 0 }", "[0, 0, 0, 0]", ", \"frame_values\": [0, 40, 0, 0]"))},
+        {"reserved bytes cut short", import,
+         json + ": header.reserved: must be a string of 88 hexadecimal digits, not \"00\"",
+         PlainJson(kGoodTile,
+                   "\"header\": { \"plane_size\": 416, \"attribute_offset\": 64, \"frame_offset\": 74, "
+                   "\"planes_offset\": 90, \"reserved\": \"00\" }, ")},
+        {"offset out of range", import,
+         json + ": header.attribute_offset: must be a whole number from -2147483648 to 2147483647, not 2147483648",
+         PlainJson(kGoodTile,
+                   "\"header\": { \"plane_size\": 416, \"attribute_offset\": 2147483648, "
+                   "\"frame_offset\": 74, \"planes_offset\": 90, \"reserved\": \"\" }, ")},
+        {"no tiles", import, json + ": tiles: holds 0 tiles; a tile set holds 1 to 1201", header(4)},
+        {"more tiles than the file holds", import, json + ": tiles: holds 1202 tiles; a tile set holds 1 to 1201",
+         tooMany},
+        {"frame count New does not make", import,
+         json + ": frame_count: must be 4 or 8 in a set without \"header\", not 3", header(3)},
         {"missing sheet",
-         [&] {
-             auto a = import(PlainJson(kGoodTile));
-             a[3] = File("none.bmp");
-             return a;
-         },
-         "cannot open " + File("none.bmp") + ": No such file or directory"},
-        {"try: a map row of another length", [&] { return tryOn("-1,-1,-1\n-1,-1\n", "1,0"); },
-         File("map.csv") + ": line 2 has 2 tiles, the first line 3"},
-        {"try: a tile the set does not have", [&] { return tryOn("-1,-1\n13,0\n", "0,0"); },
-         File("map.csv") + ": column 0, row 1: tile 13 is not in the set (it has 13 tiles, 0 to 12)"},
-        {"try: a start outside the map", [&] { return tryOn("-1,-1\n0,0\n", "2,0"); },
-         "--start 2,0 lies outside the map (2 x 2 cells, 0,0 to 1,1)"},
-        {"try: a start in a tile that blocks",
-         [&] { return tryOn("-1,2\n-1,1\n", "1,1"); },  // a platform above is fine, a right side is not
-         "--start 1,1: the figure there overlaps tile 1 at 1,1, which blocks (right)"},
+         {"import", json, "--sheet", File("none.bmp"), "-o", out},
+         "cannot open " + File("none.bmp") + ": No such file or directory",
+         PlainJson(kGoodTile)},
+        {"try: a map row of another length", tryOn("1,0"), File("map.csv") + ": line 2 has 2 tiles, the first line 3",
+         "-1,-1,-1\n-1,-1\n"},
+        {"try: a tile the set does not have", tryOn("0,0"),
+         File("map.csv") + ": column 0, row 1: tile 13 is not in the set (it has 13 tiles, 0 to 12)", "-1,-1\n13,0\n"},
+        {"try: a start outside the map", tryOn("2,0"), "--start 2,0 lies outside the map (2 x 2 cells, 0,0 to 1,1)",
+         "-1,-1\n0,0\n"},
+        {"try: a start in a tile that blocks (a platform above is fine, a right side is not)", tryOn("1,1"),
+         "--start 1,1: the figure there overlaps tile 1 at 1,1, which blocks (right)", "-1,2\n-1,1\n"},
         {"try: an unknown key",
-         [&] {
-             auto a = tryOn("-1\n", "0,0");
-             a.insert(a.end(), {"--keys", "right*3 right+jmp*2"});
-             return a;
-         },
-         "--keys: 'jmp' is not a key (left, right, jump or none)"},
-        {"try: a .tmx layer not in CSV",
-         [&] { return tryOn(tmx("firstgid=\"1\" source=\"tiles.tsx\"/", "base64", "AAAAAA=="), "0,0", "map.tmx"); },
-         File("map.tmx") + ": the first tile layer is not CSV-encoded (its encoding is 'base64')"},
-        {"try: a .tmx with its tileset embedded",
-         [&] {
-             return tryOn(tmx("firstgid=\"1\" name=\"t\" tilewidth=\"16\" tileheight=\"16\"", "csv", "0"), "0,0",
-                          "map.tmx");
-         },
+         {"try", trySetPath, File("map.csv"), "--start", "0,0", "--keys", "right*3 right+jmp*2"},
+         "--keys: 'jmp' is not a key (left, right, jump or none)",
+         "-1\n"},
+        {"try: a .tmx layer not in CSV", tryOn("0,0", "map.tmx"),
+         File("map.tmx") + ": the first tile layer is not CSV-encoded (its encoding is 'base64')",
+         tmx("firstgid=\"1\" source=\"tiles.tsx\"/", "base64", "AAAAAA=="), "map.tmx"},
+        {"try: a .tmx with its tileset embedded", tryOn("0,0", "map.tmx"),
          File("map.tmx") +
-             ": the first tileset is embedded in the map; save it as the .tsx file tlstool export --tsx writes"},
-        {"try: a .tmx whose tileset file is missing",
-         [&] { return tryOn(tmx("firstgid=\"1\" source=\"gone.tsx\"/", "csv", "0"), "0,0", "map.tmx"); },
-         File("map.tmx") + ": the first tileset's file gone.tsx is missing"},
+             ": the first tileset is embedded in the map; save it as the .tsx file tlstool export --tsx writes",
+         tmx("firstgid=\"1\" name=\"t\" tilewidth=\"16\" tileheight=\"16\"", "csv", "0"), "map.tmx"},
+        {"try: a .tmx whose tileset file is missing", tryOn("0,0", "map.tmx"),
+         File("map.tmx") + ": the first tileset's file gone.tsx is missing",
+         tmx("firstgid=\"1\" source=\"gone.tsx\"/", "csv", "0"), "map.tmx"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
         dev_support::WriteFileText(out, "kept");
-        const testing_support::ProgramResult result = Run(c.Arguments());
+        if (!c.Written.empty()) {
+            WriteText(!c.Arguments.empty() && c.Arguments[0] == "try" ? c.Map : "set.json", c.Written);
+        }
+        const testing_support::ProgramResult result = Run(c.Arguments);
         EXPECT_EQ(result.ExitStatus, 1);
         EXPECT_EQ(result.Out, "");
         ASSERT_FALSE(result.Err.empty());

@@ -79,13 +79,29 @@ DecodedPng DecodePng(const Bytes& file) {
     return decoded;
 }
 
-class TlstoolTsx : public TlstoolProgram {};
+// The map editor, headless, with a home of its own for the settings it writes; the test is
+// skipped where it is not installed.
+class TlstoolTsx : public TlstoolProgram {
+protected:
+    void SetUp() override {
+        if (!std::filesystem::exists(TILED_PATH)) {
+            GTEST_SKIP() << "the map editor (tiled) is not installed; ./test installs it";
+        }
+    }
+    testing_support::ProgramResult RunTiled(const std::vector<std::string>& arguments) {
+        std::vector<std::string> line{"QT_QPA_PLATFORM=offscreen",
+                                      "HOME=" + home_.Path().string(),
+                                      "XDG_CONFIG_HOME=" + home_.File("config"),
+                                      "XDG_DATA_HOME=" + home_.File("data"),
+                                      "XDG_RUNTIME_DIR=" + home_.Path().string(),
+                                      TILED_PATH};
+        line.insert(line.end(), arguments.begin(), arguments.end());
+        return testing_support::RunProgram("/usr/bin/env", folder_.Path(), line);
+    }
+    dev_support::TempDir home_;
+};
 
 TEST_F(TlstoolTsx, TheMapEditorReadsTheTilesetAsTheSetSaysIt) {
-    const std::string tiled = TILED_PATH;
-    if (!std::filesystem::exists(tiled)) {
-        GTEST_SKIP() << "the map editor (tiled) is not installed; ./test installs it";
-    }
     // A sheet of 26 cells and a set of 30 tiles as New makes it, then tiles that say things.
     const TestSheet sheet = MakeSheet(2);
     RawTileSet set = PlainTileSet(30, 4, 26);
@@ -140,13 +156,7 @@ TEST_F(TlstoolTsx, TheMapEditorReadsTheTilesetAsTheSetSaysIt) {
     }
     EXPECT_EQ(again, tsx);
 
-    // The map editor, headless, with a home of its own for the settings it writes.
-    dev_support::TempDir home;
-    const testing_support::ProgramResult exported = testing_support::RunProgram(
-        "/usr/bin/env", folder_.Path(),
-        {"QT_QPA_PLATFORM=offscreen", "HOME=" + home.Path().string(), "XDG_CONFIG_HOME=" + home.File("config"),
-         "XDG_DATA_HOME=" + home.File("data"), "XDG_RUNTIME_DIR=" + home.Path().string(), tiled, "--export-tileset",
-         "json", "levels.tsx", "levels.json"});
+    const testing_support::ProgramResult exported = RunTiled({"--export-tileset", "json", "levels.tsx", "levels.json"});
     ASSERT_EQ(exported.ExitStatus, 0) << exported.Err;
     const json read = json::parse(dev_support::ReadFileText(File("levels.json")));
     EXPECT_EQ(read.at("name"), "levels");
@@ -201,21 +211,11 @@ TEST_F(TlstoolTsx, TheMapEditorReadsTheTilesetAsTheSetSaysIt) {
     EXPECT_EQ(wrong, 0);
 }
 
-}  // namespace
-}  // namespace tlstool_test
-
-namespace tlstool_test {
-namespace {
-
 // tlstool try reads the maps the map editor itself writes: a .tmx on the exported tileset and
 // its CSV export. On a floor of tile 1 (top blocking) the figure, started in cell (1, 2),
 // runs 16 steps accelerating by 1/8 pixel a step: 1/8 x (1 + ... + 16) = 17 pixels from its
 // left edge 1 x 16 + 2, at 2 pixels a step, its top 3 x 16 - 24.
 TEST_F(TlstoolTsx, TryRunsOnTheMapsTheMapEditorWrites) {
-    const std::string tiled = TILED_PATH;
-    if (!std::filesystem::exists(tiled)) {
-        GTEST_SKIP() << "the map editor (tiled) is not installed; ./test installs it";
-    }
     const TestSheet sheet = MakeSheet(1);
     RawTileSet set = PlainTileSet(13, 4, 13);
     set.Attributes[1][1] = 1;
@@ -230,15 +230,10 @@ TEST_F(TlstoolTsx, TryRunsOnTheMapsTheMapEditorWrites) {
   "layers": [ { "type": "tilelayer", "id": 1, "name": "ground", "width": 8, "height": 4, "x": 0, "y": 0,
     "opacity": 1, "visible": true, "encoding": "csv",
     "data": [0,0,0,0,0,0,0,0, 0,0,0,0,0,0,0,0, 0,0,0,0,0,0,0,0, 2,2,2,2,2,2,2,2] } ] })");
-    dev_support::TempDir home;
     for (const auto& [format, from, to] :
          {std::tuple<const char*, const char*, const char*>{"tmx", "level.tmj", "level.tmx"},
           {"csv", "level.tmx", "level.csv"}}) {
-        const testing_support::ProgramResult exported = testing_support::RunProgram(
-            "/usr/bin/env", folder_.Path(),
-            {"QT_QPA_PLATFORM=offscreen", "HOME=" + home.Path().string(), "XDG_CONFIG_HOME=" + home.File("config"),
-             "XDG_DATA_HOME=" + home.File("data"), "XDG_RUNTIME_DIR=" + home.Path().string(), tiled, "--export-map",
-             format, from, to});
+        const testing_support::ProgramResult exported = RunTiled({"--export-map", format, from, to});
         ASSERT_EQ(exported.ExitStatus, 0) << exported.Err;
     }
     for (const char* map : {"level.tmx", "level.csv"}) {

@@ -57,6 +57,15 @@ protected:
         ASSERT_TRUE(editor.Window.Recovery);
     }
 
+    // Opens the set, gives tile 0 type 5 and keeps the edit.
+    void EditAndKeep(WindowDriver& editor) const {
+        StartKeeping(editor);
+        editor.LoadTiles(sheet);
+        editor.Open(set);
+        editor.Choose(editor.Window.cboBehaviour, 5);
+        editor.Window.Recovery->WriteNow();
+    }
+
     TempDir dir;
     const std::string state = dir.File("state");
     const std::string sheet = dir.File("tiles.bmp");
@@ -180,11 +189,7 @@ TEST_F(Recovery, AnEditorEndedWithoutClosingGivesItsEditsBackToTheNext) {
 
 TEST_F(Recovery, OnlyEditorsThatEndedAreAskedAboutAndClosingLeavesNothingBehind) {
     WindowDriver running;
-    StartKeeping(running);
-    running.LoadTiles(sheet);
-    running.Open(set);
-    running.Choose(running.Window.cboBehaviour, 5);
-    running.Window.Recovery->WriteNow();
+    EditAndKeep(running);
     EXPECT_EQ(FilesEndingIn(state, ".recovery").size(), 1u);
 
     // A file that is no recovery file is set aside, not offered and not deleted.
@@ -255,11 +260,7 @@ TEST_F(Recovery, KeptEditsAreOfferedWhereNoLockCanBeMade) {
         std::filesystem::remove_all(state);
         {
             WindowDriver ended;
-            StartKeeping(ended);
-            ended.LoadTiles(sheet);
-            ended.Open(set);
-            ended.Choose(ended.Window.cboBehaviour, 5);
-            ended.Window.Recovery->WriteNow();
+            EditAndKeep(ended);
         }
         const std::vector<std::string> kept = FilesEndingIn(state, ".recovery");
         ASSERT_EQ(kept.size(), 1u);

@@ -125,14 +125,12 @@ TEST(RecoveryFile, HoldsTheSetAsSaveWritesItAndGivesItBack) {
     testing_support::TileSetContent content;
     content.TileCount = 1201;
     content.FrameCount = 8;
-    for (int slot = 0; slot < kAttributeSlots; ++slot) {
-        for (int tile = 0; tile < 1201; ++tile) {
+    content.Frames.assign(8, std::vector<int>(1201));
+    for (int tile = 0; tile < 1201; ++tile) {
+        for (int slot = 0; slot < kAttributeSlots; ++slot) {
             content.Attributes[slot].push_back(static_cast<std::uint8_t>(set.TileAttributes[slot][tile]));
         }
-    }
-    content.Frames.assign(8, std::vector<int>(1201));
-    for (int frame = 0; frame < 8; ++frame) {
-        for (int tile = 0; tile < 1201; ++tile) {
+        for (int frame = 0; frame < 8; ++frame) {
             content.Frames[frame][tile] = set.TileFrames[frame][tile];
         }
     }

@@ -1,5 +1,6 @@
 #include "document/tile_set_file.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "base/refused_error.h"
@@ -169,73 +170,45 @@ TEST(TileSetFile, SavingOverALongerFileLeavesExactlyTheNewLength) {
     EXPECT_EQ(ReadFileBytes(dir.File("s.tls")).size(), 62u + 50 + 80 + 128 * 13);
 }
 
-TEST(TileSetFile, ReaderRefusesCountsTheTablesCannotHold) {
+// Counts the tables cannot hold, files cut short, what cannot be opened: refused, naming the
+// file and why, the document left as it was.
+TEST(TileSetFile, ReaderRefusesCountsTheTablesCannotHoldAndFilesCutShort) {
     TempDir dir;
     const TileSet current = PatternedTileSet(5, 4);
-    struct Case {
-        int Tiles, Frames;
-        const char* Says;
-    } cases[] = {{0, 4, "tile count 0 is outside 1 to 1201"},
-                 {1202, 4, "tile count 1202"},
-                 {-3, 4, "tile count -3"},
-                 {5, 0, "frame count 0 is outside 1 to 8"},
-                 {5, 9, "frame count 9"}};
-    for (const Case& c : cases) {
-        // Long enough for any of these headers, so only the counts are wrong.
-        WriteFileBytes(dir.File("bad.tls"), HandMadeFile(c.Tiles, c.Frames, {}, {}, 40000));
-        TileSet document = current;
-        try {
-            document = ReadTileSet(dir.File("bad.tls"), document);
-            ADD_FAILURE() << "accepted " << c.Tiles << " tiles, " << c.Frames << " frames";
-        } catch (const RefusedError& error) {
-            EXPECT_NE(std::string(error.what()).find(c.Says), std::string::npos) << error.what();
-            EXPECT_NE(std::string(error.what()).find(dir.File("bad.tls")), std::string::npos);
-        }
-        EXPECT_TRUE(SameDocument(document, current));
-    }
-}
-
-TEST(TileSetFile, ReaderRefusesFilesEndingBeforeTheirFrameSectionEnds) {
-    TempDir dir;
-    const TileSet current = PatternedTileSet(5, 4);
-    Bytes full = HandMadeFile(10, 4, std::vector<std::uint8_t>(50, 1), std::vector<std::int16_t>(40, 32));
+    const Bytes full = HandMadeFile(10, 4, std::vector<std::uint8_t>(50, 1), std::vector<std::int16_t>(40, 32));
     ASSERT_EQ(full.size(), 192u);
     WriteFileBytes(dir.File("whole.tls"), full);
     EXPECT_NO_THROW(ReadTileSet(dir.File("whole.tls"), current));
-
-    struct Case {
-        std::size_t Length;
-        const char* Says;
-    } cases[] = {{191, "ends at byte 191, but its frame section should end at byte 192"},
-                 {100, "ends at byte 100, but its frame section should end at byte 192"},
-                 {61, "ends at byte 61, but its header should end at byte 62"},
-                 {0, "ends at byte 0"}};
-    for (const Case& c : cases) {
-        WriteFileBytes(dir.File("short.tls"), Bytes(full.begin(), full.begin() + c.Length));
+    const auto cut = [&full](std::ptrdiff_t length) { return Bytes(full.begin(), full.begin() + length); };
+    // Long enough for any of these headers, so only the counts are wrong.
+    const auto counts = [](int tiles, int frames) { return HandMadeFile(tiles, frames, {}, {}, 40000); };
+    const std::pair<Bytes, const char*> cases[] = {
+        {counts(0, 4), "tile count 0 is outside 1 to 1201"},
+        {counts(1202, 4), "tile count 1202"},
+        {counts(-3, 4), "tile count -3"},
+        {counts(5, 0), "frame count 0 is outside 1 to 8"},
+        {counts(5, 9), "frame count 9"},
+        {cut(191), "ends at byte 191, but its frame section should end at byte 192"},
+        {cut(100), "ends at byte 100, but its frame section should end at byte 192"},
+        {cut(61), "ends at byte 61, but its header should end at byte 62"},
+        {cut(0), "ends at byte 0"},
+    };
+    const std::string path = dir.File("bad.tls");
+    for (const auto& [bytes, says] : cases) {
+        WriteFileBytes(path, bytes);
         TileSet document = current;
         try {
-            document = ReadTileSet(dir.File("short.tls"), document);
-            ADD_FAILURE() << "accepted a file of " << c.Length << " bytes";
+            document = ReadTileSet(path, document);
+            ADD_FAILURE() << "accepted: " << says;
         } catch (const RefusedError& error) {
-            EXPECT_NE(std::string(error.what()).find(c.Says), std::string::npos) << error.what();
+            EXPECT_NE(std::string(error.what()).find(says), std::string::npos) << error.what();
+            EXPECT_NE(std::string(error.what()).find(path), std::string::npos) << error.what();
         }
         EXPECT_TRUE(SameDocument(document, current));
     }
-}
-
-TEST(TileSetFile, ReaderRefusesWhatCannotBeOpenedOrRead) {
-    TempDir dir;
-    EXPECT_THROW(
-        {
-            try {
-                ReadTileSet(dir.File("missing.tls"), TileSet{});
-            } catch (const RefusedError& error) {
-                EXPECT_STREQ(error.what(),
-                             ("Cannot open " + dir.File("missing.tls") + ": No such file or directory").c_str());
-                throw;
-            }
-        },
-        RefusedError);
+    EXPECT_THAT(
+        [&] { ReadTileSet(dir.File("missing.tls"), TileSet{}); },
+        testing::ThrowsMessage<RefusedError>("Cannot open " + dir.File("missing.tls") + ": No such file or directory"));
     EXPECT_THROW(ReadTileSet(dir.Path().string(), TileSet{}), RefusedError);
 }
 

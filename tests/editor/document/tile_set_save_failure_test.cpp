@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "base/refused_error.h"
 #include "document/tile_set_file.h"
@@ -51,50 +52,37 @@ protected:
     }
 };
 
-TEST_F(TileSetSave, RefusesAttributesOutsideAByteNamingTileSlotAndValue) {
-    TileSet set = PatternedTileSet(20, 4);
-    set.TileAttributes[3][17] = 256;
-    EXPECT_EQ(RefusalOf(target, set, TileGraphics{}),
-              "Cannot save " + target + ": tile 17 holds 256 in its bottom side (slot 3); the file keeps 0 to 255");
-    ExpectUntouched();
-    set.TileAttributes[3][17] = 255;
-    set.TileAttributes[0][2] = -1;
-    EXPECT_NE(RefusalOf(target, set, TileGraphics{}).find("tile 2 holds -1 in its tile type (slot 0)"),
-              std::string::npos);
-    ExpectUntouched();
-}
-
-TEST_F(TileSetSave, RefusesCellsWhoseStoredValueWouldNotFit16Bits) {
+// What the file cannot keep is refused, named by tile, place and value; the old file stays.
+TEST_F(TileSetSave, RefusesValuesCountsAndGraphicsTheFileCannotKeep) {
+    using Change = std::function<void(TileSet&, TileGraphics&)>;
+    const std::pair<Change, std::string> cases[] = {
+        {[](TileSet& s, TileGraphics&) { s.TileAttributes[3][17] = 256; },
+         "tile 17 holds 256 in its bottom side (slot 3); the file keeps 0 to 255"},
+        {[](TileSet& s, TileGraphics&) { s.TileAttributes[0][2] = -1; }, "tile 2 holds -1 in its tile type (slot 0)"},
+        {[](TileSet& s, TileGraphics&) { s.TileFrames[6][19] = 1024; },
+         "frame 6 of tile 19 shows cell 1024; the file keeps cells -1024 to 1023"},
+        {[](TileSet& s, TileGraphics&) { s.TileFrames[6][19] = -1025; }, "frame 6 of tile 19 shows cell -1025"},
+        {[](TileSet& s, TileGraphics&) { s.Header.TileCount = 1202; }, ""},
+        {[](TileSet& s, TileGraphics&) { s.Header.FrameCount = 9; }, ""},
+        {[](TileSet&, TileGraphics& g) { g.TilePlanes.pop_back(); }, ""},
+    };
+    for (const auto& [change, says] : cases) {
+        TileSet set = PatternedTileSet(20, 8);
+        TileGraphics graphics = PatternedGraphics(3);
+        change(set, graphics);
+        const std::string refusal = RefusalOf(target, set, graphics);
+        EXPECT_EQ(refusal.rfind("Cannot save " + target + ": " + says, 0), 0u) << refusal;
+        ExpectUntouched();
+    }
+    // The cells at the ends are kept; frames beyond the tiles in use are never written.
     TileSet set = PatternedTileSet(20, 8);
-    set.TileFrames[6][19] = 1024;
-    EXPECT_EQ(RefusalOf(target, set, TileGraphics{}),
-              "Cannot save " + target + ": frame 6 of tile 19 shows cell 1024; the file keeps cells -1024 to 1023");
-    ExpectUntouched();
-    set.TileFrames[6][19] = -1025;
-    EXPECT_NE(RefusalOf(target, set, TileGraphics{}).find("shows cell -1025"), std::string::npos);
-    ExpectUntouched();
-
     set.TileFrames[6][19] = -1024;
     set.TileFrames[7][0] = 1023;
-    set.TileFrames[0][25] = 5000;  // beyond the tiles in use: never written, never checked
+    set.TileFrames[0][25] = 5000;
     EXPECT_EQ(RefusalOf(target, set, TileGraphics{}), "");
     const Bytes saved = ReadFileBytes(target);
     EXPECT_EQ(GetLE16(saved, 62 + 100 + 2 * (6 * 20 + 19)), 0x8000u);
     EXPECT_EQ(GetLE16(saved, 62 + 100 + 2 * (7 * 20 + 0)), 0x7FE0u);
-}
-
-TEST_F(TileSetSave, RefusesCountsAndGraphicsThatDoNotFitTheFormat) {
-    TileSet set = PatternedTileSet(20, 4);
-    set.Header.TileCount = 1202;
-    EXPECT_NE(RefusalOf(target, set, TileGraphics{}), "");
-    set.Header.TileCount = 20;
-    set.Header.FrameCount = 9;
-    EXPECT_NE(RefusalOf(target, set, TileGraphics{}), "");
-    set.Header.FrameCount = 4;
-    TileGraphics graphics = PatternedGraphics(3);
-    graphics.TilePlanes.pop_back();
-    EXPECT_NE(RefusalOf(target, set, graphics), "");
-    ExpectUntouched();
 }
 
 TEST_F(TileSetSave, IntoAMissingFolderNamesTheFileAndTheSystemReason) {

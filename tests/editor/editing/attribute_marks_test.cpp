@@ -1,5 +1,6 @@
 // What the attribute overlay shows of one side word: the blocking kind's bar and the slope
-// line's levels; and where its pictures draw them in the cell.
+// line's levels, on the side that word is (how a word reads: TileCollision's tests); and where
+// its pictures draw them in the cell.
 #include "editing/attribute_marks.h"
 
 #include <gtest/gtest.h>
@@ -18,14 +19,10 @@ TEST(AttributeMarks, EachSideWordGivesItsBarAndSlopeLine) {
         bool Sloped;
         int Left, Right;
     } rows[] = {
-        {"nothing", 0x00, 0, false, 0, 0},
-        {"blocking", 0x01, 1, false, 0, 0},
         {"icy", 0x03, 3, false, 0, 0},
         {"slope bits without bit 7 are no slope", 0x7D, 1, false, 0, 0},
-        {"a steep fall, 0 to 4, blocking", 0x81, 1, true, 0, 4},
         {"a gentle rise, 4 to 3, slippery", 0xEE, 2, true, 4, 3},
         {"a half rise, 2 to 0, nothing", 0xD4, 0, true, 2, 0},
-        {"a gentle fall, 3 to 4", 0xAC, 0, true, 3, 4},
     };
     for (const auto& row : rows) {
         for (int side = 0; side < 4; ++side) {

@@ -276,6 +276,105 @@ TEST_F(SessionHistory, EditsWriteTheirValuesIntoTheSelectedTiles) {
 
 // Each operation tells its listeners exactly what it changed, once; a change that changes
 // nothing is not told.
+// The suggestions and the default empty colours the session keeps for its sheet follow
+// every change that they are made of: a done tile's values edited and undone, a tile marked
+// done, another sheet. Sheet A: cells of sky (colour 0), a block of colour 5 (cell 1), the
+// same block with one pixel of colour 6 (cell 2), colour 9 alone (cell 4); sheet B: the same
+// with colour 7 filling cells 5 to 15, so that 7 is the sky and 0 solid. Tile t shows cell t.
+TEST_F(SessionHistory, KeptSuggestionsFollowEditsDoneTilesAndSheets) {
+    const auto sheet = [](int fill) {
+        auto made = std::make_shared<TileSheet>();
+        TileGraphics& graphics = made->Graphics;
+        graphics.BMPTileCount = 16;
+        graphics.TilePlanes.assign(static_cast<std::size_t>(kPlaneCount) * 16 * kPlaneBytesPerCell, 0);
+        const auto plain = [&graphics](int cell, int colour) {
+            for (int plane = 0; plane < kPlaneCount; ++plane) {
+                for (int byte = 0; byte < kPlaneBytesPerCell; ++byte) {
+                    graphics.PlaneByte(plane, cell, byte) = ((colour >> plane) & 1) != 0 ? 0xFF : 0;
+                }
+            }
+        };
+        for (int cell = 5; cell < 16; ++cell) {
+            plain(cell, fill);
+        }
+        plain(1, 5);
+        plain(2, 5);
+        graphics.PlaneByte(0, 2, 0) = 0x7F;  // pixel (0, 0), bit 7 of row 0's first byte: 5 - 1 + 2 = 6
+        graphics.PlaneByte(1, 2, 0) = 0x80;
+        plain(4, 9);
+        return SharedSheet(made);
+    };
+    session.TakeSheet(sheet(0));
+    const auto suggestion = [this](int tile) {
+        SetSuggestions suggestions;
+        suggestions.Empty = session.Empty();
+        suggestions.DoneBlank = session.DoneBlank();
+        suggestions.Update(session.Set(), session.Features());
+        return suggestions.For(tile).value_or(TileSuggestion{-1, {}});
+    };
+    const auto give = [this](std::int16_t type, std::array<std::int16_t, 4> sides) {
+        return session.MakeEdit("Values", {1}, [=](std::int16_t, TileValues& values) {
+            values.TileType = type;
+            values.Sides = sides;
+        });
+    };
+    const TileEdit top = give(0, {1, 0, 0, 0});
+    TileEdit solid;
+    const struct {
+        const char* Why;
+        std::function<void()> Step;
+        int Tile;
+        TileSuggestion Expected;  // with the tile it is like
+        int Colour;
+        EmptyBecause Reason;
+    } rows[] = {
+        {"tile 1 given its top: tile 2, one pixel apart, like it",
+         [&] { session.Apply(top); },
+         2,
+         {0, {1, 0, 0, 0}, 1},
+         0,
+         EmptyBecause::Sky},
+        {"tile 1's values edited: tile 2 follows",
+         [&] {
+             solid = give(3, {1, 1, 1, 1});
+             session.Apply(solid);
+         },
+         2,
+         {3, {1, 1, 1, 1}, 1},
+         9,
+         EmptyBecause::NotEmpty},
+        {"the edit undone: tile 2 back",
+         [&] { session.Revert(solid); },
+         2,
+         {0, {1, 0, 0, 0}, 1},
+         5,
+         EmptyBecause::NotEmpty},
+        {"tile 4 done as passing: colour 9 empty, the sky tile 3 like it",
+         [&] {
+             session.ClickTile(4, TileSelection::Click::Plain);
+             session.MarkEditedTilesDone();
+         },
+         3,
+         {0, {0, 0, 0, 0}, 4},
+         9,
+         EmptyBecause::OnlyInPassingTiles},
+        {"sheet B: colour 0 solid, tile 3 a block by the rules",
+         [&] { session.TakeSheet(sheet(7)); },
+         3,
+         {0, {1, 1, 1, 1}, -1},
+         7,
+         EmptyBecause::Sky},
+        {"sheet B: colour 0 no longer the sky", [] {}, 3, {0, {1, 1, 1, 1}, -1}, 0, EmptyBecause::NotEmpty},
+    };
+    for (const auto& row : rows) {
+        row.Step();
+        const TileSuggestion got = suggestion(row.Tile);
+        EXPECT_EQ(got, row.Expected) << row.Why;
+        EXPECT_EQ(got.Like, row.Expected.Like) << row.Why;
+        EXPECT_EQ(session.EmptyReasons()[static_cast<std::size_t>(row.Colour)], row.Reason) << row.Why;
+    }
+}
+
 TEST_F(SessionHistory, ListenersAreToldWhatChanged) {
     std::vector<SessionChange> told;
     const SessionSubscription listening =

@@ -112,9 +112,23 @@ TEST(SuggestionRules, DrawnCellsGiveTheirSideWords) {
              return y >= kSurface[x];
          },
          {0xCD, 1, 1, 0}},
+        {"a quarter circle from the top left corner down to the bottom right one, its last column "
+         "empty: full height",
+         [](int x, int y) {
+             constexpr int kSurface[16] = {0, 1, 1, 1, 1, 2, 2, 3, 3, 4, 5, 6, 8, 10, 13, 16};
+             return y >= kSurface[x];
+         },
+         {0x81, 0, 1, 1}},
         {"a line from 2 pixels above the tile to level 2 takes level 0",
          [](int x, int y) { return y >= std::ceil(-2 + 10 * (x + 0.5) / 16 - 0.5); },
          {0x91, 0, 1, 1}},
+        {"a slope up half a pixel a column to the top edge at column 9, level on the rest: its line "
+         "climbs 8 pixels across the tile, 2 levels",
+         [](int x, int y) { return y >= (10 - x) / 2; },
+         {0xD5, 1, 1, 1}},
+        {"a stone in a corner, its surface drawn in 7 columns, fewer than half: no slope",
+         [](int x, int y) { return x < 7 && y >= 12 + x / 2; },
+         {0, 0, 0, 0}},
         {"a block with a rounded corner: twelve columns on one row are flat, no slope",
          [](int x, int y) {
              constexpr int kCorner[4] = {2, 3, 3, 3};
@@ -153,6 +167,19 @@ TEST(SuggestionRules, DrawnCellsGiveTheirSideWords) {
     for (const Row& row : rows) {
         EXPECT_EQ(SidesFromArt(Draw(row.Rock), sky), row.Expected) << row.Why;
     }
+
+    // A snow cap drawn thicker where the ground slopes (5 pixels at the left, none at the
+    // right) hides its steepness: the rock's surface under it, level 2 to level 0, is the slope.
+    constexpr int kSnow = 9;
+    CellPixels capped{};
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 16; ++x) {
+            const int rock = RowUnderLine(2, 0, x);
+            capped[static_cast<std::size_t>(16 * y + x)] =
+                y >= rock ? kRock : (y >= rock - (15 - x) / 3 ? kSnow : kSky);
+        }
+    }
+    EXPECT_EQ(SidesFromArt(capped, sky), (Sides{0xD5, 1, 1, 1}));
 
     // The same art with rock counted as empty too is all sky.
     EmptyColours both = sky;

@@ -25,7 +25,6 @@ protected:
         EXPECT_TRUE(window.cmdLoad->isEnabled());
         EXPECT_FALSE(window.fraIn->isEnabled());
         EXPECT_TRUE(window.picBMPScroller->Picture().isNull());
-        EXPECT_TRUE(window.picBMPScroller->Picture().isNull());
         EXPECT_EQ(window.picBMPScroller->size(), QSize(105, 129));
         EXPECT_EQ(window.Session.Graphics().BMPTileCount, 0);
         EXPECT_TRUE(window.Session.Graphics().TilePlanes.empty());
@@ -38,9 +37,9 @@ protected:
     FrmMain window{&dialogs};
 };
 
-TEST_F(FrmMainLoadTilesTest, AsksForAnExistingBitmapFile) {
+TEST_F(FrmMainLoadTilesTest, AsksForAnExistingBitmapFileAndCancellingChangesNothing) {
     window.show();
-    QTest::mouseClick(window.cmdLoad, Qt::LeftButton);
+    QTest::mouseClick(window.cmdLoad, Qt::LeftButton);  // unscripted dialog: cancelled
     ASSERT_EQ(dialogs.FileRequests.size(), 1u);
     EXPECT_FALSE(dialogs.FileRequests[0].Save);
     EXPECT_EQ(dialogs.FileRequests[0].Filter,
@@ -48,18 +47,11 @@ TEST_F(FrmMainLoadTilesTest, AsksForAnExistingBitmapFile) {
     EXPECT_EQ(dialogs.FileRequests[0].Flags, 4100);
     EXPECT_EQ(dialogs.FileRequests[0].FileName, "");
     EXPECT_TRUE(window.cdlLoad.CancelError);
-    window.close();
-}
-
-TEST_F(FrmMainLoadTilesTest, CancellingChangesNothingAndTheCommandCanBeUsedAgain) {
-    window.show();
-    QTest::mouseClick(window.cmdLoad, Qt::LeftButton);  // unscripted dialog: cancelled
     ExpectNothingLoaded();
     EXPECT_TRUE(dialogs.Messages.empty());
 
-    const std::string path = WriteCellPatternSheet(dir, "tiles.bmp", 208, 320);
-    dialogs.AnswerNextFileDialog(QString::fromStdString(path));
-    QTest::mouseClick(window.cmdLoad, Qt::LeftButton);
+    // The command can be used again.
+    LoadTiles(window, dialogs, WriteCellPatternSheet(dir, "tiles.bmp", 208, 320));
     EXPECT_EQ(dialogs.FileRequests.size(), 2u);
     EXPECT_FALSE(window.cmdLoad->isEnabled());
     window.close();
@@ -100,6 +92,7 @@ TEST_F(FrmMainLoadTilesTest, LoadedSheetIsShownOneToOneAndOpensTheDocumentComman
     window.close();
 }
 
+// A sheet no taller than the view leaves its bar off.
 TEST_F(FrmMainLoadTilesTest, PngSheetIsTakenByItsContentWhateverItsName) {
     const std::string path = dir.File("sheet.bmp");
     dev_support::WriteFileBytes(
@@ -108,17 +101,12 @@ TEST_F(FrmMainLoadTilesTest, PngSheetIsTakenByItsContentWhateverItsName) {
     LoadTiles(window, dialogs, path);
     EXPECT_TRUE(dialogs.Messages.empty());
     EXPECT_EQ(window.Session.Graphics().BMPTileCount, 260);
+    EXPECT_EQ(window.picBMPScroller->size(), QSize(208, 320));
+    EXPECT_FALSE(window.scrBMP->isEnabledTo(window.frmControls));
     const QImage& shown = window.picBMPScroller->Picture();
     for (const QPoint p : {QPoint(0, 0), QPoint(8, 0), QPoint(207, 319), QPoint(100, 155)}) {
         EXPECT_EQ(QColor(shown.pixel(p)), SheetColour(p.x(), p.y())) << p.x() << "," << p.y();
     }
-}
-
-TEST_F(FrmMainLoadTilesTest, SheetThatFitsTheViewportLeavesTheScrollBarDisabled) {
-    LoadTiles(window, dialogs, WriteCellPatternSheet(dir, "small.bmp", 208, 320));
-    EXPECT_EQ(window.Session.Graphics().BMPTileCount, 260);
-    EXPECT_EQ(window.picBMPScroller->size(), QSize(208, 320));
-    EXPECT_FALSE(window.scrBMP->isEnabledTo(window.frmControls));
 }
 
 TEST_F(FrmMainLoadTilesTest, RefusedBitmapIsReportedAndLeavesTheWindowAsBefore) {

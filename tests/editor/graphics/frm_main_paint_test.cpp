@@ -68,13 +68,12 @@ protected:
     FrmMain window{&dialogs};
 };
 
-TEST_F(FrmMainPaintTest, TileViewShowsTheCurrentTilesCellInTheCurrentFrameMagnified) {
+// The tile view shows the current tile's cell in the current frame, each frame view its own
+// frame's cell, magnified.
+TEST_F(FrmMainPaintTest, TileAndFrameViewsShowTheirFramesCellOfTheCurrentTile) {
     window.Session.SetCurrentTile(28);
     window.Session.SetCurrentFrame(3);
     ExpectMagnifiedCell(Render(window.picTile), QPoint(2, 2), 77, 31);
-}
-
-TEST_F(FrmMainPaintTest, FrameViewShowsItsFramesCellOfTheCurrentTile) {
     window.Session.SetCurrentTile(100);
     window.Session.SetCurrentFrame(0);
     ExpectMagnifiedCell(Render(window.picAnim[5]), QPoint(2, 2), 37, 105);

@@ -2,6 +2,7 @@
 // the classic BMP of the same picture, and what is not a sheet, or damaged, is refused.
 #include "graphics/tile_sheet_reader.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <zlib.h>
 
@@ -111,12 +112,9 @@ TEST(PngSheetReader, RefusesWhatIsNotAnIndexedSheetAndDamagedFiles) {
     };
     for (const auto& [bytes, says] : cases) {
         WriteFileBytes(dir.File("bad.png"), bytes);
-        try {
-            ReadTileSheet(dir.File("bad.png"));
-            ADD_FAILURE() << says;
-        } catch (const RefusedError& error) {
-            EXPECT_EQ(std::string(error.what()), dir.File("bad.png") + " is not a 16-colour tile bitmap: " + says);
-        }
+        EXPECT_THAT(
+            [&] { ReadTileSheet(dir.File("bad.png")); },
+            testing::ThrowsMessage<RefusedError>(dir.File("bad.png") + " is not a 16-colour tile bitmap: " + says));
     }
 }
 

@@ -1,3 +1,6 @@
+// Where each pixel of every cell lands, in the buffer and in the planes, for pictures of all
+// sixteen colours: CutTiles' tests; here the stored rows' order, the bits of single pixels
+// and the refusals.
 #include "graphics/tile_graphics.h"
 
 #include <gtest/gtest.h>
@@ -57,23 +60,6 @@ TEST(TileExtraction, Cell14OfA64PixelSheetStartsAtByte3336) {
     EXPECT_EQ(buffer[15], 13);
 }
 
-TEST(TileExtraction, EveryPixelOfACellLandsColumnByColumn) {
-    const auto pixelColour = [](int x, int y) { return (x * 3 + y * 5 + x * y) % 16; };
-    const Bitmap varied = SheetOf(48, pixelColour);
-    for (int cell : {0, 12, 13, 25, 38}) {
-        const int column = cell % 13;
-        const int row = cell / 13;
-        TileBuffer buffer{};
-        ExtractTile(varied, buffer, static_cast<std::int16_t>(column), static_cast<std::int16_t>(row));
-        for (int x = 0; x < 16; ++x) {
-            for (int y = 0; y < 16; ++y) {
-                ASSERT_EQ(buffer[16 * x + y], pixelColour(column * 16 + x, row * 16 + y))
-                    << "cell " << cell << " pixel " << x << "," << y;
-            }
-        }
-    }
-}
-
 TEST(TileExtraction, RefusesCellsOutsideThePixelDataOrThePlanes) {
     const Bitmap bitmap = SheetOf(32, CellPatternColour);
     TileBuffer buffer{};
@@ -109,22 +95,6 @@ TEST(TileExtraction, Colour13And15SetTheirPlaneBits) {
     for (int plane = 0; plane < 4; ++plane) {
         EXPECT_EQ(other.PlaneByte(plane, 1, 1), 1);
         EXPECT_EQ(other.PlaneByte(plane, 1, 0), 0);
-    }
-}
-
-TEST(TileExtraction, UniformAndHalfAndHalfCells) {
-    TileGraphics graphics = EmptyPlanes(3);
-    TileToPlanes(BufferOf([](int, int) { return 0; }), 0, graphics);
-    TileToPlanes(BufferOf([](int, int) { return 15; }), 1, graphics);
-    TileToPlanes(BufferOf([](int x, int) { return x < 8 ? 1 : 2; }), 2, graphics);
-    for (int plane = 0; plane < 4; ++plane) {
-        for (int byte = 0; byte < 32; ++byte) {
-            EXPECT_EQ(graphics.PlaneByte(plane, 0, byte), 0);
-            EXPECT_EQ(graphics.PlaneByte(plane, 1, byte), 255);
-            const bool left = byte % 2 == 0;
-            const int expected = plane == 0 ? (left ? 255 : 0) : plane == 1 ? (left ? 0 : 255) : 0;
-            EXPECT_EQ(graphics.PlaneByte(plane, 2, byte), expected) << plane << "/" << byte;
-        }
     }
 }
 

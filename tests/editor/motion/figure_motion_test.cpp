@@ -119,6 +119,12 @@ bool AnyInAir(const std::vector<Figure>& figures, std::size_t from, std::size_t 
     return false;
 }
 
+double HighestTop(const std::vector<Figure>& figures) {
+    return std::min_element(figures.begin(), figures.end(),
+                            [](const Figure& a, const Figure& b) { return a.Top < b.Top; })
+        ->Top;
+}
+
 // How far the figure slides on a top once the run key is let go at full speed (2 pixels a
 // step): the sum of 2 - k f while positive, for the default frictions 1/4, 1/16 and 1/64.
 constexpr double kNormalSlide = 7;     // 8 steps: 16 - 36/4
@@ -172,11 +178,7 @@ TEST(FigureMotion, SmallScenesFeelAsTheSetSays) {
          {1, 5},
          {{kJump, 1}, {kNone, 90}},
          [](const std::vector<Figure>& f) {
-             double highest = 1e9;
-             for (const Figure& figure : f) {
-                 highest = std::min(highest, figure.Top);
-             }
-             EXPECT_EQ(highest, 64);
+             EXPECT_EQ(HighestTop(f), 64);
              EXPECT_EQ(f.back().Bottom(), 96);
          }},
         {"up two gentle slopes, a flat top and a steep slope, on the ground all the way",
@@ -201,11 +203,7 @@ TEST(FigureMotion, SmallScenesFeelAsTheSetSays) {
          {2, 4},
          {{kJump, 1}, {kNone, 60}},
          [](const std::vector<Figure>& f) {
-             double highest = 1e9;
-             for (const Figure& figure : f) {
-                 highest = std::min(highest, figure.Top);
-             }
-             EXPECT_NEAR(highest, 16 + 8, 1);  // the line's middle lies two levels down
+             EXPECT_NEAR(HighestTop(f), 16 + 8, 1);  // the line's middle lies two levels down
          }},
         {"running into \"Kills\" puts the figure back at the start, at rest",
          {"......", "...k..", "######"},

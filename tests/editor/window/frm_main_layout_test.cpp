@@ -203,6 +203,8 @@ TEST_F(FrmMainLayoutTest, ControlsInDisabledFramesRaiseNoEvents) {
     QTest::mouseClick(window.optAnim[2], Qt::LeftButton);
     QTest::keyClick(window.cboBlocking[0], Qt::Key_Down);
     QTest::mouseClick(window.picTile, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseClick(window.cmdSetSlope, Qt::LeftButton);
+    QTest::mouseClick(window.picTilesScroller, Qt::LeftButton, {}, QPoint(40, 33));
 
     EXPECT_EQ(newClicks.count(), 0);
     EXPECT_EQ(saveClicks.count(), 0);
@@ -214,6 +216,9 @@ TEST_F(FrmMainLayoutTest, ControlsInDisabledFramesRaiseNoEvents) {
     EXPECT_FALSE(window.optAnim[2]->isChecked());
     EXPECT_EQ(window.cboBlocking[0]->currentIndex(), -1);
     EXPECT_TRUE(dialogs.FileRequests.empty());
+    EXPECT_TRUE(dialogs.Messages.empty());  // no SET SLOPE
+    EXPECT_EQ(window.Session.CurrentTile(), 0);
+    EXPECT_EQ(window.lblTileNum->text(), "Current Tile: ");
     window.close();
 }
 

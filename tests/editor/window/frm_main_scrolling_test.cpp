@@ -18,26 +18,24 @@ protected:
     FrmMain window{&dialogs};
 };
 
-TEST_F(FrmMainScrollingTest, TileSheetOf910TilesScrollsFrom0To763) {
-    window.picTilesScroller->resize(208, 70 * 16);
-    window.picTilesScroller->SetTop(-40);
-    window.SetScrollbarTiles();
-    EXPECT_EQ(window.picTilesScroller->Top(), 0);
-    EXPECT_EQ(window.scrTiles->minimum(), 0);
-    EXPECT_EQ(window.scrTiles->maximum(), 763);
-    EXPECT_TRUE(window.scrTiles->isEnabled());
-}
-
-TEST_F(FrmMainScrollingTest, ContentNoTallerThanItsViewportLeavesTheBarDisabled) {
-    window.picTilesScroller->resize(208, 357);
-    window.SetScrollbarTiles();
-    EXPECT_FALSE(window.scrTiles->isEnabled());
-    EXPECT_EQ(window.picTilesScroller->Top(), 0);
-
-    window.picTilesScroller->resize(208, 358);
-    window.SetScrollbarTiles();
-    EXPECT_TRUE(window.scrTiles->isEnabled());
-    EXPECT_EQ(window.scrTiles->maximum(), 1);
+// The range runs to the content's height less the view's 357 pixels; none is left off.
+TEST_F(FrmMainScrollingTest, TheBarRunsFromZeroToWhatTheViewDoesNotShow) {
+    const struct {
+        int Height;
+        bool Enabled;
+        int Maximum;
+    } cases[] = {{70 * 16, true, 763}, {357, false, 0}, {358, true, 1}};
+    for (const auto& c : cases) {
+        window.picTilesScroller->resize(208, c.Height);
+        window.picTilesScroller->SetTop(-40);
+        window.SetScrollbarTiles();
+        EXPECT_EQ(window.picTilesScroller->Top(), 0) << c.Height;
+        EXPECT_EQ(window.scrTiles->minimum(), 0) << c.Height;
+        EXPECT_EQ(window.scrTiles->isEnabled(), c.Enabled) << c.Height;
+        if (c.Enabled) {
+            EXPECT_EQ(window.scrTiles->maximum(), c.Maximum) << c.Height;
+        }
+    }
 }
 
 TEST_F(FrmMainScrollingTest, ChangeAndScrollMoveTheContentToMinusTheValue) {
