@@ -22,11 +22,23 @@ constexpr int PairBin(int a, int b) {
 }
 static_assert(PairBin(kColourClasses - 1, kColourClasses - 1) == kPairKinds - 1);
 
+// The set bits of `word`, without a call to the library where the processor's own count
+// is not in the build's instruction set.
+constexpr int BitCount(std::uint64_t word) {
+    word -= (word >> 1) & 0x5555555555555555ULL;
+    word = (word & 0x3333333333333333ULL) + ((word >> 2) & 0x3333333333333333ULL);
+    word = (word + (word >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
+    return static_cast<int>((word * 0x0101010101010101ULL) >> 56);
+}
+static_assert(BitCount(0) == 0 && BitCount(~0ULL) == 64 && BitCount(0x8000000000000001ULL) == 2);
+
 int MaskDistance(const ArtLikeness& blank, const ArtLikeness& done, bool mirrored) {
-    const std::array<std::uint16_t, kSide>& rows = mirrored ? done.MirroredRows : done.Rows;
+    using Words = std::array<std::uint64_t, kSide * 16 / 64>;
+    const auto ours = std::bit_cast<Words>(blank.Rows);
+    const auto theirs = std::bit_cast<Words>(mirrored ? done.MirroredRows : done.Rows);
     int differing = 0;
-    for (int y = 0; y < kSide; ++y) {
-        differing += std::popcount(static_cast<unsigned>(blank.Rows[y] ^ rows[y]));
+    for (std::size_t word = 0; word < ours.size(); ++word) {
+        differing += BitCount(ours[word] ^ theirs[word]);
     }
     return differing;
 }

@@ -36,6 +36,7 @@ void SheetFeatures::Under(const std::bitset<16>& empty) {
             cell.Sides.reset();
             cell.Likeness.reset();
         }
+        learned_.clear();
         empty_ = empty;
     }
 }
@@ -56,6 +57,20 @@ const ArtLikeness& SheetFeatures::Likeness(int cell, const std::bitset<16>& empt
         features.Likeness = LikenessOf(features.Pixels, ~empty, ArtReading(Sides(cell, empty)));
     }
     return *features.Likeness;
+}
+
+void SheetFeatures::LearnFrom(const std::vector<Example>& examples, const std::bitset<16>& empty) {
+    Under(empty);
+    if (examples != examples_) {
+        examples_ = examples;
+        learned_.clear();
+    }
+}
+
+std::optional<std::optional<LikeTile>>& SheetFeatures::LearnedFor(int cell) {
+    const auto art = static_cast<std::size_t>(ArtId(cell));
+    learned_.resize(std::max(learned_.size(), art + 1));
+    return learned_[art];
 }
 
 }  // namespace mosalind

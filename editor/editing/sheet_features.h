@@ -51,6 +51,22 @@ public:
     // LikenessOf the cell's art, the colours not in `empty` solid.
     const ArtLikeness& Likeness(int cell, const std::bitset<16>& empty);
 
+    // A done tile learning compares blank art with: its tile, its art (ArtId) and whether its
+    // values carry a slope and block anything.
+    struct Example {
+        std::int16_t Tile = -1;
+        int ArtId = 0;
+        bool CarriesSlope = false;
+        bool Blocks = false;
+        bool operator==(const Example&) const = default;
+    };
+    // Whom blank art learns from, kept by art while the examples and the empty colours stay
+    // as they were when it was found. `LearnFrom` forgets what was kept when either changed;
+    // `LearnedFor(cell)` is then the place of the answer for the cell's art: empty until it
+    // is worked out, and an answer may be nobody.
+    void LearnFrom(const std::vector<Example>& examples, const std::bitset<16>& empty);
+    std::optional<std::optional<LikeTile>>& LearnedFor(int cell);
+
 private:
     struct Cell {
         CellPixels Pixels;
@@ -68,7 +84,9 @@ private:
     std::vector<int> slotOfCell_;  // by cell, -1 before it is asked about
     std::deque<Cell> cells_;       // by slot; a deque, so that a cell's features stay where they are
     std::map<std::array<std::uint8_t, kPlaneCount * kPlaneBytesPerCell>, int> arts_;
-    std::bitset<16> empty_;  // what Sides and Likeness were worked out under
+    std::bitset<16> empty_;          // what Sides, Likeness and the learned answers were worked out under
+    std::vector<Example> examples_;  // what the learned answers were worked out from
+    std::vector<std::optional<std::optional<LikeTile>>> learned_;  // by art
 };
 
 }  // namespace mosalind

@@ -581,7 +581,7 @@ std::vector<std::optional<TileSuggestion>> SuggestTiles(const TileSet& tileSet, 
     // for none), and the examples.
     std::vector<int> doneArt;
     bool anyDone = false;
-    LearnedExamples examples;
+    std::vector<SheetFeatures::Example> learnFrom;
     for (int tile = 0; tile < tileCount; ++tile) {
         const int cell = artOf(tile);
         if (cell < 0 || !done(tile)) {
@@ -601,9 +601,23 @@ std::vector<std::optional<TileSuggestion>> SuggestTiles(const TileSet& tileSet, 
                 carriesSlope = carriesSlope || side.Slope.has_value();
                 blocks = blocks || side.Blocking != 0 || side.ShowsSlope();
             }
-            examples.Add(static_cast<std::int16_t>(tile), features.Likeness(cell, empty), carriesSlope, blocks);
+            learnFrom.push_back({static_cast<std::int16_t>(tile), static_cast<int>(art), carriesSlope, blocks});
         }
     }
+    // Whom blank art learns from is kept with the sheet's features while the examples stay
+    // the same; the examples' likeness is gathered only when some art must be looked up.
+    features.LearnFrom(learnFrom, empty);
+    std::optional<LearnedExamples> examples;
+    const auto lookUp = [&]() -> const LearnedExamples& {
+        if (!examples) {
+            examples.emplace();
+            for (const SheetFeatures::Example& example : learnFrom) {
+                const int cell = tileSet.TileFrames[0][example.Tile];
+                examples->Add(example.Tile, features.Likeness(cell, empty), example.CarriesSlope, example.Blocks);
+            }
+        }
+        return *examples;
+    };
 
     const auto valuesOf = [&](int tile) {
         TileSuggestion values;
@@ -631,17 +645,23 @@ std::vector<std::optional<TileSuggestion>> SuggestTiles(const TileSet& tileSet, 
                 std::optional<LikeTile> like;
                 if (twin >= 0) {
                     like = LikeTile{static_cast<std::int16_t>(twin), false, 0};
-                } else if (!examples.Empty()) {
-                    const int reading = ArtReading(own);
-                    const ArtLikeness& likeness = features.Likeness(cell, empty);
-                    like = examples.Nearest(likeness);
-                    const bool sloped = reading == kGroundSlopeReading || reading == kCeilingSlopeReading;
-                    if (like && sloped && !examples.Blocks(*like) && like->Distance > kAlikeOverSlope) {
-                        like.reset();  // the art's own slope holds against decoration unlike it
+                } else if (!learnFrom.empty()) {
+                    std::optional<std::optional<LikeTile>>& learned = features.LearnedFor(cell);
+                    if (!learned) {
+                        const LearnedExamples& examples = lookUp();
+                        const int reading = ArtReading(own);
+                        const ArtLikeness& likeness = features.Likeness(cell, empty);
+                        std::optional<LikeTile> nearest = examples.Nearest(likeness);
+                        const bool sloped = reading == kGroundSlopeReading || reading == kCeilingSlopeReading;
+                        if (nearest && sloped && !examples.Blocks(*nearest) && nearest->Distance > kAlikeOverSlope) {
+                            nearest.reset();  // the art's own slope holds against decoration unlike it
+                        }
+                        if (!nearest && sloped) {
+                            nearest = examples.NearestWithSlope(likeness);  // the set's convention for slopes
+                        }
+                        learned = nearest;
                     }
-                    if (!like && sloped) {
-                        like = examples.NearestWithSlope(likeness);  // the set's convention for slopes
-                    }
+                    like = *learned;
                 }
                 if (like) {
                     known = valuesOf(like->Tile);

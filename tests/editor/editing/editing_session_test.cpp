@@ -277,10 +277,11 @@ TEST_F(SessionHistory, EditsWriteTheirValuesIntoTheSelectedTiles) {
 // Each operation tells its listeners exactly what it changed, once; a change that changes
 // nothing is not told.
 // The suggestions and the default empty colours the session keeps for its sheet follow
-// every change that they are made of: a done tile's values edited and undone, a tile marked
-// done, another sheet. Sheet A: cells of sky (colour 0), a block of colour 5 (cell 1), the
-// same block with one pixel of colour 6 (cell 2), colour 9 alone (cell 4); sheet B: the same
-// with colour 7 filling cells 5 to 15, so that 7 is the sky and 0 solid. Tile t shows cell t.
+// every change that they are made of: a done tile's values edited and undone, a done tile
+// nearer than any before, a tile marked done, another sheet. Sheet A: cells of sky (colour
+// 0), a block of colour 5 (cell 1), the same block with one pixel of colour 6 (cell 2),
+// colour 9 alone (cell 4); sheet B: the same with colour 7 filling cells 5 to 15, so that 7
+// is the sky and 0 solid. Tile t shows cell t.
 TEST_F(SessionHistory, KeptSuggestionsFollowEditsDoneTilesAndSheets) {
     const auto sheet = [](int fill) {
         auto made = std::make_shared<TileSheet>();
@@ -319,6 +320,9 @@ TEST_F(SessionHistory, KeptSuggestionsFollowEditsDoneTilesAndSheets) {
         });
     };
     const TileEdit top = give(0, {1, 0, 0, 0});
+    const TileEdit fourTop = session.MakeEdit("Values", {4}, [](std::int16_t, TileValues& values) {
+        values.Sides = {1, 0, 0, 0};
+    });
     TileEdit solid;
     const struct {
         const char* Why;
@@ -328,6 +332,12 @@ TEST_F(SessionHistory, KeptSuggestionsFollowEditsDoneTilesAndSheets) {
         int Colour;
         EmptyBecause Reason;
     } rows[] = {
+        {"tile 4 given its top: tile 2 like nothing done, a block by the rules",
+         [&] { session.Apply(fourTop); },
+         2,
+         {0, {1, 1, 1, 1}, -1},
+         9,
+         EmptyBecause::NotEmpty},
         {"tile 1 given its top: tile 2, one pixel apart, like it",
          [&] { session.Apply(top); },
          2,
@@ -347,6 +357,15 @@ TEST_F(SessionHistory, KeptSuggestionsFollowEditsDoneTilesAndSheets) {
          [&] { session.Revert(solid); },
          2,
          {0, {1, 0, 0, 0}, 1},
+         5,
+         EmptyBecause::NotEmpty},
+        {"the first edits undone too: nothing done, tile 2 a block by the rules",
+         [&] {
+             session.Revert(top);
+             session.Revert(fourTop);
+         },
+         2,
+         {0, {1, 1, 1, 1}, -1},
          5,
          EmptyBecause::NotEmpty},
         {"tile 4 done as passing: colour 9 empty, the sky tile 3 like it",
