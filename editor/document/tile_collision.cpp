@@ -174,6 +174,15 @@ TileCollision TileCollision::Mirrored() const {
     return mirrored;
 }
 
+bool TileCollision::BlocksAnything() const {
+    return std::any_of(Sides.begin(), Sides.end(),
+                       [](const SideCollision& side) { return side.Blocking != 0 || side.ShowsSlope(); });
+}
+
+bool TileCollision::CarriesSlope() const {
+    return std::any_of(Sides.begin(), Sides.end(), [](const SideCollision& side) { return side.Slope.has_value(); });
+}
+
 TileCollision ReadTileCollision(const TileSet& set, int tile) {
     std::array<std::int16_t, kTileSides> words{};
     if (InTables(tile)) {

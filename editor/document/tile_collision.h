@@ -106,6 +106,11 @@ struct TileCollision {
     // The tile mirrored left to right: the left and right sides swapped, every slope reversed.
     TileCollision Mirrored() const;
 
+    // Whether any side blocks (a blocking kind, or a slope shown), and whether any carries a
+    // readable slope.
+    bool BlocksAnything() const;
+    bool CarriesSlope() const;
+
     bool operator==(const TileCollision&) const = default;
 };
 

@@ -509,11 +509,7 @@ std::array<EmptyBecause, 16> DefaultEmptyColours(const TileSet& tileSet, SheetFe
         if (!IsDoneTile(tileSet, doneBlank, tile) || !features.Has(cell)) {
             continue;
         }
-        bool blocks = false;
-        for (const SideCollision& side : ReadTileCollision(tileSet, tile).Sides) {
-            blocks = blocks || side.Blocking != 0 || side.ShowsSlope();
-        }
-        (blocks ? inBlocking : inPassing) |= features.Colours(cell);
+        (ReadTileCollision(tileSet, tile).BlocksAnything() ? inBlocking : inPassing) |= features.Colours(cell);
     }
     const EmptyColours sky = features.Sky();
     std::array<EmptyBecause, 16> reasons{};
@@ -595,12 +591,9 @@ std::vector<std::optional<TileSuggestion>> SuggestTiles(const TileSet& tileSet, 
         doneArt[art] = tile;
         anyDone = true;
         if (learn) {
-            bool carriesSlope = false;
-            bool blocks = false;
-            for (const SideCollision& side : ReadTileCollision(tileSet, tile).Sides) {
-                carriesSlope = carriesSlope || side.Slope.has_value();
-                blocks = blocks || side.Blocking != 0 || side.ShowsSlope();
-            }
+            const TileCollision collision = ReadTileCollision(tileSet, tile);
+            const bool carriesSlope = collision.CarriesSlope();
+            const bool blocks = collision.BlocksAnything();
             learnFrom.push_back({static_cast<std::int16_t>(tile), static_cast<int>(art), carriesSlope, blocks});
         }
     }
