@@ -149,6 +149,14 @@ SideCollision SideCollision::Mirrored() const {
     return mirrored;
 }
 
+SideCollision SideCollision::UpsideDown() const {
+    SideCollision upsideDown = *this;
+    if (Slope) {
+        upsideDown.Slope = SlopeLevels{kLowestSlopeLevel - Slope->Left, kLowestSlopeLevel - Slope->Right};
+    }
+    return upsideDown;
+}
+
 TileCollision TileCollision::FromWords(const std::array<std::int16_t, kTileSides>& sideWords) {
     TileCollision collision;
     for (int side = 0; side < kTileSides; ++side) {
@@ -172,6 +180,15 @@ TileCollision TileCollision::Mirrored() const {
     }
     std::swap(mirrored.Sides[kLeftSide], mirrored.Sides[kRightSide]);
     return mirrored;
+}
+
+TileCollision TileCollision::UpsideDown() const {
+    TileCollision upsideDown;
+    for (int side = 0; side < kTileSides; ++side) {
+        upsideDown.Sides[side] = Sides[side].UpsideDown();
+    }
+    std::swap(upsideDown.Sides[kTopSide], upsideDown.Sides[kBottomSide]);
+    return upsideDown;
 }
 
 bool TileCollision::BlocksAnything() const {

@@ -16,7 +16,9 @@ namespace mosalind {
 constexpr int kLowestSlopeLevel = 4;
 constexpr std::uint8_t kSlopeCarriedBit = 128;
 constexpr int kTileSides = 4;  // top, right, bottom, left
+constexpr int kTopSide = 0;
 constexpr int kRightSide = 1;
+constexpr int kBottomSide = 2;
 constexpr int kLeftSide = 3;
 
 // The slope byte for a (left, right) level pair, or nothing when the pair has no
@@ -92,6 +94,9 @@ struct SideCollision {
     // The same side seen in a mirror: the slope's levels swapped; bits that encode no slope
     // stay as they are.
     SideCollision Mirrored() const;
+    // The same side upside down: each slope level measured from the other edge (level L
+    // becomes 4 - L); bits that encode no slope stay as they are.
+    SideCollision UpsideDown() const;
 
     bool operator==(const SideCollision&) const = default;
 };
@@ -105,6 +110,10 @@ struct TileCollision {
 
     // The tile mirrored left to right: the left and right sides swapped, every slope reversed.
     TileCollision Mirrored() const;
+    // The tile turned upside down: the top and bottom sides swapped, every slope's levels
+    // measured from the other edge (a ground slope becomes the ceiling of the same art
+    // flipped).
+    TileCollision UpsideDown() const;
 
     // Whether any side blocks (a blocking kind, or a slope shown), and whether any carries a
     // readable slope.

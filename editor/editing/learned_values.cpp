@@ -32,16 +32,38 @@ constexpr int BitCount(std::uint64_t word) {
 }
 static_assert(BitCount(0) == 0 && BitCount(~0ULL) == 64 && BitCount(0x8000000000000001ULL) == 2);
 
-int MaskDistance(const ArtLikeness& blank, const ArtLikeness& done, bool mirrored) {
+// The solid pixels that differ between `blank`'s art and `done`'s as `turn` shows it.
+int MaskDistance(const ArtLikeness& blank, const ArtLikeness& done, ArtTurn turn) {
     using Words = std::array<std::uint64_t, kSide * 16 / 64>;
+    std::array<std::uint16_t, kSide> rows = turn.Mirrored ? done.MirroredRows : done.Rows;
+    if (turn.UpsideDown) {
+        std::reverse(rows.begin(), rows.end());
+    }
     const auto ours = std::bit_cast<Words>(blank.Rows);
-    const auto theirs = std::bit_cast<Words>(mirrored ? done.MirroredRows : done.Rows);
+    const auto theirs = std::bit_cast<Words>(rows);
     int differing = 0;
     for (std::size_t word = 0; word < ours.size(); ++word) {
         differing += BitCount(ours[word] ^ theirs[word]);
     }
     return differing;
 }
+
+// How the rules read art after `turn`, from how they read it as drawn: mirrored, the right
+// and left sides swap; upside down, the top and bottom (and a ground slope with a ceiling).
+int TurnedReading(int reading, ArtTurn turn) {
+    if (reading == kGroundSlopeReading || reading == kCeilingSlopeReading) {
+        return turn.UpsideDown ? kGroundSlopeReading + kCeilingSlopeReading - reading : reading;
+    }
+    const auto swapped = [](int bits, int a, int b) {
+        const int differ = ((bits >> a) ^ (bits >> b)) & 1;
+        return bits ^ (differ << a) ^ (differ << b);
+    };
+    reading = turn.Mirrored ? swapped(reading, kRightSide, kLeftSide) : reading;
+    return turn.UpsideDown ? swapped(reading, kTopSide, kBottomSide) : reading;
+}
+
+// The four ways art is compared: as drawn first, so that symmetric art is seen as drawn.
+constexpr std::array<ArtTurn, 4> kTurns{{{false, false}, {true, false}, {false, true}, {true, true}}};
 
 }  // namespace
 
@@ -101,32 +123,51 @@ namespace {
 // Art with nothing solid against art with something: farther apart than any two drawings.
 constexpr int kUnlike = 2 * kCellPairs;
 
-// ArtDistance, or anything above `bound` once it is sure to exceed it (the solid pixels'
-// counts differ by no more than the masks do, mirrored or not).
-int DistanceWithin(const ArtLikeness& blank, const ArtLikeness& done, int bound) {
+// ArtDistance and the turn of `done`'s art it is reached with (upside down only when
+// `upsideDown`), or a distance above `bound` once it is sure to exceed it (the solid pixels'
+// counts differ by no more than the masks do, however turned).
+struct TurnedDistance {
+    int Distance = 0;
+    ArtTurn Turn;
+};
+
+TurnedDistance DistanceWithin(const ArtLikeness& blank, const ArtLikeness& done, int bound, bool upsideDown) {
     if ((blank.SolidPixels == 0) != (done.SolidPixels == 0)) {
-        return kUnlike;
+        return {kUnlike, {}};
     }
-    const int reading = blank.Reading != done.Reading ? kOtherReading : 0;
+    const auto readingApart = [&](ArtTurn turn) {
+        return TurnedReading(done.Reading, turn) == blank.Reading ? 0 : kOtherReading;
+    };
+    int fewestReading = kOtherReading;
+    for (const ArtTurn turn : kTurns) {
+        fewestReading = upsideDown || !turn.UpsideDown ? std::min(fewestReading, readingApart(turn)) : fewestReading;
+    }
     const int fewestPixels = std::abs(blank.SolidPixels - done.SolidPixels);
-    if (fewestPixels / 2 + reading > bound) {
-        return bound + 1;
+    if (fewestPixels / 2 + fewestReading > bound) {
+        return {bound + 1, {}};
     }
-    int sum = 0;
+    int pairs = 0;
     for (std::size_t bin = 0; bin < blank.Pairs.size(); ++bin) {
-        sum += std::abs(static_cast<int>(blank.Pairs[bin]) - static_cast<int>(done.Pairs[bin]));
+        pairs += std::abs(static_cast<int>(blank.Pairs[bin]) - static_cast<int>(done.Pairs[bin]));
     }
-    if ((sum + fewestPixels) / 2 + reading > bound) {
-        return bound + 1;
+    if ((pairs + fewestPixels) / 2 + fewestReading > bound) {
+        return {bound + 1, {}};
     }
-    sum += std::min(MaskDistance(blank, done, false), MaskDistance(blank, done, true));
-    return sum / 2 + reading;
+    TurnedDistance nearest{std::numeric_limits<int>::max(), {}};
+    for (const ArtTurn turn : kTurns) {
+        if (turn.UpsideDown && !upsideDown) {
+            continue;
+        }
+        const int distance = (pairs + MaskDistance(blank, done, turn)) / 2 + readingApart(turn);
+        nearest = distance < nearest.Distance ? TurnedDistance{distance, turn} : nearest;
+    }
+    return nearest;
 }
 
 }  // namespace
 
 int ArtDistance(const ArtLikeness& blank, const ArtLikeness& done) {
-    return DistanceWithin(blank, done, std::numeric_limits<int>::max() - 1);
+    return DistanceWithin(blank, done, std::numeric_limits<int>::max() - 1, true).Distance;
 }
 
 void LearnedExamples::Add(std::int16_t tile, const ArtLikeness& art, bool carriesSlope, bool blocks) {
@@ -140,15 +181,12 @@ std::optional<LikeTile> LearnedExamples::NearestOf(const ArtLikeness& art, int b
         if (withSlope && !example.CarriesSlope) {
             continue;
         }
-        const int distance = DistanceWithin(art, example.Art, best ? std::min(bound, best->Distance) : bound);
-        if (distance <= bound &&
-            (!best || distance < best->Distance || (distance == best->Distance && example.Tile < best->Tile))) {
-            best = LikeTile{example.Tile, false, distance, index};
+        const TurnedDistance found =
+            DistanceWithin(art, example.Art, best ? std::min(bound, best->Distance) : bound, example.CarriesSlope);
+        if (found.Distance <= bound && (!best || found.Distance < best->Distance ||
+                                        (found.Distance == best->Distance && example.Tile < best->Tile))) {
+            best = LikeTile{example.Tile, found.Turn, found.Distance, index};
         }
-    }
-    if (best) {
-        const ArtLikeness& done = examples_[best->Index].Art;
-        best->Mirrored = MaskDistance(art, done, true) < MaskDistance(art, done, false);
     }
     return best;
 }
@@ -161,14 +199,15 @@ std::optional<LikeTile> LearnedExamples::NearestWithSlope(const ArtLikeness& art
     return NearestOf(art, std::numeric_limits<int>::max() - 1, true);
 }
 
-std::array<std::int16_t, 4> MirroredSides(const std::array<std::int16_t, 4>& sides) {
-    return TileCollision::FromWords(sides).Mirrored().Words();
+std::array<std::int16_t, 4> TurnedSides(const std::array<std::int16_t, 4>& sides, ArtTurn turn) {
+    TileCollision collision = TileCollision::FromWords(sides);
+    collision = turn.Mirrored ? collision.Mirrored() : collision;
+    return (turn.UpsideDown ? collision.UpsideDown() : collision).Words();
 }
 
-std::array<std::int16_t, 4> LearnedSides(const std::array<std::int16_t, 4>& doneSides, bool mirrored,
+std::array<std::int16_t, 4> LearnedSides(const std::array<std::int16_t, 4>& doneSides, ArtTurn turn,
                                          const std::array<std::int16_t, 4>& ownSides) {
-    const TileCollision done = TileCollision::FromWords(doneSides);
-    TileCollision sides = mirrored ? done.Mirrored() : done;
+    TileCollision sides = TileCollision::FromWords(TurnedSides(doneSides, turn));
     const TileCollision own = TileCollision::FromWords(ownSides);
     int slopeKind = -1;  // the blocking kind of the done tile's sloped side
     for (const SideCollision& side : sides.Sides) {

@@ -49,10 +49,17 @@ struct ArtLikeness {
 // read the art.
 ArtLikeness LikenessOf(const CellPixels& art, const std::bitset<16>& solid, int reading = 0);
 
+// How art is turned to be compared: mirrored left to right, upside down, or both.
+struct ArtTurn {
+    bool Mirrored = false;
+    bool UpsideDown = false;
+    bool operator==(const ArtTurn&) const = default;
+};
+
 // How unlike `blank`'s art is to `done`'s (0 for the same art): half the sum of the
 // neighbouring pixel pairs' differing counts (0 to 960: the pairs that differ in their
-// colours) and of the solid pixels that differ, `done`'s art mirrored when that is nearer,
-// plus kOtherReading when the rules read the two differently. Art with nothing solid and
+// colours) and of the solid pixels that differ, plus kOtherReading when the rules read the
+// two differently, `done`'s art turned (mirrored, upside down or both) when that is nearer. Art with nothing solid and
 // art with something solid are 960 apart: an empty cell is never like a drawing.
 int ArtDistance(const ArtLikeness& blank, const ArtLikeness& done);
 
@@ -73,7 +80,7 @@ constexpr int kAlikeOverSlope = kCellPairs / 4;
 // The done tile a blank tile's art is most like, when one is like enough.
 struct LikeTile {
     std::int16_t Tile = -1;
-    bool Mirrored = false;
+    ArtTurn Turn;  // of the done tile's art, to look like the blank tile's
     int Distance = 0;
     std::size_t Index = 0;  // of the example
 };
@@ -88,8 +95,10 @@ public:
     bool Empty() const { return examples_.empty(); }
 
     // The nearest example to `art` by ArtDistance (the lower tile of equals), when it is
-    // within kLikeEnough; mirrored when the art's solid pixels are nearer the example's
-    // mirrored ones.
+    // within kLikeEnough, with the turn of the example's art that comes nearest: mirrored or
+    // not, and upside down only for an example whose values carry a slope (a ceiling slope
+    // is drawn as the ground slope turned over; other art turned over is seldom the same
+    // thing, and flat art alike either way would carry the top's values to the bottom).
     std::optional<LikeTile> Nearest(const ArtLikeness& art) const;
     // The nearest example whose values carry a slope, however far: the set's convention for
     // art the rules see a slope in (its blocking kinds and type, the art's own levels).
@@ -109,17 +118,18 @@ private:
     std::vector<Example> examples_;
 };
 
-// Side words (top, right, bottom, left) mirrored left to right: the right and left sides
-// swap and every slope runs the other way (levels (L, R) become (R, L)).
-std::array<std::int16_t, 4> MirroredSides(const std::array<std::int16_t, 4>& sides);
+// Side words (top, right, bottom, left) as the art's turn turns them: mirrored, the right
+// and left sides swap and every slope runs the other way (levels (L, R) become (R, L));
+// upside down, the top and bottom sides swap and every level L becomes 4 - L.
+std::array<std::int16_t, 4> TurnedSides(const std::array<std::int16_t, 4>& sides, ArtTurn turn);
 
-// A done tile's side words as a blank tile like it takes them: mirrored when its art is
-// mirrored. When the blank tile's own art has a slope (`ownSides`, what the rules make of
-// it), a done tile's slope gives way to it: the art's slope on the art's side, with the
-// blocking kind the done tile has there, else that of its sloped side (a surface higher,
-// lower or upside down gets its own levels). A done tile without slope gives the art's
-// slope to a side it blocks.
-std::array<std::int16_t, 4> LearnedSides(const std::array<std::int16_t, 4>& doneSides, bool mirrored,
+// A done tile's side words as a blank tile like it takes them: turned as its art is turned.
+// When the blank tile's own art has a slope (`ownSides`, what the rules make of it), a done
+// tile's slope gives way to it: the art's slope on the art's side, with the blocking kind
+// the done tile has there, else that of its sloped side (a surface higher, lower or upside
+// down gets its own levels). A done tile without slope gives the art's slope to a side it
+// blocks.
+std::array<std::int16_t, 4> LearnedSides(const std::array<std::int16_t, 4>& doneSides, ArtTurn turn,
                                          const std::array<std::int16_t, 4>& ownSides);
 
 }  // namespace mosalind

@@ -531,7 +531,8 @@ EmptyColours EmptyColoursOf(const std::array<EmptyBecause, 16>& reasons) {
 
 std::string SuggestionSource(const TileSuggestion& suggestion) {
     if (suggestion.Like >= 0) {
-        return "like tile " + std::to_string(suggestion.Like) + (suggestion.Mirrored ? ", mirrored" : "");
+        return "like tile " + std::to_string(suggestion.Like) + (suggestion.Mirrored ? ", mirrored" : "") +
+               (suggestion.UpsideDown ? ", upside down" : "");
     }
     const auto levels = [](const SlopeLevels& slope) {
         return std::to_string(slope.Left) + "," + std::to_string(slope.Right);
@@ -637,7 +638,7 @@ std::vector<std::optional<TileSuggestion>> SuggestTiles(const TileSet& tileSet, 
                 const std::array<std::int16_t, 4>& own = features.Sides(cell, empty);
                 std::optional<LikeTile> like;
                 if (twin >= 0) {
-                    like = LikeTile{static_cast<std::int16_t>(twin), false, 0};
+                    like = LikeTile{static_cast<std::int16_t>(twin), {}, 0};
                 } else if (!learnFrom.empty()) {
                     std::optional<std::optional<LikeTile>>& learned = features.LearnedFor(cell);
                     if (!learned) {
@@ -659,10 +660,11 @@ std::vector<std::optional<TileSuggestion>> SuggestTiles(const TileSet& tileSet, 
                 if (like) {
                     known = valuesOf(like->Tile);
                     if (twin < 0) {
-                        known->Sides = LearnedSides(known->Sides, like->Mirrored, own);
+                        known->Sides = LearnedSides(known->Sides, like->Turn, own);
                     }
                     known->Like = like->Tile;
-                    known->Mirrored = like->Mirrored;
+                    known->Mirrored = like->Turn.Mirrored;
+                    known->UpsideDown = like->Turn.UpsideDown;
                 } else {
                     known = TileSuggestion{0, own};
                 }

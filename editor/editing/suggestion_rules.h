@@ -74,20 +74,22 @@ bool IsBlankTile(const TileSet& tileSet, int tile);
 
 // What the rules suggest for one tile: a tile type and four side words, and where they
 // come from: the art by the rules, or the values of a done tile whose art is like this
-// one's (`Like`, mirrored or not). Two suggestions are equal when they suggest the same
+// one's (`Like`, mirrored, upside down, both or neither). Two suggestions are equal when they suggest the same
 // values, wherever those come from.
 struct TileSuggestion {
     std::int16_t TileType = 0;
     std::array<std::int16_t, 4> Sides{};
     std::int16_t Like = -1;
     bool Mirrored = false;
+    bool UpsideDown = false;
 
     bool operator==(const TileSuggestion& other) const { return TileType == other.TileType && Sides == other.Sides; }
 };
 
 // Where a suggestion comes from, as the user reads it: "from the art: ground slope 4,0",
 // "from the art: blocks top, left", "from the art: solid", "from the art: nothing blocks",
-// "like tile 71", "like tile 71, mirrored".
+// "like tile 71", "like tile 71, mirrored", "like tile 71, upside down", "like tile 71,
+// mirrored, upside down".
 std::string SuggestionSource(const TileSuggestion& suggestion);
 
 // The suggestion for every tile in use, by tile number; nothing for a tile whose art (the

@@ -40,23 +40,29 @@ TEST(TileCollision, SideWordsGiveBlockingSlopeAndLine) {
     }
 }
 
-TEST(TileCollision, EveryWordWritesBackAsItWasAndMirrorsBackToItself) {
+TEST(TileCollision, EveryWordWritesBackAsItWasAndMirrorsAndTurnsBackToItself) {
     for (int value = -32768; value <= 32767; ++value) {
         const auto word = static_cast<std::int16_t>(value);
         const SideCollision side = SideCollision::FromWord(word);
         ASSERT_EQ(side.Word(), word) << value;
         ASSERT_EQ(side.Mirrored().Mirrored(), side) << value;
         ASSERT_EQ(SideCollision::FromWord(side.Mirrored().Word()), side.Mirrored()) << value;
+        ASSERT_EQ(side.UpsideDown().UpsideDown(), side) << value;
+        ASSERT_EQ(SideCollision::FromWord(side.UpsideDown().Word()), side.UpsideDown()) << value;
     }
 }
 
-TEST(TileCollision, MirrorSwapsLeftAndRightAndReversesSlopes) {
+TEST(TileCollision, MirrorAndUpsideDownSwapSidesAndReverseSlopes) {
     // top: blocking under a gentle fall 0 to 1; right: slippery; bottom: a steep fall 0 to 4
     // with a bit no slope uses; left: icy under the foreign kind 3.
     const TileCollision collision = TileCollision::FromWords({0xA1, 0x02, 0x280, 0xB3});
     // Reversed: a gentle rise 1 to 0 (0xE0), a steep rise 4 to 0 (0xCC); kind 3 stays.
     const std::array<std::int16_t, 4> mirrored{0xE1, 0xB3, 0x2CC, 0x02};
     EXPECT_EQ(collision.Mirrored().Words(), mirrored);
+    // Upside down: the top and bottom swap, each level L becomes 4 - L: the gentle fall 0 to 1
+    // becomes a gentle rise 4 to 3 (0xEC), the steep fall 0 to 4 a steep rise 4 to 0 (0xCC).
+    const std::array<std::int16_t, 4> upsideDown{0x2CC, 0x02, 0xED, 0xB3};
+    EXPECT_EQ(collision.UpsideDown().Words(), upsideDown);
 }
 
 TEST(TileCollision, ReadAndWrittenThroughTheSet) {

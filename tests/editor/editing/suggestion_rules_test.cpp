@@ -256,13 +256,13 @@ TEST(SuggestionRules, BlankTilesLearnFromDoneTilesWithLikeArt) {
     const auto halfStone = [](int x, int y) { return y >= 2 && y < 14 ? (x < 8 ? kCloud : kStone) : kSky; };
     // A background wall drawn edge to edge in two colours, and the same wall a pixel along.
     const auto wall = [](int shift) { return [shift](int x, int y) { return 12 + (x + y + shift) % 2; }; };
-    const TileGraphics graphics =
-        Graphics({ground(4, 2), cloud(2), ground(2, 4), ground(2, 0), cloud(3),
-                  [](int x, int y) { return kStone + (x + y) % 2; }, ground(4, 2), halfStone,
-                  [](int x, int y) { return y >= 15 - x ? kCloud : kSky; }, wall(0), wall(1)});
+    const TileGraphics graphics = Graphics({ground(4, 2), cloud(2), ground(2, 4), ground(2, 0), cloud(3),
+                                            [](int x, int y) { return kStone + (x + y) % 2; }, ground(4, 2), halfStone,
+                                            [](int x, int y) { return y >= 15 - x ? kCloud : kSky; }, wall(0), wall(1),
+                                            [&ground](int x, int y) { return ground(4, 2)(x, 15 - y); }});
     TileSet tileSet;
-    tileSet.Header.TileCount = 11;
-    for (int tile = 0; tile < 11; ++tile) {
+    tileSet.Header.TileCount = 12;
+    for (int tile = 0; tile < 12; ++tile) {
         tileSet.TileFrames[0][tile] = static_cast<std::int16_t>(tile);
     }
     tileSet.TileAttributes[0][0] = 1;     // done: ground (4,2) that kills, blocking on its top only
@@ -279,6 +279,7 @@ TEST(SuggestionRules, BlankTilesLearnFromDoneTilesWithLikeArt) {
         TileSuggestion Expected;
         std::int16_t Like;
         bool Mirrored;
+        bool UpsideDown = false;
     } rows[] = {
         {"done", {1, {0xDD, 0, 0, 0}}, -1, false},  // its own type, the rules' sides (for --all)
         {"done although blank", {0, {1, 1, 1, 1}}, -1, false},
@@ -295,17 +296,21 @@ TEST(SuggestionRules, BlankTilesLearnFromDoneTilesWithLikeArt) {
         {"a cloud-coloured ground slope: its own slope, tile 0's convention", {1, {0xCD, 0, 0, 0}}, 0, false},
         {"done although blank: a wall", {0, {1, 1, 1, 1}}, -1, false},
         {"tile 9's wall a pixel along: the same neighbouring pairs, nothing", {0, {0, 0, 0, 0}}, 9, false},
+        // Turned over, the slope (4,2) on the top is (0,2) on the bottom: 0x90, blocking 1.
+        {"tile 0's ground turned upside down: a ceiling, its convention", {1, {0, 0, 0x91, 0}}, 0, false, true},
     };
     const auto suggestions = SuggestTiles(tileSet, graphics, sky, done);
     const auto rulesAlone = SuggestTiles(tileSet, graphics, sky, done, false);
-    for (int tile = 0; tile < 11; ++tile) {
+    for (int tile = 0; tile < 12; ++tile) {
         ASSERT_TRUE(suggestions[tile]) << rows[tile].Why;
         EXPECT_EQ(*suggestions[tile], rows[tile].Expected) << rows[tile].Why;
         EXPECT_EQ(suggestions[tile]->Like, rows[tile].Like) << rows[tile].Why;
         EXPECT_EQ(suggestions[tile]->Mirrored, rows[tile].Mirrored) << rows[tile].Why;
+        EXPECT_EQ(suggestions[tile]->UpsideDown, rows[tile].UpsideDown) << rows[tile].Why;
         EXPECT_EQ(rulesAlone[tile]->Like, -1) << rows[tile].Why;
     }
     EXPECT_EQ(SuggestionSource(*suggestions[2]), "like tile 0, mirrored");
+    EXPECT_EQ(SuggestionSource(*suggestions[11]), "like tile 0, upside down");
     EXPECT_EQ(SuggestionSource(*suggestions[5]), "from the art: solid");
     EXPECT_EQ(SuggestionSource(*rulesAlone[3]), "from the art: ground slope 2,0");
 
