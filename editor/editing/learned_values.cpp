@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstdlib>
+#include <functional>
 #include <limits>
 
 #include "document/tile_collision.h"
@@ -46,6 +47,47 @@ int MaskDistance(const ArtLikeness& blank, const ArtLikeness& done, ArtTurn turn
         differing += BitCount(ours[word] ^ theirs[word]);
     }
     return differing;
+}
+
+// The pixels of `blank`'s art whose colour is not the one `done`'s art (as `turn` shows it)
+// has where each colour of `blank` stands for the colour of `done` it most often covers,
+// the empty pixels standing for empty ones.
+int RecolouredApart(const ArtLikeness& blank, const ArtLikeness& done, ArtTurn turn) {
+    std::array<std::array<std::uint16_t, kColourClasses>, kColourClasses> covers{};
+    for (int y = 0; y < kSide; ++y) {
+        const int theirY = turn.UpsideDown ? kSide - 1 - y : y;
+        for (int x = 0; x < kSide; ++x) {
+            const int theirX = turn.Mirrored ? kSide - 1 - x : x;
+            ++covers[blank.Classes[static_cast<std::size_t>(kSide * y + x)]]
+                    [done.Classes[static_cast<std::size_t>(kSide * theirY + theirX)]];
+        }
+    }
+    const auto agreeing = [&covers](bool fromBlank) {
+        int agree = covers[0][0];
+        for (int ours = 1; ours < kColourClasses; ++ours) {
+            int most = 0;
+            for (int theirs = 1; theirs < kColourClasses; ++theirs) {
+                most = std::max<int>(most, fromBlank ? covers[ours][theirs] : covers[theirs][ours]);
+            }
+            agree += most;
+        }
+        return agree;
+    };
+    return kSide * kSide - std::min(agreeing(true), agreeing(false));
+}
+
+// Whether two arts may be the same drawing in other colours: both of kRecolouredColours
+// or more, and their colours' shares (a recolouring keeps them) within kRecolouredPixels
+// pixels of each other.
+bool MayBeRecoloured(const ArtLikeness& blank, const ArtLikeness& done) {
+    if (blank.Colours < kRecolouredColours || done.Colours < kRecolouredColours) {
+        return false;
+    }
+    int apart = 0;
+    for (std::size_t share = 0; share < blank.Shares.size(); ++share) {
+        apart += std::abs(static_cast<int>(blank.Shares[share]) - static_cast<int>(done.Shares[share]));
+    }
+    return apart <= 2 * kRecolouredPixels;
 }
 
 // How the rules read art after `turn`, from how they read it as drawn: mirrored, the right
@@ -99,9 +141,14 @@ ArtLikeness LikenessOf(const CellPixels& art, const std::bitset<16>& solid, int 
                 likeness.MirroredRows[y] |= static_cast<std::uint16_t>(1U << (kSide - 1 - x));
                 ++likeness.SolidPixels;
                 classes[at] = static_cast<std::uint8_t>(1 + colour);
+                ++likeness.Shares[colour];
             }
         }
     }
+    likeness.Classes = classes;
+    std::sort(likeness.Shares.begin(), likeness.Shares.end(), std::greater<>());
+    likeness.Colours = static_cast<int>(
+        std::count_if(likeness.Shares.begin(), likeness.Shares.end(), [](std::uint16_t share) { return share > 0; }));
     for (int y = 0; y < kSide; ++y) {
         for (int x = 0; x < kSide; ++x) {
             const int here = classes[static_cast<std::size_t>(kSide * y + x)];
@@ -143,14 +190,15 @@ TurnedDistance DistanceWithin(const ArtLikeness& blank, const ArtLikeness& done,
         fewestReading = upsideDown || !turn.UpsideDown ? std::min(fewestReading, readingApart(turn)) : fewestReading;
     }
     const int fewestPixels = std::abs(blank.SolidPixels - done.SolidPixels);
-    if (fewestPixels / 2 + fewestReading > bound) {
+    const bool recolourable = MayBeRecoloured(blank, done);
+    if ((recolourable ? 0 : fewestPixels / 2) + fewestReading > bound) {
         return {bound + 1, {}};
     }
     int pairs = 0;
     for (std::size_t bin = 0; bin < blank.Pairs.size(); ++bin) {
         pairs += std::abs(static_cast<int>(blank.Pairs[bin]) - static_cast<int>(done.Pairs[bin]));
     }
-    if ((pairs + fewestPixels) / 2 + fewestReading > bound) {
+    if (!recolourable && (pairs + fewestPixels) / 2 + fewestReading > bound) {
         return {bound + 1, {}};
     }
     TurnedDistance nearest{std::numeric_limits<int>::max(), {}};
@@ -158,7 +206,12 @@ TurnedDistance DistanceWithin(const ArtLikeness& blank, const ArtLikeness& done,
         if (turn.UpsideDown && !upsideDown) {
             continue;
         }
-        const int distance = (pairs + MaskDistance(blank, done, turn)) / 2 + readingApart(turn);
+        const int mask = MaskDistance(blank, done, turn);
+        int distance = (pairs + mask) / 2 + readingApart(turn);
+        if (recolourable && mask <= kRecolouredPixels) {
+            const int recoloured = RecolouredApart(blank, done, turn);
+            distance = recoloured <= kRecolouredPixels ? std::min(distance, recoloured + readingApart(turn)) : distance;
+        }
         nearest = distance < nearest.Distance ? TurnedDistance{distance, turn} : nearest;
     }
     return nearest;

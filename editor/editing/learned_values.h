@@ -34,14 +34,19 @@ constexpr int kPairBins = 2 * kPairKinds;
 constexpr int kCellPairs = 2 * 16 * 15;  // 480 neighbouring pairs in a cell
 
 // One cell's art as learning compares it: the solid pixels (row y in Rows[y], pixel x in
-// bit x) as drawn and mirrored left to right, how many of its neighbouring pixel pairs show
-// each two colours (its texture: the same however the art is mirrored or moved), and how
-// the rules read it (ArtReading of SidesFromArt).
+// bit x) as drawn and mirrored left to right, each pixel's colour class (0 empty, 1 + its
+// colour otherwise; row by row), how many of its neighbouring pixel pairs show each two
+// colours (its texture: the same however the art is mirrored or moved), how many pixels
+// and how many solid colours it has, and how the rules read it (ArtReading of
+// SidesFromArt).
 struct ArtLikeness {
     std::array<std::uint16_t, 16> Rows{};
     std::array<std::uint16_t, 16> MirroredRows{};
+    std::array<std::uint8_t, 16 * 16> Classes{};
     std::array<std::uint8_t, kPairBins> Pairs{};
+    std::array<std::uint16_t, 16> Shares{};  // the solid colours' pixel counts, most first
     int SolidPixels = 0;
+    int Colours = 0;
     int Reading = 0;
 };
 
@@ -59,7 +64,10 @@ struct ArtTurn {
 // How unlike `blank`'s art is to `done`'s (0 for the same art): half the sum of the
 // neighbouring pixel pairs' differing counts (0 to 960: the pairs that differ in their
 // colours) and of the solid pixels that differ, plus kOtherReading when the rules read the
-// two differently, `done`'s art turned (mirrored, upside down or both) when that is nearer. Art with nothing solid and
+// two differently, `done`'s art turned (mirrored, upside down or both) when that is nearer.
+// The same drawing in other colours (a door, a key or a gem drawn once a colour) is as near
+// as the pixels that differ once each colour is taken for the one it stands for, plus the
+// reading's kOtherReading: see kRecolouredPixels. Art with nothing solid and
 // art with something solid are 960 apart: an empty cell is never like a drawing.
 int ArtDistance(const ArtLikeness& blank, const ArtLikeness& done);
 
@@ -72,6 +80,13 @@ int ArtDistance(const ArtLikeness& blank, const ArtLikeness& done);
 // lose the rules' reading).
 constexpr int kLikeEnough = 2 * kCellPairs / 5;
 constexpr int kOtherReading = kCellPairs / 20;
+// Art is the same drawing in other colours when its solid pixels differ from the other's
+// in at most kRecolouredPixels, and so do its pixels' colours once each colour of either
+// art is read as the colour of the other it most often covers; both arts drawn in at least
+// kRecolouredColours solid colours (a fill of one or two colours shows no drawing to know
+// again). A sixty-fourth of the cell: an outline a pixel longer or a highlight moved.
+constexpr int kRecolouredPixels = 4;
+constexpr int kRecolouredColours = 3;
 // A done tile that blocks nothing takes the place of a slope the rules see in the art only
 // when the two are alike within a quarter of the pairs: decoration drawn like it (foliage,
 // a rounded bush) passes, a slope merely sharing its colours keeps its own.

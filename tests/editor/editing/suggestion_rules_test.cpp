@@ -256,21 +256,31 @@ TEST(SuggestionRules, BlankTilesLearnFromDoneTilesWithLikeArt) {
     const auto halfStone = [](int x, int y) { return y >= 2 && y < 14 ? (x < 8 ? kCloud : kStone) : kSky; };
     // A background wall drawn edge to edge in two colours, and the same wall a pixel along.
     const auto wall = [](int shift) { return [shift](int x, int y) { return 12 + (x + y + shift) % 2; }; };
+    // A door drawn edge to edge: a frame, a panel and a knob of `knob` pixels a side at x.
+    const auto door = [](int frame, int panel, int knobColour, int knob, int x0) {
+        return [=](int x, int y) {
+            return x == 0 || x == 15 || y == 0                          ? frame
+                   : x >= x0 && x < x0 + knob && y >= 7 && y < 7 + knob ? knobColour
+                                                                        : panel;
+        };
+    };
     const TileGraphics graphics = Graphics({ground(4, 2), cloud(2), ground(2, 4), ground(2, 0), cloud(3),
                                             [](int x, int y) { return kStone + (x + y) % 2; }, ground(4, 2), halfStone,
                                             [](int x, int y) { return y >= 15 - x ? kCloud : kSky; }, wall(0), wall(1),
-                                            [&ground](int x, int y) { return ground(4, 2)(x, 15 - y); }});
+                                            [&ground](int x, int y) { return ground(4, 2)(x, 15 - y); },
+                                            door(1, 2, 3, 2, 11), door(6, 7, 8, 2, 11), door(6, 7, 8, 3, 3)});
     TileSet tileSet;
-    tileSet.Header.TileCount = 12;
-    for (int tile = 0; tile < 12; ++tile) {
+    tileSet.Header.TileCount = 15;
+    for (int tile = 0; tile < 15; ++tile) {
         tileSet.TileFrames[0][tile] = static_cast<std::int16_t>(tile);
     }
     tileSet.TileAttributes[0][0] = 1;     // done: ground (4,2) that kills, blocking on its top only
     tileSet.TileAttributes[1][0] = 0xDD;  // (4,2) is 0xDC
     DoneTiles done;
-    done.set(1);  // done: the cloud, given nothing
-    done.set(6);  // done although blank: never suggested, though its art is tile 0's
-    done.set(9);  // done: the background wall, given nothing
+    done.set(1);   // done: the cloud, given nothing
+    done.set(6);   // done although blank: never suggested, though its art is tile 0's
+    done.set(9);   // done: the background wall, given nothing
+    done.set(12);  // done: a door, given nothing
     EmptyColours sky;
     sky.set(kSky);
 
@@ -298,10 +308,14 @@ TEST(SuggestionRules, BlankTilesLearnFromDoneTilesWithLikeArt) {
         {"tile 9's wall a pixel along: the same neighbouring pairs, nothing", {0, {0, 0, 0, 0}}, 9, false},
         // Turned over, the slope (4,2) on the top is (0,2) on the bottom: 0x90, blocking 1.
         {"tile 0's ground turned upside down: a ceiling, its convention", {1, {0, 0, 0x91, 0}}, 0, false, true},
+        {"done although blank: a door", {0, {1, 1, 1, 1}}, -1, false},
+        {"tile 12's door in other colours: nothing", {0, {0, 0, 0, 0}}, 12, false},
+        // Its knob of 9 pixels elsewhere: the colours' shares 10 pixels apart, and no pair alike.
+        {"a door in other colours with another knob: too unlike, the rules", {0, {1, 1, 1, 1}}, -1, false},
     };
     const auto suggestions = SuggestTiles(tileSet, graphics, sky, done);
     const auto rulesAlone = SuggestTiles(tileSet, graphics, sky, done, false);
-    for (int tile = 0; tile < 12; ++tile) {
+    for (int tile = 0; tile < 15; ++tile) {
         ASSERT_TRUE(suggestions[tile]) << rows[tile].Why;
         EXPECT_EQ(*suggestions[tile], rows[tile].Expected) << rows[tile].Why;
         EXPECT_EQ(suggestions[tile]->Like, rows[tile].Like) << rows[tile].Why;
@@ -315,11 +329,12 @@ TEST(SuggestionRules, BlankTilesLearnFromDoneTilesWithLikeArt) {
     EXPECT_EQ(SuggestionSource(*rulesAlone[3]), "from the art: ground slope 2,0");
 
     // The cloud's and the wall's colours show only in done tiles that block nothing; rock and
-    // stone are in a blocking one or in none done. No cell is of one colour: the sky is 0.
+    // stone are in a blocking one or in none done, and so are the second door's. No cell is
+    // of one colour: the sky is 0.
     const std::array<EmptyBecause, 16> reasons = DefaultEmptyColours(tileSet, graphics, done);
     for (int colour = 0; colour < 16; ++colour) {
         const EmptyBecause expected = colour == kSky ? EmptyBecause::Sky
-                                      : colour == kCloud || colour == 12 || colour == 13
+                                      : colour == kCloud || colour == 12 || colour == 13 || (colour >= 1 && colour <= 3)
                                           ? EmptyBecause::OnlyInPassingTiles
                                           : EmptyBecause::NotEmpty;
         EXPECT_EQ(reasons[colour], expected) << "colour " << colour;
