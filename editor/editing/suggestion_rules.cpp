@@ -487,8 +487,7 @@ std::array<std::int16_t, 4> SidesFromArt(const CellPixels& art, const EmptyColou
         sides[kTop] = SideCollision{.Blocking = kBlocking, .Slope = slope, .OtherBits = 0}.Word();
     } else if (const std::optional<SlopeLevels> upsideDown =
                    SurfaceSlope([&](int x, int y) { return colour(x, kSide - 1 - y); })) {
-        const SlopeLevels under{kLowestSlopeLevel - upsideDown->Left, kLowestSlopeLevel - upsideDown->Right};
-        sides[kBottom] = SideCollision{.Blocking = kBlocking, .Slope = under, .OtherBits = 0}.Word();
+        sides[kBottom] = SideCollision{.Blocking = kBlocking, .Slope = upsideDown, .OtherBits = 0}.UpsideDown().Word();
     }
     return sides;
 }
