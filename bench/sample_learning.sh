@@ -4,11 +4,18 @@
 # blank, as in a new set on the sample sheet), runs tlstool suggest --done LIST (which fills
 # in every other blank tile, as Select all, F6, Accept does in the editor) and counts the
 # tiles with values in samples/tiles.tls whose four sides come out as the file holds them.
+# The default LIST is one tile of each kind of tile the sample's blocking and slopes are
+# drawn for: grass ground (13), an earth block (17), a snow slope (26), snow ground (42),
+# a rock block (46), a snow-capped block (53), sand ground (71), a sand block (75), sand
+# ground's end (82), bricks (100), metal blocks (102), ice (110), a plank bridge (115), a
+# stone ledge (121), spikes (134) and doors (140): 16 kinds. One tile of each blocking and
+# slope the sample's values use instead (8 tiles: 13,17,26,42,53,71,82,134) is the other
+# way to count them.
 # Usage: bench/sample_learning.sh [BUILD_DIR] [LIST]   (needs jq)
 set -euo pipefail
 repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$(cd "${1:-$repo/build}" && pwd)"
-list="${2:-13,17,26,42,53,71,82,134}"
+list="${2:-13,17,26,42,46,53,71,75,82,100,102,110,115,121,134,140}"
 tlstool="$build/tlstool/tlstool"
 [ -x "$tlstool" ] || { echo "missing $tlstool: build target tlstool" >&2; exit 1; }
 command -v jq >/dev/null || { echo "bench/sample_learning.sh needs jq" >&2; exit 1; }
