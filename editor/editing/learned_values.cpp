@@ -142,13 +142,13 @@ ArtLikeness LikenessOf(const CellPixels& art, const std::bitset<16>& solid, int 
                 ++likeness.SolidPixels;
                 classes[at] = static_cast<std::uint8_t>(1 + colour);
                 ++likeness.Shares[colour];
+                likeness.Used.set(colour);
             }
         }
     }
     likeness.Classes = classes;
     std::sort(likeness.Shares.begin(), likeness.Shares.end(), std::greater<>());
-    likeness.Colours = static_cast<int>(
-        std::count_if(likeness.Shares.begin(), likeness.Shares.end(), [](std::uint16_t share) { return share > 0; }));
+    likeness.Colours = static_cast<int>(likeness.Used.count());
     for (int y = 0; y < kSide; ++y) {
         for (int x = 0; x < kSide; ++x) {
             const int here = classes[static_cast<std::size_t>(kSide * y + x)];
@@ -176,6 +176,7 @@ constexpr int kUnlike = 2 * kCellPairs;
 struct TurnedDistance {
     int Distance = 0;
     ArtTurn Turn;
+    bool Recoloured = false;
 };
 
 TurnedDistance DistanceWithin(const ArtLikeness& blank, const ArtLikeness& done, int bound, bool upsideDown) {
@@ -207,12 +208,14 @@ TurnedDistance DistanceWithin(const ArtLikeness& blank, const ArtLikeness& done,
             continue;
         }
         const int mask = MaskDistance(blank, done, turn);
-        int distance = (pairs + mask) / 2 + readingApart(turn);
-        if (recolourable && mask <= kRecolouredPixels) {
+        TurnedDistance found{(pairs + mask) / 2 + readingApart(turn), turn};
+        if (recolourable && mask <= kRecolouredPixels && blank.Used != done.Used) {
             const int recoloured = RecolouredApart(blank, done, turn);
-            distance = recoloured <= kRecolouredPixels ? std::min(distance, recoloured + readingApart(turn)) : distance;
+            if (recoloured <= kRecolouredPixels && recoloured + readingApart(turn) < found.Distance) {
+                found = {recoloured + readingApart(turn), turn, true};
+            }
         }
-        nearest = distance < nearest.Distance ? TurnedDistance{distance, turn} : nearest;
+        nearest = found.Distance < nearest.Distance ? found : nearest;
     }
     return nearest;
 }
@@ -238,7 +241,7 @@ std::optional<LikeTile> LearnedExamples::NearestOf(const ArtLikeness& art, int b
             DistanceWithin(art, example.Art, best ? std::min(bound, best->Distance) : bound, example.CarriesSlope);
         if (found.Distance <= bound && (!best || found.Distance < best->Distance ||
                                         (found.Distance == best->Distance && example.Tile < best->Tile))) {
-            best = LikeTile{example.Tile, found.Turn, found.Distance, index};
+            best = LikeTile{example.Tile, found.Turn, found.Recoloured, found.Distance, index};
         }
     }
     return best;

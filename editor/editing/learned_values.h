@@ -45,6 +45,7 @@ struct ArtLikeness {
     std::array<std::uint8_t, 16 * 16> Classes{};
     std::array<std::uint8_t, kPairBins> Pairs{};
     std::array<std::uint16_t, 16> Shares{};  // the solid colours' pixel counts, most first
+    std::bitset<16> Used;                    // the solid colours
     int SolidPixels = 0;
     int Colours = 0;
     int Reading = 0;
@@ -95,7 +96,8 @@ constexpr int kAlikeOverSlope = kCellPairs / 4;
 // The done tile a blank tile's art is most like, when one is like enough.
 struct LikeTile {
     std::int16_t Tile = -1;
-    ArtTurn Turn;  // of the done tile's art, to look like the blank tile's
+    ArtTurn Turn;             // of the done tile's art, to look like the blank tile's
+    bool Recoloured = false;  // the same drawing in other colours
     int Distance = 0;
     std::size_t Index = 0;  // of the example
 };

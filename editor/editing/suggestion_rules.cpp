@@ -530,8 +530,8 @@ EmptyColours EmptyColoursOf(const std::array<EmptyBecause, 16>& reasons) {
 
 std::string SuggestionSource(const TileSuggestion& suggestion) {
     if (suggestion.Like >= 0) {
-        return "like tile " + std::to_string(suggestion.Like) + (suggestion.Mirrored ? ", mirrored" : "") +
-               (suggestion.UpsideDown ? ", upside down" : "");
+        return "like tile " + std::to_string(suggestion.Like) + (suggestion.Recoloured ? ", in other colours" : "") +
+               (suggestion.Mirrored ? ", mirrored" : "") + (suggestion.UpsideDown ? ", upside down" : "");
     }
     const auto levels = [](const SlopeLevels& slope) {
         return std::to_string(slope.Left) + "," + std::to_string(slope.Right);
@@ -637,7 +637,7 @@ std::vector<std::optional<TileSuggestion>> SuggestTiles(const TileSet& tileSet, 
                 const std::array<std::int16_t, 4>& own = features.Sides(cell, empty);
                 std::optional<LikeTile> like;
                 if (twin >= 0) {
-                    like = LikeTile{static_cast<std::int16_t>(twin), {}, 0};
+                    like = LikeTile{static_cast<std::int16_t>(twin), {}, false, 0};
                 } else if (!learnFrom.empty()) {
                     std::optional<std::optional<LikeTile>>& learned = features.LearnedFor(cell);
                     if (!learned) {
@@ -664,6 +664,10 @@ std::vector<std::optional<TileSuggestion>> SuggestTiles(const TileSet& tileSet, 
                     known->Like = like->Tile;
                     known->Mirrored = like->Turn.Mirrored;
                     known->UpsideDown = like->Turn.UpsideDown;
+                    known->Recoloured = like->Recoloured;
+                    // Colour is how a game tells a red key from a blue one: the drawing in
+                    // other colours takes the sides, not the type.
+                    known->TileType = like->Recoloured ? 0 : known->TileType;
                 } else {
                     known = TileSuggestion{0, own};
                 }

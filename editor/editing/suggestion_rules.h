@@ -74,14 +74,15 @@ bool IsBlankTile(const TileSet& tileSet, int tile);
 
 // What the rules suggest for one tile: a tile type and four side words, and where they
 // come from: the art by the rules, or the values of a done tile whose art is like this
-// one's (`Like`, mirrored, upside down, both or neither). Two suggestions are equal when they suggest the same
-// values, wherever those come from.
+// one's (`Like`, mirrored, upside down, both or neither, or in other colours). Two suggestions are equal when they
+// suggest the same values, wherever those come from.
 struct TileSuggestion {
     std::int16_t TileType = 0;
     std::array<std::int16_t, 4> Sides{};
     std::int16_t Like = -1;
     bool Mirrored = false;
     bool UpsideDown = false;
+    bool Recoloured = false;  // the done tile's drawing in other colours: its sides, not its type
 
     bool operator==(const TileSuggestion& other) const { return TileType == other.TileType && Sides == other.Sides; }
 };
@@ -89,7 +90,7 @@ struct TileSuggestion {
 // Where a suggestion comes from, as the user reads it: "from the art: ground slope 4,0",
 // "from the art: blocks top, left", "from the art: solid", "from the art: nothing blocks",
 // "like tile 71", "like tile 71, mirrored", "like tile 71, upside down", "like tile 71,
-// mirrored, upside down".
+// mirrored, upside down", "like tile 71, in other colours".
 std::string SuggestionSource(const TileSuggestion& suggestion);
 
 // The suggestion for every tile in use, by tile number; nothing for a tile whose art (the
@@ -98,8 +99,9 @@ std::string SuggestionSource(const TileSuggestion& suggestion);
 //    exactly the pixels of a done tile gets that tile's type and side words (the
 //    lowest-numbered such tile). With `learn`, one whose art is like a done tile's art
 //    (ArtDistance within kLikeEnough, under `empty`, the rules' reading of both counted)
-//    gets the nearest one's type and its side words as LearnedSides adjusts them (a slope
-//    of its own art stays on a side the done tile blocks); else the side words of its art.
+//    gets the nearest one's type (none from a drawing in other colours) and its side words
+//    as LearnedSides adjusts them (a slope of its own art stays on a side the done tile
+//    blocks); else the side words of its art.
 //  - Any other tile keeps its type and gets the side words of its art, except that a side
 //    the art makes blocking keeps a stored blocking kind of 2 or 3 (slippery, icy): pixels
 //    cannot tell ice from stone.

@@ -276,11 +276,11 @@ TEST(SuggestionRules, BlankTilesLearnFromDoneTilesWithLikeArt) {
     }
     tileSet.TileAttributes[0][0] = 1;     // done: ground (4,2) that kills, blocking on its top only
     tileSet.TileAttributes[1][0] = 0xDD;  // (4,2) is 0xDC
+    tileSet.TileAttributes[0][12] = 5;    // done: a door of type 5 that blocks nothing
     DoneTiles done;
-    done.set(1);   // done: the cloud, given nothing
-    done.set(6);   // done although blank: never suggested, though its art is tile 0's
-    done.set(9);   // done: the background wall, given nothing
-    done.set(12);  // done: a door, given nothing
+    done.set(1);  // done: the cloud, given nothing
+    done.set(6);  // done although blank: never suggested, though its art is tile 0's
+    done.set(9);  // done: the background wall, given nothing
     EmptyColours sky;
     sky.set(kSky);
 
@@ -308,8 +308,8 @@ TEST(SuggestionRules, BlankTilesLearnFromDoneTilesWithLikeArt) {
         {"tile 9's wall a pixel along: the same neighbouring pairs, nothing", {0, {0, 0, 0, 0}}, 9, false},
         // Turned over, the slope (4,2) on the top is (0,2) on the bottom: 0x90, blocking 1.
         {"tile 0's ground turned upside down: a ceiling, its convention", {1, {0, 0, 0x91, 0}}, 0, false, true},
-        {"done although blank: a door", {0, {1, 1, 1, 1}}, -1, false},
-        {"tile 12's door in other colours: nothing", {0, {0, 0, 0, 0}}, 12, false},
+        {"done: a door", {5, {1, 1, 1, 1}}, -1, false},
+        {"tile 12's door in other colours: nothing, not its type", {0, {0, 0, 0, 0}}, 12, false},
         // Its knob of 9 pixels elsewhere: the colours' shares 10 pixels apart, and no pair alike.
         {"a door in other colours with another knob: too unlike, the rules", {0, {1, 1, 1, 1}}, -1, false},
     };
@@ -325,6 +325,7 @@ TEST(SuggestionRules, BlankTilesLearnFromDoneTilesWithLikeArt) {
     }
     EXPECT_EQ(SuggestionSource(*suggestions[2]), "like tile 0, mirrored");
     EXPECT_EQ(SuggestionSource(*suggestions[11]), "like tile 0, upside down");
+    EXPECT_EQ(SuggestionSource(*suggestions[13]), "like tile 12, in other colours");
     EXPECT_EQ(SuggestionSource(*suggestions[5]), "from the art: solid");
     EXPECT_EQ(SuggestionSource(*rulesAlone[3]), "from the art: ground slope 2,0");
 
