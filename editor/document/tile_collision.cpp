@@ -173,22 +173,21 @@ std::array<std::int16_t, kTileSides> TileCollision::Words() const {
     return words;
 }
 
-TileCollision TileCollision::Mirrored() const {
-    TileCollision mirrored;
-    for (int side = 0; side < kTileSides; ++side) {
-        mirrored.Sides[side] = Sides[side].Mirrored();
+TileCollision TileCollision::Turned(SideCollision (SideCollision::*turnSide)() const, int side, int opposite) const {
+    TileCollision turned;
+    for (int each = 0; each < kTileSides; ++each) {
+        turned.Sides[each] = (Sides[each].*turnSide)();
     }
-    std::swap(mirrored.Sides[kLeftSide], mirrored.Sides[kRightSide]);
-    return mirrored;
+    std::swap(turned.Sides[side], turned.Sides[opposite]);
+    return turned;
+}
+
+TileCollision TileCollision::Mirrored() const {
+    return Turned(&SideCollision::Mirrored, kLeftSide, kRightSide);
 }
 
 TileCollision TileCollision::UpsideDown() const {
-    TileCollision upsideDown;
-    for (int side = 0; side < kTileSides; ++side) {
-        upsideDown.Sides[side] = Sides[side].UpsideDown();
-    }
-    std::swap(upsideDown.Sides[kTopSide], upsideDown.Sides[kBottomSide]);
-    return upsideDown;
+    return Turned(&SideCollision::UpsideDown, kTopSide, kBottomSide);
 }
 
 bool TileCollision::BlocksAnything() const {

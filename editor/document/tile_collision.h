@@ -121,6 +121,10 @@ struct TileCollision {
     bool CarriesSlope() const;
 
     bool operator==(const TileCollision&) const = default;
+
+private:
+    // Every side turned by `turnSide`, and `side` swapped with `opposite`.
+    TileCollision Turned(SideCollision (SideCollision::*turnSide)() const, int side, int opposite) const;
 };
 
 // The collision of `tile`; a tile outside the tables has none. (A tile's TileValues hold

@@ -80,7 +80,7 @@ int RecolouredApart(const ArtLikeness& blank, const ArtLikeness& done, ArtTurn t
 // or more, and their colours' shares (a recolouring keeps them) within kRecolouredPixels
 // pixels of each other.
 bool MayBeRecoloured(const ArtLikeness& blank, const ArtLikeness& done) {
-    if (blank.Colours < kRecolouredColours || done.Colours < kRecolouredColours) {
+    if (blank.Used.count() < kRecolouredColours || done.Used.count() < kRecolouredColours) {
         return false;
     }
     int apart = 0;
@@ -89,23 +89,6 @@ bool MayBeRecoloured(const ArtLikeness& blank, const ArtLikeness& done) {
     }
     return apart <= 2 * kRecolouredPixels;
 }
-
-// How the rules read art after `turn`, from how they read it as drawn: mirrored, the right
-// and left sides swap; upside down, the top and bottom (and a ground slope with a ceiling).
-int TurnedReading(int reading, ArtTurn turn) {
-    if (reading == kGroundSlopeReading || reading == kCeilingSlopeReading) {
-        return turn.UpsideDown ? kGroundSlopeReading + kCeilingSlopeReading - reading : reading;
-    }
-    const auto swapped = [](int bits, int a, int b) {
-        const int differ = ((bits >> a) ^ (bits >> b)) & 1;
-        return bits ^ (differ << a) ^ (differ << b);
-    };
-    reading = turn.Mirrored ? swapped(reading, kRightSide, kLeftSide) : reading;
-    return turn.UpsideDown ? swapped(reading, kTopSide, kBottomSide) : reading;
-}
-
-// The four ways art is compared: as drawn first, so that symmetric art is seen as drawn.
-constexpr std::array<ArtTurn, 4> kTurns{{{false, false}, {true, false}, {false, true}, {true, true}}};
 
 }  // namespace
 
@@ -128,9 +111,11 @@ int ArtReading(const std::array<std::int16_t, 4>& sides) {
     return reading;
 }
 
-ArtLikeness LikenessOf(const CellPixels& art, const std::bitset<16>& solid, int reading) {
+ArtLikeness LikenessOf(const CellPixels& art, const std::bitset<16>& solid, const std::array<std::int16_t, 4>& sides) {
     ArtLikeness likeness;
-    likeness.Reading = reading;
+    for (std::size_t turn = 0; turn < kArtTurns.size(); ++turn) {
+        likeness.Readings[turn] = ArtReading(TurnedSides(sides, kArtTurns[turn]));
+    }
     std::array<std::uint8_t, kSide * kSide> classes{};
     for (int y = 0; y < kSide; ++y) {
         for (int x = 0; x < kSide; ++x) {
@@ -148,7 +133,6 @@ ArtLikeness LikenessOf(const CellPixels& art, const std::bitset<16>& solid, int 
     }
     likeness.Classes = classes;
     std::sort(likeness.Shares.begin(), likeness.Shares.end(), std::greater<>());
-    likeness.Colours = static_cast<int>(likeness.Used.count());
     for (int y = 0; y < kSide; ++y) {
         for (int x = 0; x < kSide; ++x) {
             const int here = classes[static_cast<std::size_t>(kSide * y + x)];
@@ -183,12 +167,13 @@ TurnedDistance DistanceWithin(const ArtLikeness& blank, const ArtLikeness& done,
     if ((blank.SolidPixels == 0) != (done.SolidPixels == 0)) {
         return {kUnlike, {}};
     }
-    const auto readingApart = [&](ArtTurn turn) {
-        return TurnedReading(done.Reading, turn) == blank.Reading ? 0 : kOtherReading;
+    const auto readingApart = [&](std::size_t turn) {
+        return done.Readings[turn] == blank.Readings[0] ? 0 : kOtherReading;
     };
     int fewestReading = kOtherReading;
-    for (const ArtTurn turn : kTurns) {
-        fewestReading = upsideDown || !turn.UpsideDown ? std::min(fewestReading, readingApart(turn)) : fewestReading;
+    for (std::size_t turn = 0; turn < kArtTurns.size(); ++turn) {
+        fewestReading =
+            upsideDown || !kArtTurns[turn].UpsideDown ? std::min(fewestReading, readingApart(turn)) : fewestReading;
     }
     const int fewestPixels = std::abs(blank.SolidPixels - done.SolidPixels);
     const bool recolourable = MayBeRecoloured(blank, done);
@@ -203,16 +188,17 @@ TurnedDistance DistanceWithin(const ArtLikeness& blank, const ArtLikeness& done,
         return {bound + 1, {}};
     }
     TurnedDistance nearest{std::numeric_limits<int>::max(), {}};
-    for (const ArtTurn turn : kTurns) {
+    for (std::size_t index = 0; index < kArtTurns.size(); ++index) {
+        const ArtTurn turn = kArtTurns[index];
         if (turn.UpsideDown && !upsideDown) {
             continue;
         }
         const int mask = MaskDistance(blank, done, turn);
-        TurnedDistance found{(pairs + mask) / 2 + readingApart(turn), turn};
+        TurnedDistance found{(pairs + mask) / 2 + readingApart(index), turn};
         if (recolourable && mask <= kRecolouredPixels && blank.Used != done.Used) {
             const int recoloured = RecolouredApart(blank, done, turn);
-            if (recoloured <= kRecolouredPixels && recoloured + readingApart(turn) < found.Distance) {
-                found = {recoloured + readingApart(turn), turn, true};
+            if (recoloured <= kRecolouredPixels && recoloured + readingApart(index) < found.Distance) {
+                found = {recoloured + readingApart(index), turn, true};
             }
         }
         nearest = found.Distance < nearest.Distance ? found : nearest;

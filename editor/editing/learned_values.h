@@ -33,12 +33,22 @@ constexpr int kPairKinds = kColourClasses * (kColourClasses + 1) / 2;
 constexpr int kPairBins = 2 * kPairKinds;
 constexpr int kCellPairs = 2 * 16 * 15;  // 480 neighbouring pairs in a cell
 
+// How art is turned to be compared: mirrored left to right, upside down, or both.
+struct ArtTurn {
+    bool Mirrored = false;
+    bool UpsideDown = false;
+    bool operator==(const ArtTurn&) const = default;
+};
+
+// The four ways art is compared, as drawn first (so that symmetric art is seen as drawn).
+constexpr std::array<ArtTurn, 4> kArtTurns{{{false, false}, {true, false}, {false, true}, {true, true}}};
+
 // One cell's art as learning compares it: the solid pixels (row y in Rows[y], pixel x in
 // bit x) as drawn and mirrored left to right, each pixel's colour class (0 empty, 1 + its
 // colour otherwise; row by row), how many of its neighbouring pixel pairs show each two
 // colours (its texture: the same however the art is mirrored or moved), how many pixels
-// and how many solid colours it has, and how the rules read it (ArtReading of
-// SidesFromArt).
+// of each solid colour it has, and how the rules read it turned each of the kArtTurns ways
+// (ArtReading of its side words turned; Readings[0] as drawn).
 struct ArtLikeness {
     std::array<std::uint16_t, 16> Rows{};
     std::array<std::uint16_t, 16> MirroredRows{};
@@ -47,20 +57,13 @@ struct ArtLikeness {
     std::array<std::uint16_t, 16> Shares{};  // the solid colours' pixel counts, most first
     std::bitset<16> Used;                    // the solid colours
     int SolidPixels = 0;
-    int Colours = 0;
-    int Reading = 0;
+    std::array<int, kArtTurns.size()> Readings{};
 };
 
-// `solid` marks the colours that count (the others are empty); `reading` is how the rules
-// read the art.
-ArtLikeness LikenessOf(const CellPixels& art, const std::bitset<16>& solid, int reading = 0);
-
-// How art is turned to be compared: mirrored left to right, upside down, or both.
-struct ArtTurn {
-    bool Mirrored = false;
-    bool UpsideDown = false;
-    bool operator==(const ArtTurn&) const = default;
-};
+// `solid` marks the colours that count (the others are empty); `sides` are the side words
+// the rules give the art.
+ArtLikeness LikenessOf(const CellPixels& art, const std::bitset<16>& solid,
+                       const std::array<std::int16_t, 4>& sides = {});
 
 // How unlike `blank`'s art is to `done`'s (0 for the same art): half the sum of the
 // neighbouring pixel pairs' differing counts (0 to 960: the pairs that differ in their
@@ -87,7 +90,7 @@ constexpr int kOtherReading = kCellPairs / 20;
 // kRecolouredColours solid colours (a fill of one or two colours shows no drawing to know
 // again). A sixty-fourth of the cell: an outline a pixel longer or a highlight moved.
 constexpr int kRecolouredPixels = 4;
-constexpr int kRecolouredColours = 3;
+constexpr std::size_t kRecolouredColours = 3;
 // A done tile that blocks nothing takes the place of a slope the rules see in the art only
 // when the two are alike within a quarter of the pairs: decoration drawn like it (foliage,
 // a rounded bush) passes, a slope merely sharing its colours keeps its own.

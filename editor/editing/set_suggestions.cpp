@@ -1,19 +1,9 @@
 #include "editing/set_suggestions.h"
 
-#include <utility>
-
 namespace mosalind {
 
-void SetSuggestions::Update(const TileSet& tileSet, const TileGraphics& graphics) {
-    Take(tileSet, SuggestTiles(tileSet, graphics, Empty, DoneBlank));
-}
-
 void SetSuggestions::Update(const TileSet& tileSet, SheetFeatures& features) {
-    Take(tileSet, SuggestTiles(tileSet, features, Empty, DoneBlank));
-}
-
-void SetSuggestions::Take(const TileSet& tileSet, std::vector<std::optional<TileSuggestion>> byTile) {
-    byTile_ = std::move(byTile);
+    byTile_ = SuggestTiles(tileSet, features, Empty, DoneBlank);
     differing_.clear();
     differs_.reset();
     for (const std::int16_t tile : TilesDifferingFromSuggestions(tileSet, byTile_)) {

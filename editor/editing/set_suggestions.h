@@ -8,7 +8,6 @@
 #include "document/tile_set.h"
 #include "editing/sheet_features.h"
 #include "editing/suggestion_rules.h"
-#include "graphics/tile_graphics.h"
 
 namespace mosalind {
 
@@ -21,8 +20,7 @@ public:
     EmptyColours Empty;
     DoneTiles DoneBlank;
 
-    void Update(const TileSet& tileSet, const TileGraphics& graphics);
-    // The same from the features kept for the sheet.
+    // Works the suggestions out from what is kept of the sheet's cells.
     void Update(const TileSet& tileSet, SheetFeatures& features);
 
     // The suggestion for `tile`; nothing for a tile without art or past the set.
@@ -32,8 +30,6 @@ public:
     const std::vector<std::int16_t>& DifferingTiles() const { return differing_; }
 
 private:
-    void Take(const TileSet& tileSet, std::vector<std::optional<TileSuggestion>> byTile);
-
     std::vector<std::optional<TileSuggestion>> byTile_;
     std::vector<std::int16_t> differing_;
     std::bitset<kMaxTiles> differs_;

@@ -54,7 +54,7 @@ const ArtLikeness& SheetFeatures::Likeness(int cell, const std::bitset<16>& empt
     Under(empty);
     Cell& features = Of(cell);
     if (!features.Likeness) {
-        features.Likeness = LikenessOf(features.Pixels, ~empty, ArtReading(Sides(cell, empty)));
+        features.Likeness = LikenessOf(features.Pixels, ~empty, Sides(cell, empty));
     }
     return *features.Likeness;
 }

@@ -23,10 +23,6 @@ constexpr int kReach = 4;          // pixels from the edge within which the body
 constexpr std::array<int, 2> kBodyShare{2, 3};
 constexpr std::array<int, 2> kLedgeShare{1, 2};
 constexpr int kBlocking = 1;
-constexpr int kTop = 0;
-constexpr int kRight = 1;
-constexpr int kBottom = 2;
-constexpr int kLeft = 3;
 
 // A straight line across the tile, by the pixel rows where it meets the tile's left edge
 // (x = 0) and right edge (x = 16); column x is at x + 0.5.
@@ -455,24 +451,24 @@ std::array<std::int16_t, 4> SidesFromArt(const CellPixels& art, const EmptyColou
     for (int i = 0; i < kSide; ++i) {
         std::array<bool, 4> reaches{};
         for (int depth = 0; depth < kReach; ++depth) {
-            reaches[kTop] = reaches[kTop] || solid(i, depth);
-            reaches[kRight] = reaches[kRight] || solid(kSide - 1 - depth, i);
-            reaches[kBottom] = reaches[kBottom] || solid(i, kSide - 1 - depth);
-            reaches[kLeft] = reaches[kLeft] || solid(depth, i);
+            reaches[kTopSide] = reaches[kTopSide] || solid(i, depth);
+            reaches[kRightSide] = reaches[kRightSide] || solid(kSide - 1 - depth, i);
+            reaches[kBottomSide] = reaches[kBottomSide] || solid(i, kSide - 1 - depth);
+            reaches[kLeftSide] = reaches[kLeftSide] || solid(depth, i);
         }
         for (int side = 0; side < 4; ++side) {
             reaching[side] += reaches[side] ? 1 : 0;
         }
         for (int j = 0; j < kSide; ++j) {
             if (solid(i, j)) {
-                ++behind[j < kSide / 2 ? kTop : kBottom];
-                ++behind[i < kSide / 2 ? kLeft : kRight];
+                ++behind[j < kSide / 2 ? kTopSide : kBottomSide];
+                ++behind[i < kSide / 2 ? kLeftSide : kRightSide];
             }
         }
     }
     std::array<std::int16_t, 4> sides{};
     for (int side = 0; side < 4; ++side) {
-        const std::array<int, 2>& share = side == kTop ? kLedgeShare : kBodyShare;
+        const std::array<int, 2>& share = side == kTopSide ? kLedgeShare : kBodyShare;
         const bool body = share[1] * behind[side] >= share[0] * (kSide * kSide / 2);
         sides[side] = reaching[side] >= kBlocksAtEdge && body ? kBlocking : 0;
     }
@@ -484,10 +480,11 @@ std::array<std::int16_t, 4> SidesFromArt(const CellPixels& art, const EmptyColou
         return empty.test(c) ? -1 : static_cast<int>(c);
     };
     if (const std::optional<SlopeLevels> slope = SurfaceSlope(colour)) {
-        sides[kTop] = SideCollision{.Blocking = kBlocking, .Slope = slope, .OtherBits = 0}.Word();
+        sides[kTopSide] = SideCollision{.Blocking = kBlocking, .Slope = slope, .OtherBits = 0}.Word();
     } else if (const std::optional<SlopeLevels> upsideDown =
                    SurfaceSlope([&](int x, int y) { return colour(x, kSide - 1 - y); })) {
-        sides[kBottom] = SideCollision{.Blocking = kBlocking, .Slope = upsideDown, .OtherBits = 0}.UpsideDown().Word();
+        sides[kBottomSide] =
+            SideCollision{.Blocking = kBlocking, .Slope = upsideDown, .OtherBits = 0}.UpsideDown().Word();
     }
     return sides;
 }
@@ -537,10 +534,10 @@ std::string SuggestionSource(const TileSuggestion& suggestion) {
         return std::to_string(slope.Left) + "," + std::to_string(slope.Right);
     };
     const TileCollision collision = TileCollision::FromWords(suggestion.Sides);
-    if (const std::optional<SlopeLevels> ground = collision.Sides[kTop].Slope) {
+    if (const std::optional<SlopeLevels> ground = collision.Sides[kTopSide].Slope) {
         return "from the art: ground slope " + levels(*ground);
     }
-    if (const std::optional<SlopeLevels> ceiling = collision.Sides[kBottom].Slope) {
+    if (const std::optional<SlopeLevels> ceiling = collision.Sides[kBottomSide].Slope) {
         return "from the art: ceiling slope " + levels(*ceiling);
     }
     constexpr const char* kNames[4] = {"top", "right", "bottom", "left"};

@@ -160,7 +160,8 @@ TEST_F(SessionHistory, EditsWriteTheirValuesIntoTheSelectedTiles) {
     }
     SetSuggestions suggestions;
     suggestions.Empty.set(0);
-    suggestions.Update(session.Set(), graphics);
+    SheetFeatures features(graphics);
+    suggestions.Update(session.Set(), features);
     struct Row {
         const char* Why;
         std::function<TileEdit()> Edit;
